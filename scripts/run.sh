@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+build="${BUILD_DIR:-$root/build}"
+if [ -x "$build/bin/zozorure" ]; then
+  exec "$build/bin/zozorure" "$@"
+fi
+echo "Built everything that exists; there is no program to start yet (see README.md)."
