@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+// The process-wide scale of the shown site plan, in metres per plan unit, with conversions
+// between metres and plan units and a signal when the scale changes.
+class MeterRatioObserver : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MeterRatioObserver(QObject *parent = nullptr);
+
+    double ratio() const { return m_ratio; }
+
+    // Conversions with the fixed factor 10000 between the ratio and the plan's drawing units.
+    double toUnits(double value) const;
+    double fromUnits(double value) const;
+    double inverseScale() const;
+
+public slots:
+    // Adopts a new ratio and emits ratioChanged() when it differs from the held one by more than
+    // a relative 1e-12. A ratio that is not finite or whose magnitude is at most 1e-12 (a plan
+    // that is not calibrated) is ignored, so the conversions never divide by zero.
+    void setRatio(double ratio);
+
+signals:
+    void ratioChanged();
+
+private:
+    double m_ratio = 0.01;
+};

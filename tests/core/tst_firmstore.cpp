@@ -1,0 +1,382 @@
+#include "core/firmstore.h"
+#include "print/records/printelement.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QImage makeLogo(const QColor &color)
+{
+    QImage image(40, 24, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.fillRect(QRect(4, 4, 20, 10), color);
+    painter.setPen(Qt::black);
+    painter.drawLine(0, 23, 39, 0);
+    return image;
+}
+
+QByteArray makeLetterhead(const QString &text)
+{
+    PrintElement group = PrintElement::makeGroup(QRectF(0, 0, 641.952, 113.286), false);
+    group.addChild(PrintElement::makeRect(QRectF(10, 10, 100, 40)));
+    group.addChild(PrintElement::makeText(QRectF(120, 10, 200, 30), text, QFont(), Qt::AlignLeft, Qt::black, true));
+    return group.toByteArray();
+}
+
+Firm makeFirm(const QString &name, const QColor &logoColor, bool useCustom)
+{
+    Firm firm;
+    firm.setName(name);
+    firm.setAddress(QStringLiteral("<p>Hauptstraße 1<br/>12345 %1</p>").arg(name));
+    firm.setContact(QStringLiteral("<b>Tel.</b> 0123 / 45 67 &amp; Fax"));
+    firm.setLogo(makeLogo(logoColor));
+    firm.setCustom(makeLetterhead(name));
+    firm.setUseCustom(useCustom);
+    return firm;
+}
+
+void compareFirms(const Firm &actual, const Firm &expected)
+{
+    QCOMPARE(actual.name(), expected.name());
+    QCOMPARE(actual.address(), expected.address());
+    QCOMPARE(actual.contact(), expected.contact());
+    QCOMPARE(actual.logo().isNull(), expected.logo().isNull());
+    QCOMPARE(actual.logo().convertToFormat(QImage::Format_ARGB32), expected.logo().convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(actual.custom(), expected.custom());
+    QCOMPARE(actual.useCustom(), expected.useCustom());
+}
+
+void verifyDefault(const Firm &firm)
+{
+    QVERIFY(firm.name().isEmpty());
+    QVERIFY(firm.address().isEmpty());
+    QVERIFY(firm.contact().isEmpty());
+    QVERIFY(firm.logo().isNull());
+    QVERIFY(firm.custom().isEmpty());
+    QVERIFY(!firm.useCustom());
+}
+
+FirmStore storeWith(const QStringList &names, const QString &dir = QStringLiteral("/nonexistent"))
+{
+    FirmStore store(dir);
+    for (const QString &name : names) {
+        Firm firm;
+        firm.setName(name);
+        firm.setContact(QStringLiteral("contact of ") + name);
+        store.addFirm(firm);
+    }
+    return store;
+}
+
+} // namespace
+
+class TestFirmStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyStore();
+    void lookups();
+    void addAndUpdate();
+    void removeKeepsCurrentCompany_data();
+    void removeKeepsCurrentCompany();
+    void saveLoadRoundTrip();
+    void missingKeysGiveDefaults();
+    void companyFileRoundTrip();
+    void companyFileErrors();
+    void damagedLetterheadCountsAsNone_data();
+    void damagedLetterheadCountsAsNone();
+    void unreadableStoreIsReported();
+
+private:
+    ReporterCapture m_reports;
+};
+
+void TestFirmStore::emptyStore()
+{
+    QTemporaryDir dir;
+    FirmStore store(dir.path());
+    QCOMPARE(store.filePath(), dir.path() + QStringLiteral("/tsfirm.ini"));
+    QVERIFY(store.load()); // no file yet: the first start
+    QCOMPARE(store.count(), 0);
+    QCOMPARE(store.currentIndex(), -1);
+    verifyDefault(store.currentFirm());
+    QVERIFY(store.names().isEmpty());
+    QVERIFY(m_reports.errors().isEmpty());
+    QVERIFY(!QFile::exists(store.filePath()));
+}
+
+void TestFirmStore::lookups()
+{
+    FirmStore store = storeWith({QStringLiteral("b"), QStringLiteral("B"), QString(), QStringLiteral("a")});
+    QCOMPARE(store.count(), 4);
+    // Sorted case-sensitively, empty names left out, names differing in case both kept.
+    QCOMPARE(store.names(), QStringList({QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("b")}));
+    QCOMPARE(store.indexOf(QStringLiteral("B")), 1);
+    QCOMPARE(store.indexOf(QStringLiteral("b")), 0);
+    QCOMPARE(store.indexOf(QString()), 2);
+    QCOMPARE(store.indexOf(QStringLiteral("A")), -1);
+    QVERIFY(store.contains(QStringLiteral("a")));
+    QVERIFY(!store.contains(QStringLiteral("A")));
+    QCOMPARE(store.firm(QStringLiteral("B")).contact(), QStringLiteral("contact of B"));
+    verifyDefault(store.firm(QStringLiteral("zz")));
+
+    // No current company yet: a default record.
+    verifyDefault(store.currentFirm());
+    store.setCurrentFirm(QStringLiteral("a"));
+    QCOMPARE(store.currentIndex(), 3);
+    QCOMPARE(store.currentFirm().name(), QStringLiteral("a"));
+    store.setCurrentFirm(QStringLiteral("zz"));
+    QCOMPARE(store.currentIndex(), 0);
+    QCOMPARE(store.currentFirm().name(), QStringLiteral("b"));
+}
+
+void TestFirmStore::addAndUpdate()
+{
+    FirmStore store = storeWith({QStringLiteral("a")});
+    Firm again;
+    again.setName(QStringLiteral("a"));
+    again.setContact(QStringLiteral("other"));
+    QVERIFY(!store.addFirm(again));
+    QCOMPARE(store.count(), 1);
+    QCOMPARE(store.firm(QStringLiteral("a")).contact(), QStringLiteral("contact of a"));
+
+    // Records without a name are always appended.
+    QVERIFY(store.addFirm(Firm()));
+    QVERIFY(store.addFirm(Firm()));
+    QCOMPARE(store.count(), 3);
+
+    const Firm replacement = makeFirm(QStringLiteral("renamed"), Qt::red, true);
+    QCOMPARE(store.updateFirm(QStringLiteral("nope"), replacement), -1);
+    QCOMPARE(store.count(), 3);
+    QVERIFY(!store.contains(QStringLiteral("renamed")));
+
+    QCOMPARE(store.updateFirm(QStringLiteral("a"), replacement), 0);
+    QVERIFY(!store.contains(QStringLiteral("a")));
+    compareFirms(store.firm(QStringLiteral("renamed")), replacement);
+}
+
+void TestFirmStore::removeKeepsCurrentCompany_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<int>("indexAfter");
+    QTest::addColumn<QString>("currentAfter");
+
+    // A company listed before the current one: the same company stays current.
+    QTest::newRow("earlier") << "B" << "A" << 0 << "B";
+    QTest::newRow("earlier, current last") << "C" << "A" << 1 << "C";
+    QTest::newRow("later") << "B" << "C" << 1 << "B";
+    QTest::newRow("unknown name") << "B" << "X" << 1 << "B";
+    // The current company itself: the index stays, pointing at the next one or past the end.
+    QTest::newRow("current in the middle") << "B" << "B" << 1 << "C";
+    QTest::newRow("current at the end") << "C" << "C" << 2 << "";
+}
+
+void TestFirmStore::removeKeepsCurrentCompany()
+{
+    QFETCH(QString, current);
+    QFETCH(QString, removed);
+    QFETCH(int, indexAfter);
+    QFETCH(QString, currentAfter);
+
+    FirmStore store = storeWith({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    store.setCurrentFirm(current);
+    store.removeFirm(removed);
+    QCOMPARE(store.currentIndex(), indexAfter);
+    QCOMPARE(store.currentFirm().name(), currentAfter);
+    QCOMPARE(store.count(), removed == QLatin1String("X") ? 3 : 2);
+}
+
+void TestFirmStore::saveLoadRoundTrip()
+{
+    QTemporaryDir dir;
+    const Firm first = makeFirm(QStringLiteral("Kanal & Co"), Qt::blue, true);
+    Firm second = makeFirm(QStringLiteral("Rohr GmbH"), Qt::green, false);
+    second.setLogo(QImage()); // one company without logo
+    {
+        FirmStore store(dir.path());
+        store.addFirm(first);
+        store.addFirm(second);
+        store.setCurrentFirm(QStringLiteral("Rohr GmbH"));
+        QVERIFY(store.save());
+    }
+    // Written whole through a temporary file: nothing else is left in the folder.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(QStringLiteral("tsfirm.ini")));
+
+    FirmStore loaded(dir.path());
+    QVERIFY(loaded.load());
+    QCOMPARE(loaded.count(), 2);
+    QCOMPARE(loaded.currentIndex(), 1);
+    compareFirms(loaded.firm(QStringLiteral("Kanal & Co")), first);
+    compareFirms(loaded.currentFirm(), second);
+
+    // Saving again replaces the file whole: a removed company is gone from it.
+    loaded.removeFirm(QStringLiteral("Kanal & Co"));
+    QVERIFY(loaded.save());
+    FirmStore reloaded(dir.path());
+    QVERIFY(reloaded.load());
+    QCOMPARE(reloaded.count(), 1);
+    QCOMPARE(reloaded.currentIndex(), 0);
+    compareFirms(reloaded.currentFirm(), second);
+    QVERIFY(m_reports.errors().isEmpty());
+}
+
+void TestFirmStore::missingKeysGiveDefaults()
+{
+    QTemporaryDir dir;
+    {
+        QSettings raw(dir.path() + QStringLiteral("/tsfirm.ini"), QSettings::IniFormat);
+        raw.beginWriteArray(QStringLiteral("Firms"));
+        raw.setArrayIndex(0);
+        raw.setValue(QStringLiteral("Name"), QStringLiteral("Nur Name"));
+        raw.setArrayIndex(1);
+        raw.setValue(QStringLiteral("Contact"), QStringLiteral("ohne Namen"));
+        raw.endArray();
+    }
+    FirmStore store(dir.path());
+    QVERIFY(store.load());
+    QCOMPARE(store.currentIndex(), 0); // "currentFirm" missing
+    QCOMPARE(store.count(), 2);
+    const Firm onlyName = store.currentFirm();
+    QCOMPARE(onlyName.name(), QStringLiteral("Nur Name"));
+    QVERIFY(onlyName.address().isEmpty());
+    QVERIFY(onlyName.contact().isEmpty());
+    QVERIFY(onlyName.logo().isNull());
+    QVERIFY(onlyName.custom().isEmpty());
+    QVERIFY(!onlyName.useCustom());
+    QCOMPARE(store.names(), QStringList(QStringLiteral("Nur Name")));
+}
+
+void TestFirmStore::companyFileRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/firma.tks");
+    {
+        // An older file with a key that is no longer written must not survive the export.
+        QSettings old(path, QSettings::IniFormat);
+        old.setValue(QStringLiteral("Stale"), 1);
+        old.setValue(QStringLiteral("Name"), QStringLiteral("Alt"));
+    }
+    const Firm firm = makeFirm(QStringLiteral("Kanal & Co"), Qt::darkYellow, true);
+    QVERIFY(firm.exportFile(path));
+
+    QSettings written(path, QSettings::IniFormat);
+    QCOMPARE(written.childGroups(), QStringList()); // all keys at top level
+    QStringList keys = written.allKeys();
+    keys.sort();
+    QCOMPARE(keys, QStringList({QStringLiteral("Address"), QStringLiteral("Contact"), QStringLiteral("Custom"),
+                                QStringLiteral("Logo"), QStringLiteral("Name"), QStringLiteral("UseCustom")}));
+
+    Firm imported;
+    QVERIFY(imported.importFile(path));
+    compareFirms(imported, firm);
+
+    // Missing keys give the defaults.
+    const QString partial = dir.path() + QStringLiteral("/teil.tks");
+    {
+        QSettings raw(partial, QSettings::IniFormat);
+        raw.setValue(QStringLiteral("Name"), QStringLiteral("Teil"));
+        raw.setValue(QStringLiteral("UseCustom"), true);
+    }
+    Firm part = makeFirm(QStringLiteral("vorher"), Qt::red, false);
+    QVERIFY(part.importFile(partial));
+    QCOMPARE(part.name(), QStringLiteral("Teil"));
+    QVERIFY(part.useCustom());
+    QVERIFY(part.address().isEmpty());
+    QVERIFY(part.contact().isEmpty());
+    QVERIFY(part.logo().isNull());
+    QVERIFY(part.custom().isEmpty());
+}
+
+void TestFirmStore::companyFileErrors()
+{
+    QTemporaryDir dir;
+    const Firm before = makeFirm(QStringLiteral("Arbeitskopie"), Qt::red, true);
+
+    // A file that is not there or is a folder leaves the working record as it was.
+    Firm firm = before;
+    QVERIFY(!firm.importFile(dir.path() + QStringLiteral("/fehlt.tks")));
+    compareFirms(firm, before);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner.tks")));
+    QVERIFY(!firm.importFile(dir.path() + QStringLiteral("/ordner.tks")));
+    compareFirms(firm, before);
+
+    // An export into a folder that cannot be created fails, and says so.
+    QFile blocker(dir.path() + QStringLiteral("/datei"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(!before.exportFile(dir.path() + QStringLiteral("/datei/firma.tks")));
+}
+
+void TestFirmStore::damagedLetterheadCountsAsNone_data()
+{
+    QTest::addColumn<QByteArray>("custom");
+
+    const QByteArray valid = makeLetterhead(QStringLiteral("Kopf"));
+    QTest::newRow("cut in the middle") << valid.left(valid.size() / 2);
+    QTest::newRow("garbage") << QByteArray("not a letterhead at all");
+    QTest::newRow("huge child count") << QByteArray::fromHex("7fffffff");
+}
+
+void TestFirmStore::damagedLetterheadCountsAsNone()
+{
+    QFETCH(QByteArray, custom);
+    QTemporaryDir dir;
+
+    // Through the store file...
+    {
+        QSettings raw(dir.path() + QStringLiteral("/tsfirm.ini"), QSettings::IniFormat);
+        raw.beginWriteArray(QStringLiteral("Firms"));
+        raw.setArrayIndex(0);
+        raw.setValue(QStringLiteral("Name"), QStringLiteral("Kaputt"));
+        raw.setValue(QStringLiteral("Custom"), custom);
+        raw.setValue(QStringLiteral("UseCustom"), true);
+        raw.setArrayIndex(1);
+        raw.setValue(QStringLiteral("Name"), QStringLiteral("Heil"));
+        raw.setValue(QStringLiteral("Custom"), makeLetterhead(QStringLiteral("Heil")));
+        raw.endArray();
+    }
+    FirmStore store(dir.path());
+    QVERIFY(store.load());
+    QCOMPARE(store.count(), 2);
+    const Firm broken = store.firm(QStringLiteral("Kaputt"));
+    QVERIFY(broken.custom().isEmpty());
+    QVERIFY(broken.useCustom()); // the flag itself is kept
+    QCOMPARE(store.firm(QStringLiteral("Heil")).custom(), makeLetterhead(QStringLiteral("Heil")));
+
+    // ...and through a company file.
+    const QString path = dir.path() + QStringLiteral("/kaputt.tks");
+    {
+        QSettings raw(path, QSettings::IniFormat);
+        raw.setValue(QStringLiteral("Name"), QStringLiteral("Kaputt"));
+        raw.setValue(QStringLiteral("Custom"), custom);
+    }
+    Firm imported;
+    QVERIFY(imported.importFile(path));
+    QCOMPARE(imported.name(), QStringLiteral("Kaputt"));
+    QVERIFY(imported.custom().isEmpty());
+}
+
+void TestFirmStore::unreadableStoreIsReported()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tsfirm.ini")));
+    m_reports.clear();
+    FirmStore store(dir.path());
+    QVERIFY(!store.load());
+    QCOMPARE(store.count(), 0);
+    QCOMPARE(m_reports.errors().size(), 1);
+    QVERIFY(m_reports.errors().first().contains(QStringLiteral("tsfirm.ini")));
+    m_reports.clear();
+}
+
+QTEST_MAIN(TestFirmStore)
+#include "tst_firmstore.moc"
