@@ -193,6 +193,8 @@ bool Investigation::save()
         for (int i = 0; i < m_observations.size(); ++i)
             writeObservation(writer, i);
         writeFilms(writer);
+        if (writer.hasError())
+            file.cancelWriting();
     }
     if (!file.commit()) {
         Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht geschrieben werden!\n%2")

@@ -116,10 +116,63 @@ QStringList charactersExceptCommas(const QString &text)
     return result;
 }
 
+// Characters XML 1.0 cannot carry (control characters, unpaired surrogates, U+FFFE/U+FFFF)
+// would make the writer produce a file that cannot be read back; they are left out.
+QString xmlText(const QString &text)
+{
+    const auto allowed = [](const QChar *c, const QChar *end) {
+        const ushort u = c->unicode();
+        if (u < 0x20)
+            return u == '\t' || u == '\n' || u == '\r';
+        if (u == 0xFFFE || u == 0xFFFF)
+            return false;
+        if (c->isHighSurrogate())
+            return c + 1 < end && (c + 1)->isLowSurrogate();
+        if (c->isLowSurrogate())
+            return false; // a low surrogate after its high one is taken with it
+        return true;
+    };
+    const QChar *begin = text.constData();
+    const QChar *end = begin + text.size();
+    const QChar *c = begin;
+    while (c < end && allowed(c, end))
+        c += c->isHighSurrogate() ? 2 : 1;
+    if (c == end)
+        return text;
+    QString clean;
+    clean.reserve(text.size());
+    clean.append(begin, int(c - begin));
+    while (c < end) {
+        if (allowed(c, end)) {
+            const int length = c->isHighSurrogate() ? 2 : 1;
+            clean.append(c, length);
+            c += length;
+        } else {
+            ++c;
+        }
+    }
+    return clean;
+}
+
+QTime parseVideoTime(const QString &text)
+{
+    // By hand: QTime's format parser is slow for long observation lists.
+    if (text.size() != 6)
+        return QTime();
+    int digits[6];
+    for (int i = 0; i < 6; ++i) {
+        const ushort u = text.at(i).unicode();
+        if (u < '0' || u > '9')
+            return QTime();
+        digits[i] = u - '0';
+    }
+    return QTime(digits[0] * 10 + digits[1], digits[2] * 10 + digits[3], digits[4] * 10 + digits[5]);
+}
+
 void writeTextElement(QXmlStreamWriter &writer, const QString &name, const QString &text)
 {
     if (!text.trimmed().isEmpty())
-        writer.writeTextElement(name, text);
+        writer.writeTextElement(name, xmlText(text));
 }
 
 void writeDateElement(QXmlStreamWriter &writer, const QString &name, const QDate &date, const QString &format)

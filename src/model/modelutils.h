@@ -31,7 +31,12 @@ QTime getTime(const QString &line, int column, int width, const QString &format)
 QStringList charactersExceptCommas(const QString &text);
 
 // --- XML elements
-// Written only when the trimmed text is not empty; the untrimmed text is written.
+// The text without the characters XML 1.0 cannot carry.
+QString xmlText(const QString &text);
+// A video time written "hhmmss"; invalid when the text is not six digits of a valid time.
+QTime parseVideoTime(const QString &text);
+// Written only when the trimmed text is not empty; the untrimmed text is written, without
+// characters XML cannot carry.
 void writeTextElement(QXmlStreamWriter &writer, const QString &name, const QString &text);
 void writeDateElement(QXmlStreamWriter &writer, const QString &name, const QDate &date, const QString &format);
 void writeTimeElement(QXmlStreamWriter &writer, const QString &name, const QTime &time, const QString &format);

@@ -92,8 +92,33 @@ private slots:
             writeDateElement(w, QStringLiteral("date"), QDate(2025, 3, 4), QStringLiteral("yyyy-MM-dd"));
             writeTimeElement(w, QStringLiteral("notime"), QTime(), QStringLiteral("hhmmss"));
             writeTimeElement(w, QStringLiteral("time"), QTime(1, 2, 3), QStringLiteral("hhmmss"));
+            // Characters XML cannot carry would leave a file that cannot be read back.
+            writeTextElement(w, QStringLiteral("c"), QStringLiteral("x\x01y") + QChar(0xD800) + QStringLiteral("z\tü"));
         });
-        QCOMPARE(xml, QStringLiteral("<r><t> a </t><i>0</i><d>2.50</d><date>2025-03-04</date><time>010203</time></r>"));
+        QCOMPARE(xml, QStringLiteral("<r><t> a </t><i>0</i><d>2.50</d><date>2025-03-04</date><time>010203</time>"
+                                     "<c>xyz\tü</c></r>"));
+        QXmlStreamReader reader(xml);
+        while (!reader.atEnd())
+            reader.readNext();
+        QVERIFY(!reader.hasError());
+    }
+
+    void videoTimes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QTime>("time");
+        QTest::newRow("plain") << "012345" << QTime(1, 23, 45);
+        QTest::newRow("midnight") << "000000" << QTime(0, 0);
+        QTest::newRow("too short") << "12345" << QTime();
+        QTest::newRow("not digits") << "01:23:" << QTime();
+        QTest::newRow("invalid minute") << "016045" << QTime();
+    }
+    void videoTimes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QTime, time);
+        QCOMPARE(parseVideoTime(text), time);
+        QCOMPARE(parseVideoTime(text).isValid(), time.isValid());
     }
 
     void readingElements()

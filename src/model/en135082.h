@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/en135082investigation.h"
+
+// An inspection under EN 13508-2: the catalogue in one of ten languages, the header option
+// lists, and the exchange file (XML, root "DATA": "ZA" with the language, "ZB" with the header
+// and one "ZC" per observation).
+class EN135082 : public EN135082Investigation
+{
+    Q_OBJECT
+
+public:
+    // language: two-letter code of the catalogue ("da", "de", "en", "es", "fi", "fr", "hr",
+    // "nb", "pl", "ru"); a language without catalogue leaves codes and option lists empty.
+    explicit EN135082(const QString &language = QStringLiteral("de"));
+
+    QString language() const { return m_language; }
+    // The catalogue language of an inspection file: the text of its first "A2" element, "de"
+    // when it has none (or cannot be read).
+    static QString fileLanguage(const QString &path);
+
+    // Loads the file; a circular profile ("A") gets its width from its height.
+    bool load(const QString &path) override;
+    TocEntry summaryRow() override;
+    ModelUtils::TextTable mainDataTable() const override;
+    // Puts a start node "BCD" "A" at distance 0 in front of the observations.
+    QString addStartNode(const QTime &videoTime) override;
+    int systemText() const override;
+    QString observationDescription(const ObservationRecord &observation) const override;
+    QStringList mainDataList() const override;
+    QStringList mainDataListFull() const override;
+    QVector<PrintJob> inspectionPrintJob() override;
+    QVector<PrintJob> photoPrintJob() override;
+
+protected:
+    void loadCatalog() override;
+    void writeDocument(QXmlStreamWriter &writer) override;
+    void writeFilms(QXmlStreamWriter &writer) override;
+    void writeObservation(QXmlStreamWriter &writer, int index) override;
+    void readMainData(QXmlStreamReader &reader) override;
+    void readObservations(QXmlStreamReader &reader) override;
+
+private:
+    bool isReverseDirection() const;
+    void readObservation(QXmlStreamReader &reader, ObservationRecord &observation);
+    // Reads a number element; an empty one is 0, one that does not parse is noted as a problem.
+    double readNumber(QXmlStreamReader &reader, const char *element);
+    int readInteger(QXmlStreamReader &reader, const char *element);
+    void noteBadValue(const QXmlStreamReader &reader, const QString &element, const QString &text);
+
+    QString m_language;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "model/en135082structur.h"
+#include "model/investigation.h"
+
+// The common class of the standards whose observation codes follow the EN 13508-2 scheme. It
+// carries the EN-layout catalogue (second base) and implements what depends only on the code
+// scheme: the code index, the code groups, the structural-damage test and the pipe markers.
+// It also holds the pieces the standards' description texts, header tables and lists share.
+class EN135082Investigation : public Investigation, public EN135082Structur
+{
+    Q_OBJECT
+
+public:
+    EN135082Investigation();
+
+    // Sorts the observations by distance (in place, stable) and returns the marked points.
+    QList<PipeMarker> pipeMarkers() override;
+    bool hasStructuralDamage() const override;
+    int codeGroup(const QString &code) const override;
+    // Appends every code of the catalogue (types in token order, codes in file order).
+    void buildCodeIndex() override;
+
+protected:
+    // The words of the description texts that differ between the standards.
+    struct DescriptionWords
+    {
+        QString at;             // "bei"
+        QString from;           // "von"
+        QString to;             // "bis"
+        QString oclock;         // "Uhr", put right after the hour
+        QString joint;          // "Schaden tritt an der Rohrverbindung auf"
+        QString pipeLength;     // "Schaden über die Baulänge eines Rohres"
+        QString continuous;     // "Streckenschaden Nr."
+        QString begin;          // "Anfang"
+        QString end;            // "Ende"
+        QString photo;          // ", Foto angelegt" (with its comma)
+    };
+    // The German words, untranslated.
+    static DescriptionWords germanDescriptionWords();
+
+    // The code's catalogue text with the texts of its characterisations.
+    QString catalogueDescription(const ObservationRecord &observation) const;
+    // ", " quantity 1 and its unit when the code with its characterisation 1 has one, then
+    // likewise quantity 2.
+    QString quantityDescription(const ObservationRecord &observation) const;
+    // A quantity with two decimals when its fractional part is at least 0.01, else none.
+    static QString quantityNumber(double value);
+    // Clock position, joint, damageText, continuous defect, remark and photo note.
+    static QString descriptionTail(const ObservationRecord &observation, const DescriptionWords &words,
+                                   const QString &damageText);
+
+    // Inserts a start-node observation ("BCD" with the characterisation given) at the front and
+    // returns its code, characterisation, a blank and its description.
+    QString insertStartNode(const QTime &videoTime, const QString &character1);
+
+    // The text shown for an option code: the option's text, empty when the code is not listed.
+    static QString optionText(const OptionMap &options, const QString &code);
+    // "%1mm" without decimals and "%1m" with two.
+    static QString millimetreText(double value);
+    static QString metreText(double value);
+    // Two texts joined by ", "; the separator is left out when one of them is empty.
+    static QString joinedTexts(const QString &first, const QString &second);
+    // Millimetres as the whole number the files store: truncated toward zero, 0 for values that
+    // are not finite, bounded to the int range.
+    static int truncatedMillimetres(double value);
+};
