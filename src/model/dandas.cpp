@@ -1,0 +1,706 @@
+#include "model/dandas.h"
+
+#include "core/reporter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QTextCodec>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+Q_LOGGING_CATEGORY(lcDanDasCatalog, "zz.model.catalog.dandas")
+
+namespace {
+
+const QString kCatalogPath = QStringLiteral(":/norm/DanDas_da.xml");
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+const QString kTimeFormat = QStringLiteral("hhmmss");
+
+// Codes that the lookups and the description treat as having no characterisation, class or
+// quantity although the catalogue does not list them.
+bool isSpecialCode(const QString &code)
+{
+    return code == QLatin1String("SI") || code == QLatin1String("EI") || code == QLatin1String("CO");
+}
+
+// The header elements of the exchange file that hold texts, in file order.
+struct TextField
+{
+    const char *element;
+    QString InspectionHeader::*field;
+};
+
+const TextField kHeaderTextsBeforeSize[] = {
+    {"AAA", &InspectionHeader::sectionName}, {"AAB", &InspectionHeader::startNode},
+    {"AAC", &InspectionHeader::startNodeType}, {"AAD", &InspectionHeader::endNode},
+    {"AAE", &InspectionHeader::endNodeType}, {"AAF", &InspectionHeader::town},
+    {"AAG", &InspectionHeader::street}, {"AAH", &InspectionHeader::direction},
+    {"AAI", &InspectionHeader::client}, {"AAJ", &InspectionHeader::profile},
+};
+
+const TextField kHeaderTextsAfterDate[] = {
+    {"AAN", &InspectionHeader::reason}, {"AAO", &InspectionHeader::material},
+    {"AAP", &InspectionHeader::cleaning}, {"AAQ", &InspectionHeader::inspector},
+    {"AAR", &InspectionHeader::sewerKind}, {"AAS", &InspectionHeader::videoReference},
+    {"AAT", &InspectionHeader::videoMedium}, {"AAU", &InspectionHeader::pipeType},
+    {"AAV", &InspectionHeader::inspectionKind}, {"AAW", &InspectionHeader::weather},
+};
+
+QString location(const QXmlStreamReader &reader)
+{
+    return QStringLiteral("%1:%2").arg(reader.lineNumber()).arg(reader.columnNumber());
+}
+
+} // namespace
+
+DanDas::DanDas()
+{
+    loadCatalog();
+    buildCodeIndex();
+    createCompleter();
+    m_normKind = NormDanDas;
+}
+
+// --- catalogue
+
+void DanDas::loadCatalog()
+{
+    m_catalog.clear();
+    QFile file(kCatalogPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcDanDasCatalog) << "cannot open" << kCatalogPath;
+        return;
+    }
+    QXmlStreamReader reader(&file);
+    // One root element; reading on after its end would count as a broken document.
+    if (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("DANDAS"))
+            readCatalogRoot(reader);
+        else
+            qCDebug(lcDanDasCatalog) << "loadDandasData false name" << reader.name();
+    }
+    if (reader.hasError())
+        qCWarning(lcDanDasCatalog) << kCatalogPath << reader.errorString() << location(reader);
+}
+
+void DanDas::readCatalogRoot(QXmlStreamReader &reader)
+{
+    while (reader.readNextStartElement()) {
+        qCDebug(lcDanDasCatalog) << "loadDandasdata name" << reader.name();
+        if (reader.name() == QLatin1String("texte")) {
+            readCatalogTexts(reader);
+        } else if (reader.name() == QLatin1String("type")) {
+            readCatalogType(reader);
+        } else {
+            qCDebug(lcDanDasCatalog) << "loadDandasdata weird Entry" << reader.name();
+            reader.skipCurrentElement();
+        }
+    }
+}
+
+void DanDas::readCatalogTexts(QXmlStreamReader &reader)
+{
+    const QMap<QString, OptionMap *> lists{
+        {QStringLiteral("node_type"), &m_nodeTypeOptions},
+        {QStringLiteral("direction"), &m_directionOptions},
+        {QStringLiteral("section"), &m_profileOptions},
+        {QStringLiteral("sectionsrc"), &m_profileSourceOptions},
+        {QStringLiteral("material"), &m_materialOptions},
+        {QStringLiteral("materialsrc"), &m_materialSourceOptions},
+        {QStringLiteral("system"), &m_systemOptions},
+        {QStringLiteral("cleaning"), &m_cleaningOptions},
+        {QStringLiteral("pipe_use"), &m_pipeTypeOptions},
+        {QStringLiteral("methode"), &m_inspectionKindOptions},
+        {QStringLiteral("weather"), &m_weatherOptions},
+    };
+    qCDebug(lcDanDasCatalog) << "in loadTexte";
+    while (reader.readNextStartElement()) {
+        const QString name = reader.name().toString();
+        qCDebug(lcDanDasCatalog) << "in loadTexte name" << name;
+        if (OptionMap *map = lists.value(name))
+            ModelUtils::readOptionList(reader, name, *map);
+        else
+            reader.skipCurrentElement();
+    }
+}
+
+void DanDas::readCatalogType(QXmlStreamReader &reader)
+{
+    DanDasCatalogType type;
+    while (reader.readNextStartElement()) {
+        qCDebug(lcDanDasCatalog) << "loadDandasEntry name" << reader.name();
+        if (reader.name() == QLatin1String("token")) {
+            ModelUtils::readTextElement(reader, type.token);
+        } else if (reader.name() == QLatin1String("text")) {
+            ModelUtils::readTextElement(reader, type.text);
+        } else if (reader.name() == QLatin1String("subtype")) {
+            DanDasEntry entry;
+            readCatalogSubtype(reader, entry);
+            type.entries.append(entry);
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+    m_catalog.insert(type.token, type);
+}
+
+void DanDas::readCatalogSubtype(QXmlStreamReader &reader, DanDasEntry &entry)
+{
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (name == QLatin1String("token")) {
+            ModelUtils::readTextElement(reader, entry.token);
+        } else if (name == QLatin1String("text")) {
+            ModelUtils::readTextElement(reader, entry.text);
+        } else if (name == QLatin1String("character")) {
+            while (reader.readNextStartElement()) {
+                if (reader.name() != QLatin1String("sub")) {
+                    qCDebug(lcDanDasCatalog) << "readCharacter name" << reader.name();
+                    reader.skipCurrentElement();
+                    continue;
+                }
+                QString token;
+                QString text;
+                while (reader.readNextStartElement()) {
+                    if (reader.name() == QLatin1String("token"))
+                        ModelUtils::readTextElement(reader, token);
+                    else if (reader.name() == QLatin1String("text"))
+                        ModelUtils::readTextElement(reader, text);
+                    else
+                        reader.skipCurrentElement();
+                }
+                entry.characters.insert(token, qMakePair(token, text));
+            }
+        } else if (name == QLatin1String("class")) {
+            bool done = false;
+            while (reader.readNextStartElement()) {
+                if (done || reader.name() != QLatin1String("text")) {
+                    reader.skipCurrentElement();
+                    continue;
+                }
+                QString text;
+                ModelUtils::readTextElement(reader, text);
+                const QStringList parts = text.split(QLatin1Char(','));
+                if (parts.size() < 2) {
+                    done = true;
+                    continue;
+                }
+                entry.classMin = parts.at(0).trimmed().toInt();
+                entry.classMax = parts.at(1).trimmed().toInt();
+            }
+        } else if (name == QLatin1String("quantify")) {
+            while (reader.readNextStartElement()) {
+                if (reader.name() != QLatin1String("sub")) {
+                    qCDebug(lcDanDasCatalog) << "quantify weird entry" << reader.name();
+                    reader.skipCurrentElement();
+                    continue;
+                }
+                while (reader.readNextStartElement()) {
+                    if (reader.name() == QLatin1String("text")) {
+                        ModelUtils::readTextElement(reader, entry.unit);
+                    } else {
+                        qCDebug(lcDanDasCatalog) << "subquantify weird entry" << reader.name();
+                        reader.skipCurrentElement();
+                    }
+                }
+            }
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+}
+
+void DanDas::buildCodeIndex()
+{
+    m_codes.clear();
+    for (const DanDasCatalogType &type : qAsConst(m_catalog)) {
+        for (const DanDasEntry &e : type.entries)
+            m_codes << e.token;
+    }
+}
+
+const DanDasEntry &DanDas::entry(const QString &code) const
+{
+    static const DanDasEntry none;
+    for (const DanDasCatalogType &type : m_catalog) {
+        for (const DanDasEntry &e : type.entries) {
+            if (e.token == code)
+                return e;
+        }
+    }
+    return none;
+}
+
+bool DanDas::isKnownCode(const QString &code) const
+{
+    return code.isEmpty() || isSpecialCode(code) || m_codes.contains(code);
+}
+
+// --- lookups
+
+QStringList DanDas::characterTexts(const QString &code) const
+{
+    QStringList texts;
+    for (const auto &pair : entry(code).characters)
+        texts << pair.second;
+    return texts;
+}
+
+QStringList DanDas::characterTokens(const QString &code) const
+{
+    QStringList tokens;
+    for (const auto &pair : entry(code).characters)
+        tokens << pair.first;
+    return tokens;
+}
+
+QString DanDas::characterToken(const QString &code, const QString &text) const
+{
+    const DanDasEntry &e = entry(code);
+    for (const auto &pair : e.characters) {
+        if (pair.second == text)
+            return pair.first;
+    }
+    return e.characters.isEmpty() ? QString() : e.characters.first().first;
+}
+
+QStringList DanDas::classValues(const QString &code) const
+{
+    const DanDasEntry &e = entry(code);
+    QStringList values;
+    for (int c = e.classMin; c < e.classMax; ++c)
+        values << QString::number(c);
+    return values;
+}
+
+QString DanDas::quantityUnit(const QString &code) const
+{
+    return entry(code).unit;
+}
+
+bool DanDas::hasCharacter(const QString &code) const
+{
+    return code != QLatin1String("VA") && code != QLatin1String("OB") && !isSpecialCode(code);
+}
+
+bool DanDas::hasClass(const QString &code) const
+{
+    return code != QLatin1String("VA") && !isSpecialCode(code);
+}
+
+bool DanDas::hasQuantity(const QString &code) const
+{
+    return code == QLatin1String("VA");
+}
+
+// --- texts
+
+QString DanDas::optionText(const OptionMap &options, const QString &key) const
+{
+    return options.value(key);
+}
+
+QString DanDas::observationDescription(const ObservationRecord &o) const
+{
+    const DanDasEntry &e = entry(o.code);
+    QString text = e.text;
+    if (hasCharacter(o.code))
+        text += QStringLiteral(", ") + e.characters.value(o.character1).second;
+    if (o.code == QLatin1String("VA"))
+        text += QStringLiteral(", %1%2").arg(o.quantity1, 0, 'f', 2).arg(e.unit);
+    if (o.code != QLatin1String("VA") && !isSpecialCode(o.code))
+        text += tr(", observation klasse ") + QString::number(o.damageClass);
+    if (!o.remark.isEmpty())
+        text += QStringLiteral(", ") + o.remark;
+    if (!o.photoFile.isEmpty())
+        text += tr(", foto taget");
+    return text;
+}
+
+int DanDas::systemText() const
+{
+    const QString text = m_systemOptions.value(m_header.sewerKind);
+    if (text.contains(QLatin1String("Regn")))
+        return 1;
+    if (text.contains(QLatin1String("Spilde")))
+        return 2;
+    if (text.contains(QStringLiteral("Fælles")))
+        return 3;
+    return 0;
+}
+
+ModelUtils::TextTable DanDas::mainDataTable() const
+{
+    const InspectionHeader &h = m_header;
+    ModelUtils::TextTable table;
+    table.beginTable();
+    table.beginRow();
+    table.addPair(tr("Operatør: "), h.inspector);
+    table.addPair(tr("Kunden: "), h.client);
+    table.addPair(tr("By: "), h.town);
+    table.addPair(tr("Vej: "), h.street);
+    table.endRow();
+    table.beginRow();
+    table.addDate(tr("Dato: "), h.date, kDateFormat);
+    table.endRow();
+    table.beginRow();
+    table.addPair(tr("Inspektionsårsag: "), h.reason);
+    table.addPair(tr("Spulet: "), optionText(m_cleaningOptions, h.cleaning));
+    table.addPair(tr("Inspektionretning: "), optionText(m_directionOptions, h.direction));
+    table.addPair(tr("Vejrlig: "), optionText(m_weatherOptions, h.weather));
+    table.addPair(tr("Inspektionsmetode: "), optionText(m_inspectionKindOptions, h.inspectionKind));
+    table.endRow();
+    table.beginRow();
+    table.addPair(tr("Start Punkt: "), h.startNode);
+    table.addPair(QStringLiteral(" "), optionText(m_nodeTypeOptions, h.startNodeType));
+    table.addPair(tr("Slut Punkt: "), h.endNode);
+    table.addPair(QStringLiteral(" "), optionText(m_nodeTypeOptions, h.endNodeType));
+    table.endRow();
+    table.beginRow();
+    table.addPair(tr("Tværsnit: "), optionText(m_profileOptions, h.profile));
+    if (h.profile == QLatin1String("A")) {
+        table.addInt(tr("Diameter: "), int(h.height));
+    } else {
+        table.addInt(tr("Højde: "), int(h.height));
+        table.addInt(tr("Bredde: "), int(h.width));
+    }
+    table.endRow();
+    table.beginRow();
+    table.addPair(tr("Materiale: "), optionText(m_materialOptions, h.material));
+    table.endRow();
+    table.beginRow();
+    table.addPair(tr("System: "), optionText(m_systemOptions, h.sewerKind));
+    table.addPair(tr("I Brug: "), optionText(m_pipeTypeOptions, h.pipeType));
+    table.endRow();
+    table.beginRow();
+    table.addPair(tr("Medie-ID: "), h.videoReference);
+    table.addPair(tr("Medie: "), h.videoMedium);
+    table.endRow();
+    table.endTable();
+    return table;
+}
+
+QStringList DanDas::mainDataList() const
+{
+    const InspectionHeader &h = m_header;
+    return {QStringLiteral("DANDAS"),
+            h.date.toString(QStringLiteral("dd.MM.yyyy")),
+            h.inspector,
+            h.client,
+            h.town,
+            h.street,
+            h.startNode,
+            h.endNode,
+            optionText(m_materialOptions, h.material),
+            optionText(m_profileOptions, h.profile),
+            QStringLiteral("%1mm").arg(h.width, 0, 'f', 0),
+            QStringLiteral("%1mm").arg(h.height, 0, 'f', 0),
+            optionText(m_systemOptions, h.sewerKind),
+            optionText(m_directionOptions, h.direction),
+            h.videoReference,
+            QStringLiteral("%1m").arg(inspectedLength(), 0, 'f', 2),
+            QString()};
+}
+
+QStringList DanDas::mainDataListFull() const
+{
+    const InspectionHeader &h = m_header;
+    return {QStringLiteral("DANDAS"),
+            h.date.toString(QStringLiteral("dd.MM.yyyy")),
+            h.inspector,
+            h.client,
+            h.town,
+            h.street,
+            h.startNode,
+            optionText(m_nodeTypeOptions, h.startNodeType),
+            h.endNode,
+            optionText(m_nodeTypeOptions, h.endNodeType),
+            optionText(m_directionOptions, h.direction),
+            optionText(m_systemOptions, h.sewerKind),
+            optionText(m_pipeTypeOptions, h.pipeType),
+            h.reason,
+            optionText(m_cleaningOptions, h.cleaning),
+            optionText(m_materialOptions, h.material),
+            optionText(m_profileOptions, h.profile),
+            QStringLiteral("%1mm").arg(h.width, 0, 'f', 0),
+            QStringLiteral("%1mm").arg(h.height, 0, 'f', 0),
+            h.videoReference,
+            h.videoMedium,
+            optionText(m_inspectionKindOptions, h.inspectionKind),
+            optionText(m_weatherOptions, h.weather),
+            QStringLiteral("%1m").arg(inspectedLength(), 0, 'f', 2)};
+}
+
+TocEntry DanDas::summaryRow()
+{
+    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material), optionText(m_systemOptions, m_header.sewerKind));
+}
+
+bool DanDas::hasStructuralDamage() const
+{
+    return false;
+}
+
+int DanDas::codeGroup(const QString &) const
+{
+    return 0;
+}
+
+QString DanDas::addStartNode(const QTime &)
+{
+    return QString();
+}
+
+QVector<PrintJob> DanDas::inspectionPrintJob()
+{
+    return makeInspectionJobs(m_header.direction != QLatin1String("A") ? 1 : 0);
+}
+
+QVector<PrintJob> DanDas::photoPrintJob()
+{
+    return makePhotoJobs(m_header.direction != QLatin1String("A") ? 1 : 0);
+}
+
+// --- exchange file
+
+// Text that is not UTF-8 although the file declares UTF-8 (or no encoding at all) was written
+// by a program that used the Windows code page; it is read as such, and said so.
+static bool needsWindows1252(const QByteArray &bytes)
+{
+    static const QRegularExpression declaration(QStringLiteral("^<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']+)[\"']"));
+    const QRegularExpressionMatch match = declaration.match(QString::fromLatin1(bytes.left(200)));
+    if (match.hasMatch() && match.captured(1).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0)
+        return false; // the reader handles a declared encoding itself
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars > 0 || state.remainingChars > 0;
+}
+
+bool DanDas::load(const QString &path)
+{
+    QByteArray recoded;
+    {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.readAll();
+            if (needsWindows1252(bytes))
+                recoded = QTextCodec::codecForName("Windows-1252")->toUnicode(bytes).toUtf8();
+        }
+    }
+
+    bool complete = false;
+    if (recoded.isEmpty()) {
+        complete = Investigation::load(path);
+    } else {
+        beginLoad();
+        noteReadProblem(tr("Die Datei ist kein gültiges UTF-8; sie wurde als Windows-1252 gelesen."));
+        auto noteError = [this](const QXmlStreamReader &reader) {
+            if (reader.hasError())
+                noteReadProblem(QStringLiteral("%1 (%2)").arg(reader.errorString(), location(reader)));
+        };
+        QXmlStreamReader header(recoded);
+        readMainData(header);
+        noteError(header);
+        QXmlStreamReader body(recoded);
+        readObservations(body);
+        while (!body.atEnd())
+            body.readNext();
+        noteError(body);
+        readSideFile(path);
+        setPath(path);
+        complete = finishLoad(path);
+    }
+    // A circular section has one dimension.
+    if (m_header.profile.startsWith(QLatin1Char('A')))
+        m_header.width = m_header.height;
+
+    QStringList unknown;
+    for (const ObservationRecord &o : qAsConst(m_observations)) {
+        if (!isKnownCode(o.code) && !unknown.contains(o.code))
+            unknown << o.code;
+    }
+    if (!unknown.isEmpty())
+        Reporter::notice(tr("Die Datei %1 enthält Codes, die der Katalog nicht kennt: %2")
+                             .arg(QDir::toNativeSeparators(path), unknown.join(QStringLiteral(", "))));
+    return complete;
+}
+
+void DanDas::writeDocument(QXmlStreamWriter &writer)
+{
+    const InspectionHeader &h = m_header;
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument(QStringLiteral("1.0"), true);
+    writer.writeStartElement(QStringLiteral("DATA"));
+    writer.writeStartElement(QStringLiteral("DZA"));
+    ModelUtils::writeTextElement(writer, QStringLiteral("A2"), QStringLiteral("da"));
+    writer.writeEndElement();
+    writer.writeStartElement(QStringLiteral("DZB"));
+    for (const TextField &f : kHeaderTextsBeforeSize)
+        ModelUtils::writeTextElement(writer, QLatin1String(f.element), h.*f.field);
+    ModelUtils::writeDoubleElement(writer, QStringLiteral("AAK"), h.height, 2);
+    ModelUtils::writeDoubleElement(writer, QStringLiteral("AAL"), h.width, 2);
+    ModelUtils::writeDateElement(writer, QStringLiteral("AAM"), h.date, kDateFormat);
+    for (const TextField &f : kHeaderTextsAfterDate)
+        ModelUtils::writeTextElement(writer, QLatin1String(f.element), h.*f.field);
+    writer.writeEndElement();
+}
+
+void DanDas::writeObservation(QXmlStreamWriter &writer, int index)
+{
+    if (index < 0 || index >= m_observations.size())
+        return;
+    const ObservationRecord &o = m_observations.at(index);
+    writer.writeStartElement(QStringLiteral("DZC"));
+    ModelUtils::writeTextElement(writer, QStringLiteral("A"), o.code);
+    ModelUtils::writeTimeElement(writer, QStringLiteral("B"), o.videoTime, kTimeFormat);
+    ModelUtils::writeDoubleElement(writer, QStringLiteral("C"), o.distance, 2);
+    ModelUtils::writeDoubleElement(writer, QStringLiteral("D"), o.quantity1, 2);
+    ModelUtils::writeTextElement(writer, QStringLiteral("F"), o.character1);
+    if (o.damageClass >= 0)
+        ModelUtils::writeIntElement(writer, QStringLiteral("E"), o.damageClass);
+    ModelUtils::writeTextElement(writer, QStringLiteral("G"), o.remark);
+    ModelUtils::writeTextElement(writer, QStringLiteral("H"), o.photoFile);
+    writer.writeEndElement();
+}
+
+void DanDas::writeFilms(QXmlStreamWriter &writer)
+{
+    writer.writeEndElement(); // DATA
+    writer.writeEndDocument();
+}
+
+void DanDas::readMainData(QXmlStreamReader &reader)
+{
+    clear();
+    InspectionHeader &h = m_header;
+    auto readNumber = [&](double &value) {
+        QString text;
+        ModelUtils::readTextElement(reader, text);
+        bool ok = false;
+        value = text.toDouble(&ok);
+        if (!ok) {
+            value = 0.0;
+            if (!text.isEmpty())
+                noteReadProblem(tr("%1 (%2): \"%3\" ist keine Zahl").arg(reader.name().toString(), location(reader), text));
+        }
+    };
+
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement() && reader.name() == QLatin1String("DZB"))
+            return; // the header of a second inspection is never mixed in
+        if (!reader.isStartElement())
+            continue;
+        const QStringRef name = reader.name();
+        if (name.size() != 3 || !name.startsWith(QLatin1String("AA")))
+            continue;
+        bool found = false;
+        for (const TextField &f : kHeaderTextsBeforeSize) {
+            if (name == QLatin1String(f.element)) {
+                ModelUtils::readTextElement(reader, h.*f.field);
+                found = true;
+                break;
+            }
+        }
+        for (const TextField &f : kHeaderTextsAfterDate) {
+            if (!found && name == QLatin1String(f.element)) {
+                ModelUtils::readTextElement(reader, h.*f.field);
+                found = true;
+                if (name == QLatin1String("AAW"))
+                    return;
+                break;
+            }
+        }
+        if (found)
+            continue;
+        if (name == QLatin1String("AAK")) {
+            readNumber(h.height);
+        } else if (name == QLatin1String("AAL")) {
+            readNumber(h.width);
+        } else if (name == QLatin1String("AAM")) {
+            QString text;
+            ModelUtils::readTextElement(reader, text);
+            h.date = QDate::fromString(text, kDateFormat);
+            if (!text.isEmpty() && !h.date.isValid())
+                noteReadProblem(tr("AAM (%1): \"%2\" ist kein Datum").arg(location(reader), text));
+        }
+    }
+}
+
+void DanDas::readObservations(QXmlStreamReader &reader)
+{
+    int headers = 0;
+    int number = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (!reader.isStartElement())
+            continue;
+        if (reader.name() == QLatin1String("DZB")) {
+            if (++headers > 1) {
+                noteReadProblem(tr("Die Datei enthält weitere Haltungen (%1); nur die erste wurde gelesen.").arg(location(reader)));
+                return;
+            }
+            continue;
+        }
+        if (reader.name() != QLatin1String("DZC"))
+            continue;
+
+        ++number;
+        ObservationRecord o;
+        while (reader.readNextStartElement()) {
+            const QString name = reader.name().toString();
+            QString text;
+            if (name.size() != 1 || name.at(0) < QLatin1Char('A') || name.at(0) > QLatin1Char('H')) {
+                reader.skipCurrentElement();
+                continue;
+            }
+            ModelUtils::readTextElement(reader, text);
+            const QString where = tr("Feststellung %1, %2 (%3)").arg(number).arg(name, location(reader));
+            bool ok = true;
+            switch (name.at(0).toLatin1()) {
+            case 'A':
+                o.code = text;
+                break;
+            case 'B':
+                o.videoTime = QTime::fromString(text, kTimeFormat);
+                ok = text.isEmpty() || o.videoTime.isValid();
+                if (!ok)
+                    noteReadProblem(tr("%1: \"%2\" ist keine Zeit").arg(where, text));
+                break;
+            case 'C':
+                o.distance = text.isEmpty() ? 0.0 : text.toDouble(&ok);
+                break;
+            case 'D':
+                o.quantity1 = text.isEmpty() ? 0.0 : text.toDouble(&ok);
+                break;
+            case 'E':
+                o.damageClass = text.isEmpty() ? 0 : text.toInt(&ok);
+                break;
+            case 'F':
+                o.character1 = text;
+                break;
+            case 'G':
+                o.remark = text;
+                break;
+            case 'H':
+                // A photo lies in the inspection's folder; a name leading elsewhere is refused.
+                if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')) || text.contains(QLatin1String("..")))
+                    noteReadProblem(tr("%1: der Fotoname \"%2\" führt aus dem Ordner der Untersuchung und wird nicht übernommen")
+                                        .arg(where, text));
+                else
+                    o.photoFile = text;
+                break;
+            default:
+                break;
+            }
+            if (!ok && name != QLatin1String("B"))
+                noteReadProblem(tr("%1: \"%2\" ist keine Zahl").arg(where, text));
+        }
+        if (reader.hasError())
+            return; // a record cut off by a broken document is not kept
+        m_observations.append(o);
+    }
+}
