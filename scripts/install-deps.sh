@@ -9,8 +9,8 @@ packages=(
   libvlc-dev libmediainfo-dev
   # run time
   vlc-plugin-base libmediainfo0v5 poppler-utils fonts-dejavu-core fonts-liberation libgl1-mesa-dri
-  # tests: generated videos, virtual X server for OpenGL
-  ffmpeg xvfb xauth
+  # tests: generated videos, virtual X server for OpenGL, fuzzing and sanitizers
+  ffmpeg xvfb xauth clang libclang-rt-14-dev
 )
 
 missing=()

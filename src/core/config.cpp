@@ -94,7 +94,7 @@ void Config::load()
     s.beginGroup(QStringLiteral("Classify"));
     m_classifyFlag = s.value(QStringLiteral("ClassifyFlag"), false).toBool();
     m_classColors.clear();
-    const int colorCount = s.beginReadArray(QStringLiteral("Colors"));
+    const int colorCount = IniFile::beginReadArray(s, QStringLiteral("Colors"));
     for (int i = 0; i < colorCount; ++i) {
         s.setArrayIndex(i);
         m_classColors.append(s.value(QStringLiteral("color")).value<QColor>());

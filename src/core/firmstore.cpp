@@ -31,16 +31,20 @@ bool FirmStore::load()
     const QFileInfo info(path);
     if (!info.exists())
         return true;
-    QFile probe(path);
-    QSettings settings(path, QSettings::IniFormat);
-    if (!info.isFile() || !probe.open(QIODevice::ReadOnly) || settings.status() != QSettings::NoError) {
+    const auto unreadable = [&path] {
         Reporter::error(QCoreApplication::translate("FirmStore", "Die Firmendaten \"%1\" konnten nicht gelesen werden.")
                             .arg(QDir::toNativeSeparators(path)));
         return false;
-    }
+    };
+    QFile probe(path);
+    if (!info.isFile() || !probe.open(QIODevice::ReadOnly) || !IniFile::hasOnlyPlainValues(path))
+        return unreadable();
+    QSettings settings(path, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return unreadable();
 
     m_current = settings.value(QStringLiteral("currentFirm"), 0).toInt();
-    const int size = settings.beginReadArray(QStringLiteral("Firms"));
+    const int size = IniFile::beginReadArray(settings, QStringLiteral("Firms"));
     for (int i = 0; i < size; ++i) {
         settings.setArrayIndex(i);
         Firm firm;

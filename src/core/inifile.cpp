@@ -42,4 +42,29 @@ bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fil
     return ok;
 }
 
+int beginReadArray(QSettings &settings, const QString &prefix)
+{
+    settings.beginGroup(prefix);
+    const int present = settings.childGroups().size();
+    settings.endGroup();
+    return qBound(0, settings.beginReadArray(prefix), present);
+}
+
+bool hasOnlyPlainValues(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // A window overlapping the chunk borders so that no marker is cut in two.
+    static const QByteArray marker("@Variant(");
+    QByteArray carry;
+    while (!file.atEnd()) {
+        const QByteArray chunk = carry + file.read(1 << 16);
+        if (chunk.contains(marker))
+            return false;
+        carry = chunk.right(marker.size() - 1);
+    }
+    return true;
+}
+
 } // namespace IniFile

@@ -13,4 +13,13 @@ namespace IniFile {
 // it was and returns false.
 bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fill);
 
+// QSettings::beginReadArray, with the count the file claims bounded by the entries it holds, so
+// a damaged size entry cannot make a reader loop or allocate without end.
+int beginReadArray(QSettings &settings, const QString &prefix);
+
+// Whether an INI file from outside may be handed to QSettings: a "@Variant(" value would make
+// QSettings rebuild an arbitrary Qt type from the bytes it holds, trusting every count in them.
+// The program's own user files never hold such values.
+bool hasOnlyPlainValues(const QString &path);
+
 } // namespace IniFile

@@ -266,6 +266,18 @@ private slots:
         QCOMPARE(reread.classColors(), c.classColors());
     }
 
+    void claimedColorCountIsBounded()
+    {
+        QFile file(dataDir + QStringLiteral("tsconfig.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Classify]\nColors\\size=2000000000\nColors\\1\\color=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)\n");
+        file.close();
+        Config c(dataDir);
+        c.load();
+        QCOMPARE(c.classColors().size(), 5);
+        QCOMPARE(c.classColor(3), QColor(153, 0, 0));
+    }
+
     void classColorIndexes()
     {
         writeColors(dataDir + QStringLiteral("tsconfig.ini"), 7);

@@ -94,6 +94,8 @@ private slots:
     void damagedLetterheadCountsAsNone_data();
     void damagedLetterheadCountsAsNone();
     void unreadableStoreIsReported();
+    void rebuiltQtValuesAreRefused();
+    void claimedArraySizeIsBounded();
 
 private:
     ReporterCapture m_reports;
@@ -376,6 +378,51 @@ void TestFirmStore::unreadableStoreIsReported()
     QCOMPARE(m_reports.errors().size(), 1);
     QVERIFY(m_reports.errors().first().contains(QStringLiteral("tsfirm.ini")));
     m_reports.clear();
+}
+
+void TestFirmStore::rebuiltQtValuesAreRefused()
+{
+    // A "@Variant(" value makes QSettings rebuild any Qt type from its bytes; this one is a pen
+    // whose dash count claims two billion entries. The company file and the store refuse it.
+    const QByteArray pen = "[General]\nName=X\nLogo=@Variant(\\0\\0\\0MV?\\xf0\\0\\0\\0\\0\\0\\0"
+                           "\\x1\\x1\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0@\\0\\0\\0\\0\\0\\0\\0"
+                           "\\x7f\\xff\\xff\\xff?\\xf0\\0\\0\\0\\0\\0\\0)\n";
+    QTemporaryDir dir;
+    const QString tks = dir.path() + QStringLiteral("/boese.tks");
+    QFile file(tks);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(pen);
+    file.close();
+    const Firm before = makeFirm(QStringLiteral("Arbeitskopie"), Qt::red, false);
+    Firm firm = before;
+    QVERIFY(!firm.importFile(tks));
+    compareFirms(firm, before);
+
+    QVERIFY(QFile::copy(tks, dir.path() + QStringLiteral("/tsfirm.ini")));
+    m_reports.clear();
+    FirmStore store(dir.path());
+    QVERIFY(!store.load());
+    QCOMPARE(m_reports.errors().size(), 1);
+    m_reports.clear();
+
+    // The logo itself is stored as plain PNG bytes, so files the program writes pass.
+    const QString good = dir.path() + QStringLiteral("/gut.tks");
+    QVERIFY(before.exportFile(good));
+    QVERIFY(firm.importFile(good));
+    compareFirms(firm, before);
+}
+
+void TestFirmStore::claimedArraySizeIsBounded()
+{
+    QTemporaryDir dir;
+    QFile file(dir.path() + QStringLiteral("/tsfirm.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Firms]\nsize=2000000000\n1\\Name=Einzige\n");
+    file.close();
+    FirmStore store(dir.path());
+    QVERIFY(store.load());
+    QCOMPARE(store.count(), 1);
+    QCOMPARE(store.names(), QStringList{QStringLiteral("Einzige")});
 }
 
 QTEST_MAIN(TestFirmStore)

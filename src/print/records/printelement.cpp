@@ -80,7 +80,7 @@ public:
         for (qint32 i = 0; i < pointCount; ++i) {
             double x = 0, y = 0;
             m_stream >> x >> y;
-            if (!ok() || !std::isfinite(x) || !std::isfinite(y))
+            if (!ok() || !StreamCheck::isSane(x) || !StreamCheck::isSane(y))
                 return false;
             element.m_points.append(QPointF(x, y));
         }

@@ -84,7 +84,7 @@ bool StreamCheck::finiteDouble(double *value)
     const quint64 raw = qFromBigEndian<quint64>(m_data + m_pos);
     double d = 0;
     std::memcpy(&d, &raw, sizeof d);
-    if (!std::isfinite(d))
+    if (!isSane(d))
         return false;
     m_pos += 8;
     if (value)
@@ -235,8 +235,11 @@ bool StreamCheck::pen()
     quint32 dashes = 0;
     if (!u32(dashes) || qint64(dashes) > remaining() / 8)
         return false;
-    if (!finiteDoubles(int(dashes)))
-        return false;
+    for (quint32 i = 0; i < dashes; ++i) {
+        double dash = 0;
+        if (!finiteDouble(&dash) || dash < 0)
+            return false;
+    }
     quint8 defaultWidth = 0;
     return finiteDouble() && u8(defaultWidth);
 }

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) into
+# build-fuzz/ and runs each for a while.
+#   scripts/fuzz.sh [seconds per target] [target ...]
+# Seeds are made fresh by the program itself; what a target learns is kept in
+# build-fuzz/corpus/<target>/, and every finding lands in build-fuzz/findings/<target>/.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+seconds="${1:-60}"
+shift || true
+"$root/scripts/install-deps.sh"
+build="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZZ_FUZZ=ON >/dev/null
+cmake --build "$build" -j "$(nproc)"
+
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for t in "$build"/fuzz/fuzz_*; do
+    if [ -f "$t" ] && [ -x "$t" ]; then targets+=("$(basename "$t" | sed 's/^fuzz_//')"); fi
+  done
+fi
+
+seeds="$build/seeds"
+rm -rf "$seeds"
+ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/fuzz-seeds" "$seeds"
+
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:malloc_limit_mb=2048}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+
+failed=0
+for t in "${targets[@]}"; do
+  corpus="$build/corpus/$t"
+  findings="$build/findings/$t"
+  mkdir -p "$corpus" "$findings" "$seeds/$t"
+  echo "== fuzz_$t for ${seconds}s"
+  if ! "$build/fuzz/fuzz_$t" "$corpus" "$seeds/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+       -max_len=200000 -print_final_stats=1 -artifact_prefix="$findings/" 2>"$build/fuzz_$t.log"; then
+    echo "fuzz_$t: FINDING (see $build/fuzz_$t.log and $findings/)"
+    tail -40 "$build/fuzz_$t.log"
+    failed=1
+  else
+    grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "$build/fuzz_$t.log" | sed "s/^/fuzz_$t: /"
+  fi
+done
+exit $failed
