@@ -5,8 +5,10 @@
 #include "core/firm.h"
 #include "core/firmstore.h"
 #include "model/dandas.h"
+#include "model/dwam1492.h"
 #include "model/en135082.h"
 #include "model/isybau2001.h"
+#include "model/isybau2006.h"
 #include "print/records/printelement.h"
 
 #include <QDir>
@@ -103,6 +105,21 @@ void inspectionSeeds()
         addObservations(en);
         write(QStringLiteral("en135082"), language + QStringLiteral(".xml"), savedInspection(en, QStringLiteral("H1.xml")));
     }
+    DWAM1492 dwa;
+    dwa.setMainData(header());
+    addObservations(dwa);
+    write(QStringLiteral("dwam1492"), QStringLiteral("made.xml"), savedInspection(dwa, QStringLiteral("H1.xml")));
+    Isybau2006 isybau2006;
+    isybau2006.setMainData(header());
+    addObservations(isybau2006);
+    write(QStringLiteral("isybau2006"), QStringLiteral("made.xml"), savedInspection(isybau2006, QStringLiteral("H1.xml")));
+    const QDir fixtures(QStringLiteral(ZZ_FIXTURES));
+    for (const QString &name : {QStringLiteral("two-sections.xml"), QStringLiteral("flat-two-sections.xml"),
+                                QStringLiteral("two-inspections.xml")})
+        write(QStringLiteral("dwam1492"), name, read(fixtures.filePath(QStringLiteral("dwa/") + name)));
+    for (const QString &name : {QStringLiteral("single.xml"), QStringLiteral("delivery.xml"), QStringLiteral("manhole.xml")})
+        write(QStringLiteral("isybau2006"), name, read(fixtures.filePath(QStringLiteral("isybau2006/") + name)));
+
     DanDas dandas;
     dandas.setMainData(header());
     dandas.addStartNode(QTime(0, 0, 1));

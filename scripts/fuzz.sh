@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) into
-# build-fuzz/ and runs each for a while.
+# build-sanitize/ (the build of scripts/test-sanitize.sh) and runs each for a while.
 #   scripts/fuzz.sh [seconds per target] [target ...]
 # Seeds are made fresh by the program itself; what a target learns is kept in
-# build-fuzz/corpus/<target>/, and every finding lands in build-fuzz/findings/<target>/.
+# build-sanitize/corpus/<target>/, and every finding lands in build-sanitize/findings/<target>/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
 "$root/scripts/install-deps.sh"
-build="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZZ_FUZZ=ON >/dev/null
-cmake --build "$build" -j "$(nproc)"
+build="${SANITIZE_BUILD_DIR:-$root/build-sanitize}"
+CC=clang CXX=clang++ BUILD_DIR="$build" "$root/scripts/build.sh" -DZZ_FUZZ=ON
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

@@ -1,10 +1,14 @@
-// Times loading and saving an EN 13508-2 inspection of many observations against a bare
-// QXmlStreamReader pass over the same file and a bare QXmlStreamWriter write of the same
-// elements, and prints the ratios (our time / bare time; the goal is at most 1.5).
+// Times loading and saving an inspection of many observations, in each exchange format of the
+// EN family (EN 13508-2, DWA-M 149-2, ISYBAU 2006), against a bare QXmlStreamReader pass over
+// the same file and a bare QXmlStreamWriter write of the same elements, and prints the ratios
+// (our time / bare time; the goal is at most 1.5).
 //
-// Usage: bench_inspectionio [observations] [rounds]   (defaults: 10000, 9)
+// Usage: bench_inspectionio [observations] [rounds] [formats]
+//        (defaults: 10000, 9, "en,dwa,isybau")
 
+#include "model/dwam1492.h"
 #include "model/en135082.h"
+#include "model/isybau2006.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,6 +20,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -27,7 +33,7 @@ struct Token
     QString text;
 };
 
-void generate(EN135082 &inv, int count)
+void generate(EN135082Investigation &inv, int count)
 {
     QRandomGenerator random(20250506);
     InspectionHeader h;
@@ -45,6 +51,8 @@ void generate(EN135082 &inv, int count)
     h.material = QStringLiteral("D");
     h.sewerKind = QStringLiteral("A");
     h.direction = QStringLiteral("A");
+    h.videoMedium = QStringLiteral("6");
+    h.inspectionLength = count * 0.05;
     inv.setMainData(h);
 
     const QStringList codes = inv.codes();
@@ -150,35 +158,29 @@ double ms(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+struct Format
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int count = argc > 1 ? qMax(1, atoi(argv[1])) : 10000;
-    const int rounds = argc > 2 ? qMax(1, atoi(argv[2])) : 9;
+    const char *key;  // chooses the format on the command line
+    const char *name; // shown
+    std::function<std::unique_ptr<EN135082Investigation>()> make;
+};
 
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
-        std::fprintf(stderr, "no temporary folder\n");
-        return 2;
-    }
-    const QString folder = dir.path() + QLatin1Char('/');
+// Generates, saves and then times one format; false when something did not work.
+bool run(const Format &format, const QString &folder, int count, int rounds)
+{
     const QString path = folder + QStringLiteral("H4711.xml");
     const QString barePath = folder + QStringLiteral("bare.xml");
 
     QElapsedTimer timer;
     timer.start();
     {
-        EN135082 source(QStringLiteral("de"));
-        generate(source, count);
-        source.setFolder(folder);
-        source.setFileName(QStringLiteral("H4711.xml"));
-        if (!source.save()) {
+        std::unique_ptr<EN135082Investigation> source = format.make();
+        generate(*source, count);
+        source->setFolder(folder);
+        source->setFileName(QStringLiteral("H4711.xml"));
+        if (!source->save()) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 2;
+            return false;
         }
     }
     const double generateMs = ms(timer);
@@ -186,38 +188,38 @@ int main(int argc, char **argv)
     std::vector<Token> tokens;
     if (bareRead(path, &tokens) < 0) {
         std::fprintf(stderr, "the generated file does not parse\n");
-        return 2;
+        return false;
     }
 
     std::vector<double> load, save, read, write, construct;
     for (int round = 0; round <= rounds; ++round) {
         timer.restart();
-        EN135082 inv(QStringLiteral("de"));
+        std::unique_ptr<EN135082Investigation> inv = format.make();
         const double constructMs = ms(timer);
 
         timer.restart();
-        const bool loaded = inv.load(path);
+        const bool loaded = inv->load(path);
         const double loadMs = ms(timer);
-        if (!loaded || inv.observations().size() != count) {
-            std::fprintf(stderr, "load failed (%d observations)\n", inv.observations().size());
-            return 2;
+        if (!loaded || inv->observations().size() != count) {
+            std::fprintf(stderr, "load failed (%d observations)\n", inv->observations().size());
+            return false;
         }
 
         timer.restart();
-        if (!inv.save()) {
+        if (!inv->save()) {
             std::fprintf(stderr, "save failed\n");
-            return 2;
+            return false;
         }
         const double saveMs = ms(timer);
 
         timer.restart();
         if (bareRead(path, nullptr) < 0)
-            return 2;
+            return false;
         const double readMs = ms(timer);
 
         timer.restart();
         if (!bareWrite(barePath, tokens))
-            return 2;
+            return false;
         const double writeMs = ms(timer);
 
         if (round == 0)
@@ -231,7 +233,7 @@ int main(int argc, char **argv)
 
     QFile generated(path);
     QFile bare(barePath);
-    std::printf("EN 13508-2 inspection: %d observations, %lld bytes (bare copy %lld bytes), generated in %.1f ms\n", count,
+    std::printf("%s inspection: %d observations, %lld bytes (bare copy %lld bytes), generated in %.1f ms\n", format.name, count,
                 generated.size(), bare.size(), generateMs);
     std::printf("median of %d rounds:\n", rounds);
     std::printf("  catalogue (construction) %8.2f ms  (not counted below)\n", median(construct));
@@ -241,7 +243,39 @@ int main(int argc, char **argv)
                 median(save) / median(write));
     const double ours = median(load) + median(save);
     const double baseline = median(read) + median(write);
-    std::printf("  load + save              %8.2f ms   bare       %8.2f ms   ratio %.2f (goal: at most 1.5)\n", ours, baseline,
+    std::printf("  load + save              %8.2f ms   bare       %8.2f ms   ratio %.2f (goal: at most 1.5)\n\n", ours, baseline,
                 ours / baseline);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int count = argc > 1 ? qMax(1, atoi(argv[1])) : 10000;
+    const int rounds = argc > 2 ? qMax(1, atoi(argv[2])) : 9;
+    const QStringList chosen = QString::fromLocal8Bit(argc > 3 ? argv[3] : "en,dwa,isybau").split(QLatin1Char(','));
+
+    const Format formats[] = {
+        {"en", "EN 13508-2", [] { return std::unique_ptr<EN135082Investigation>(new EN135082(QStringLiteral("de"))); }},
+        {"dwa", "DWA-M 149-2", [] { return std::unique_ptr<EN135082Investigation>(new DWAM1492); }},
+        {"isybau", "ISYBAU 2006", [] { return std::unique_ptr<EN135082Investigation>(new Isybau2006); }},
+    };
+
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "no temporary folder\n");
+        return 2;
+    }
+    const QString folder = dir.path() + QLatin1Char('/');
+    for (const Format &format : formats) {
+        if (!chosen.contains(QLatin1String(format.key)))
+            continue;
+        if (!run(format, folder, count, rounds))
+            return 2;
+    }
     return 0;
 }

@@ -197,7 +197,22 @@ void writeDoubleElement(QXmlStreamWriter &writer, const QString &name, double va
 
 bool readTextElement(QXmlStreamReader &reader, QString &text)
 {
-    text = reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    // Token by token rather than by Qt's recursive element reader, so that markup nested however
+    // deep inside a value cannot exhaust the stack.
+    QString value;
+    int depth = 1;
+    while (depth > 0) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::Invalid)
+            break;
+        if (token == QXmlStreamReader::Characters || token == QXmlStreamReader::EntityReference)
+            value += reader.text();
+        else if (token == QXmlStreamReader::StartElement)
+            ++depth;
+        else if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    text = value.trimmed();
     if (!reader.hasError())
         return true;
     qDebug().noquote() << "XML read error in" << readerFileName(reader) << ":" << reader.errorString()

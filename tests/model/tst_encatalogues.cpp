@@ -4,6 +4,7 @@
 // checkEN, checkDWA and checkIsybau.
 
 #include "model/en135082structur.h"
+#include "support/model/cataloguechecks.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -11,32 +12,13 @@
 #include <QSet>
 #include <QtTest>
 
+using namespace CatalogueChecks;
+
 namespace {
 
 const QString kNormFolder = QStringLiteral(ZZ_TEST_SOURCE_DIR "/../../resources/norm");
 
 const QStringList kRoots{QStringLiteral("DIN_EN_13508_2"), QStringLiteral("DWA_M149_2"), QStringLiteral("Isybau_2006")};
-
-QList<QDomElement> childElements(const QDomElement &parent)
-{
-    QList<QDomElement> result;
-    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        result << e;
-    return result;
-}
-
-QStringList childNames(const QDomElement &parent)
-{
-    QStringList names;
-    for (const QDomElement &e : childElements(parent))
-        names << e.tagName();
-    return names;
-}
-
-QString childText(const QDomElement &parent, const QString &name)
-{
-    return parent.firstChildElement(name).text().trimmed();
-}
 
 QString rootName(const QString &path)
 {
@@ -56,192 +38,6 @@ QStringList enLayoutFiles()
             files << name;
     }
     return files;
-}
-
-// Checks one characterisation list ("character1"/"character2") of a code.
-void checkOptions(const QString &where, const QDomElement &list, QSet<QString> &tokens, QStringList &problems)
-{
-    for (const QDomElement &sub : childElements(list)) {
-        const QStringList names = childNames(sub);
-        if (sub.tagName() != QLatin1String("sub") || names.mid(0, 2) != QStringList{QStringLiteral("token"), QStringLiteral("text")}) {
-            problems << where + QStringLiteral(": an option must be a \"sub\" beginning with token and text (%1)").arg(names.join(QLatin1Char(',')));
-            continue;
-        }
-        const QString token = childText(sub, QStringLiteral("token"));
-        for (const QString &name : names.mid(2)) {
-            if (!QStringList{QStringLiteral("char2"), QStringLiteral("quant1"), QStringLiteral("quant2"), QStringLiteral("position")}.contains(name))
-                problems << where + QStringLiteral("/%1: unknown element \"%2\"").arg(token, name);
-            if (names.count(name) > 1)
-                problems << where + QStringLiteral("/%1: \"%2\" more than once").arg(token, name);
-        }
-        if (token.isEmpty() || childText(sub, QStringLiteral("text")).isEmpty())
-            problems << where + QStringLiteral(": option with an empty token or text");
-        // An entry "token - text" is matched back at its first dash.
-        if (token.contains(QLatin1Char('-')))
-            problems << where + QStringLiteral("/%1: a token must not contain \"-\"").arg(token);
-        if (tokens.contains(token))
-            problems << where + QStringLiteral("/%1: token twice").arg(token);
-        tokens << token;
-        const QDomElement position = sub.firstChildElement(QStringLiteral("position"));
-        if (!position.isNull() && !QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}.contains(position.text().trimmed()))
-            problems << where + QStringLiteral("/%1: position \"%2\"").arg(token, position.text());
-    }
-}
-
-void checkQuantities(const QString &where, const QDomElement &list, QSet<QString> &tokens, QStringList &problems)
-{
-    for (const QDomElement &sub : childElements(list)) {
-        if (sub.tagName() != QLatin1String("sub")
-            || childNames(sub) != QStringList{QStringLiteral("token"), QStringLiteral("name"), QStringLiteral("text")}) {
-            problems << where + QStringLiteral(": a quantification must be a \"sub\" of exactly token, name, text (%1)")
-                                    .arg(childNames(sub).join(QLatin1Char(',')));
-            continue;
-        }
-        const QString token = childText(sub, QStringLiteral("token"));
-        if (token.isEmpty() || tokens.contains(token))
-            problems << where + QStringLiteral(": empty or repeated token \"%1\"").arg(token);
-        tokens << token;
-    }
-}
-
-void checkSubtype(const QString &typeToken, const QDomElement &subtype, QStringList &problems)
-{
-    static const QStringList order{QStringLiteral("token"),      QStringLiteral("text"),      QStringLiteral("character1"),
-                                   QStringLiteral("character2"), QStringLiteral("quantify1"), QStringLiteral("quantify2"),
-                                   QStringLiteral("position"),   QStringLiteral("extend")};
-    const QString code = childText(subtype, QStringLiteral("token"));
-    const QString where = code.isEmpty() ? typeToken + QStringLiteral("/?") : code;
-    const QStringList names = childNames(subtype);
-
-    int last = -1;
-    for (const QString &name : names) {
-        const int at = order.indexOf(name);
-        if (at < 0)
-            problems << where + QStringLiteral(": unknown element \"%1\"").arg(name);
-        else if (at <= last)
-            problems << where + QStringLiteral(": \"%1\" out of order or repeated").arg(name);
-        last = qMax(last, at);
-    }
-    if (names.mid(0, 2) != QStringList{QStringLiteral("token"), QStringLiteral("text")})
-        problems << where + QStringLiteral(": must begin with token and text");
-    if (!names.contains(QStringLiteral("position")))
-        problems << where + QStringLiteral(": no position");
-    if (names.isEmpty() || names.last() != QLatin1String("extend"))
-        problems << where + QStringLiteral(": \"extend\" must be the last element");
-    if (code.size() != 3 || !code.startsWith(typeToken))
-        problems << where + QStringLiteral(": a code is its type's two letters and a third");
-    if (childText(subtype, QStringLiteral("text")).isEmpty())
-        problems << where + QStringLiteral(": empty text");
-    if (!QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}.contains(childText(subtype, QStringLiteral("position"))))
-        problems << where + QStringLiteral(": position must be 0, 1 or 2");
-    if (!QStringList{QStringLiteral("0"), QStringLiteral("1")}.contains(childText(subtype, QStringLiteral("extend"))))
-        problems << where + QStringLiteral(": extend must be 0 or 1");
-
-    QSet<QString> c1, c2, q1, q2;
-    checkOptions(where + QStringLiteral("/character1"), subtype.firstChildElement(QStringLiteral("character1")), c1, problems);
-    checkOptions(where + QStringLiteral("/character2"), subtype.firstChildElement(QStringLiteral("character2")), c2, problems);
-    checkQuantities(where + QStringLiteral("/quantify1"), subtype.firstChildElement(QStringLiteral("quantify1")), q1, problems);
-    checkQuantities(where + QStringLiteral("/quantify2"), subtype.firstChildElement(QStringLiteral("quantify2")), q2, problems);
-
-    // Every reference names an entry of the same code.
-    for (const QString &listName : {QStringLiteral("character1"), QStringLiteral("character2")}) {
-        for (const QDomElement &sub : childElements(subtype.firstChildElement(listName))) {
-            const QString token = childText(sub, QStringLiteral("token"));
-            const QString optionWhere = where + QLatin1Char('/') + listName + QLatin1Char('/') + token;
-            const QDomElement char2 = sub.firstChildElement(QStringLiteral("char2"));
-            if (!char2.isNull()) {
-                const QStringList refs = char2.text().split(QLatin1Char(','), Qt::SkipEmptyParts);
-                if (refs.isEmpty())
-                    problems << optionWhere + QStringLiteral(": empty char2");
-                for (const QString &ref : refs) {
-                    if (!c2.contains(ref.trimmed()))
-                        problems << optionWhere + QStringLiteral(": char2 \"%1\" is no characterisation-2 option").arg(ref);
-                }
-            }
-            const QString quant1 = childText(sub, QStringLiteral("quant1"));
-            if (!sub.firstChildElement(QStringLiteral("quant1")).isNull() && quant1 != QLatin1String("-") && !q1.contains(quant1))
-                problems << optionWhere + QStringLiteral(": quant1 \"%1\" is no quantify1 entry").arg(quant1);
-            const QString quant2 = childText(sub, QStringLiteral("quant2"));
-            if (!sub.firstChildElement(QStringLiteral("quant2")).isNull() && quant2 != QLatin1String("-") && !q2.contains(quant2))
-                problems << optionWhere + QStringLiteral(": quant2 \"%1\" is no quantify2 entry").arg(quant2);
-        }
-    }
-}
-
-// The layout problems of one catalogue file; empty when it is sound.
-QStringList layoutProblems(const QByteArray &content, const QString &fileName)
-{
-    QStringList problems;
-    QDomDocument document;
-    QString error;
-    int line = 0;
-    if (!document.setContent(content, &error, &line))
-        return {QStringLiteral("not well-formed, line %1: %2").arg(line).arg(error)};
-    const QDomElement root = document.documentElement();
-    QList<QDomElement> children = childElements(root);
-
-    if (root.tagName() == QLatin1String("DIN_EN_13508_2")) {
-        // The EN files begin with their language, the one their name carries.
-        const QString expected = QFileInfo(fileName).completeBaseName().section(QLatin1Char('_'), -1);
-        if (children.isEmpty() || children.first().tagName() != QLatin1String("language"))
-            problems << QStringLiteral("an EN catalogue begins with \"language\"");
-        else if (children.takeFirst().text().trimmed() != expected)
-            problems << QStringLiteral("the language element does not say \"%1\"").arg(expected);
-    }
-    if (children.isEmpty() || children.last().tagName() != QLatin1String("texte"))
-        problems << QStringLiteral("\"texte\" must come last");
-    else
-        children.removeLast();
-    if (children.isEmpty())
-        problems << QStringLiteral("no code types");
-
-    QSet<QString> typeTokens;
-    for (const QDomElement &type : qAsConst(children)) {
-        if (type.tagName() != QLatin1String("type")) {
-            problems << QStringLiteral("unexpected element \"%1\" between the types").arg(type.tagName());
-            continue;
-        }
-        const QStringList names = childNames(type);
-        const QString token = childText(type, QStringLiteral("token"));
-        if (names.mid(0, 2) != QStringList{QStringLiteral("token"), QStringLiteral("text")} || token.size() != 2)
-            problems << QStringLiteral("type \"%1\": must begin with a two-letter token and a text").arg(token);
-        const QStringList rest = names.mid(2);
-        if (rest.isEmpty() || rest.count(QStringLiteral("subtype")) != rest.size())
-            problems << QStringLiteral("type \"%1\": only codes after token and text").arg(token);
-        if (typeTokens.contains(token))
-            problems << QStringLiteral("type \"%1\" twice").arg(token);
-        typeTokens << token;
-        QSet<QString> codes;
-        for (const QDomElement &subtype : childElements(type)) {
-            if (subtype.tagName() != QLatin1String("subtype"))
-                continue;
-            const QString code = childText(subtype, QStringLiteral("token"));
-            if (codes.contains(code))
-                problems << QStringLiteral("code \"%1\" twice").arg(code);
-            codes << code;
-            checkSubtype(token, subtype, problems);
-        }
-    }
-
-    const QDomElement texte = root.lastChildElement(QStringLiteral("texte"));
-    for (const QDomElement &list : childElements(texte)) {
-        QSet<QString> codes;
-        for (const QDomElement &sub : childElements(list)) {
-            const QList<QDomElement> pair = childElements(sub);
-            if (sub.tagName() != QLatin1String("sub") || pair.size() != 2 || pair.at(0).text().trimmed().isEmpty()
-                || pair.at(1).text().trimmed().isEmpty()) {
-                problems << QStringLiteral("list \"%1\": every entry is a \"sub\" of a code and a text").arg(list.tagName());
-                continue;
-            }
-            const QString code = pair.at(0).text().trimmed();
-            if (codes.contains(code))
-                problems << QStringLiteral("list \"%1\": code \"%2\" twice").arg(list.tagName(), code);
-            codes << code;
-        }
-        if (codes.isEmpty())
-            problems << QStringLiteral("list \"%1\" is empty").arg(list.tagName());
-    }
-    return problems;
 }
 
 // A catalogue as the program reads it.
@@ -366,59 +162,74 @@ void checkEN(const Loaded &c, const QString &language, QStringList &problems)
         requireKeywords(c.lists.value(QStringLiteral("system")), keywords.value(language), problems);
 }
 
-// Layout and the rules the shared catalogue code relies on; the rules particular to these
-// standards belong here as they are built.
+const QStringList kDWALists{QStringLiteral("pipe_use"), QStringLiteral("pipe_types"),     QStringLiteral("material"),
+                            QStringLiteral("section"),  QStringLiteral("lining"),         QStringLiteral("reasons"),
+                            QStringLiteral("start_position"), QStringLiteral("video_medium")};
+
+const QStringList kIsybauLists{QStringLiteral("system"),          QStringLiteral("material"),           QStringLiteral("protection"),
+                               QStringLiteral("section"),         QStringLiteral("node_types"),         QStringLiteral("pipe_types"),
+                               QStringLiteral("installation_types"), QStringLiteral("direction"),       QStringLiteral("start_position"),
+                               QStringLiteral("hold_back"),       QStringLiteral("video_medium"),       QStringLiteral("lining"),
+                               QStringLiteral("section_source"),  QStringLiteral("material_source")};
+
+bool isInteger(const QString &code)
+{
+    bool ok = false;
+    code.toInt(&ok);
+    return ok;
+}
+
+// DWA-M 149-2: the lists the inspection reads; the sewer uses told apart by their words; "DN"
+// (one diameter) as the second profile and the only one the "DN" rule of the loader takes.
 void checkDWA(const Loaded &c, QStringList &problems)
 {
+    requireLists(c, kDWALists, problems);
     requireQuantityReferences(c, true, problems);
     requireOption(c, QStringLiteral("BCD"), QStringLiteral("XP"), problems);
     requireKeywords(c.lists.value(QStringLiteral("pipe_use")), {QStringLiteral("Regen"), QStringLiteral("Schmutz"), QStringLiteral("Misch")}, problems);
+    const QStringList profiles = c.lists.value(QStringLiteral("section")).keys();
+    if (profiles.value(1) != QLatin1String("DN"))
+        problems << QStringLiteral("profile \"DN\" must be the second profile code");
+    for (const QString &code : profiles) {
+        if (code.startsWith(QLatin1String("DN")) && code != QLatin1String("DN"))
+            problems << QStringLiteral("profile \"%1\" would be taken as circular").arg(code);
+    }
 }
 
+// ISYBAU 2006: the lists the inspection reads; the sewer kinds told apart by their words; the
+// codes the inspection interprets: direction "O" (no reverse direction), the circular
+// profiles "0" and "4" among profile numbers, video media 1 to 6 (their photo media), lining
+// numbers with "0" for none; the reason of an abandoned inspection (BDC "Z") and the start
+// node "XP".
 void checkIsybau(const Loaded &c, QStringList &problems)
 {
+    requireLists(c, kIsybauLists, problems);
     requireQuantityReferences(c, true, problems);
     requireOption(c, QStringLiteral("BCD"), QStringLiteral("XP"), problems);
     requireKeywords(c.lists.value(QStringLiteral("system")), {QStringLiteral("Regen"), QStringLiteral("Schmutz"), QStringLiteral("Misch")}, problems);
-}
 
-// The codes and characterisations of an EN file, with their references, positions and flags:
-// the same in every language.
-QStringList codeTree(const QByteArray &content)
-{
-    QDomDocument document;
-    document.setContent(content);
-    QStringList tree;
-    const QDomElement root = document.documentElement();
-    for (const QDomElement &type : childElements(root)) {
-        if (type.tagName() == QLatin1String("texte")) {
-            for (const QDomElement &list : childElements(type)) {
-                for (const QDomElement &sub : childElements(list))
-                    tree << list.tagName() + QLatin1Char(':') + sub.firstChildElement().text().trimmed();
-            }
-            continue;
-        }
-        if (type.tagName() != QLatin1String("type"))
-            continue;
-        for (const QDomElement &subtype : childElements(type).mid(2)) {
-            const QString code = childText(subtype, QStringLiteral("token"));
-            tree << code + QStringLiteral(" position ") + childText(subtype, QStringLiteral("position")) + QStringLiteral(" extend ")
-                        + childText(subtype, QStringLiteral("extend"));
-            for (const QString &listName : {QStringLiteral("character1"), QStringLiteral("character2")}) {
-                for (const QDomElement &sub : childElements(subtype.firstChildElement(listName))) {
-                    QStringList parts{code, listName, childText(sub, QStringLiteral("token"))};
-                    for (const QString &name : {QStringLiteral("char2"), QStringLiteral("quant1"), QStringLiteral("quant2"), QStringLiteral("position")})
-                        parts << childText(sub, name);
-                    tree << parts.join(QLatin1Char(' '));
-                }
-            }
-            for (const QString &listName : {QStringLiteral("quantify1"), QStringLiteral("quantify2")}) {
-                for (const QDomElement &sub : childElements(subtype.firstChildElement(listName)))
-                    tree << code + QLatin1Char(' ') + listName + QLatin1Char(' ') + childText(sub, QStringLiteral("token"));
-            }
-        }
+    if (!c.lists.value(QStringLiteral("direction")).contains(QStringLiteral("O")))
+        problems << QStringLiteral("direction \"O\" (the default) missing");
+    const QMap<QString, QString> &profiles = c.lists.value(QStringLiteral("section"));
+    if (!profiles.contains(QStringLiteral("0")) || !profiles.contains(QStringLiteral("4")))
+        problems << QStringLiteral("the circular profiles \"0\" and \"4\" missing");
+    for (const QString &code : profiles.keys()) {
+        if (!isInteger(code))
+            problems << QStringLiteral("profile \"%1\" is no number and would be taken as circular").arg(code);
     }
-    return tree;
+    if (c.lists.value(QStringLiteral("video_medium")).keys() != QStringList{"1", "2", "3", "4", "5", "6"})
+        problems << QStringLiteral("video media must be \"1\" to \"6\"");
+    const QMap<QString, QString> &linings = c.lists.value(QStringLiteral("lining"));
+    if (!linings.contains(QStringLiteral("0")))
+        problems << QStringLiteral("lining \"0\" (none) missing");
+    for (const QString &code : linings.keys()) {
+        if (!isInteger(code) || code.toInt() < 0)
+            problems << QStringLiteral("lining \"%1\" is no number of 0 or more").arg(code);
+    }
+    requireOption(c, QStringLiteral("BDC"), QStringLiteral("Z"), problems);
+    const NormCatalogSubtype *bdc = c.code(QStringLiteral("BDC"));
+    if (bdc && bdc->character1.contains(QStringLiteral("Z")) && bdc->character1.value(QStringLiteral("Z")).allowedCharacter2.isEmpty())
+        problems << QStringLiteral("BDC \"Z\" must allow a characterisation 2 (the reason written with it)");
 }
 
 QByteArray readBytes(const QString &path)
@@ -482,10 +293,10 @@ private slots:
                 }
             }
         } else if (root == QLatin1String("DWA_M149_2")) {
-            QVERIFY(load(resource, {QStringLiteral("pipe_use")}, loaded));
+            QVERIFY(load(resource, kDWALists, loaded));
             checkDWA(loaded, problems);
         } else {
-            QVERIFY(load(resource, {QStringLiteral("system")}, loaded));
+            QVERIFY(load(resource, kIsybauLists, loaded));
             checkIsybau(loaded, problems);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
@@ -503,6 +314,39 @@ private slots:
                                      "AEC:", "BAK: quantification references belong on characterisation 1",
                                      "no sewer-kind text contains \"Ab\""})
             QVERIFY2(all.contains(QLatin1String(expected)), qPrintable(QStringLiteral("expected: %1\nfound:\n%2").arg(QLatin1String(expected), all)));
+    }
+
+    void dwaRulesFindFaults()
+    {
+        Loaded fixture;
+        QVERIFY(load(QStringLiteral(ZZ_TEST_SOURCE_DIR "/fixtures/dwa/catalogue.xml"), kDWALists, fixture));
+        QStringList problems;
+        checkDWA(fixture, problems);
+        const QString all = problems.join(QLatin1Char('\n'));
+        for (const char *expected : {"option list \"video_medium\" missing", "BCD needs characterisation 1 \"XP\"",
+                                     "BAL: quantification references belong on characterisation 2",
+                                     "no sewer-kind text contains \"Misch\"", "\"Regen- und Schmutzwasser\" contains more than one",
+                                     "profile \"DN\" must be the second", "profile \"DNK\" would be taken as circular"})
+            QVERIFY2(all.contains(QLatin1String(expected)), qPrintable(QStringLiteral("expected: %1\nfound:\n%2").arg(QLatin1String(expected), all)));
+    }
+
+    void isybauRulesFindFaults()
+    {
+        Loaded fixture;
+        QVERIFY(load(QStringLiteral(ZZ_TEST_SOURCE_DIR "/fixtures/isybau2006/catalogue.xml"), kIsybauLists, fixture));
+        QStringList problems;
+        checkIsybau(fixture, problems);
+        const QString all = problems.join(QLatin1Char('\n'));
+        for (const char *expected : {"option list \"material_source\" missing", "direction \"O\"", "the circular profiles",
+                                     "profile \"K\" is no number", "video media must be", "lining \"0\" (none) missing",
+                                     "lining \"A\" is no number", "BDC \"Z\" must allow", "BAK: quantification references"})
+            QVERIFY2(all.contains(QLatin1String(expected)), qPrintable(QStringLiteral("expected: %1\nfound:\n%2").arg(QLatin1String(expected), all)));
+        // A catalogue without BDC "Z" is found as well.
+        Loaded other;
+        QVERIFY(load(QStringLiteral(ZZ_TEST_SOURCE_DIR "/fixtures/dwa/catalogue.xml"), kIsybauLists, other));
+        problems.clear();
+        checkIsybau(other, problems);
+        QVERIFY2(problems.join(QLatin1Char('\n')).contains(QStringLiteral("BDC needs characterisation 1 \"Z\"")), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
     // The layout check itself finds the faults it is there for.

@@ -159,6 +159,27 @@ private slots:
         QVERIFY(!reader.hasError());
     }
 
+    void deeplyNestedMarkupInAValue()
+    {
+        const int depth = 200000;
+        QString xml = QStringLiteral("<r><t>a");
+        for (int i = 0; i < depth; ++i)
+            xml += QStringLiteral("<b>");
+        xml += QLatin1Char('x');
+        for (int i = 0; i < depth; ++i)
+            xml += QStringLiteral("</b>");
+        xml += QStringLiteral("</t><u>next</u></r>");
+        QXmlStreamReader reader(xml);
+        QVERIFY(reader.readNextStartElement());
+        QVERIFY(reader.readNextStartElement());
+        QString text;
+        QVERIFY(readTextElement(reader, text));
+        QCOMPARE(text, QStringLiteral("ax"));
+        QVERIFY(reader.readNextStartElement());
+        QVERIFY(readTextElement(reader, text));
+        QCOMPARE(text, QStringLiteral("next"));
+    }
+
     void brokenDocumentIsReported()
     {
         QXmlStreamReader reader(QStringLiteral("<r><t>abc"));

@@ -1,0 +1,144 @@
+#include "model/dwaisybauvalues.h"
+
+#include "model/modelutils.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+#include <cmath>
+
+namespace {
+
+bool allDigits(const QStringRef &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c.unicode() < '0' || c.unicode() > '9')
+            return false;
+    }
+    return true;
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ExchangeValueReader", text);
+}
+
+} // namespace
+
+ExchangeValueReader::ExchangeValueReader(QXmlStreamReader &reader, ProblemSink sink)
+    : m_reader(reader)
+    , m_sink(std::move(sink))
+{
+}
+
+QString ExchangeValueReader::text()
+{
+    QString value;
+    ModelUtils::readTextElement(m_reader, value); // the load reports the reader's error
+    return value;
+}
+
+void ExchangeValueReader::badValue(const char *element, const QString &text)
+{
+    m_sink(tr("Zeile %1: \"%2\" ist kein gültiger Wert für %3.")
+               .arg(m_reader.lineNumber())
+               .arg(text, QLatin1String(element)));
+}
+
+double ExchangeValueReader::number(const char *element)
+{
+    const QString value = text();
+    if (value.isEmpty())
+        return 0.0;
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (ok && std::isfinite(number))
+        return number;
+    badValue(element, value);
+    return 0.0;
+}
+
+int ExchangeValueReader::integer(const char *element)
+{
+    const QString value = text();
+    if (value.isEmpty())
+        return 0;
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (ok)
+        return number;
+    badValue(element, value);
+    return 0;
+}
+
+QDate ExchangeValueReader::date(const char *element)
+{
+    const QString value = text();
+    const QDate date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
+    if (!value.isEmpty() && !date.isValid())
+        badValue(element, value);
+    return date;
+}
+
+QTime ExchangeValueReader::timeOfDay(const char *element)
+{
+    const QString value = text();
+    if (value.isEmpty())
+        return QTime();
+    for (const char *format : {"hh:mm:ss", "h:mm:ss", "hh:mm", "h:mm"}) {
+        const QTime time = QTime::fromString(value, QLatin1String(format));
+        if (time.isValid())
+            return time;
+    }
+    badValue(element, value);
+    return QTime();
+}
+
+QTime ExchangeValueReader::videoPosition(const char *element)
+{
+    const QString value = text();
+    const QTime time = parseVideoPosition(value);
+    if (time.isValid())
+        return time;
+    if (!value.isEmpty())
+        badValue(element, value);
+    return QTime(0, 0);
+}
+
+QString ExchangeValueReader::photoName()
+{
+    const QString value = text();
+    if (isPlainFileName(value))
+        return value;
+    m_sink(tr("Zeile %1: Der Fotoname \"%2\" verweist aus dem Inspektionsordner heraus und wurde nicht übernommen.")
+               .arg(m_reader.lineNumber())
+               .arg(value));
+    return QString();
+}
+
+QTime ExchangeValueReader::parseVideoPosition(const QString &text)
+{
+    if (text.size() == 6)
+        return ModelUtils::parseVideoTime(text); // the form this program writes
+    if (text.size() == 8 && allDigits(QStringRef(&text)))
+        return ModelUtils::parseVideoTime(text.left(6));
+
+    const QVector<QStringRef> parts = text.splitRef(QLatin1Char(':'));
+    if (parts.size() != 3 && parts.size() != 4)
+        return QTime();
+    for (int i = 0; i < parts.size(); ++i) {
+        const int size = parts.at(i).size();
+        if (!allDigits(parts.at(i)) || size > 2 || (i > 0 && i < 3 && size != 2))
+            return QTime();
+    }
+    return QTime(parts.at(0).toInt(), parts.at(1).toInt(), parts.at(2).toInt());
+}
+
+bool ExchangeValueReader::isPlainFileName(const QString &name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".")
+           && name != QLatin1String("..");
+}

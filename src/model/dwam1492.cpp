@@ -1,0 +1,589 @@
+#include "model/dwam1492.h"
+
+#include "model/dwaisybauvalues.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <cmath>
+
+using namespace ModelUtils;
+
+namespace {
+
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+const QString kTimeFormat = QStringLiteral("hh:mm:ss");
+
+// How deep the reader looks into elements it does not know.
+constexpr int kMaxDepth = 32;
+
+// The number of an element "H" + group letter + three digits ("HG305" is 305 of group 'G');
+// -1 for any other name.
+int fieldNumber(const QStringRef &name, char group)
+{
+    if (name.size() != 5 || name.at(0) != QLatin1Char('H') || name.at(1) != QLatin1Char(group))
+        return -1;
+    int number = 0;
+    for (int i = 2; i < 5; ++i) {
+        const ushort u = name.at(i).unicode();
+        if (u < '0' || u > '9')
+            return -1;
+        number = number * 10 + (u - '0');
+    }
+    return number;
+}
+
+// The codes whose characterisation 2 the file carries in "HZ017" instead of "HZ015".
+bool hasSecondCharacterApart(const QString &code)
+{
+    return code == QLatin1String("BAK") || code == QLatin1String("BAL") || code == QLatin1String("BDC")
+           || code == QLatin1String("BCB");
+}
+
+QString videoTimeText(const QTime &time)
+{
+    if (!time.isValid())
+        return QString();
+    QString text(6, QLatin1Char('0'));
+    const int parts[3] = {time.hour(), time.minute(), time.second()};
+    for (int i = 0; i < 3; ++i) {
+        text[2 * i] = QLatin1Char(char('0' + parts[i] / 10));
+        text[2 * i + 1] = QLatin1Char(char('0' + parts[i] % 10));
+    }
+    return text;
+}
+
+QString noneText()
+{
+    return QStringLiteral("keine Angabe");
+}
+
+} // namespace
+
+struct DWAM1492::ReadState
+{
+    int sections = 0;    // "HG" elements met
+    int inspections = 0; // "HI" elements met
+    bool further = false; // a second section or inspection began: the rest is not read
+};
+
+DWAM1492::DWAM1492()
+{
+    loadCatalog();
+    buildCodeIndex();
+    createCompleter();
+    m_normKind = NormDWAM1492;
+}
+
+void DWAM1492::loadCatalog()
+{
+    readCatalogFile(QStringLiteral(":/norm/DWAM1492.xml"), {{QStringLiteral("pipe_use"), &m_pipeTypeOptions},
+                                                            {QStringLiteral("pipe_types"), &m_systemOptions},
+                                                            {QStringLiteral("material"), &m_materialOptions},
+                                                            {QStringLiteral("section"), &m_profileOptions},
+                                                            {QStringLiteral("lining"), &m_liningOptions},
+                                                            {QStringLiteral("reasons"), &m_reasonOptions},
+                                                            {QStringLiteral("start_position"), &m_startPositionOptions},
+                                                            {QStringLiteral("video_medium"), &m_videoMediumOptions}});
+    m_directionOptions.insert(QStringLiteral("I"), QStringLiteral("in Fließrichtung"));
+    m_directionOptions.insert(QStringLiteral("G"), QStringLiteral("gegen Fließrichtung"));
+    m_cleaningOptions.insert(QStringLiteral("J"), QStringLiteral("gereinigt"));
+    m_cleaningOptions.insert(QStringLiteral("N"), QStringLiteral("nicht gereinigt"));
+    m_flowControlOptions.insert(QStringLiteral("J"), QStringLiteral("mit Vorflutsicherung"));
+    m_flowControlOptions.insert(QStringLiteral("N"), QStringLiteral("ohne Vorflutsicherung"));
+}
+
+bool DWAM1492::isReverseDirection() const
+{
+    return m_header.direction != QLatin1String("I");
+}
+
+// --- texts
+
+QString DWAM1492::observationDescription(const ObservationRecord &o) const
+{
+    QString damage;
+    switch (o.damageClass) {
+    case 1:
+        damage = QStringLiteral(", Schadensklasse C");
+        break;
+    case 3:
+        damage = QStringLiteral(", Schadensklasse B");
+        break;
+    case 5:
+        damage = QStringLiteral(", Schadensklasse A");
+        break;
+    default:
+        break;
+    }
+    return catalogueDescription(o) + quantityDescription(o) + descriptionTail(o, germanDescriptionWords(), damage);
+}
+
+QString DWAM1492::addStartNode(const QTime &videoTime)
+{
+    return insertStartNode(videoTime, QStringLiteral("XP"));
+}
+
+int DWAM1492::systemText() const
+{
+    const QString text = optionText(m_pipeTypeOptions, m_header.pipeType);
+    if (text.contains(QLatin1String("Regen")))
+        return 1;
+    if (text.contains(QLatin1String("Schmutz")))
+        return 2;
+    if (text.contains(QLatin1String("Misch")))
+        return 3;
+    return 0;
+}
+
+TocEntry DWAM1492::summaryRow()
+{
+    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material),
+                          joinedTexts(optionText(m_systemOptions, m_header.sewerKind),
+                                      optionText(m_pipeTypeOptions, m_header.pipeType)));
+}
+
+TextTable DWAM1492::mainDataTable() const
+{
+    const InspectionHeader &h = m_header;
+    TextTable table;
+
+    table.beginTable();
+    table.beginRow();
+    table.addPair(QStringLiteral("Kennung: "), h.orderNumber);
+    table.addPair(QStringLiteral("Firma: "), h.company);
+    table.addPair(QStringLiteral("Operator: "), h.inspector);
+    table.addPair(QStringLiteral("Kunde: "), h.client);
+    table.addPair(QStringLiteral("Ort: "), h.town);
+    table.addPair(QStringLiteral("Straße: "), h.street);
+    table.endRow();
+    table.addEmptyLine();
+    table.beginRow();
+    table.addDate(QStringLiteral("Datum: "), h.date, QStringLiteral("dd.MM.yyyy"));
+    table.addTime(QStringLiteral("Uhrzeit: "), h.time, QStringLiteral("hh:mm"));
+    table.endRow();
+    table.endTable();
+
+    table.beginTable();
+    table.addPair(QStringLiteral("Untersuchungsgrund: "), optionText(m_reasonOptions, h.reason));
+    table.addEmptyLine();
+    table.addPair(QStringLiteral("Reinigung: "), optionText(m_cleaningOptions, h.cleaning));
+    table.addEmptyLine();
+    table.addPair(QStringLiteral("Wasserhaltung: "), optionText(m_flowControlOptions, h.flowControl));
+    table.endTable();
+
+    table.beginTable();
+    table.addPair(QStringLiteral("Richtung: "), optionText(m_directionOptions, h.direction));
+    table.addEmptyLine();
+    table.addPair(QStringLiteral("Startpunkt: "), optionText(m_startPositionOptions, h.startPosition));
+    table.endTable();
+
+    table.beginTable();
+    table.beginRow();
+    table.addPair(QStringLiteral("Haltung: "), h.sectionName);
+    table.addPair(QStringLiteral("Knoten oben: "), h.startNode);
+    table.addPair(QStringLiteral("Knoten unten: "), h.endNode);
+    table.endRow();
+    table.addEmptyLine();
+    table.addLine(QStringLiteral("Profil"));
+    table.beginRow();
+    table.addPair(QStringLiteral("Art: "), optionText(m_profileOptions, h.profile));
+    if (h.profile == QLatin1String("DN")) {
+        table.addDouble(QStringLiteral("Durchmesser: "), h.height, 2);
+    } else {
+        table.addDouble(QStringLiteral("Höhe: "), h.height, 2);
+        table.addDouble(QStringLiteral("Breite: "), h.width, 2);
+    }
+    table.endRow();
+    table.endTable();
+
+    table.beginTable();
+    table.addPair(QStringLiteral("Material: "), optionText(m_materialOptions, h.material));
+    table.endTable();
+
+    if (!h.lining.isEmpty()) {
+        table.beginTable();
+        table.beginRow();
+        table.addPair(QStringLiteral("Auskleidung: "), optionText(m_liningOptions, h.lining));
+        table.addPair(QStringLiteral("Material: "), optionText(m_materialOptions, h.liningMaterial));
+        table.endRow();
+        table.endTable();
+    }
+
+    table.beginTable();
+    table.beginRow();
+    table.addPair(QStringLiteral("Kanalart: "), optionText(m_systemOptions, h.sewerKind));
+    table.addPair(QStringLiteral(" "), optionText(m_pipeTypeOptions, h.pipeType));
+    table.endRow();
+    table.endTable();
+
+    table.beginTable();
+    table.beginRow();
+    table.addPair(QStringLiteral("Videoreferenz: "), h.videoReference);
+    table.addPair(QStringLiteral("Speichermedium: "), optionText(m_videoMediumOptions, h.videoMedium));
+    table.endRow();
+    table.endTable();
+    return table;
+}
+
+QStringList DWAM1492::mainDataList() const
+{
+    const InspectionHeader &h = m_header;
+    // The length shown is the one the observations span (the stored length stays as read).
+    return {QStringLiteral("DWA_M149_2"),
+            h.date.toString(QStringLiteral("dd.MM.yyyy")),
+            h.inspector,
+            h.client,
+            h.town,
+            h.street,
+            h.startNode,
+            h.endNode,
+            optionText(m_materialOptions, h.material),
+            optionText(m_profileOptions, h.profile),
+            millimetreText(h.width),
+            millimetreText(h.height),
+            joinedTexts(optionText(m_systemOptions, h.sewerKind), optionText(m_pipeTypeOptions, h.pipeType)),
+            optionText(m_directionOptions, h.direction),
+            h.videoReference,
+            metreText(inspectedLength()),
+            QString()};
+}
+
+QStringList DWAM1492::mainDataListFull() const
+{
+    const InspectionHeader &h = m_header;
+    return {QStringLiteral("DWA_M149_2"),
+            h.date.toString(QStringLiteral("dd.MM.yyyy")),
+            h.time.toString(QStringLiteral("hh:mm")),
+            h.orderNumber,
+            h.company,
+            h.inspector,
+            h.client,
+            h.town,
+            h.street,
+            h.startNode,
+            h.endNode,
+            optionText(m_directionOptions, h.direction),
+            optionText(m_systemOptions, h.sewerKind),
+            optionText(m_pipeTypeOptions, h.pipeType),
+            optionText(m_reasonOptions, h.reason),
+            optionText(m_cleaningOptions, h.cleaning),
+            optionText(m_flowControlOptions, h.flowControl),
+            optionText(m_materialOptions, h.material),
+            optionText(m_profileOptions, h.profile),
+            millimetreText(h.width),
+            millimetreText(h.height),
+            h.videoReference,
+            optionText(m_videoMediumOptions, h.videoMedium),
+            optionText(m_startPositionOptions, h.startPosition),
+            h.lining.isEmpty() ? noneText() : optionText(m_liningOptions, h.lining),
+            h.liningMaterial.isEmpty() ? noneText() : optionText(m_materialOptions, h.liningMaterial),
+            metreText(inspectedLength()),
+            std::fabs(h.pipeUnitLength) <= 0.01 ? noneText() : metreText(h.pipeUnitLength)};
+}
+
+QVector<PrintJob> DWAM1492::inspectionPrintJob()
+{
+    return makeInspectionJobs(isReverseDirection() ? 1 : 0);
+}
+
+QVector<PrintJob> DWAM1492::photoPrintJob()
+{
+    return makePhotoJobs(isReverseDirection() ? 1 : 0);
+}
+
+// --- writing
+
+QString DWAM1492::distanceText(double distance)
+{
+    // The format has decimetres; a distance entered or read to the centimetre keeps its
+    // second decimal, so that saving never moves an observation.
+    QString text = QString::number(distance, 'f', 2);
+    if (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    return text;
+}
+
+void DWAM1492::writeDocument(QXmlStreamWriter &writer)
+{
+    const InspectionHeader &h = m_header;
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument(QStringLiteral("1.0"), true);
+    writer.writeStartElement(QStringLiteral("DATA"));
+    writer.writeNamespace(QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"), QStringLiteral("xsi"));
+
+    writer.writeStartElement(QStringLiteral("FD"));
+    writeTextElement(writer, QStringLiteral("FD001"), QStringLiteral("04-2010"));
+    writeTextElement(writer, QStringLiteral("FD002"), QStringLiteral("B"));
+    writer.writeEndElement();
+
+    writer.writeStartElement(QStringLiteral("HG"));
+    writeTextElement(writer, QStringLiteral("HG001"), h.sectionName);
+    writeTextElement(writer, QStringLiteral("HG003"), h.startNode);
+    writeTextElement(writer, QStringLiteral("HG004"), h.endNode);
+    writeTextElement(writer, QStringLiteral("HG102"), h.street);
+    writeTextElement(writer, QStringLiteral("HG104"), h.town);
+    writeTextElement(writer, QStringLiteral("HG301"), h.sewerKind);
+    writeTextElement(writer, QStringLiteral("HG302"), h.pipeType);
+    writeTextElement(writer, QStringLiteral("HG304"), h.material);
+    writeTextElement(writer, QStringLiteral("HG305"), h.profile);
+    writeIntElement(writer, QStringLiteral("HG306"), truncatedMillimetres(h.height));
+    writeIntElement(writer, QStringLiteral("HG307"), truncatedMillimetres(h.width));
+    if (!h.lining.isEmpty()) {
+        writeTextElement(writer, QStringLiteral("HG308"), h.lining);
+        writeTextElement(writer, QStringLiteral("HG309"), h.liningMaterial);
+    }
+    writeDoubleElement(writer, QStringLiteral("HG310"), h.inspectionLength, 2);
+    writeTextElement(writer, QStringLiteral("HG313"), QStringLiteral("A"));
+    writeDoubleElement(writer, QStringLiteral("HG314"), h.pipeUnitLength, 3);
+    writeTextElement(writer, QStringLiteral("HG315"), QStringLiteral("K"));
+    writeTextElement(writer, QStringLiteral("HG316"), QStringLiteral("0"));
+    writeTextElement(writer, QStringLiteral("HG401"), QStringLiteral("B"));
+    writeTextElement(writer, QStringLiteral("HG404"), QStringLiteral("0"));
+    writeTextElement(writer, QStringLiteral("HG407"), QStringLiteral("K"));
+
+    writer.writeStartElement(QStringLiteral("HI"));
+    writeTextElement(writer, QStringLiteral("HI001"), h.client);
+    writeTextElement(writer, QStringLiteral("HI002"), h.orderNumber);
+    writeTextElement(writer, QStringLiteral("HI004"), h.reason);
+    writeTextElement(writer, QStringLiteral("HI005"), QStringLiteral("DWAM149-2:2006"));
+    writeTextElement(writer, QStringLiteral("HI007"), QStringLiteral("B"));
+    writeTextElement(writer, QStringLiteral("HI101"), h.direction);
+    writeTextElement(writer, QStringLiteral("HI102"), h.startPosition);
+    writeTextElement(writer, QStringLiteral("HI103"), QStringLiteral("KTV"));
+    writeDateElement(writer, QStringLiteral("HI104"), h.date, kDateFormat);
+    writeTimeElement(writer, QStringLiteral("HI105"), h.time, kTimeFormat);
+    writeTextElement(writer, QStringLiteral("HI107"), h.cleaning);
+    writeTextElement(writer, QStringLiteral("HI109"), h.flowControl);
+    writeTextElement(writer, QStringLiteral("HI111"), h.company);
+    writeTextElement(writer, QStringLiteral("HI112"), h.inspector);
+    writeTextElement(writer, QStringLiteral("HI114"), h.videoMedium);
+    writeTextElement(writer, QStringLiteral("HI115"), h.videoReference);
+    writeTextElement(writer, QStringLiteral("HI116"), m_videoFile.mid(m_videoFile.lastIndexOf(QLatin1Char('/')) + 1));
+    writeTextElement(writer, QStringLiteral("HI117"), QStringLiteral("DIGFOTO"));
+}
+
+void DWAM1492::writeObservation(QXmlStreamWriter &writer, int index)
+{
+    const ObservationRecord &o = m_observations.at(index);
+    const bool secondApart = hasSecondCharacterApart(o.code);
+    writer.writeStartElement(QStringLiteral("HZ"));
+    writer.writeTextElement(QStringLiteral("HZ001"), distanceText(o.distance));
+    writeTextElement(writer, QStringLiteral("HZ002"), o.code);
+    writeTextElement(writer, QStringLiteral("HZ014"), o.character1);
+    if (!secondApart)
+        writeTextElement(writer, QStringLiteral("HZ015"), o.character2);
+    writeDoubleElement(writer, QStringLiteral("HZ003"), o.quantity1, 2);
+    writeDoubleElement(writer, QStringLiteral("HZ004"), o.quantity2, 2);
+    if (!o.continuousDefect.isEmpty())
+        writeTextElement(writer, QStringLiteral("HZ005"), o.continuousDefect + QString::number(o.continuousDefectNumber));
+    writeIntElement(writer, QStringLiteral("HZ006"), o.clockFrom);
+    writeIntElement(writer, QStringLiteral("HZ007"), o.clockTo);
+    writeTextElement(writer, QStringLiteral("HZ008"), videoTimeText(o.videoTime));
+    writeTextElement(writer, QStringLiteral("HZ009"), o.photoFile);
+    if (o.joint != 0)
+        writer.writeTextElement(QStringLiteral("HZ011"), QStringLiteral("A"));
+    if (secondApart)
+        writeTextElement(writer, QStringLiteral("HZ017"), o.character2);
+    if (o.damageClass > 0)
+        writeIntElement(writer, QStringLiteral("HZ208"), o.damageClass);
+    writeTextElement(writer, QStringLiteral("HZ999"), o.remark);
+    writer.writeEndElement();
+}
+
+void DWAM1492::writeFilms(QXmlStreamWriter &writer)
+{
+    writer.writeEndElement(); // HI
+    writer.writeEndElement(); // HG
+    writer.writeEndElement(); // DATA
+    writer.writeEndDocument();
+}
+
+// --- reading
+
+bool DWAM1492::load(const QString &path)
+{
+    beginLoad();
+    clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        noteReadProblem(file.errorString());
+    } else {
+        QXmlStreamReader reader(&file);
+        ExchangeValueReader values(reader, [this](const QString &problem) { noteReadProblem(problem); });
+        if (reader.readNextStartElement()) {
+            if (reader.name() != QLatin1String("DATA")) {
+                noteReadProblem(tr("Die Datei ist keine DWA-M 149-2-Datei (Wurzelelement \"%1\" statt \"DATA\").")
+                                    .arg(reader.name().toString()));
+            } else {
+                ReadState state;
+                readContent(reader, values, state, 0);
+                if (!reader.hasError() && state.sections == 0)
+                    noteReadProblem(tr("Die Datei enthält keine Haltung (\"HG\") und ist keine DWA-M 149-2-Inspektion."));
+                if (state.further)
+                    noteReadProblem(tr("Die Datei enthält mehr als eine Inspektion; nur die erste wurde gelesen."));
+            }
+        }
+        // Read to the end, so that a file cut short is noticed wherever the reading stopped.
+        while (!reader.atEnd())
+            reader.readNext();
+        if (reader.hasError())
+            noteReadProblem(QStringLiteral("%1 (%2:%3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber()));
+        file.close();
+        readSideFile(path);
+    }
+    setPath(path);
+    if (m_header.profile.startsWith(QLatin1String("DN")))
+        m_header.width = m_header.height;
+    return finishLoad(path);
+}
+
+// Reads the elements inside the current one. The records may stand nested ("HG" holding "HI"
+// holding "HZ") or side by side; everything after the start of a second section or a second
+// inspection belongs to that one and is passed over. Elements nested deeper than any real file
+// nests them are passed over too.
+void DWAM1492::readContent(QXmlStreamReader &reader, ExchangeValueReader &values, ReadState &state, int depth)
+{
+    if (depth > kMaxDepth) {
+        reader.skipCurrentElement();
+        return;
+    }
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (name == QLatin1String("HZ")) {
+            if (state.further) {
+                reader.skipCurrentElement();
+                continue;
+            }
+            ObservationRecord observation;
+            readObservation(reader, values, observation);
+            if (reader.hasError())
+                return; // a record cut off by a broken file is not kept
+            m_observations.append(observation);
+            continue;
+        }
+        const bool section = name == QLatin1String("HG");
+        if (section || name == QLatin1String("HI")) {
+            int &count = section ? state.sections : state.inspections;
+            if (count > 0)
+                state.further = true;
+            if (state.further) {
+                reader.skipCurrentElement();
+                continue;
+            }
+            ++count;
+            readContent(reader, values, state, depth + 1);
+            continue;
+        }
+        if (state.further) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        if (!readHeaderValue(name, values))
+            readContent(reader, values, state, depth + 1); // an element this reader does not know: look inside
+    }
+}
+
+bool DWAM1492::readHeaderValue(const QStringRef &name, ExchangeValueReader &values)
+{
+    InspectionHeader &h = m_header;
+    switch (fieldNumber(name, 'G')) {
+    case 1: h.sectionName = values.text(); return true;
+    case 3: h.startNode = values.text(); return true;
+    case 4: h.endNode = values.text(); return true;
+    case 102: h.street = values.text(); return true;
+    case 104: h.town = values.text(); return true;
+    case 301: h.sewerKind = values.text(); return true;
+    case 302: h.pipeType = values.text(); return true;
+    case 304: h.material = values.text(); return true;
+    case 305: h.profile = values.text(); return true;
+    case 306: h.height = values.number("HG306"); return true;
+    case 307: h.width = values.number("HG307"); return true;
+    case 308: h.lining = values.text(); return true;
+    case 309: h.liningMaterial = values.text(); return true;
+    case 310: h.inspectionLength = values.number("HG310"); return true;
+    case 314: h.pipeUnitLength = values.number("HG314"); return true;
+    default: break;
+    }
+    switch (fieldNumber(name, 'I')) {
+    case 1: h.client = values.text(); return true;
+    case 2: h.orderNumber = values.text(); return true;
+    case 4: h.reason = values.text(); return true;
+    case 101: h.direction = values.text(); return true;
+    case 102: h.startPosition = values.text(); return true;
+    case 104: h.date = values.date("HI104"); return true;
+    case 105: h.time = values.timeOfDay("HI105"); return true;
+    case 107: h.cleaning = values.text(); return true;
+    case 109: h.flowControl = values.text(); return true;
+    case 111: h.company = values.text(); return true;
+    case 112: h.inspector = values.text(); return true;
+    case 114: h.videoMedium = values.text(); return true;
+    case 115: h.videoReference = values.text(); return true;
+    default: break;
+    }
+    return false;
+}
+
+void DWAM1492::readObservation(QXmlStreamReader &reader, ExchangeValueReader &values, ObservationRecord &o)
+{
+    while (reader.readNextStartElement()) {
+        switch (fieldNumber(reader.name(), 'Z')) {
+        case 1:
+            o.distance = values.number("HZ001");
+            break;
+        case 2:
+            o.code = values.text();
+            break;
+        case 3:
+            o.quantity1 = values.number("HZ003");
+            break;
+        case 4:
+            o.quantity2 = values.number("HZ004");
+            break;
+        case 5: {
+            const QString text = values.text();
+            o.continuousDefect = text.left(1);
+            const QString number = text.mid(1);
+            bool ok = true;
+            o.continuousDefectNumber = number.isEmpty() ? 0 : number.toInt(&ok);
+            if (!ok) {
+                o.continuousDefectNumber = 0;
+                values.badValue("HZ005", text);
+            }
+            break;
+        }
+        case 6:
+            o.clockFrom = values.integer("HZ006");
+            break;
+        case 7:
+            o.clockTo = values.integer("HZ007");
+            break;
+        case 8:
+            o.videoTime = values.videoPosition("HZ008");
+            break;
+        case 9:
+            o.photoFile = values.photoName();
+            break;
+        case 11:
+            o.joint = values.text().startsWith(QLatin1Char('A')) ? 1 : 0;
+            break;
+        case 14:
+            o.character1 = values.text();
+            break;
+        case 15:
+        case 17:
+            o.character2 = values.text();
+            break;
+        case 208:
+            o.damageClass = values.integer("HZ208");
+            break;
+        case 999:
+            o.remark = values.text();
+            break;
+        default:
+            reader.skipCurrentElement();
+            break;
+        }
+    }
+}

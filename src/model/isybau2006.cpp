@@ -1,0 +1,834 @@
+#include "model/isybau2006.h"
+
+#include "model/dwaisybauvalues.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <cmath>
+#include <utility>
+
+using namespace ModelUtils;
+
+namespace {
+
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+const QString kTimeFormat = QStringLiteral("hh:mm:ss");
+
+// Video positions are frames at this rate.
+constexpr int kFramesPerSecond = 25;
+
+// How deep the reader looks into elements it does not know.
+constexpr int kMaxDepth = 32;
+
+QString noneText()
+{
+    return QStringLiteral("keine Angabe");
+}
+
+bool isNamed(const QStringRef &name, const char *text)
+{
+    return name == QLatin1String(text);
+}
+
+// The header elements of the inspected object that hold plain texts.
+struct TextField
+{
+    const char *name;
+    QString InspectionHeader::*field;
+};
+
+const TextField kTextFields[] = {
+    {"Objektbezeichnung", &InspectionHeader::sectionName},
+    {"Anlagentyp", &InspectionHeader::installationType},
+    {"Strassenname", &InspectionHeader::street},
+    {"Ortsteilname", &InspectionHeader::town},
+    {"Inspektionsverfahren", &InspectionHeader::inspectionMethod},
+    {"NameUntersucher", &InspectionHeader::inspector},
+    {"Wasserhaltung", &InspectionHeader::flowControl},
+    {"Videoablagereferenz", &InspectionHeader::videoReference},
+    {"VideoSpeichermedium", &InspectionHeader::videoMedium},
+    {"Rohrleitungstyp", &InspectionHeader::pipeType},
+    {"Inspektionsrichtung", &InspectionHeader::direction},
+    {"BezugspunktLage", &InspectionHeader::startPosition},
+    {"Inspektionsart", &InspectionHeader::inspectionKind},
+    {"ArtVideoreferenz", &InspectionHeader::videoReferenceKind},
+    {"KnotenZulauf", &InspectionHeader::startNode},
+    {"KnotenZulaufTyp", &InspectionHeader::startNodeType},
+    {"KnotenAblauf", &InspectionHeader::endNode},
+    {"KnotenAblaufTyp", &InspectionHeader::endNodeType},
+    {"HerkunftProfilmasse", &InspectionHeader::profileSource},
+    {"Profilart", &InspectionHeader::profile},
+    {"HerkunftMaterial", &InspectionHeader::materialSource},
+    {"Material", &InspectionHeader::material},
+    {"Innenschutz", &InspectionHeader::protection},
+    {"ArtAuskleidung", &InspectionHeader::lining},
+    {"Kanalart", &InspectionHeader::sewerKind},
+};
+
+// The photo storage medium written for a video storage medium; empty for none.
+QString photoMedium(const QString &videoMedium)
+{
+    switch (videoMedium.toInt()) {
+    case 1:
+    case 2:
+    case 6:
+        return QStringLiteral("WDT");
+    case 3:
+        return QStringLiteral("CDR");
+    case 4:
+        return QStringLiteral("DVD");
+    case 5:
+        return QStringLiteral("MOD");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+const char *const Isybau2006::NamespaceUri = "http://www.ofd-hannover.la/Identifikation";
+
+// One inspected object of the file, read before it is known whether it is the one loaded.
+struct Isybau2006::InspectedObject
+{
+    InspectionHeader header;
+    QVector<ObservationRecord> observations;
+    bool hasOrderNumber = false;
+    bool isPipe = false; // holds a pipe inspection ("Rohrleitung")
+};
+
+struct Isybau2006::Film
+{
+    QStringList objects; // the objects the film shows
+    int endFrame = 0;
+    bool hasEnd = false;
+};
+
+struct Isybau2006::ReadState
+{
+    int objects = 0;
+    bool haveObject = false;
+    bool havePipe = false;
+    InspectedObject object; // the first pipe object, else the first object
+    QString orderNumber;    // of the first order, for an object that names none
+    bool hasOrderNumber = false;
+    QVector<Film> films;
+};
+
+Isybau2006::Isybau2006()
+{
+    loadCatalog();
+    buildCodeIndex();
+    createCompleter();
+    m_normKind = NormIsybau2006;
+}
+
+void Isybau2006::loadCatalog()
+{
+    readCatalogFile(QStringLiteral(":/norm/Isybau2006.xml"),
+                    {{QStringLiteral("system"), &m_systemOptions},
+                     {QStringLiteral("material"), &m_materialOptions},
+                     {QStringLiteral("protection"), &m_protectionOptions},
+                     {QStringLiteral("section"), &m_profileOptions},
+                     {QStringLiteral("node_types"), &m_nodeTypeOptions},
+                     {QStringLiteral("pipe_types"), &m_pipeTypeOptions},
+                     {QStringLiteral("installation_types"), &m_installationTypeOptions},
+                     {QStringLiteral("direction"), &m_directionOptions},
+                     {QStringLiteral("start_position"), &m_startPositionOptions},
+                     {QStringLiteral("hold_back"), &m_flowControlOptions},
+                     {QStringLiteral("video_medium"), &m_videoMediumOptions},
+                     {QStringLiteral("lining"), &m_liningOptions},
+                     {QStringLiteral("section_source"), &m_profileSourceOptions},
+                     {QStringLiteral("material_source"), &m_materialSourceOptions}});
+    m_cleaningOptions.insert(QStringLiteral("1"), QStringLiteral("gereinigt"));
+    m_cleaningOptions.insert(QStringLiteral("0"), QStringLiteral("nicht gereinigt"));
+}
+
+bool Isybau2006::isReverseDirection() const
+{
+    return m_header.direction != QLatin1String("O");
+}
+
+// Profiles "0" and "4" are given by their diameter; a code that is no number counts as "0".
+bool Isybau2006::isCircularProfile() const
+{
+    const int profile = m_header.profile.toInt();
+    return profile == 0 || profile == 4;
+}
+
+// --- texts
+
+QString Isybau2006::observationDescription(const ObservationRecord &o) const
+{
+    QString text = catalogueDescription(o) + quantityDescription(o);
+    if ((o.code == QLatin1String("BAK") || o.code == QLatin1String("BAL")) && !o.character2.isEmpty()) {
+        int index = -1;
+        findSubtype(o.code, index);
+        const QString unit = quantity1Unit(o.code, index, o.character2);
+        if (!unit.isEmpty())
+            text += QStringLiteral(", ") + QString::number(o.quantity2, 'f', 2) + unit;
+    }
+    const QString damage = o.damageClass != 0 ? QStringLiteral(", Schadensklasse %1").arg(o.damageClass) : QString();
+    return text + descriptionTail(o, germanDescriptionWords(), damage);
+}
+
+QString Isybau2006::addStartNode(const QTime &videoTime)
+{
+    return insertStartNode(videoTime, QStringLiteral("XP"));
+}
+
+int Isybau2006::systemText() const
+{
+    const QString text = optionText(m_systemOptions, m_header.sewerKind);
+    if (text.contains(QLatin1String("Regen")))
+        return 1;
+    if (text.contains(QLatin1String("Schmutz")))
+        return 2;
+    if (text.contains(QLatin1String("Misch")))
+        return 3;
+    return 0;
+}
+
+TocEntry Isybau2006::summaryRow()
+{
+    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material),
+                          joinedTexts(optionText(m_systemOptions, m_header.sewerKind),
+                                      optionText(m_pipeTypeOptions, m_header.pipeType)));
+}
+
+TextTable Isybau2006::mainDataTable() const
+{
+    const InspectionHeader &h = m_header;
+    TextTable table;
+
+    table.beginTable();
+    table.beginRow();
+    table.addPair(QStringLiteral("Kennung:"), h.orderNumber);
+    table.addPair(QStringLiteral("Operator:"), h.inspector);
+    table.addPair(QStringLiteral("Objekt:"), h.sectionName.isEmpty() ? QStringLiteral(" ") : h.sectionName);
+    if (!h.town.isEmpty())
+        table.addPair(QStringLiteral("Ort:"), h.town);
+    table.addPair(QStringLiteral("Straße:"), h.street);
+    table.endRow();
+    table.addEmptyLine();
+    table.beginRow();
+    table.addDate(QStringLiteral("Datum:"), h.date, QStringLiteral("dd.MM.yyyy"));
+    table.addTime(QStringLiteral("Uhrzeit:"), h.time, QStringLiteral("hh:mm"));
+    table.endRow();
+    table.endTable();
+
+    table.beginTable();
+    table.addPair(QStringLiteral("Anlagentyp: "), optionText(m_installationTypeOptions, h.installationType));
+    table.endTable();
+
+    table.beginTable();
+    table.addPair(QStringLiteral("Reinigung: "), optionText(m_cleaningOptions, h.cleaning));
+    table.addEmptyLine();
+    table.addPair(QStringLiteral("Wasserhaltung: "), optionText(m_flowControlOptions, h.flowControl));
+    table.endTable();
+
+    table.beginTable();
+    table.addPair(QStringLiteral("Richtung: "), optionText(m_directionOptions, h.direction));
+    table.addEmptyLine();
+    table.addPair(QStringLiteral("Startpunkt: "), optionText(m_startPositionOptions, h.startPosition));
+    table.endTable();
+
+    table.beginTable();
+    table.beginRow();
+    table.addPair(QStringLiteral("Zulaufknoten:"), h.startNode);
+    table.addPair(QStringLiteral("Typ:"), optionText(m_nodeTypeOptions, h.startNodeType));
+    table.addPair(QStringLiteral(" "), QStringLiteral(" "));
+    table.addPair(QStringLiteral("Ablaufknoten:"), h.endNode);
+    table.addPair(QStringLiteral("Typ:"), optionText(m_nodeTypeOptions, h.endNodeType));
+    table.endRow();
+    table.addEmptyLine();
+    table.addLine(QStringLiteral("Profil"));
+    table.beginRow();
+    table.addPair(QStringLiteral("Art:"), optionText(m_profileOptions, h.profile));
+    if (isCircularProfile()) {
+        table.addInt(QStringLiteral("Durchmesser:"), truncatedMillimetres(h.height));
+    } else {
+        table.addInt(QStringLiteral("Höhe:"), truncatedMillimetres(h.height));
+        table.addInt(QStringLiteral("Breite:"), truncatedMillimetres(h.width));
+    }
+    table.endRow();
+    table.endTable();
+
+    table.beginTable();
+    table.addPair(QStringLiteral("Material: "), optionText(m_materialOptions, h.material));
+    table.endTable();
+
+    if (!h.protection.isEmpty()) {
+        table.beginTable();
+        table.addPair(QStringLiteral("Innenschutz: "), optionText(m_protectionOptions, h.protection));
+        table.endTable();
+    }
+    if (h.lining.toInt() > 0) {
+        table.beginTable();
+        table.addPair(QStringLiteral("Auskleidung: "), optionText(m_liningOptions, h.lining));
+        table.endTable();
+    }
+
+    table.beginTable();
+    table.addPair(QStringLiteral("Kanalart: "), optionText(m_systemOptions, h.sewerKind));
+    table.endTable();
+
+    table.beginTable();
+    table.beginRow();
+    table.addPair(QStringLiteral("Videoreferenz: "), h.videoReference);
+    table.addPair(QStringLiteral("Speichermedium:"), QString());
+    table.endRow();
+    table.addLine(optionText(m_videoMediumOptions, h.videoMedium));
+    table.endTable();
+    return table;
+}
+
+QStringList Isybau2006::mainDataList() const
+{
+    const InspectionHeader &h = m_header;
+    return {QStringLiteral("ISYBAU2006"),
+            h.date.toString(QStringLiteral("dd.MM.yyyy")),
+            h.inspector,
+            h.client,
+            h.town,
+            h.street,
+            h.startNode,
+            h.endNode,
+            optionText(m_materialOptions, h.material),
+            optionText(m_profileOptions, h.profile),
+            millimetreText(h.width),
+            millimetreText(h.height),
+            optionText(m_systemOptions, h.sewerKind),
+            optionText(m_directionOptions, h.direction),
+            h.videoReference,
+            metreText(inspectedLength()),
+            QString()};
+}
+
+QStringList Isybau2006::mainDataListFull() const
+{
+    const InspectionHeader &h = m_header;
+    return {QStringLiteral("ISYBAU2006"),
+            h.orderNumber,
+            h.date.toString(QStringLiteral("dd.MM.yyyy")),
+            h.time.toString(QStringLiteral("hh:mm")),
+            h.inspector,
+            h.client,
+            h.town,
+            h.street,
+            h.startNode,
+            optionText(m_nodeTypeOptions, h.startNodeType),
+            h.endNode,
+            optionText(m_nodeTypeOptions, h.endNodeType),
+            optionText(m_pipeTypeOptions, h.pipeType),
+            optionText(m_installationTypeOptions, h.installationType),
+            optionText(m_directionOptions, h.direction),
+            optionText(m_systemOptions, h.sewerKind),
+            optionText(m_materialOptions, h.material),
+            optionText(m_materialSourceOptions, h.materialSource),
+            optionText(m_profileOptions, h.profile),
+            optionText(m_profileSourceOptions, h.profileSource),
+            millimetreText(h.width),
+            millimetreText(h.height),
+            h.videoReference,
+            optionText(m_videoMediumOptions, h.videoMedium),
+            optionText(m_cleaningOptions, h.cleaning),
+            optionText(m_flowControlOptions, h.flowControl),
+            optionText(m_startPositionOptions, h.startPosition),
+            h.protection.isEmpty() ? noneText() : optionText(m_protectionOptions, h.protection),
+            h.lining.toInt() == 0 ? noneText() : optionText(m_liningOptions, h.lining),
+            metreText(inspectedLength()),
+            std::fabs(h.pipeUnitLength) <= 0.01 ? noneText() : metreText(h.pipeUnitLength)};
+}
+
+QVector<PrintJob> Isybau2006::inspectionPrintJob()
+{
+    return makeInspectionJobs(isReverseDirection() ? 1 : 0);
+}
+
+QVector<PrintJob> Isybau2006::photoPrintJob()
+{
+    return makePhotoJobs(isReverseDirection() ? 1 : 0);
+}
+
+// --- writing
+
+void Isybau2006::writeDocument(QXmlStreamWriter &writer)
+{
+    const InspectionHeader &h = m_header;
+    const QString today = QDate::currentDate().toString(kDateFormat);
+    const QString date = h.date.toString(kDateFormat);
+    // Photos are numbered in the order of the observations, from 0, anew on every save.
+    m_photoCounter = 0;
+
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument(QStringLiteral("1.0"), true);
+    writer.writeStartElement(QStringLiteral("Identifikation"));
+    writer.writeDefaultNamespace(QLatin1String(NamespaceUri));
+    writeTextElement(writer, QStringLiteral("Version"), QStringLiteral("2006-10"));
+
+    writer.writeStartElement(QStringLiteral("Admindaten"));
+    writer.writeEmptyElement(QStringLiteral("Liegenschaft"));
+    writer.writeStartElement(QStringLiteral("Verwaltung"));
+    writeTextElement(writer, QStringLiteral("Zustaendigkeit"), QStringLiteral("4"));
+    writer.writeEndElement(); // Verwaltung
+    writer.writeEndElement(); // Admindaten
+
+    writer.writeStartElement(QStringLiteral("Datenkollektive"));
+    writeTextElement(writer, QStringLiteral("Datenstatus"), QStringLiteral("1"));
+    writeTextElement(writer, QStringLiteral("Erstellungsdatum"), today);
+    writer.writeStartElement(QStringLiteral("Kennungen"));
+    writer.writeStartElement(QStringLiteral("Kollektiv"));
+    writeTextElement(writer, QStringLiteral("Kennung"), QStringLiteral("ZUS01"));
+    writeTextElement(writer, QStringLiteral("Kollektivart"), QStringLiteral("2"));
+    writer.writeStartElement(QStringLiteral("Kollektiveigenschaft"));
+    writer.writeStartElement(QStringLiteral("Zustandsdaten"));
+    writeTextElement(writer, QStringLiteral("Inspektion"), QStringLiteral("1"));
+    writeTextElement(writer, QStringLiteral("Dichtheit"), QStringLiteral("0"));
+    writeTextElement(writer, QStringLiteral("Film"), m_videoFile.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+    writer.writeEndElement(); // Zustandsdaten
+    writer.writeEndElement(); // Kollektiveigenschaft
+    writeTextElement(writer, QStringLiteral("Regelwerk"), QStringLiteral("2"));
+    writeTextElement(writer, QStringLiteral("Bearbeitungsstand"), today);
+    writer.writeEndElement(); // Kollektiv
+    writer.writeEndElement(); // Kennungen
+
+    writer.writeStartElement(QStringLiteral("Zustandsdatenkollektiv"));
+    writeTextElement(writer, QStringLiteral("Kennung"), QStringLiteral("ZUS01"));
+    writer.writeStartElement(QStringLiteral("Auftraege"));
+    writer.writeStartElement(QStringLiteral("Auftrag"));
+    writeTextElement(writer, QStringLiteral("Auftragsbezeichnung"), h.sectionName);
+    writeTextElement(writer, QStringLiteral("Auftragsnummer"), QStringLiteral("1"));
+    writeTextElement(writer, QStringLiteral("Auftragskennung"), h.orderNumber);
+    writeTextElement(writer, QStringLiteral("Auftragsdatum"), date);
+    writeTextElement(writer, QStringLiteral("Auftragsart"), QStringLiteral("1"));
+    writeTextElement(writer, QStringLiteral("Kodiersystem"), QStringLiteral("2"));
+    writeTextElement(writer, QStringLiteral("Auftragnehmer"), h.client);
+    writer.writeEndElement(); // Auftrag
+    writer.writeEndElement(); // Auftraege
+
+    writer.writeStartElement(QStringLiteral("InspizierteAbwassertechnischeAnlage"));
+    writeTextElement(writer, QStringLiteral("Objektbezeichnung"), h.sectionName);
+    writeTextElement(writer, QStringLiteral("Anlagentyp"), h.installationType);
+    writer.writeStartElement(QStringLiteral("Lage"));
+    writeTextElement(writer, QStringLiteral("Strassenname"), h.street);
+    writeTextElement(writer, QStringLiteral("Ortsteilname"), h.town);
+    writer.writeEndElement(); // Lage
+
+    writer.writeStartElement(QStringLiteral("OptischeInspektion"));
+    writeTextElement(writer, QStringLiteral("Auftragskennung"), h.orderNumber);
+    writeTextElement(writer, QStringLiteral("Inspektionsdatum"), date);
+    writeTextElement(writer, QStringLiteral("Inspektionsverfahren"), h.inspectionMethod);
+    writeTextElement(writer, QStringLiteral("NameUntersucher"), h.inspector);
+    writeTimeElement(writer, QStringLiteral("Uhrzeit"), h.time, kTimeFormat);
+    writeTextElement(writer, QStringLiteral("Reinigung"), h.cleaning);
+    writeTextElement(writer, QStringLiteral("Wasserhaltung"), h.flowControl);
+    writeTextElement(writer, QStringLiteral("Videoablagereferenz"), h.videoReference);
+    writeTextElement(writer, QStringLiteral("VideoSpeichermedium"), h.videoMedium);
+
+    writer.writeStartElement(QStringLiteral("Rohrleitung"));
+    writeTextElement(writer, QStringLiteral("Rohrleitungstyp"), h.pipeType);
+    writeTextElement(writer, QStringLiteral("Inspektionsrichtung"), h.direction);
+    writeTextElement(writer, QStringLiteral("BezugspunktLage"), h.startPosition);
+    writeDoubleElement(writer, QStringLiteral("Inspektionslaenge"), h.inspectionLength, 2);
+    writeTextElement(writer, QStringLiteral("Inspektionsart"), h.inspectionKind);
+    writeTextElement(writer, QStringLiteral("ArtVideoreferenz"), QStringLiteral("2"));
+
+    writer.writeStartElement(QStringLiteral("RGrunddaten"));
+    writeTextElement(writer, QStringLiteral("KnotenZulauf"), h.startNode);
+    writeTextElement(writer, QStringLiteral("KnotenZulaufTyp"), h.startNodeType);
+    writeTextElement(writer, QStringLiteral("KnotenAblauf"), h.endNode);
+    writeTextElement(writer, QStringLiteral("KnotenAblaufTyp"), h.endNodeType);
+    writeTextElement(writer, QStringLiteral("HerkunftProfilmasse"), h.profileSource);
+    writeIntElement(writer, QStringLiteral("Profilhoehe"), truncatedMillimetres(h.height));
+    writeIntElement(writer, QStringLiteral("Profilbreite"), truncatedMillimetres(h.width));
+    writeTextElement(writer, QStringLiteral("Profilart"), h.profile);
+    writeTextElement(writer, QStringLiteral("HerkunftMaterial"), h.materialSource);
+    writeTextElement(writer, QStringLiteral("Material"), h.material);
+    writeTextElement(writer, QStringLiteral("Innenschutz"), h.protection);
+    writeDoubleElement(writer, QStringLiteral("Regeleinzelrohrlaenge"), h.pipeUnitLength, 2);
+    if (h.lining.toInt() > 0)
+        writeTextElement(writer, QStringLiteral("ArtAuskleidung"), h.lining);
+    writeTextElement(writer, QStringLiteral("Kanalart"), h.sewerKind);
+    writer.writeEndElement(); // RGrunddaten
+
+    writer.writeStartElement(QStringLiteral("Inspektionsdaten"));
+}
+
+void Isybau2006::writeObservation(QXmlStreamWriter &writer, int index)
+{
+    const ObservationRecord &o = m_observations.at(index);
+    const QString code = o.code.left(3);
+    const bool lining = code == QLatin1String("BAK");
+    const bool repair = code == QLatin1String("BAL");
+    writer.writeStartElement(QStringLiteral("RZustand"));
+    writeDoubleElement(writer, QStringLiteral("Station"), o.distance, 2);
+    writeIntElement(writer, QStringLiteral("Frame"), o.videoTime.isValid() ? o.videoTime.msecsSinceStartOfDay() / 40 : 0);
+    writeTextElement(writer, QStringLiteral("InspektionsKode"), code);
+    writeTextElement(writer, QStringLiteral("Charakterisierung1"), o.character1);
+    writeTextElement(writer,
+                     lining   ? QStringLiteral("BAKZustandSanierung")
+                     : repair ? QStringLiteral("BALZustandSanierung")
+                              : QStringLiteral("Charakterisierung2"),
+                     o.character2);
+    if (code == QLatin1String("BDC") && o.character1 == QLatin1String("Z"))
+        writeTextElement(writer, QStringLiteral("GrundAbbruch"), o.character2);
+    if (std::fabs(o.quantity1) > 1e-12)
+        writeDoubleElement(writer, lining || repair ? QStringLiteral("QZustandSanierung") : QStringLiteral("Quantifizierung1Numerisch"),
+                           o.quantity1, 2);
+    if (std::fabs(o.quantity2) > 1e-12)
+        writeDoubleElement(writer, QStringLiteral("Quantifizierung2Numerisch"), o.quantity2, 2);
+    if (o.joint == 1)
+        writer.writeTextElement(QStringLiteral("Verbindung"), QStringLiteral("1"));
+    if (!o.continuousDefect.isEmpty()) {
+        writeTextElement(writer, QStringLiteral("Streckenschaden"), o.continuousDefect);
+        if (o.continuousDefect != QLatin1String("R"))
+            writeIntElement(writer, QStringLiteral("StreckenschadenLfdNr"), o.continuousDefectNumber);
+    }
+    if (o.clockFrom > 0) {
+        writeIntElement(writer, QStringLiteral("PositionVon"), o.clockFrom);
+        writeIntElement(writer, QStringLiteral("PositionBis"), o.clockTo);
+    }
+    if (!o.photoFile.isEmpty()) {
+        writeTextElement(writer, QStringLiteral("Fotodatei"), o.photoFile);
+        writeTextElement(writer, QStringLiteral("FotoSpeichermedium"), photoMedium(m_header.videoMedium));
+        writeIntElement(writer, QStringLiteral("Fotonummer"), m_photoCounter);
+        ++m_photoCounter;
+    }
+    writeTextElement(writer, QStringLiteral("Kommentar"), o.remark);
+    if (o.damageClass > 0) {
+        writer.writeStartElement(QStringLiteral("Klassifizierung"));
+        writer.writeStartElement(QStringLiteral("Betriebssicherheit"));
+        writeIntElement(writer, QStringLiteral("SKBvManu"), o.damageClass);
+        writer.writeEndElement();
+        writer.writeEndElement();
+    }
+    writer.writeEndElement(); // RZustand
+}
+
+void Isybau2006::writeFilms(QXmlStreamWriter &writer)
+{
+    const InspectionHeader &h = m_header;
+    writer.writeEndElement(); // Inspektionsdaten
+    writer.writeEndElement(); // Rohrleitung
+    writer.writeEndElement(); // OptischeInspektion
+    writer.writeEndElement(); // InspizierteAbwassertechnischeAnlage
+    if (!m_videoFile.isEmpty()) {
+        writer.writeStartElement(QStringLiteral("Filme"));
+        writer.writeStartElement(QStringLiteral("Film"));
+        writeTextElement(writer, QStringLiteral("Filmname"), m_videoFile.mid(m_videoFile.lastIndexOf(QLatin1Char('/')) + 1));
+        writeTextElement(writer, QStringLiteral("Auftragskennung"), h.orderNumber);
+        writeTextElement(writer, QStringLiteral("Videoablagereferenz"), h.videoReference);
+        writer.writeStartElement(QStringLiteral("Frame"));
+        writeTextElement(writer, QStringLiteral("fps"), QString::number(kFramesPerSecond));
+        writeTextElement(writer, QStringLiteral("Start"), QStringLiteral("0"));
+        writeIntElement(writer, QStringLiteral("Ende"), h.filmEndFrame);
+        writer.writeEndElement(); // Frame
+        writer.writeStartElement(QStringLiteral("Offsets"));
+        writer.writeStartElement(QStringLiteral("Offset"));
+        writeTextElement(writer, QStringLiteral("TcFrameNr"), QStringLiteral("0"));
+        writeTextElement(writer, QStringLiteral("MPEGFrameNr"), QStringLiteral("0"));
+        writer.writeEndElement(); // Offset
+        writer.writeEndElement(); // Offsets
+        writer.writeStartElement(QStringLiteral("FilmObjekte"));
+        writer.writeStartElement(QStringLiteral("FilmObjekt"));
+        writeTextElement(writer, QStringLiteral("Objektbezeichnung"), h.sectionName);
+        writeTextElement(writer, QStringLiteral("Typ"), h.installationType);
+        writeTextElement(writer, QStringLiteral("Inspektionsrichtung"), h.direction);
+        writer.writeEndElement(); // FilmObjekt
+        writer.writeEndElement(); // FilmObjekte
+        writer.writeEndElement(); // Film
+        writer.writeEndElement(); // Filme
+    }
+    writer.writeEndElement(); // Zustandsdatenkollektiv
+    writer.writeEndElement(); // Datenkollektive
+    writer.writeEndElement(); // Identifikation
+    writer.writeEndDocument();
+}
+
+// --- reading
+
+bool Isybau2006::load(const QString &path)
+{
+    beginLoad();
+    // Read as constructed: what the file does not hold stays empty (no date, no time).
+    m_header = InspectionHeader();
+    m_observations.clear();
+    m_photoCounter = 0;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        noteReadProblem(file.errorString());
+    } else {
+        QXmlStreamReader reader(&file);
+        ExchangeValueReader values(reader, [this](const QString &problem) { noteReadProblem(problem); });
+        ReadState state;
+        if (reader.readNextStartElement()) {
+            if (reader.name() != QLatin1String("Identifikation")) {
+                noteReadProblem(tr("Die Datei ist keine ISYBAU-2006-Datei (Wurzelelement \"%1\" statt \"Identifikation\").")
+                                    .arg(reader.name().toString()));
+            } else {
+                readContent(reader, values, state, 0);
+                if (!reader.hasError() && state.objects == 0)
+                    noteReadProblem(tr("Die Datei enthält keine inspizierte Anlage."));
+            }
+        }
+        // Read to the end, so that a file cut short is noticed wherever the reading stopped.
+        while (!reader.atEnd())
+            reader.readNext();
+        if (reader.hasError())
+            noteReadProblem(QStringLiteral("%1 (%2:%3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber()));
+        file.close();
+
+        if (state.haveObject) {
+            m_header = state.object.header;
+            m_observations = std::move(state.object.observations);
+            if (!state.object.hasOrderNumber && state.hasOrderNumber)
+                m_header.orderNumber = state.orderNumber;
+            // The film that shows the object; a file of one object and one film needs no name.
+            const Film *film = nullptr;
+            for (const Film &f : qAsConst(state.films)) {
+                if (f.objects.contains(m_header.sectionName)) {
+                    film = &f;
+                    break;
+                }
+            }
+            if (!film && state.films.size() == 1 && state.objects == 1)
+                film = &state.films.first();
+            if (film && film->hasEnd)
+                m_header.filmEndFrame = film->endFrame;
+            if (!state.havePipe)
+                noteReadProblem(tr("Die Datei enthält keine Inspektion einer Rohrleitung."));
+        }
+        if (state.objects > 1)
+            noteReadProblem(tr("Die Datei enthält mehr als eine Inspektion; nur die erste wurde gelesen."));
+        readSideFile(path);
+    }
+    setPath(path);
+    if (m_header.profile == QLatin1String("0") || m_header.profile == QLatin1String("4"))
+        m_header.width = m_header.height;
+    return finishLoad(path);
+}
+
+// Reads the elements inside the current one, outside the inspected objects: the objects, the
+// order the objects refer to, and the films. Elements nested deeper than any real file nests
+// them are passed over.
+void Isybau2006::readContent(QXmlStreamReader &reader, ExchangeValueReader &values, ReadState &state, int depth)
+{
+    if (depth > kMaxDepth) {
+        reader.skipCurrentElement();
+        return;
+    }
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (isNamed(name, "InspizierteAbwassertechnischeAnlage")) {
+            ++state.objects;
+            if (state.havePipe) {
+                reader.skipCurrentElement();
+                continue;
+            }
+            InspectedObject object;
+            readObject(reader, values, object, depth + 1);
+            if (reader.hasError())
+                return;
+            if (object.isPipe || !state.haveObject) {
+                state.object = std::move(object);
+                state.haveObject = true;
+                state.havePipe = state.object.isPipe;
+            }
+        } else if (isNamed(name, "Filme")) {
+            while (reader.readNextStartElement()) {
+                if (!isNamed(reader.name(), "Film")) {
+                    reader.skipCurrentElement();
+                    continue;
+                }
+                Film film;
+                readFilm(reader, values, film);
+                state.films.append(film);
+            }
+        } else if (isNamed(name, "Auftragskennung")) {
+            const QString orderNumber = values.text();
+            if (!state.hasOrderNumber) {
+                state.orderNumber = orderNumber;
+                state.hasOrderNumber = true;
+            }
+        } else {
+            readContent(reader, values, state, depth + 1);
+        }
+    }
+}
+
+// Reads the elements inside the current one within an inspected object.
+void Isybau2006::readObject(QXmlStreamReader &reader, ExchangeValueReader &values, InspectedObject &object, int depth)
+{
+    if (depth > kMaxDepth) {
+        reader.skipCurrentElement();
+        return;
+    }
+    InspectionHeader &h = object.header;
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (isNamed(name, "RZustand")) {
+            ObservationRecord observation;
+            readObservation(reader, values, observation);
+            if (reader.hasError())
+                return; // a record cut off by a broken file is not kept
+            object.observations.append(observation);
+            continue;
+        }
+        if (isNamed(name, "Rohrleitung")) {
+            object.isPipe = true;
+            readObject(reader, values, object, depth + 1);
+            continue;
+        }
+        // Leak tests and profile surveys of the object are no part of the optical inspection.
+        if (isNamed(name, "Dichtheitspruefungen") || isNamed(name, "Profilmasserfassung")) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        bool taken = false;
+        for (const TextField &field : kTextFields) {
+            if (isNamed(name, field.name)) {
+                h.*field.field = values.text();
+                taken = true;
+                break;
+            }
+        }
+        if (taken)
+            continue;
+        if (isNamed(name, "Auftragskennung")) {
+            h.orderNumber = values.text();
+            object.hasOrderNumber = true;
+        } else if (isNamed(name, "Inspektionsdatum")) {
+            h.date = values.date("Inspektionsdatum");
+        } else if (isNamed(name, "Uhrzeit")) {
+            h.time = values.timeOfDay("Uhrzeit");
+        } else if (isNamed(name, "Reinigung")) {
+            // A boolean; other programs also write it as a word.
+            h.cleaning = values.text();
+            if (h.cleaning.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+                h.cleaning = QStringLiteral("1");
+            else if (h.cleaning.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+                h.cleaning = QStringLiteral("0");
+        } else if (isNamed(name, "Inspektionslaenge")) {
+            h.inspectionLength = values.number("Inspektionslaenge");
+        } else if (isNamed(name, "Profilhoehe")) {
+            h.height = values.number("Profilhoehe");
+        } else if (isNamed(name, "Profilbreite")) {
+            h.width = values.number("Profilbreite");
+        } else if (isNamed(name, "Regeleinzelrohrlaenge")) {
+            h.pipeUnitLength = values.number("Regeleinzelrohrlaenge");
+        } else {
+            readObject(reader, values, object, depth + 1); // a container, or an element not read: look inside
+        }
+    }
+}
+
+void Isybau2006::readObservation(QXmlStreamReader &reader, ExchangeValueReader &values, ObservationRecord &o)
+{
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (isNamed(name, "Station")) {
+            o.distance = values.number("Station");
+        } else if (isNamed(name, "Frame")) {
+            // Kept to the frame, so that a file read and saved again keeps its frame numbers.
+            const int frame = values.integer("Frame");
+            if (frame >= 0 && frame / kFramesPerSecond < 24 * 3600) {
+                o.videoTime = QTime(0, 0).addMSecs(frame * (1000 / kFramesPerSecond));
+            } else {
+                values.badValue("Frame", QString::number(frame));
+                o.videoTime = QTime(0, 0);
+            }
+        } else if (isNamed(name, "Timecode")) {
+            o.videoTime = values.videoPosition("Timecode");
+        } else if (isNamed(name, "InspektionsKode")) {
+            o.code = values.text();
+        } else if (isNamed(name, "Charakterisierung1")) {
+            o.character1 = values.text();
+        } else if (isNamed(name, "Charakterisierung2") || isNamed(name, "BAKZustandSanierung")
+                   || isNamed(name, "BALZustandSanierung")) {
+            o.character2 = values.text();
+        } else if (isNamed(name, "Quantifizierung1Numerisch")) {
+            o.quantity1 = values.number("Quantifizierung1Numerisch");
+        } else if (isNamed(name, "QZustandSanierung")) {
+            o.quantity1 = values.number("QZustandSanierung");
+        } else if (isNamed(name, "Quantifizierung2Numerisch")) {
+            o.quantity2 = values.number("Quantifizierung2Numerisch");
+        } else if (isNamed(name, "PositionVon")) {
+            o.clockFrom = values.integer("PositionVon");
+        } else if (isNamed(name, "PositionBis")) {
+            o.clockTo = values.integer("PositionBis");
+        } else if (isNamed(name, "Fotodatei")) {
+            o.photoFile = values.photoName();
+        } else if (isNamed(name, "Kommentar")) {
+            o.remark = values.text();
+        } else if (isNamed(name, "Verbindung")) {
+            const QString text = values.text();
+            bool ok = true;
+            if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+                o.joint = 1;
+            else if (text.isEmpty() || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+                o.joint = 0;
+            else
+                o.joint = text.toInt(&ok);
+            if (!ok) {
+                o.joint = 0;
+                values.badValue("Verbindung", text);
+            }
+        } else if (isNamed(name, "Streckenschaden")) {
+            o.continuousDefect = values.text();
+        } else if (isNamed(name, "StreckenschadenLfdNr")) {
+            o.continuousDefectNumber = values.integer("StreckenschadenLfdNr");
+        } else if (isNamed(name, "Klassifizierung")) {
+            // The manual class of operational safety, wherever it stands among the classes.
+            while (reader.readNextStartElement()) {
+                if (!isNamed(reader.name(), "Betriebssicherheit")) {
+                    reader.skipCurrentElement();
+                    continue;
+                }
+                while (reader.readNextStartElement()) {
+                    if (isNamed(reader.name(), "SKBvManu"))
+                        o.damageClass = values.integer("SKBvManu");
+                    else
+                        reader.skipCurrentElement();
+                }
+            }
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+}
+
+void Isybau2006::readFilm(QXmlStreamReader &reader, ExchangeValueReader &values, Film &film)
+{
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (isNamed(name, "Frame")) {
+            while (reader.readNextStartElement()) {
+                if (isNamed(reader.name(), "Ende")) {
+                    film.endFrame = values.integer("Ende");
+                    film.hasEnd = true;
+                } else {
+                    reader.skipCurrentElement();
+                }
+            }
+        } else if (isNamed(name, "FilmObjekte")) {
+            while (reader.readNextStartElement()) {
+                if (!isNamed(reader.name(), "FilmObjekt")) {
+                    reader.skipCurrentElement();
+                    continue;
+                }
+                while (reader.readNextStartElement()) {
+                    if (isNamed(reader.name(), "Objektbezeichnung"))
+                        film.objects << values.text();
+                    else
+                        reader.skipCurrentElement();
+                }
+            }
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+}
