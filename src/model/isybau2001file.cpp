@@ -476,7 +476,8 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
                     problem(tr("Schadensnummer"), number);
             }
         }
-        o.code = code.left(4).trimmed();
+        // Every line whose code begins "II" carries remark text, and is written back as such.
+        o.code = code.startsWith(QLatin1String("II")) ? QStringLiteral("II") : code.left(4).trimmed();
         // On remark lines these columns hold the end of the remark.
         if (!code.startsWith(QLatin1String("II"))) {
             o.clockFrom = int(number(kClockFromColumn, 2, tr("Uhrzeigerposition")));

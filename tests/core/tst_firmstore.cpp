@@ -96,6 +96,8 @@ private slots:
     void unreadableStoreIsReported();
     void rebuiltQtValuesAreRefused();
     void claimedArraySizeIsBounded();
+    void fuzzedFiles_data();
+    void fuzzedFiles();
 
 private:
     ReporterCapture m_reports;
@@ -423,6 +425,42 @@ void TestFirmStore::claimedArraySizeIsBounded()
     QVERIFY(store.load());
     QCOMPARE(store.count(), 1);
     QCOMPARE(store.names(), QStringList{QStringLiteral("Einzige")});
+}
+
+void TestFirmStore::fuzzedFiles_data()
+{
+    // Inputs found by fuzzing, in the fuzz target's form: the first byte chooses a company file
+    // (odd) or the store (even). Names starting "bad-" must be refused, the others read.
+    QTest::addColumn<QString>("path");
+    const QDir dir(QStringLiteral(ZZ_TEST_SOURCE_DIR "/regressions/firmfile"));
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
+        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+}
+
+void TestFirmStore::fuzzedFiles()
+{
+    QFETCH(QString, path);
+    QFile input(path);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    const QByteArray bytes = input.readAll();
+    QVERIFY(!bytes.isEmpty());
+    const bool expected = !QFileInfo(path).fileName().startsWith(QLatin1String("bad-"));
+    QTemporaryDir dir;
+    const bool companyFile = bytes.at(0) & 1;
+    QFile file(dir.path() + (companyFile ? QStringLiteral("/firma.tks") : QStringLiteral("/tsfirm.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes.mid(1));
+    file.close();
+    m_reports.clear();
+    if (companyFile) {
+        Firm firm;
+        QCOMPARE(firm.importFile(file.fileName()), expected);
+    } else {
+        FirmStore store(dir.path());
+        QCOMPARE(store.load(), expected);
+        QCOMPARE(m_reports.errors().size(), expected ? 0 : 1);
+    }
+    m_reports.clear();
 }
 
 QTEST_MAIN(TestFirmStore)
