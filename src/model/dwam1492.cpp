@@ -127,22 +127,10 @@ QString DWAM1492::addStartNode(const QTime &videoTime)
 
 int DWAM1492::systemText() const
 {
-    const QString text = optionText(m_pipeTypeOptions, m_header.pipeType);
-    if (text.contains(QLatin1String("Regen")))
-        return 1;
-    if (text.contains(QLatin1String("Schmutz")))
-        return 2;
-    if (text.contains(QLatin1String("Misch")))
-        return 3;
-    return 0;
+    static const char *const words[3] = {"Regen", "Schmutz", "Misch"};
+    return sewerClass(optionText(m_pipeTypeOptions, m_header.pipeType), words);
 }
 
-TocEntry DWAM1492::summaryRow()
-{
-    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material),
-                          joinedTexts(optionText(m_systemOptions, m_header.sewerKind),
-                                      optionText(m_pipeTypeOptions, m_header.pipeType)));
-}
 
 TextTable DWAM1492::mainDataTable() const
 {
@@ -229,25 +217,7 @@ TextTable DWAM1492::mainDataTable() const
 
 QStringList DWAM1492::mainDataList() const
 {
-    const InspectionHeader &h = m_header;
-    // The length shown is the one the observations span (the stored length stays as read).
-    return {QStringLiteral("DWA_M149_2"),
-            h.date.toString(QStringLiteral("dd.MM.yyyy")),
-            h.inspector,
-            h.client,
-            h.town,
-            h.street,
-            h.startNode,
-            h.endNode,
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
-            millimetreText(h.width),
-            millimetreText(h.height),
-            joinedTexts(optionText(m_systemOptions, h.sewerKind), optionText(m_pipeTypeOptions, h.pipeType)),
-            optionText(m_directionOptions, h.direction),
-            h.videoReference,
-            metreText(inspectedLength()),
-            QString()};
+    return shortHeaderList(QStringLiteral("DWA_M149_2"), joinedTexts(optionText(m_systemOptions, m_header.sewerKind), optionText(m_pipeTypeOptions, m_header.pipeType)));
 }
 
 QStringList DWAM1492::mainDataListFull() const

@@ -18,7 +18,6 @@ public:
     // inspections in the file, values that do not parse and a broken file are reported, and
     // the file is then not saved over. A profile "DN..." gets its width from its height.
     bool load(const QString &path) override;
-    TocEntry summaryRow() override;
     ModelUtils::TextTable mainDataTable() const override;
     // Puts a start node "BCD" "XP" at distance 0 in front of the observations.
     QString addStartNode(const QTime &videoTime) override;

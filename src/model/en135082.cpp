@@ -144,29 +144,17 @@ QString EN135082::addStartNode(const QTime &videoTime)
 
 int EN135082::systemText() const
 {
+    // Only the German and Spanish catalogues are told apart by their words.
+    static const char *const german[3] = {"Regen", "Ab", "Misch"};
+    static const char *const spanish[3] = {"superficiales", "residuales", "combinado"};
     const QString text = optionText(m_systemOptions, m_header.sewerKind);
-    const char *const *words = nullptr;
-    static const char *const german[] = {"Regen", "Ab", "Misch"};
-    static const char *const spanish[] = {"superficiales", "residuales", "combinado"};
     if (m_language == QLatin1String("de"))
-        words = german;
-    else if (m_language == QLatin1String("es"))
-        words = spanish;
-    if (!words)
-        return 0;
-    for (int i = 0; i < 3; ++i) {
-        if (text.contains(QLatin1String(words[i])))
-            return i + 1;
-    }
+        return sewerClass(text, german);
+    if (m_language == QLatin1String("es"))
+        return sewerClass(text, spanish);
     return 0;
 }
 
-TocEntry EN135082::summaryRow()
-{
-    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material),
-                          joinedTexts(optionText(m_systemOptions, m_header.sewerKind),
-                                      optionText(m_pipeTypeOptions, m_header.pipeType)));
-}
 
 TextTable EN135082::mainDataTable() const
 {
@@ -232,25 +220,7 @@ TextTable EN135082::mainDataTable() const
 
 QStringList EN135082::mainDataList() const
 {
-    const InspectionHeader &h = m_header;
-    // The file does not store the length, so the length shown is the one the observations span.
-    return {QStringLiteral("EN_13508_2"),
-            h.date.toString(QStringLiteral("dd.MM.yyyy")),
-            h.inspector,
-            h.client,
-            h.town,
-            h.street,
-            h.startNode,
-            h.endNode,
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
-            millimetreText(h.width),
-            millimetreText(h.height),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_directionOptions, h.direction),
-            h.videoReference,
-            metreText(inspectedLength()),
-            QString()};
+    return shortHeaderList(QStringLiteral("EN_13508_2"), optionText(m_systemOptions, m_header.sewerKind));
 }
 
 QStringList EN135082::mainDataListFull() const

@@ -21,7 +21,6 @@ public:
 
     // Loads the file; a circular profile ("A") gets its width from its height.
     bool load(const QString &path) override;
-    TocEntry summaryRow() override;
     ModelUtils::TextTable mainDataTable() const override;
     // Puts a start node "BCD" "A" at distance 0 in front of the observations.
     QString addStartNode(const QTime &videoTime) override;

@@ -177,3 +177,42 @@ int EN135082Investigation::truncatedMillimetres(double value)
         return INT_MIN;
     return int(truncated);
 }
+
+TocEntry EN135082Investigation::summaryRow()
+{
+    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material),
+                          joinedTexts(optionText(m_systemOptions, m_header.sewerKind),
+                                      optionText(m_pipeTypeOptions, m_header.pipeType)));
+}
+
+int EN135082Investigation::sewerClass(const QString &text, const char *const (&words)[3])
+{
+    for (int i = 0; i < 3; ++i) {
+        if (text.contains(QLatin1String(words[i])))
+            return i + 1;
+    }
+    return 0;
+}
+
+QStringList EN135082Investigation::shortHeaderList(const QString &normName, const QString &sewerText) const
+{
+    const InspectionHeader &h = m_header;
+    // The length shown is the one the observations span; the stored length stays as read.
+    return {normName,
+            h.date.toString(QStringLiteral("dd.MM.yyyy")),
+            h.inspector,
+            h.client,
+            h.town,
+            h.street,
+            h.startNode,
+            h.endNode,
+            optionText(m_materialOptions, h.material),
+            optionText(m_profileOptions, h.profile),
+            millimetreText(h.width),
+            millimetreText(h.height),
+            sewerText,
+            optionText(m_directionOptions, h.direction),
+            h.videoReference,
+            metreText(inspectedLength()),
+            QString()};
+}

@@ -20,6 +20,8 @@ public:
     int codeGroup(const QString &code) const override;
     // Appends every code of the catalogue (types in token order, codes in file order).
     void buildCodeIndex() override;
+    // Kind 1, the material text and the sewer kind with the pipe type.
+    TocEntry summaryRow() override;
 
 protected:
     // The words of the description texts that differ between the standards.
@@ -50,6 +52,11 @@ protected:
     static QString descriptionTail(const ObservationRecord &observation, const DescriptionWords &words,
                                    const QString &damageText);
 
+    // The short header list of the report: the standard's name, then date, inspector, client,
+    // town, street, nodes, material, profile, width, height, the sewer text given, direction,
+    // video reference, the inspected length and an empty entry.
+    QStringList shortHeaderList(const QString &normName, const QString &sewerText) const;
+
     // Inserts a start-node observation ("BCD" with the characterisation given) at the front and
     // returns its code, characterisation, a blank and its description.
     QString insertStartNode(const QTime &videoTime, const QString &character1);
@@ -59,6 +66,9 @@ protected:
     // "%1mm" without decimals and "%1m" with two.
     static QString millimetreText(double value);
     static QString metreText(double value);
+    // The sewer class of an option text: 1, 2 or 3 for the first of the three words (storm
+    // water, foul water, combined) that the text contains, 0 for none.
+    static int sewerClass(const QString &text, const char *const (&words)[3]);
     // Two texts joined by ", "; the separator is left out when one of them is empty.
     static QString joinedTexts(const QString &first, const QString &second);
     // Millimetres as the whole number the files store: truncated toward zero, 0 for values that

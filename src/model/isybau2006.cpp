@@ -181,22 +181,10 @@ QString Isybau2006::addStartNode(const QTime &videoTime)
 
 int Isybau2006::systemText() const
 {
-    const QString text = optionText(m_systemOptions, m_header.sewerKind);
-    if (text.contains(QLatin1String("Regen")))
-        return 1;
-    if (text.contains(QLatin1String("Schmutz")))
-        return 2;
-    if (text.contains(QLatin1String("Misch")))
-        return 3;
-    return 0;
+    static const char *const words[3] = {"Regen", "Schmutz", "Misch"};
+    return sewerClass(optionText(m_systemOptions, m_header.sewerKind), words);
 }
 
-TocEntry Isybau2006::summaryRow()
-{
-    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material),
-                          joinedTexts(optionText(m_systemOptions, m_header.sewerKind),
-                                      optionText(m_pipeTypeOptions, m_header.pipeType)));
-}
 
 TextTable Isybau2006::mainDataTable() const
 {
@@ -287,24 +275,7 @@ TextTable Isybau2006::mainDataTable() const
 
 QStringList Isybau2006::mainDataList() const
 {
-    const InspectionHeader &h = m_header;
-    return {QStringLiteral("ISYBAU2006"),
-            h.date.toString(QStringLiteral("dd.MM.yyyy")),
-            h.inspector,
-            h.client,
-            h.town,
-            h.street,
-            h.startNode,
-            h.endNode,
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
-            millimetreText(h.width),
-            millimetreText(h.height),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_directionOptions, h.direction),
-            h.videoReference,
-            metreText(inspectedLength()),
-            QString()};
+    return shortHeaderList(QStringLiteral("ISYBAU2006"), optionText(m_systemOptions, m_header.sewerKind));
 }
 
 QStringList Isybau2006::mainDataListFull() const

@@ -22,7 +22,6 @@ public:
     // and the file is then not saved over. Profiles "0" and "4" get their width from their
     // height.
     bool load(const QString &path) override;
-    TocEntry summaryRow() override;
     ModelUtils::TextTable mainDataTable() const override;
     // Puts a start node "BCD" "XP" at distance 0 in front of the observations.
     QString addStartNode(const QTime &videoTime) override;
