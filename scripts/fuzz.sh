@@ -24,7 +24,7 @@ rm -rf "$seeds"
 ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/fuzz-seeds" "$seeds"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:malloc_limit_mb=2048}"
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/scripts/lsan-fuzz-suppressions.txt:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
 failed=0
