@@ -269,9 +269,13 @@ void PrintElement::paint(QPainter *painter) const
     case Image:
         if (hasRect && !m_image.isNull()) {
             if (m_keepUnscaled) {
-                // Intersect, so an outer clip (the page) still holds.
-                painter->setClipRect(r, Qt::IntersectClip);
-                painter->drawImage(m_points.at(0), m_image);
+                // Only the part of the image inside the rectangle is drawn, at natural size. A
+                // part rather than a clip: clip changes recorded into a picture (a group) can make
+                // Qt's raster engine stroke later outlines against a freed clip when replayed.
+                const QRectF placed(m_points.at(0), QSizeF(m_image.size()));
+                const QRectF visible = placed.intersected(r.normalized());
+                if (!visible.isEmpty())
+                    painter->drawImage(visible, m_image, visible.translated(-m_points.at(0)));
             } else {
                 const QRectF fitted = fitImageRect(r, m_image);
                 if (!fitted.isEmpty())
@@ -304,12 +308,16 @@ void PrintElement::paint(QPainter *painter) const
             painter->setPen(Qt::NoPen);
             painter->setBrush(m_brush);
             painter->drawRect(r);
-            QPicture picture;
-            QPainter recorder(&picture);
+            // The children paint relative to the group's corner, each starting from a painter as
+            // fresh as a new one. Painted directly rather than recorded into a picture and
+            // replayed: Qt's raster engine can stroke against a freed clip when it replays
+            // pictures nested inside pictures.
+            painter->translate(m_points.at(0));
+            painter->setPen(QPen());
+            painter->setBrush(QBrush());
+            painter->setFont(QFont());
             for (const PrintElement &child : m_children)
-                child.paint(&recorder);
-            recorder.end();
-            painter->drawPicture(m_points.at(0), picture);
+                child.paint(painter);
         }
         break;
     case Path:

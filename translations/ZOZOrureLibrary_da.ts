@@ -1,0 +1,150 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da" sourcelanguage="de">
+<context>
+    <name>ButtonWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
+        <translation>Projektmappen er forudindstillet til %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDirNameDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Anvend</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Ordnername</source>
+        <translation>Mappenavn</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>Filnavn</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist als Name nicht erlaubt!
+Bitte anderen Namen wählen!</source>
+        <translation>&quot;%1&quot; er ikke tilladt som navn!
+Vælg venligst et andet navn!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; existiert bereits!
+Bitte anderen Namen wählen!</source>
+        <translation>&quot;%1&quot; findes allerede!
+Vælg venligst et andet navn!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmStore</name>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
+        <translation>Firmadataene &quot;%1&quot; kunne ikke læses.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>über ZOZOrure</source>
+        <translation>Om ZOZOrure</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Qt %1 (LGPL), BE: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</source>
+        <translation>Qt %1 (LGPL), kompileret med: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Version: </translation>
+    </message>
+    <message>
+        <source>ZOZOrure nutzt:</source>
+        <translation>ZOZOrure bruger:</translation>
+    </message>
+    <message>
+        <source>Haftungsausschluss: Für Datenverluste sowie für Schäden, die durch unsachgemäße Verwendung dieser Software entstehen, wird keine Haftung übernommen.</source>
+        <translation>Ansvarsfraskrivelse: Der påtages intet ansvar for tab af data eller for skader, der opstår ved ukorrekt brug af denne software.</translation>
+    </message>
+    <message>
+        <source>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</source>
+        <translation>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</translation>
+    </message>
+</context>
+<context>
+    <name>InputDoubleDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Anvend</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuller</translation>
+    </message>
+</context>
+<context>
+    <name>InputListDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Anvend</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuller</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuller</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>* alle Maße sind ca.-Angaben</source>
+        <translation>* alle mål er omtrentlige</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Gesamt:</source>
+        <translation>I alt:</translation>
+    </message>
+</context>
+</TS>

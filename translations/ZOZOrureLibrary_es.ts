@@ -1,0 +1,150 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="de">
+<context>
+    <name>ButtonWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
+        <translation>Se ha preestablecido %1 como carpeta de proyectos.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDirNameDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Ordnername</source>
+        <translation>Nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist als Name nicht erlaubt!
+Bitte anderen Namen wählen!</source>
+        <translation>¡&quot;%1&quot; no está permitido como nombre!
+¡Elija otro nombre!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; existiert bereits!
+Bitte anderen Namen wählen!</source>
+        <translation>¡&quot;%1&quot; ya existe!
+¡Elija otro nombre!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmStore</name>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
+        <translation>No se han podido leer los datos de la empresa &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>über ZOZOrure</source>
+        <translation>Acerca de ZOZOrure</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Qt %1 (LGPL), BE: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</source>
+        <translation>Qt %1 (LGPL), compilado con: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versión: </translation>
+    </message>
+    <message>
+        <source>ZOZOrure nutzt:</source>
+        <translation>ZOZOrure utiliza:</translation>
+    </message>
+    <message>
+        <source>Haftungsausschluss: Für Datenverluste sowie für Schäden, die durch unsachgemäße Verwendung dieser Software entstehen, wird keine Haftung übernommen.</source>
+        <translation>Exención de responsabilidad: No se asume ninguna responsabilidad por la pérdida de datos ni por los daños causados por un uso inadecuado de este software.</translation>
+    </message>
+    <message>
+        <source>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</source>
+        <translation>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</translation>
+    </message>
+</context>
+<context>
+    <name>InputDoubleDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>InputListDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>* alle Maße sind ca.-Angaben</source>
+        <translation>* todas las medidas son aproximadas</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Gesamt:</source>
+        <translation>Total:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,150 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi" sourcelanguage="de">
+<context>
+    <name>ButtonWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
+        <translation>Projektikansioksi on esiasetettu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDirNameDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Käytä</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Ordnername</source>
+        <translation>Kansion nimi</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>Tiedoston nimi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist als Name nicht erlaubt!
+Bitte anderen Namen wählen!</source>
+        <translation>&quot;%1&quot; ei kelpaa nimeksi!
+Valitse toinen nimi!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; existiert bereits!
+Bitte anderen Namen wählen!</source>
+        <translation>&quot;%1&quot; on jo olemassa!
+Valitse toinen nimi!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmStore</name>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
+        <translation>Yritystietoja &quot;%1&quot; ei voitu lukea.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>über ZOZOrure</source>
+        <translation>Tietoja ZOZOrure-ohjelmasta</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Qt %1 (LGPL), BE: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</source>
+        <translation>Qt %1 (LGPL), käännetty versiolla: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versio: </translation>
+    </message>
+    <message>
+        <source>ZOZOrure nutzt:</source>
+        <translation>ZOZOrure käyttää:</translation>
+    </message>
+    <message>
+        <source>Haftungsausschluss: Für Datenverluste sowie für Schäden, die durch unsachgemäße Verwendung dieser Software entstehen, wird keine Haftung übernommen.</source>
+        <translation>Vastuuvapauslauseke: Tietojen menetyksestä tai tämän ohjelmiston asiattomasta käytöstä aiheutuvista vahingoista ei oteta mitään vastuuta.</translation>
+    </message>
+    <message>
+        <source>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</source>
+        <translation>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</translation>
+    </message>
+</context>
+<context>
+    <name>InputDoubleDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Käytä</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>InputListDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Käytä</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Valintaikkuna</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Kyllä</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>* alle Maße sind ca.-Angaben</source>
+        <translation>* kaikki mitat ovat likimääräisiä</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Gesamt:</source>
+        <translation>Yhteensä:</translation>
+    </message>
+</context>
+</TS>

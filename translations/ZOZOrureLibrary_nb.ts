@@ -1,0 +1,150 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb" sourcelanguage="de">
+<context>
+    <name>ButtonWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
+        <translation>Prosjektmappen er forhåndsinnstilt til %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDirNameDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Ordnername</source>
+        <translation>Mappenavn</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>Filnavn</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist als Name nicht erlaubt!
+Bitte anderen Namen wählen!</source>
+        <translation>«%1» er ikke tillatt som navn!
+Velg et annet navn!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; existiert bereits!
+Bitte anderen Namen wählen!</source>
+        <translation>«%1» finnes allerede!
+Velg et annet navn!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmStore</name>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
+        <translation>Firmadataene «%1» kunne ikke leses.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>über ZOZOrure</source>
+        <translation>Om ZOZOrure</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Qt %1 (LGPL), BE: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</source>
+        <translation>Qt %1 (LGPL), kompilert med: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versjon: </translation>
+    </message>
+    <message>
+        <source>ZOZOrure nutzt:</source>
+        <translation>ZOZOrure bruker:</translation>
+    </message>
+    <message>
+        <source>Haftungsausschluss: Für Datenverluste sowie für Schäden, die durch unsachgemäße Verwendung dieser Software entstehen, wird keine Haftung übernommen.</source>
+        <translation>Ansvarsfraskrivelse: Det tas ikke noe ansvar for tap av data eller for skader som skyldes feil bruk av denne programvaren.</translation>
+    </message>
+    <message>
+        <source>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</source>
+        <translation>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</translation>
+    </message>
+</context>
+<context>
+    <name>InputDoubleDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>InputListDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Nei</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>* alle Maße sind ca.-Angaben</source>
+        <translation>* alle mål er omtrentlige</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Gesamt:</source>
+        <translation>Totalt:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,150 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="de">
+<context>
+    <name>ButtonWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
+        <translation>Jako folder projektów ustawiono domyślnie %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDirNameDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Ordnername</source>
+        <translation>Nazwa folderu</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist als Name nicht erlaubt!
+Bitte anderen Namen wählen!</source>
+        <translation>„%1” nie jest dozwoloną nazwą!
+Wybierz inną nazwę!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; existiert bereits!
+Bitte anderen Namen wählen!</source>
+        <translation>„%1” już istnieje!
+Wybierz inną nazwę!</translation>
+    </message>
+</context>
+<context>
+    <name>FirmStore</name>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
+        <translation>Nie udało się odczytać danych firmy „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>über ZOZOrure</source>
+        <translation>O programie ZOZOrure</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Qt %1 (LGPL), BE: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</source>
+        <translation>Qt %1 (LGPL), skompilowano z: %2&lt;br/&gt;libvlc %3 (LGPL)&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Wersja: </translation>
+    </message>
+    <message>
+        <source>ZOZOrure nutzt:</source>
+        <translation>ZOZOrure korzysta z:</translation>
+    </message>
+    <message>
+        <source>Haftungsausschluss: Für Datenverluste sowie für Schäden, die durch unsachgemäße Verwendung dieser Software entstehen, wird keine Haftung übernommen.</source>
+        <translation>Wyłączenie odpowiedzialności: Nie ponosimy odpowiedzialności za utratę danych ani za szkody wynikłe z niewłaściwego użytkowania tego oprogramowania.</translation>
+    </message>
+    <message>
+        <source>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</source>
+        <translation>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</translation>
+    </message>
+</context>
+<context>
+    <name>InputDoubleDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>InputListDialog</name>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Ja</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <source>* alle Maße sind ca.-Angaben</source>
+        <translation>* wszystkie wymiary są przybliżone</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>Gesamt:</source>
+        <translation>Łącznie:</translation>
+    </message>
+</context>
+</TS>
