@@ -14,6 +14,8 @@
 #include <QTextCodec>
 #include <QTextStream>
 
+#include <algorithm>
+
 #include <cmath>
 
 Q_LOGGING_CATEGORY(lcIsybauFile, "zz.model.isybau2001")
@@ -514,6 +516,13 @@ void Isybau2001::joinRows(QVector<Row> &rows, const QString &folder) const
             ++i;
         }
     }
+
+    // A remark line without text carries nothing, and nothing of it is written back.
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [](const Row &row) {
+                                  return row.record.code == QLatin1String("II") && row.record.remark.isEmpty();
+                              }),
+               rows.end());
 
     // A photo line names the photo by its number; the name's time is the photo's own, which
     // may lie a few seconds from the observation's: then the folder's photo of that number is it.
