@@ -156,11 +156,17 @@ bool FileHelper::copyDirectory(const QString &source, const QString &target, QPr
         qDebug().noquote() << "copyDirectory: target" << target << "lies inside" << source;
         return false;
     }
-    if (progressBar) {
-        progressBar->setMaximum(static_cast<int>(folderSizeKB(source)));
-        progressBar->setValue(0);
+    QPointer<QProgressBar> bar(progressBar);
+    if (bar) {
+        bar->setMaximum(static_cast<int>(folderSizeKB(source)));
+        bar->setValue(0);
     }
-    return copyTree(source, target, progressBar);
+    const bool copied = copyTree(source, target, progressBar);
+    // Progress counts whole kilobytes per file; the parts of a kilobyte left over at each
+    // file's end would otherwise leave a finished copy just short of full.
+    if (copied && bar)
+        bar->setValue(bar->maximum());
+    return copied;
 }
 
 bool FileHelper::copyTree(const QString &source, const QString &target, QProgressBar *progressBar)

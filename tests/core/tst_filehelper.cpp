@@ -331,8 +331,10 @@ void TestFileHelper::copyDirectoryTreeWithProgress()
 
     const qint64 bytes = 1536 + 300000 + 2 * qint64(block) + 5000;
     QCOMPARE(bar.maximum(), int(bytes / 1024));
-    // Whole kilobytes per file: 1 + 292 + (2 blocks + 4).
-    QCOMPARE(bar.value(), 1 + 292 + 2 * (block / 1024) + 4);
+    // Whole kilobytes per file (1 + 292 + (2 blocks + 4)) add up to less than the folder's size;
+    // a finished copy still shows a full bar.
+    QVERIFY(1 + 292 + 2 * (block / 1024) + 4 < bar.maximum());
+    QCOMPARE(bar.value(), bar.maximum());
 
     // Copying again over the existing target replaces its files.
     writeFile(target + QStringLiteral("/sub/video.avi"), "changed");
