@@ -1,5 +1,6 @@
 #include "model/dandas.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,22 +10,11 @@
 
 Q_DECLARE_METATYPE(ObservationRecord)
 
+using namespace TestFiles;
+
 namespace {
 
 const QString kFixtures = QStringLiteral(ZZ_TEST_SOURCE_DIR "/fixtures/dandas/");
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 ObservationRecord observation(const QString &code, const QString &character1 = QString(), int damageClass = 0)
 {

@@ -1,5 +1,6 @@
 #include "support/model/testinvestigation.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 
 #include <QCompleter>
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QtTest>
 
 #include <unistd.h>
+
+using namespace TestFiles;
 
 namespace {
 
@@ -21,19 +24,6 @@ ObservationRecord observation(double distance, const QString &code, const QStrin
     o.clockFrom = clockFrom;
     o.videoTime = QTime(0, 1, qBound(0, int(distance), 59));
     return o;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 void writeJpeg(const QString &path, const QColor &color)

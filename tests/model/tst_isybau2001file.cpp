@@ -1,5 +1,6 @@
 #include "model/isybau2001.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,22 +11,11 @@
 
 #include <unistd.h>
 
+using namespace TestFiles;
+
 namespace {
 
 const QString kFixtures = QStringLiteral(ZZ_TEST_SOURCE_DIR "/fixtures/isybau2001/");
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 void writeJpeg(const QString &path)
 {

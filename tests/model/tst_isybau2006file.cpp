@@ -1,57 +1,21 @@
 #include "model/isybau2006.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
-namespace {
+using namespace TestFiles;
 
-using Elements = QList<QPair<QString, QString>>;
+namespace {
 
 const QString kRoot = QStringLiteral("Identifikation/Datenkollektive/Zustandsdatenkollektiv/");
 const QString kObject = kRoot + QStringLiteral("InspizierteAbwassertechnischeAnlage/");
 const QString kInspection = kObject + QStringLiteral("OptischeInspektion/");
 const QString kPipe = kInspection + QStringLiteral("Rohrleitung/");
 const QString kRecord = kPipe + QStringLiteral("Inspektionsdaten/RZustand/");
-
-// The leaf elements of a file as "path" and text, in document order, the paths shortened by
-// the common part of the observations' path.
-Elements parse(const QString &path)
-{
-    Elements elements;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return elements;
-    QXmlStreamReader reader(&file);
-    QStringList stack;
-    QString text;
-    bool leaf = false;
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            stack << reader.name().toString();
-            text.clear();
-            leaf = true;
-            break;
-        case QXmlStreamReader::Characters:
-            text += reader.text();
-            break;
-        case QXmlStreamReader::EndElement:
-            if (leaf)
-                elements << qMakePair(stack.join(QLatin1Char('/')), text);
-            leaf = false;
-            stack.removeLast();
-            break;
-        default:
-            break;
-        }
-    }
-    if (reader.hasError())
-        elements << qMakePair(QStringLiteral("ERROR"), reader.errorString());
-    return elements;
-}
 
 // The elements below a path, with the path taken off.
 Elements below(const Elements &elements, const QString &prefix)
@@ -72,19 +36,6 @@ QStringList values(const Elements &elements, const QString &path)
             result << element.second;
     }
     return result;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 ObservationRecord observation(double distance, const QString &code, const QString &c1 = QString(), const QString &c2 = QString())

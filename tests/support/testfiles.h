@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// Small file helpers shared by the tests.
+namespace TestFiles {
+
+using Elements = QList<QPair<QString, QString>>;
+
+// The leaf elements of an XML file as "path" and text, in document order: the file as parsed, so
+// that indentation does not matter. A parse error adds a last entry "ERROR". declaration, when
+// given, receives the version, encoding and standalone flag of the XML declaration.
+Elements parse(const QString &path, QString *declaration = nullptr);
+
+// The whole file; empty when it cannot be read.
+QByteArray readAll(const QString &path);
+
+// Writes the file anew; a file that cannot be written fails the running test.
+void writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace TestFiles
