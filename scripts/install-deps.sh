@@ -4,13 +4,13 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake make g++ pkg-config
-  qtbase5-dev qtbase5-dev-tools libqt5opengl5-dev qttools5-dev-tools qttranslations5-l10n
-  libvlc-dev libmediainfo-dev
+  cmake make g++ pkg-config ccache
+  qtbase5-dev qtbase5-dev-tools libqt5opengl5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
+  libvlc-dev libmediainfo-dev libburn-dev libisofs-dev
   # run time
-  vlc-plugin-base libmediainfo0v5 poppler-utils fonts-dejavu-core fonts-liberation libgl1-mesa-dri
+  vlc-plugin-base vlc-plugin-video-output libmediainfo0v5 poppler-utils fonts-dejavu-core fonts-liberation libgl1-mesa-dri
   # tests: generated videos, virtual X server for OpenGL, fuzzing and sanitizers
-  ffmpeg xvfb xauth clang libclang-rt-14-dev
+  ffmpeg xvfb xauth clang libclang-rt-14-dev libxml2-utils xorriso
 )
 
 missing=()

@@ -2,6 +2,7 @@
 #include "core/inputdoubledialog.h"
 #include "core/inputlistdialog.h"
 #include "core/messagedialog.h"
+#include "support/modalanswerer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,35 +21,6 @@ bool hasBareTitleBar(const QWidget &w)
     return (f & Qt::CustomizeWindowHint) && (f & Qt::WindowTitleHint)
         && !(f & Qt::WindowCloseButtonHint) && !(f & Qt::WindowSystemMenuHint);
 }
-
-// Answers the next MessageDialog that opens under `parent` and remembers its text and whether
-// it showed any button; `wait` lets it close by its own time-out.
-struct MessageWatcher
-{
-    QString text;
-    bool hadButtons = false;
-    int seen = 0;
-
-    void arm(QWidget *parent, bool wait = false)
-    {
-        QTimer::singleShot(0, parent, [this, parent, wait] { check(parent, wait); });
-    }
-
-    void check(QWidget *parent, bool wait)
-    {
-        auto *box = parent->findChild<MessageDialog *>();
-        if (!box || !box->isVisible()) {
-            QTimer::singleShot(10, parent, [this, parent, wait] { check(parent, wait); });
-            return;
-        }
-        ++seen;
-        text = box->text();
-        for (QPushButton *b : box->findChildren<QPushButton *>())
-            hadButtons = hadButtons || b->isVisible();
-        if (!wait)
-            box->done(MessageDialog::Ok);
-    }
-};
 
 } // namespace
 
@@ -338,9 +310,9 @@ void TestInputDialogs::nameDialogAccept()
     dialog.setName(entered);
     dialog.show();
     QSignalSpy acceptedSpy(&dialog, &QDialog::accepted);
-    MessageWatcher watcher;
+    ModalAnswerer answer;
     if (!message.isEmpty())
-        watcher.arm(&dialog);
+        answer.message(MessageDialog::Ok);
 
     QTest::mouseClick(dialog.findChild<QPushButton *>("accept"), Qt::LeftButton);
 
@@ -348,9 +320,9 @@ void TestInputDialogs::nameDialogAccept()
     QCOMPARE(dialog.isVisible(), !accepted);
     QCOMPARE(dialog.name(), name);
     QCOMPARE(dialog.findChild<QLineEdit *>("input")->text(), name);
-    QCOMPARE(watcher.seen, message.isEmpty() ? 0 : 1);
-    QCOMPARE(watcher.text, message);
-    QVERIFY(!watcher.hadButtons);
+    QVERIFY(answer.done());
+    QCOMPARE(answer.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QVERIFY(!answer.buttonsShown().contains(true));
 }
 
 void TestInputDialogs::nameDialogNoticeClosesItself()
@@ -359,11 +331,12 @@ void TestInputDialogs::nameDialogNoticeClosesItself()
     dialog.setExistingNames({"Alt"});
     dialog.setName(QStringLiteral("Alt"));
     dialog.show();
-    MessageWatcher watcher;
-    watcher.arm(&dialog, true);
+    ModalAnswerer answer;
+    answer.watchMessage();
     // Returns only when the notice has closed by itself.
     QTest::mouseClick(dialog.findChild<QPushButton *>("accept"), Qt::LeftButton);
-    QCOMPARE(watcher.seen, 1);
+    QVERIFY(answer.done());
+    QCOMPARE(answer.texts().size(), 1);
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
 }
