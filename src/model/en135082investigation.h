@@ -23,6 +23,10 @@ public:
     // Kind 1, the material text and the sewer kind with the pipe type.
     TocEntry summaryRow() override;
 
+    // A quantity with two decimals when its fractional part is at least 0.01, else none. The
+    // observation dialog's live text prints its numbers the same way.
+    static QString quantityNumber(double value);
+
 protected:
     // The words of the description texts that differ between the standards.
     struct DescriptionWords
@@ -46,8 +50,6 @@ protected:
     // ", " quantity 1 and its unit when the code with its characterisation 1 has one, then
     // likewise quantity 2.
     QString quantityDescription(const ObservationRecord &observation) const;
-    // A quantity with two decimals when its fractional part is at least 0.01, else none.
-    static QString quantityNumber(double value);
     // Clock position, joint, damageText, continuous defect, remark and photo note.
     static QString descriptionTail(const ObservationRecord &observation, const DescriptionWords &words,
                                    const QString &damageText);
