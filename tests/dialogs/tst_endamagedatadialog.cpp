@@ -1,10 +1,7 @@
 #include "dialogs/endamagedatadialog.h"
 
 #include "core/messagedialog.h"
-#include "model/dandas.h"
-#include "model/dwam1492.h"
-#include "model/en135082.h"
-#include "model/isybau2006.h"
+#include "support/model/inspections.h"
 #include "support/modalanswerer.h"
 
 #include <QCheckBox>
@@ -28,20 +25,6 @@ Q_DECLARE_METATYPE(ObservationRecord)
 
 namespace {
 
-std::unique_ptr<Investigation> inspectionOf(int kind)
-{
-    switch (kind) {
-    case NormEN135082:
-        return std::make_unique<EN135082>(QStringLiteral("de"));
-    case NormDWAM1492:
-        return std::make_unique<DWAM1492>();
-    case NormIsybau2006:
-        return std::make_unique<Isybau2006>();
-    default:
-        return std::make_unique<DanDas>();
-    }
-}
-
 template <typename T>
 T *child(const QWidget &parent, const char *name)
 {
@@ -55,7 +38,7 @@ T *child(const QWidget &parent, const char *name)
 struct Form
 {
     explicit Form(int kind)
-        : inspection(inspectionOf(kind))
+        : inspection(makeInspection(kind))
         , dialog(inspection.get())
         , code(child<QLineEdit>(dialog, "code"))
         , character1(child<QComboBox>(dialog, "character1"))
@@ -87,6 +70,14 @@ struct Form
     // Types into the code field as the user does.
     void type(const QString &text) { QTest::keyClicks(code, text); }
     void clickAccept() { QTest::mouseClick(accept, Qt::LeftButton); }
+    // An earlier observation of the inspection with the photo number 4.
+    void addPhotoNumber4()
+    {
+        ObservationRecord earlier;
+        earlier.code = QStringLiteral("BAB");
+        earlier.photoFile = QStringLiteral("img_000010_4.jpg");
+        inspection->mutableObservations() << earlier;
+    }
     ObservationRecord record() const { return dialog.damage(); }
 
     std::unique_ptr<Investigation> inspection;
@@ -306,9 +297,7 @@ void TestENDamageDataDialog::photoCodeTakesPhoto()
     QFETCH(int, kind);
 
     Form form(kind);
-    ObservationRecord earlier = observation(QStringLiteral("BAB"));
-    earlier.photoFile = QStringLiteral("img_000010_4.jpg");
-    form.inspection->mutableObservations() << earlier;
+    form.addPhotoNumber4();
     form.dialog.setTime(QTime(1, 2, 3));
     form.show();
 
@@ -350,9 +339,7 @@ void TestENDamageDataDialog::storedPhotoNameKept()
 void TestENDamageDataDialog::photoObservationKeepsItsCode()
 {
     Form form(NormDWAM1492);
-    ObservationRecord earlier = observation(QStringLiteral("BAB"));
-    earlier.photoFile = QStringLiteral("img_000010_4.jpg");
-    form.inspection->mutableObservations() << earlier;
+    form.addPhotoNumber4();
     form.dialog.setPhoto(QTime(1, 2, 3));
     form.show();
 

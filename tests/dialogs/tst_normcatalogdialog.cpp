@@ -1,11 +1,6 @@
 #include "dialogs/normcatalogdialog.h"
 
-#include "model/dandas.h"
-#include "model/dwam1492.h"
-#include "model/en135082.h"
-#include "model/freetext.h"
-#include "model/isybau2001.h"
-#include "model/isybau2006.h"
+#include "support/model/inspections.h"
 
 #include <QLoggingCategory>
 #include <QPushButton>
@@ -16,28 +11,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<Investigation> inspectionOf(int kind)
-{
-    switch (kind) {
-    case NormEN135082:
-        return std::make_unique<EN135082>(QStringLiteral("de"));
-    case NormDWAM1492:
-        return std::make_unique<DWAM1492>();
-    case NormIsybau2006:
-        return std::make_unique<Isybau2006>();
-    case NormDanDas:
-        return std::make_unique<DanDas>();
-    case NormATV:
-    case NormIsybau2001: {
-        auto atv = std::make_unique<Isybau2001>();
-        atv->setNormKind(kind);
-        return atv;
-    }
-    default:
-        return std::make_unique<Freetext>();
-    }
-}
 
 // The dialog as the user sees it, reached by its object names.
 struct Browser
@@ -115,7 +88,7 @@ void TestNormCatalogDialog::typeThenCode()
     QFETCH(QString, type);
     QFETCH(QString, code);
 
-    const auto inspection = inspectionOf(kind);
+    const auto inspection = makeInspection(kind);
     Browser browser(inspection.get());
     QCOMPARE(browser.dialog.windowTitle(), QStringLiteral("Katalog"));
 
@@ -163,7 +136,7 @@ void TestNormCatalogDialog::typeThenCode()
 void TestNormCatalogDialog::controlCodeAcceptsAtOnce()
 {
     for (int kind : {int(NormATV), int(NormIsybau2001)}) {
-        const auto inspection = inspectionOf(kind);
+        const auto inspection = makeInspection(kind);
         Browser browser(inspection.get());
         QVERIFY(browser.choose(QStringLiteral("X")));
         browser.pressNext();

@@ -1,10 +1,6 @@
 #include "dialogs/observationpreview.h"
 
-#include "model/dandas.h"
-#include "model/dwam1492.h"
-#include "model/en135082.h"
-#include "model/isybau2001.h"
-#include "model/isybau2006.h"
+#include "support/model/inspections.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -18,22 +14,6 @@
 Q_DECLARE_METATYPE(ObservationRecord)
 
 namespace {
-
-std::unique_ptr<Investigation> inspectionOf(int kind)
-{
-    switch (kind) {
-    case NormEN135082:
-        return std::make_unique<EN135082>(QStringLiteral("de"));
-    case NormDWAM1492:
-        return std::make_unique<DWAM1492>();
-    case NormIsybau2006:
-        return std::make_unique<Isybau2006>();
-    case NormDanDas:
-        return std::make_unique<DanDas>();
-    default:
-        return std::make_unique<Isybau2001>();
-    }
-}
 
 int subtypeOf(const Investigation &inspection, const QString &code)
 {
@@ -68,22 +48,14 @@ ObservationRecord crack()
 
 const QString kCrackStart = QStringLiteral("12.50m BABBA Rissbildung, Riss, längs, ");
 
-QList<QGraphicsEllipseItem *> ellipses(const QGraphicsScene &scene)
+// The scene's items of one kind, in the order they were added.
+template <typename Item>
+QList<Item *> itemsOf(const QGraphicsScene &scene)
 {
-    QList<QGraphicsEllipseItem *> found;
+    QList<Item *> found;
     for (QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
-        if (auto *ellipse = qgraphicsitem_cast<QGraphicsEllipseItem *>(item))
-            found << ellipse;
-    }
-    return found;
-}
-
-QList<QGraphicsLineItem *> lines(const QGraphicsScene &scene)
-{
-    QList<QGraphicsLineItem *> found;
-    for (QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
-        if (auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(item))
-            found << line;
+        if (auto *wanted = qgraphicsitem_cast<Item *>(item))
+            found << wanted;
     }
     return found;
 }
@@ -117,13 +89,13 @@ void TestObservationPreview::clockFace()
     drawClock(scene, 0, 7);
 
     QCOMPARE(scene.items().size(), 13);
-    const QList<QGraphicsEllipseItem *> dial = ellipses(scene);
+    const QList<QGraphicsEllipseItem *> dial = itemsOf<QGraphicsEllipseItem>(scene);
     QCOMPARE(dial.size(), 1);
     QCOMPARE(dial.first()->rect(), QRectF(10, 10, 60, 60));
     QCOMPARE(dial.first()->pen().widthF(), 2.5);
     QCOMPARE(dial.first()->brush().style(), Qt::NoBrush);
 
-    const QList<QGraphicsLineItem *> ticks = lines(scene);
+    const QList<QGraphicsLineItem *> ticks = itemsOf<QGraphicsLineItem>(scene);
     QCOMPARE(ticks.size(), 12);
     for (QGraphicsLineItem *tick : ticks) {
         QCOMPARE(tick->pen().widthF(), 3.0);
@@ -166,7 +138,7 @@ void TestObservationPreview::clockMarks()
     QGraphicsScene scene;
     drawClock(scene, from, to);
     QCOMPARE(scene.items().size(), 14);
-    const QList<QGraphicsEllipseItem *> found = ellipses(scene);
+    const QList<QGraphicsEllipseItem *> found = itemsOf<QGraphicsEllipseItem>(scene);
     QCOMPARE(found.size(), 2);
     const QGraphicsEllipseItem *mark = found.last();
     QCOMPARE(mark->rect(), QRectF(10, 10, 60, 60));
@@ -262,7 +234,7 @@ void TestObservationPreview::enSentence()
     QFETCH(ObservationRecord, record);
     QFETCH(QString, expected);
 
-    const auto inspection = inspectionOf(kind);
+    const auto inspection = makeInspection(kind);
     QCOMPARE(preview(*inspection, record), expected);
 }
 
@@ -287,7 +259,7 @@ void TestObservationPreview::namedNodes()
     QFETCH(QString, character1);
     QFETCH(QString, expected);
 
-    const auto inspection = inspectionOf(kind);
+    const auto inspection = makeInspection(kind);
     ObservationRecord o;
     o.distance = 2;
     o.code = QStringLiteral("BCE");
@@ -331,7 +303,7 @@ void TestObservationPreview::nothingToShow()
     QFETCH(int, kind);
     QFETCH(QString, code);
 
-    const auto inspection = inspectionOf(kind);
+    const auto inspection = makeInspection(kind);
     inspection->setNormKind(kind);
     ObservationRecord o;
     o.code = code;
