@@ -1,0 +1,155 @@
+#pragma once
+
+#include "print/records/printelement.h"
+#include "print/records/printpage.h"
+#include "print/records/reportrecords.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPen>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Lays out the pages of one report section as display lists, in page pixels of an A4 portrait
+// page (793 x 1123). It holds the data of one print job (letterhead, header lists, section data,
+// pipe markers), offers the layout operations every section shares, and collects the pages the
+// section builders append. One generator serves one job run and is discarded afterwards; the
+// runner copies the pages out first.
+//
+// The section builders live in their own source files beside printer.cpp (header tables, table
+// of contents, pipe report, ...); each starts its pages with startPage() and appends them to the
+// generator's pages.
+class Printer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Page pixels per millimetre: 793 pixels span the 210 mm of an A4 page.
+    static constexpr double PixelsPerMm = 793.0 / 210.0;
+    static constexpr double mm(double millimetres) { return millimetres * PixelsPerMm; }
+
+    static constexpr double LeftMargin = 20 * PixelsPerMm;
+    // Nothing of a section goes below 277.4 mm: the page number band follows.
+    static constexpr double BottomLimit = 277.4 * PixelsPerMm;
+    // Where the header tables and the first content below the title block start.
+    static constexpr double ContentTop = 78 * PixelsPerMm;
+    static constexpr double HeaderColumnWidth = 85 * PixelsPerMm;
+
+    // The report typeface in a pixel size; bold is weight 75.
+    static QFont font(int pixelSize, bool bold = false);
+
+    explicit Printer(QObject *parent = nullptr);
+
+    // --- job data
+
+    // A designed letterhead (one group element) replaces the standard one whole.
+    void setCustomLetterhead(const PrintElement &letterhead);
+    // Builds the standard letterhead: logo, address and contact (both HTML) in framed boxes on
+    // a white ground, 170 x 30 mm at the top left margin.
+    void setLetterhead(const QImage &logo, const QString &address, const QString &contact);
+    PrintElement letterhead() const { return m_letterhead; }
+
+    // Element 0 the standard's name, then the values of the short header table.
+    void setShortHeader(const QStringList &shortHeader) { m_shortHeader = shortHeader; }
+    // Element 0 the standard's name, then the values of that standard's header table.
+    void setNormHeader(const QStringList &normHeader) { m_normHeader = normHeader; }
+    // The two node names, the direction flag (0 as inspected, otherwise against it), the section
+    // name (the subtitle of every title block), the inspected length in metres and the sewer
+    // class that colours the flow icon.
+    void setSectionData(const QString &startNode, const QString &endNode, int direction,
+                        const QString &sectionName, double length, int flowColorKind);
+    void setPoints(const QList<PipeMarker> &points) { m_points = points; }
+    void setGraphicalDamages(bool show) { m_graphicalDamages = show; }
+
+    QString jobSubtitle() const { return m_sectionName; }
+    QVector<PrintPage> pages() const { return m_pages; }
+
+    // --- layout operations
+
+    // A new A4 page with the letterhead (when asked) and the title block.
+    PrintPage startPage(const QString &title, const QString &subtitle, bool withLetterhead = true) const;
+    // The title in bold 25 px and the subtitle in bold 20 px, centred over 170 mm.
+    void addTitle(PrintPage &page, const QString &title, const QString &subtitle) const;
+    // The text word-wrapped to the rectangle's width, one text element per line, all in one
+    // group over the rectangle (framed when asked).
+    void addText(PrintPage &page, const QRectF &rect, const QString &text, const QFont &font,
+                 int alignment, const QColor &color, bool frame) const;
+    // Label/value columns in pairs (labels, values), one width per pair, starting at origin:
+    // labels bold, a ":" per line, values regular, wrapped to their room. Returns the height of
+    // the tallest pair.
+    double addLabelGrid(PrintPage &page, const QPointF &origin, const QList<QStringList> &columns,
+                        const QList<double> &widths) const;
+
+    // Greedy word wrap at blanks: words join while the joined line stays narrower than width; a
+    // word wider than width keeps a line of its own. No words give no lines.
+    static QStringList wrapLines(const QString &text, double width, const QFont &font);
+    // The number of wrapped lines, at least 1: an empty text still takes a line.
+    static int lineCount(const QString &text, double width, const QFont &font);
+    // The widest line of all texts wrapped at width; 0 for no texts.
+    static double maxWrappedWidth(const QStringList &texts, double width, const QFont &font);
+    // Shortens the table-of-contents fields that have a fixed cell to that cell's width.
+    static void elideTocEntries(QList<TocEntry> &entries, const QFont &font);
+
+    // --- inspection header tables
+
+    // The short header table of the photo pages and the pipe graphic.
+    void addShortHeaderTable(PrintPage &page) const;
+    // The header table of the job's standard; nothing and 0 without a norm header or for a
+    // standard without a table of its own. Returns the height used.
+    double addHeaderTable(PrintPage &page) const;
+
+    // --- table of contents
+
+    // One box per inspection, five to a page, then the total length of all inspections. The
+    // bar text of each box takes the highlight colour when colorProjects is set.
+    void addTableOfContents(const QList<TocEntry> &entries, const QString &title,
+                            const QColor &highlight, bool colorProjects, const QString &client);
+    // One inspection's box; only the rectangle's top-left corner is used.
+    void addTocRows(PrintPage &page, const QRectF &rect, const TocEntry &entry,
+                    const QColor &highlight, bool colorProjects) const;
+
+    // --- pipe report
+
+    // The observation list over as many pages as it needs, or, with withList clear, one page
+    // with the header table only.
+    void createPipeReport(const QVector<ObservationRow> &rows, bool withList);
+    // The pages of the observation list; a row is never split over two pages.
+    QVector<PrintPage> pipeReportPages(const QVector<ObservationRow> &rows, bool withLetterhead) const;
+
+private:
+    struct HeaderRow
+    {
+        const char *label; // untranslated; null for a row without a label
+        int value;         // index into the values
+    };
+    double addHeaderGrid(PrintPage &page, const QStringList &values,
+                         const QVector<HeaderRow> &left, const QVector<HeaderRow> &right) const;
+    double addEnHeaderTable(PrintPage &page, const QStringList &values) const;
+    double addDwaHeaderTable(PrintPage &page, const QStringList &values) const;
+    double addIsybau2006HeaderTable(PrintPage &page, const QStringList &values) const;
+    double addDandasHeaderTable(PrintPage &page, const QStringList &values) const;
+    double addNorvarHeaderTable(PrintPage &page, const QStringList &values) const;
+
+    QVector<PrintPage> m_pages;
+    PrintElement m_letterhead;
+    QString m_address;
+    QString m_contact;
+    QImage m_logo;
+    QStringList m_shortHeader;
+    QStringList m_normHeader;
+    QString m_startNode;
+    QString m_endNode;
+    QString m_sectionName;
+    int m_direction = 0;
+    int m_flowColorKind = 0;
+    QList<PipeMarker> m_points;
+    QPen m_pen;
+    double m_length = 0.0;
+    bool m_graphicalDamages = false;
+};
