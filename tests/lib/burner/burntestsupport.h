@@ -3,6 +3,7 @@
 // Helpers shared by the burner tests: folders to burn, reading a written image back, and a
 // keep-awake stand-in that logs instead of asking the system.
 
+#include "lib/burner/discdrive.h"
 #include "lib/burner/sleepinhibitor.h"
 
 #include <QByteArray>
@@ -101,6 +102,15 @@ inline VolumeNames volumeNames(const QString &image)
         }
     }
     return names;
+}
+
+// The drives are free again when the list of recorders can be made: libburn refuses to scan
+// while a drive of an earlier grab is still held.
+inline bool drivesReleased()
+{
+    Disc::Failure failure;
+    Disc::recorders(&failure);
+    return !failure.failed();
 }
 
 // Takes the place of the keep-awake lock while it lives and logs "take" and "release".

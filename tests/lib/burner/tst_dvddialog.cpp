@@ -6,9 +6,9 @@
 #include "lib/burner/discdrive.h"
 #include "lib/burner/ui/dvddialog.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -48,13 +48,6 @@ Snapshot snapshot(DVDDialog &dialog)
             child<QPushButton>(dialog, "close")->isEnabled(),
             child<QPushButton>(dialog, "reject")->isVisible(),
             child<QLabel>(dialog, "time")->text()};
-}
-
-bool drivesReleased()
-{
-    Disc::Failure failure;
-    Disc::recorders(&failure);
-    return !failure.failed();
 }
 
 } // namespace
@@ -246,7 +239,7 @@ private slots:
         QCOMPARE(child<QLineEdit>(dialog, "name")->text(), QStringLiteral("Projekt"));
         QCOMPARE(inhibitor.entries(), (QStringList{"take", "release"}));
         QVERIFY(answer.done());
-        QVERIFY(drivesReleased());
+        QVERIFY(BurnTest::drivesReleased());
 
         auto *close = child<QPushButton>(dialog, "close");
         QVERIFY(close->isVisible() && close->isEnabled());
@@ -284,7 +277,7 @@ private slots:
         QVERIFY(!child<QPushButton>(dialog, "cancel")->isVisible());
         QVERIFY(child<QPushButton>(dialog, "close")->isEnabled());
         QCOMPARE(inhibitor.entries(), (QStringList{"take", "release"}));
-        QVERIFY(drivesReleased());
+        QVERIFY(BurnTest::drivesReleased());
     }
 
     void imageFailureIsShownAndClosesTheDialog()
