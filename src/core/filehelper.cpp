@@ -5,6 +5,7 @@
 #include "core/platform/platform.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
@@ -34,8 +35,8 @@ namespace {
 
 const QDir::Filters kCopyListing = QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot;
 // Links whose target is gone are "system" entries for QDir; they are listed so that they can be
-// deleted like any other link.
-const QDir::Filters kDeleteListing = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
+// deleted like any other link. Hidden entries go too: a folder keeping one could never be removed.
+const QDir::Filters kDeleteListing = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
 
 // QDir lists an unreadable folder as empty; this tells the two apart.
 bool canListFolder(const QString &folder)
@@ -285,7 +286,11 @@ double FileHelper::folderSizeKB(const QString &folder)
 
 bool FileHelper::removeDirectory(const QString &folder, QProgressBar *progressBar)
 {
-    const QFileInfo folderInfo(QFileInfo(folder).absoluteFilePath());
+    // An empty path would stand for the working folder.
+    if (folder.isEmpty())
+        return false;
+    // Without a trailing separator, so that the folder itself goes and not only its contents.
+    const QFileInfo folderInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
     if (folderInfo.isSymLink())
         return QFile::remove(folderInfo.filePath());
 
@@ -315,6 +320,61 @@ bool FileHelper::removeDirectory(const QString &folder, QProgressBar *progressBa
     }
 
     return folderInfo.dir().rmdir(folderInfo.fileName());
+}
+
+namespace {
+
+// Six letters as Qt's temporary files get them: drawn at random from both cases, so that all
+// lower, all upper or only the first letter upper is what a person names a file.
+bool isRandomPart(const QStringRef &part)
+{
+    if (part.size() != 6)
+        return false;
+    bool upperAfterFirst = false;
+    bool lower = false;
+    for (int i = 0; i < part.size(); ++i) {
+        const ushort c = part.at(i).unicode();
+        if (c >= 'a' && c <= 'z')
+            lower = true;
+        else if (c >= 'A' && c <= 'Z')
+            upperAfterFirst = upperAfterFirst || i > 0;
+        else
+            return false;
+    }
+    return upperAfterFirst && lower;
+}
+
+bool isSaveFileOf(const QString &candidate, const QString &name)
+{
+    if (!candidate.startsWith(name + QLatin1Char('.')))
+        return false;
+    const QVector<QStringRef> parts = candidate.midRef(name.size() + 1).split(QLatin1Char('.'));
+    if (parts.size() == 1)
+        return isRandomPart(parts.at(0));
+    return parts.size() == 2 && isRandomPart(parts.at(0))
+           && (parts.at(1) == QLatin1String("lock") || isRandomPart(parts.at(1)));
+}
+
+} // namespace
+
+int FileHelper::removeStaleSaveFiles(const QString &path)
+{
+    // A running save writes to its temporary file continuously; one untouched this long is left.
+    const qint64 staleSeconds = 5 * 60;
+    const QFileInfo target(path);
+    const QString name = target.fileName();
+    if (name.isEmpty())
+        return 0;
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-staleSeconds);
+    int removed = 0;
+    const QFileInfoList entries = target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink() || !isSaveFileOf(entry.fileName(), name) || entry.lastModified().toUTC() > before)
+            continue;
+        if (QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 double FileHelper::freeSpaceMB(const QString &path)

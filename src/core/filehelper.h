@@ -12,7 +12,7 @@ class QProgressBar;
 //
 // Symbolic links are never descended into: a copy takes a linked file's content and recreates a
 // linked folder as a link, the size leaves links out, and a deletion removes the link itself.
-// Hidden entries (names starting with ".") are neither copied nor deleted.
+// Hidden entries (names starting with ".") are not copied; a deletion removes them with the rest.
 class FileHelper : public QObject
 {
     Q_OBJECT
@@ -41,8 +41,16 @@ public:
 
     // Deletes the folder tree, one task per entry on the global thread pool, while the calling
     // thread processes events. With a bar, its range becomes 0 .. entries - 1 and it follows the
-    // tasks. True when the folder itself is gone at the end.
+    // tasks. True when the folder itself is gone at the end. An empty path is refused (false,
+    // nothing touched); a trailing separator names the folder itself.
     static bool removeDirectory(const QString &folder, QProgressBar *progressBar = nullptr);
+
+    // Removes what saves of the file at path that were cut short (the program killed, the power
+    // gone) left beside it: files named as the program's saves name their temporary files, the
+    // file's name followed by "." and six random letters, alone or with ".lock" or a second such
+    // part. Names a person would give ("H1.xml.backup") are kept, and so are files written to in
+    // the last minutes, which may belong to a save still running. Returns how many were removed.
+    static int removeStaleSaveFiles(const QString &path);
 
     // Free megabytes of the file system holding path; 0 when it cannot be determined.
     static double freeSpaceMB(const QString &path);

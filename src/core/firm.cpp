@@ -1,14 +1,18 @@
 #include "core/firm.h"
 
 #include "core/inifile.h"
+#include "core/reporter.h"
 #include "print/records/printelement.h"
 #include "print/records/streamcheck.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
+#include <cmath>
 
 namespace {
 
@@ -36,14 +40,96 @@ QImage imageFromPng(const QByteArray &bytes)
     if (bytes.isEmpty())
         return QImage();
     StreamCheck check(bytes, 0);
-    if (!check.png()) {
-        qWarning("Firm: the stored logo is not a readable PNG picture and is left out");
+    if (!check.png())
         return QImage();
-    }
     return QImage::fromData(bytes, "PNG");
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Firm", text);
+}
+
+// The picture within the pixel limit of stored company data, its aspect kept; scaled tells
+// whether it had to be made smaller.
+QImage withinPixelLimit(const QImage &image, bool &scaled)
+{
+    const qint64 pixels = qint64(image.width()) * image.height();
+    scaled = pixels > Firm::maxPicturePixels();
+    if (!scaled)
+        return image;
+    const double factor = std::sqrt(double(Firm::maxPicturePixels()) / double(pixels));
+    const QSize box(qMax(1, int(image.width() * factor)), qMax(1, int(image.height() * factor)));
+    return image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void tellScaled(const QSize &from, const QSize &to)
+{
+    Reporter::notice(tr("Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; "
+                        "es wurde auf %3 × %4 Bildpunkte verkleinert.")
+                         .arg(from.width())
+                         .arg(from.height())
+                         .arg(to.width())
+                         .arg(to.height()));
+}
+
+// Scales the pictures of the element and its children; the size of the first one scaled.
+bool fitPictures(PrintElement &element, QSize &from, QSize &to)
+{
+    bool any = false;
+    if (element.kind() == PrintElement::Image && !element.image().isNull()) {
+        bool scaled = false;
+        const QImage fitted = withinPixelLimit(element.image(), scaled);
+        if (scaled) {
+            from = element.image().size();
+            to = fitted.size();
+            element.setImage(fitted);
+            any = true;
+        }
+    }
+    for (PrintElement &child : *element.children()) {
+        QSize childFrom;
+        QSize childTo;
+        if (fitPictures(child, childFrom, childTo) && !any) {
+            from = childFrom;
+            to = childTo;
+            any = true;
+        }
+    }
+    return any;
+}
+
 } // namespace
+
+qint64 Firm::maxPicturePixels()
+{
+    return StreamCheck::MaxImagePixels;
+}
+
+void Firm::setLogo(const QImage &logo)
+{
+    bool scaled = false;
+    m_logo = withinPixelLimit(logo, scaled);
+    m_unreadableLogo.clear();
+    if (scaled)
+        tellScaled(logo.size(), m_logo.size());
+}
+
+void Firm::setCustom(const QByteArray &custom)
+{
+    m_custom = custom;
+    m_unreadableCustom.clear();
+}
+
+void Firm::setLetterhead(const PrintElement &letterhead)
+{
+    PrintElement fitted = letterhead;
+    QSize from;
+    QSize to;
+    if (fitPictures(fitted, from, to))
+        tellScaled(from, to);
+    setCustom(fitted.toByteArray());
+}
 
 bool Firm::exportFile(const QString &path) const
 {
@@ -67,8 +153,8 @@ void Firm::writeKeys(QSettings &settings) const
     settings.setValue(QStringLiteral("Address"), m_address);
     settings.setValue(QStringLiteral("Contact"), m_contact);
     // The logo as PNG bytes: a plain byte value is read back without trusting any count in it.
-    settings.setValue(QStringLiteral("Logo"), pngBytes(m_logo));
-    settings.setValue(QStringLiteral("Custom"), m_custom);
+    settings.setValue(QStringLiteral("Logo"), m_logo.isNull() ? m_unreadableLogo : pngBytes(m_logo));
+    settings.setValue(QStringLiteral("Custom"), m_custom.isEmpty() ? m_unreadableCustom : m_custom);
     settings.setValue(QStringLiteral("UseCustom"), m_useCustom);
 }
 
@@ -77,14 +163,24 @@ void Firm::readKeys(const QSettings &settings)
     m_name = settings.value(QStringLiteral("Name")).toString();
     m_address = settings.value(QStringLiteral("Address")).toString();
     m_contact = settings.value(QStringLiteral("Contact")).toString();
-    m_logo = imageFromPng(settings.value(QStringLiteral("Logo")).toByteArray());
+    const QByteArray logo = settings.value(QStringLiteral("Logo")).toByteArray();
+    m_logo = imageFromPng(logo);
+    m_unreadableLogo = m_logo.isNull() ? logo : QByteArray();
     m_custom = settings.value(QStringLiteral("Custom")).toByteArray();
+    m_unreadableCustom.clear();
     m_useCustom = settings.value(QStringLiteral("UseCustom"), false).toBool();
 
+    if (!m_unreadableLogo.isEmpty())
+        Reporter::error(tr("Das Logo der Firma \"%1\" kann nicht gelesen werden und wird nicht gedruckt.").arg(m_name));
     // The bytes come from user files; reports must not draw from a damaged layout.
     PrintElement letterhead;
     if (!m_custom.isEmpty() && !letterhead.fromByteArray(m_custom)) {
-        qWarning().noquote() << "Firm" << m_name << ": the stored letterhead cannot be read and is left out";
+        if (m_useCustom)
+            Reporter::error(tr("Der gestaltete Briefkopf der Firma \"%1\" kann nicht gelesen werden; "
+                               "Berichte erhalten den Standard-Briefkopf.")
+                                .arg(m_name));
+        m_unreadableCustom = m_custom;
         m_custom.clear();
+        m_useCustom = false;
     }
 }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 
+class PrintElement;
 class QSettings;
 
 // One company's data for report headers and exports: name, address and contact blocks (HTML),
@@ -21,11 +22,19 @@ public:
     QString address() const { return m_address; }
     void setAddress(const QString &address) { m_address = address; }
     QImage logo() const { return m_logo; }
-    void setLogo(const QImage &logo) { m_logo = logo; }
+    // A logo with more pixels than the stored company data can be read back with is scaled down
+    // to that limit, its aspect kept, and the user is told.
+    void setLogo(const QImage &logo);
     QByteArray custom() const { return m_custom; }
-    void setCustom(const QByteArray &custom) { m_custom = custom; }
+    // The letterhead as bytes serialised by PrintElement, taken as they are.
+    void setCustom(const QByteArray &custom);
+    // The designed letterhead; its pictures are scaled down as the logo is (see setLogo).
+    void setLetterhead(const PrintElement &letterhead);
     bool useCustom() const { return m_useCustom; }
     void setUseCustom(bool useCustom) { m_useCustom = useCustom; }
+
+    // The most pixels a picture of the company data may have: more cannot be read back.
+    static qint64 maxPicturePixels();
 
     // Writes the record as a company file (".tks"): an INI file with the keys "Name", "Address",
     // "Contact", "Logo", "Custom" and "UseCustom" at top level. Replaces an existing file whole;
@@ -37,7 +46,9 @@ public:
 
     // The six keys in the current group of settings.
     void writeKeys(QSettings &settings) const;
-    // Reads the six keys; letterhead bytes that do not hold a valid element count as none.
+    // Reads the six keys. A logo or letterhead that cannot be read is reported and counts as none
+    // (the designed letterhead is then not used); its bytes are written back as they were until
+    // the user replaces it, so nothing is lost by saving.
     void readKeys(const QSettings &settings);
 
 private:
@@ -47,4 +58,7 @@ private:
     QImage m_logo;
     QByteArray m_custom;
     bool m_useCustom = false;
+    // The stored bytes of a logo or letterhead that could not be read.
+    QByteArray m_unreadableLogo;
+    QByteArray m_unreadableCustom;
 };

@@ -29,9 +29,11 @@ bool FirmStore::load()
 {
     const QString path = filePath();
     const QFileInfo info(path);
+    m_loadFailed = false;
     if (!info.exists())
         return true;
-    const auto unreadable = [&path] {
+    const auto unreadable = [this, &path] {
+        m_loadFailed = true;
         Reporter::error(QCoreApplication::translate("FirmStore", "Die Firmendaten \"%1\" konnten nicht gelesen werden.")
                             .arg(QDir::toNativeSeparators(path)));
         return false;
@@ -57,6 +59,11 @@ bool FirmStore::load()
 
 bool FirmStore::save() const
 {
+    if (m_loadFailed) {
+        Reporter::error(QCoreApplication::translate("FirmStore", "Die Firmendaten \"%1\" wurden nicht gelesen und werden nicht überschrieben.")
+                            .arg(QDir::toNativeSeparators(filePath())));
+        return false;
+    }
     return IniFile::writeWhole(filePath(), [this](QSettings &settings) {
         settings.setValue(QStringLiteral("currentFirm"), m_current);
         settings.beginWriteArray(QStringLiteral("Firms"));

@@ -18,7 +18,12 @@ public:
     // Appends the companies of the file and takes its current index. A missing file (first
     // start) is no failure; a file that exists but cannot be read is reported and gives false.
     bool load();
-    // Writes the whole file anew; false when it could not be written (the old file then stays).
+    // Whether the file exists but failed to load; it is then not saved over (its companies are
+    // not in memory) until the user decides to (allowOverwrite()).
+    bool loadFailed() const { return m_loadFailed; }
+    void allowOverwrite() { m_loadFailed = false; }
+    // Writes the whole file anew; false when it could not be written (the old file then stays)
+    // or when it failed to load (reported).
     bool save() const;
 
     // The current company, or a default record when the index is outside the list.
@@ -47,4 +52,5 @@ private:
     QList<Firm> m_firms;
     int m_current = -1;
     QString m_dataDirectory;
+    bool m_loadFailed = false;
 };

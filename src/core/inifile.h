@@ -17,9 +17,13 @@ bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fil
 // a damaged size entry cannot make a reader loop or allocate without end.
 int beginReadArray(QSettings &settings, const QString &prefix);
 
-// Whether an INI file from outside may be handed to QSettings: a "@Variant(" value would make
-// QSettings rebuild an arbitrary Qt type from the bytes it holds, trusting every count in them.
-// The program's own user files never hold such values.
+// Whether an INI file from outside may be handed to QSettings: a value that QSettings decodes as
+// "@Variant(...)" (or "@DateTime(...)") would make it rebuild a Qt type from the bytes it holds,
+// trusting every count in them. The values are read as QSettings reads them (quotes, escapes such
+// as "\x40", lists), so text a user typed never counts: QSettings writes a text beginning with
+// "@" as "@@". False also when the file cannot be read.
 bool hasOnlyPlainValues(const QString &path);
+// The same for the bytes of an INI file.
+bool hasOnlyPlainValues(const QByteArray &bytes);
 
 } // namespace IniFile

@@ -157,7 +157,9 @@ private slots:
 
     void removeDirectoryTree();
     void removeDirectoryLeavesLinkTargets();
-    void removeDirectoryGivesUpOnHiddenEntries();
+    void removeDirectoryRemovesHiddenEntries();
+    void removeDirectoryPaths_data();
+    void removeDirectoryPaths();
     void removeDirectoryUnreadableFolder();
 
     void freeSpace();
@@ -487,22 +489,60 @@ void TestFileHelper::removeDirectoryLeavesLinkTargets()
     QCOMPARE(describeTree(outside), outsideBefore);
 }
 
-void TestFileHelper::removeDirectoryGivesUpOnHiddenEntries()
+void TestFileHelper::removeDirectoryRemovesHiddenEntries()
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("projekt"));
     writeFile(folder + QStringLiteral("/sichtbar.txt"), "weg");
-    writeFile(folder + QStringLiteral("/versteckt/.hidden"), "bleibt");
+    writeFile(folder + QStringLiteral("/.project"), "weg");
+    writeFile(folder + QStringLiteral("/versteckt/.hidden"), "weg");
+    writeFile(folder + QStringLiteral("/.ordner/innen.txt"), "weg");
+    writeFile(dir.filePath(QStringLiteral(".daneben")), "bleibt");
 
-    MessageCapture capture;
-    QVERIFY(!FileHelper::removeDirectory(folder));
-    const QStringList lines = MessageCapture::lines();
-    QVERIFY2(lines.contains(QStringLiteral("Try 1 to delete versteckt")), qPrintable(lines.join('\n')));
-    QVERIFY(lines.contains(QStringLiteral("Try 99 to delete versteckt")));
-    QVERIFY(!lines.contains(QStringLiteral("Try 100 to delete versteckt")));
-    QVERIFY(lines.contains(QStringLiteral("Exiting after 100 tries without success.")));
-    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/sichtbar.txt")));
-    QCOMPARE(readFile(folder + QStringLiteral("/versteckt/.hidden")), QByteArray("bleibt"));
+    QProgressBar bar;
+    QVERIFY(FileHelper::removeDirectory(folder, &bar));
+    QVERIFY(!QFileInfo::exists(folder));
+    QCOMPARE(bar.maximum(), 6 - 1);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral(".daneben"))), QByteArray("bleibt"));
+}
+
+void TestFileHelper::removeDirectoryPaths_data()
+{
+    QTest::addColumn<QString>("given"); // "<dir>" stands for the temporary folder
+    QTest::addColumn<bool>("removed");
+    // An empty path would stand for the working folder (the temporary folder here).
+    QTest::newRow("null") << QString() << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("trailing separator") << "<dir>/projekt/" << true;
+    QTest::newRow("two trailing separators") << "<dir>/projekt//" << true;
+    QTest::newRow("dot at the end") << "<dir>/projekt/." << true;
+}
+
+void TestFileHelper::removeDirectoryPaths()
+{
+    QFETCH(QString, given);
+    QFETCH(bool, removed);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("projekt"));
+    writeFile(folder + QStringLiteral("/a.txt"), "a");
+    writeFile(dir.filePath(QStringLiteral("daneben.txt")), "bleibt");
+    QStringList before = describeTree(dir.path());
+    before.sort();
+
+    const QString working = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder));
+    const bool result = FileHelper::removeDirectory(given.isNull() ? given : QString(given).replace(QStringLiteral("<dir>"), dir.path()));
+    QDir::setCurrent(working);
+
+    QCOMPARE(result, removed);
+    if (removed) {
+        QVERIFY(!QFileInfo::exists(folder));
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("daneben.txt"))), QByteArray("bleibt"));
+    } else {
+        QStringList after = describeTree(dir.path());
+        after.sort();
+        QCOMPARE(after, before);
+    }
 }
 
 void TestFileHelper::removeDirectoryUnreadableFolder()

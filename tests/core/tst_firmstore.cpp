@@ -1,12 +1,14 @@
 #include "core/firmstore.h"
 #include "print/records/printelement.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtTest>
 
 namespace {
@@ -95,6 +97,12 @@ private slots:
     void damagedLetterheadCountsAsNone();
     void unreadableStoreIsReported();
     void rebuiltQtValuesAreRefused();
+    void typedValuesAreRefusedAndNeverSavedOver_data();
+    void typedValuesAreRefusedAndNeverSavedOver();
+    void userTextLikeTypedValuesIsKept();
+    void oversizedPicturesAreScaledAndReadBack();
+    void unreadableLogoIsReportedAndKept();
+    void staleSaveFilesAreRemoved();
     void claimedArraySizeIsBounded();
     void fuzzedFiles_data();
     void fuzzedFiles();
@@ -348,13 +356,27 @@ void TestFirmStore::damagedLetterheadCountsAsNone()
         raw.setValue(QStringLiteral("Custom"), makeLetterhead(QStringLiteral("Heil")));
         raw.endArray();
     }
+    m_reports.clear();
     FirmStore store(dir.path());
     QVERIFY(store.load());
     QCOMPARE(store.count(), 2);
     const Firm broken = store.firm(QStringLiteral("Kaputt"));
     QVERIFY(broken.custom().isEmpty());
-    QVERIFY(broken.useCustom()); // the flag itself is kept
+    // Reports get the standard letterhead, and the user is told.
+    QVERIFY(!broken.useCustom());
+    QCOMPARE(m_reports.errors().size(), 1);
+    QVERIFY(m_reports.errors().first().contains(QStringLiteral("\"Kaputt\"")));
     QCOMPARE(store.firm(QStringLiteral("Heil")).custom(), makeLetterhead(QStringLiteral("Heil")));
+    // Saving the store loses nothing of what could not be read.
+    QVERIFY(store.save());
+    {
+        QSettings raw(store.filePath(), QSettings::IniFormat);
+        raw.beginReadArray(QStringLiteral("Firms"));
+        raw.setArrayIndex(0);
+        QCOMPARE(raw.value(QStringLiteral("Custom")).toByteArray(), custom);
+        raw.endArray();
+    }
+    m_reports.clear();
 
     // ...and through a company file.
     const QString path = dir.path() + QStringLiteral("/kaputt.tks");
@@ -367,6 +389,8 @@ void TestFirmStore::damagedLetterheadCountsAsNone()
     QVERIFY(imported.importFile(path));
     QCOMPARE(imported.name(), QStringLiteral("Kaputt"));
     QVERIFY(imported.custom().isEmpty());
+    // Not in use: nothing to tell.
+    QVERIFY(m_reports.errors().isEmpty());
 }
 
 void TestFirmStore::unreadableStoreIsReported()
@@ -412,6 +436,190 @@ void TestFirmStore::rebuiltQtValuesAreRefused()
     QVERIFY(before.exportFile(good));
     QVERIFY(firm.importFile(good));
     compareFirms(firm, before);
+}
+
+void TestFirmStore::typedValuesAreRefusedAndNeverSavedOver_data()
+{
+    // Every form in which QSettings decodes a value from data-stream bytes; the bytes here are a
+    // harmless integer, what matters is that they never reach the decoder.
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("plain") << QByteArray("@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)");
+    QTest::newRow("quoted") << QByteArray("\"@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\"");
+    QTest::newRow("blanks before") << QByteArray("   @Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)");
+    QTest::newRow("hex escape") << QByteArray("\\x40Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)");
+    QTest::newRow("octal escape") << QByteArray("\\100Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)");
+    QTest::newRow("list element") << QByteArray("a, @Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)");
+    QTest::newRow("continued line") << QByteArray("\\\n@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)");
+    QTest::newRow("date and time") << QByteArray("@DateTime(\\0\\0\\0\\0)");
+}
+
+void TestFirmStore::typedValuesAreRefusedAndNeverSavedOver()
+{
+    QFETCH(QByteArray, value);
+    QTemporaryDir dir;
+    const QByteArray content = "[Firms]\n1\\Name=Erste\n1\\Address=" + value + "\n2\\Name=Zweite\nsize=2\n";
+    QFile file(dir.path() + QStringLiteral("/tsfirm.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    m_reports.clear();
+    FirmStore store(dir.path());
+    QVERIFY(!store.load());
+    QVERIFY(store.loadFailed());
+    QCOMPARE(m_reports.errors().size(), 1);
+    // The companies in memory are not those of the file: it is not written over...
+    store.addFirm(makeFirm(QStringLiteral("Neu"), Qt::red, false));
+    QVERIFY(!store.save());
+    QCOMPARE(m_reports.errors().size(), 2);
+    QCOMPARE(TestFiles::readAll(file.fileName()), content);
+    // ...unless the user decides so.
+    store.allowOverwrite();
+    QVERIFY(store.save());
+    m_reports.clear();
+
+    const QString tks = dir.path() + QStringLiteral("/firma.tks");
+    QFile company(tks);
+    QVERIFY(company.open(QIODevice::WriteOnly));
+    company.write("[General]\nName=X\nContact=" + value + "\n");
+    company.close();
+    Firm firm;
+    QVERIFY(!firm.importFile(tks));
+    QVERIFY(firm.name().isEmpty());
+}
+
+// Texts as users type them may hold "@Variant(" anywhere: QSettings writes them so that they
+// read back as text, and the store and company files take them back.
+void TestFirmStore::userTextLikeTypedValuesIsKept()
+{
+    QTemporaryDir dir;
+    const QStringList texts{QStringLiteral("@Variant(\\0\\0)"), QStringLiteral("<p>Siehe @Variant(1) im Handbuch</p>"),
+                            QStringLiteral("a, @Variant(b)"), QStringLiteral(" @Variant( mit Blank"),
+                            QStringLiteral("\t@Variant(\n)"), QStringLiteral("x;@DateTime(y)=z"), QStringLiteral("@@Variant(")};
+    FirmStore store(dir.path());
+    for (int i = 0; i < texts.size(); ++i) {
+        Firm firm = makeFirm(QStringLiteral("Firma %1").arg(i), Qt::blue, i % 2);
+        firm.setAddress(texts.at(i));
+        firm.setContact(texts.at(texts.size() - 1 - i));
+        firm.setName(i == 0 ? texts.at(i) : firm.name());
+        store.addFirm(firm);
+    }
+    QVERIFY(store.save());
+
+    FirmStore loaded(dir.path());
+    QVERIFY(loaded.load());
+    QVERIFY(!loaded.loadFailed());
+    QCOMPARE(loaded.count(), texts.size());
+    const QStringList names = store.names();
+    for (const QString &name : names)
+        compareFirms(loaded.firm(name), store.firm(name));
+
+    // Export and import of such a company.
+    const QString tks = dir.path() + QStringLiteral("/firma.tks");
+    QVERIFY(store.firm(texts.first()).exportFile(tks));
+    Firm imported;
+    QVERIFY(imported.importFile(tks));
+    compareFirms(imported, store.firm(texts.first()));
+    QVERIFY(m_reports.errors().isEmpty());
+}
+
+// What the program writes, it reads back: a picture above the limit of the stored data (an A4
+// scan at 600 dpi, a large photo) is taken scaled down, with its aspect, and the user is told.
+void TestFirmStore::oversizedPicturesAreScaledAndReadBack()
+{
+    QTemporaryDir dir;
+    QImage scan(8000, 4500, QImage::Format_Grayscale8); // 36 million pixels
+    QVERIFY(qint64(scan.width()) * scan.height() > Firm::maxPicturePixels());
+    scan.fill(Qt::gray);
+
+    // The logo, through the store.
+    m_reports.clear();
+    Firm firm = makeFirm(QStringLiteral("Scan"), Qt::red, false);
+    firm.setLogo(scan);
+    QCOMPARE(m_reports.notices().size(), 1);
+    QVERIFY(m_reports.notices().first().contains(QStringLiteral("8000 × 4500")));
+    const QSize logo = firm.logo().size();
+    QVERIFY(qint64(logo.width()) * logo.height() <= Firm::maxPicturePixels());
+    QVERIFY(logo.width() > 7500);
+    QVERIFY(qAbs(double(logo.width()) / logo.height() - 8000.0 / 4500.0) < 0.001);
+    FirmStore store(dir.path());
+    store.addFirm(firm);
+    QVERIFY(store.save());
+    m_reports.clear();
+    FirmStore loaded(dir.path());
+    QVERIFY(loaded.load());
+    QVERIFY(m_reports.errors().isEmpty());
+    QCOMPARE(loaded.firm(QStringLiteral("Scan")).logo().size(), logo);
+
+    // A picture of the designed letterhead.
+    PrintElement letterhead = PrintElement::makeGroup(QRectF(0, 0, 641.952, 113.286), false);
+    letterhead.addChild(PrintElement::makeRect(QRectF(10, 10, 100, 40)));
+    letterhead.addChild(PrintElement::makeImage(QRectF(0, 0, 200, 100), scan, false, true));
+    m_reports.clear();
+    firm.setLetterhead(letterhead);
+    QCOMPARE(m_reports.notices().size(), 1);
+    PrintElement readBack;
+    QVERIFY(readBack.fromByteArray(firm.custom()));
+    QCOMPARE(readBack.children()->size(), 2);
+    QCOMPARE(readBack.children()->at(1).image().size(), logo);
+    m_reports.clear();
+}
+
+void TestFirmStore::unreadableLogoIsReportedAndKept()
+{
+    QTemporaryDir dir;
+    // A PNG header announcing more pixels than can be read, as an older version stored them.
+    const QByteArray png = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000020000000200008000000"
+                                               "00f6a6b0d80000000049454e44ae426082");
+    {
+        QSettings raw(dir.path() + QStringLiteral("/tsfirm.ini"), QSettings::IniFormat);
+        raw.beginWriteArray(QStringLiteral("Firms"));
+        raw.setArrayIndex(0);
+        raw.setValue(QStringLiteral("Name"), QStringLiteral("Riesig"));
+        raw.setValue(QStringLiteral("Logo"), png);
+        raw.endArray();
+    }
+    m_reports.clear();
+    FirmStore store(dir.path());
+    QVERIFY(store.load());
+    QVERIFY(store.firm(QStringLiteral("Riesig")).logo().isNull());
+    QCOMPARE(m_reports.errors().size(), 1);
+    QVERIFY(m_reports.errors().first().contains(QStringLiteral("\"Riesig\"")));
+    QVERIFY(store.save());
+    QSettings raw(store.filePath(), QSettings::IniFormat);
+    raw.beginReadArray(QStringLiteral("Firms"));
+    raw.setArrayIndex(0);
+    QCOMPARE(raw.value(QStringLiteral("Logo")).toByteArray(), png);
+    m_reports.clear();
+}
+
+// A save killed midway leaves its temporary files; the next save removes them, and only them.
+void TestFirmStore::staleSaveFilesAreRemoved()
+{
+    QTemporaryDir dir;
+    const QString target = dir.path() + QStringLiteral("/tsfirm.ini");
+    const QStringList stale = TestFiles::leaveStaleSaveFiles(target) + TestFiles::leaveStaleSaveFiles(target);
+    QCOMPARE(stale.size(), 6);
+    // Names a person gives, and the temporary file of another file.
+    const QStringList kept{target + QStringLiteral(".backup"), target + QStringLiteral(".Kopie1"),
+                           target + QStringLiteral(".BACKUP"), dir.path() + QStringLiteral("/tsconfig.ini.AbCdEf")};
+    for (const QString &path : kept)
+        TestFiles::writeOldFile(path, "eigen");
+    // One that is still being written may belong to a save running now.
+    QTemporaryFile running(target + QStringLiteral(".XXXXXX"));
+    QVERIFY(running.open());
+
+    FirmStore store(dir.path());
+    store.addFirm(makeFirm(QStringLiteral("A"), Qt::red, false));
+    QVERIFY(store.save());
+    for (const QString &path : stale)
+        QVERIFY2(!QFile::exists(path), qPrintable(path));
+    for (const QString &path : kept)
+        QVERIFY2(QFile::exists(path), qPrintable(path));
+    QVERIFY(QFile::exists(running.fileName()));
+    FirmStore loaded(dir.path());
+    QVERIFY(loaded.load());
+    QCOMPARE(loaded.count(), 1);
 }
 
 void TestFirmStore::claimedArraySizeIsBounded()

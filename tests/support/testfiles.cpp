@@ -1,7 +1,9 @@
 #include "testfiles.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -58,6 +60,48 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
+}
+
+void writeOldFile(const QString &path, const QByteArray &bytes)
+{
+    writeFile(path, bytes);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+}
+
+namespace {
+
+// A file named by QTemporaryFile after the template. The program leaves names that look like a
+// word (all lower case, all upper case, capitalised: one random name in twenty) alone, so such
+// names are drawn again.
+QString temporaryName(const QString &templateName)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QTemporaryFile temp(templateName);
+        if (!temp.open())
+            return QString();
+        const QString part = temp.fileName().right(6);
+        if (part.mid(1) != part.mid(1).toLower() && part != part.toUpper()) {
+            temp.setAutoRemove(false);
+            return temp.fileName();
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+QStringList leaveStaleSaveFiles(const QString &target)
+{
+    const QString temp = temporaryName(target + QStringLiteral(".XXXXXX"));
+    const QString inner = temporaryName(temp + QStringLiteral(".XXXXXX"));
+    if (temp.isEmpty() || inner.isEmpty())
+        return QStringList();
+    const QStringList made{temp, temp + QStringLiteral(".lock"), inner};
+    for (const QString &path : made)
+        writeOldFile(path, "halb geschrieben");
+    return made;
 }
 
 } // namespace TestFiles

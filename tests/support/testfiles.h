@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 // Small file helpers shared by the tests.
 namespace TestFiles {
@@ -20,5 +21,12 @@ QByteArray readAll(const QString &path);
 
 // Writes the file anew; a file that cannot be written fails the running test.
 void writeFile(const QString &path, const QByteArray &bytes);
+
+// What a save of target killed midway leaves beside it, named as the program's saves name their
+// temporary files and last written an hour ago: "<target>.XXXXXX" with part of the content, its
+// lock file and the temporary file of a save of that one. The paths made.
+QStringList leaveStaleSaveFiles(const QString &target);
+// Writes the file with a modification time an hour back.
+void writeOldFile(const QString &path, const QByteArray &bytes);
 
 } // namespace TestFiles

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace Platform {
 
 QString dataDirectory()
@@ -43,6 +45,14 @@ qint64 freeSpaceBytes(const QString &path)
     if (!storage.isValid() || !storage.isReady())
         return -1;
     return storage.bytesFree();
+}
+
+QString fileIdentity(const QString &path)
+{
+    struct stat info;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QString();
+    return QStringLiteral("%1:%2").arg(quint64(info.st_dev)).arg(quint64(info.st_ino));
 }
 
 namespace {

@@ -22,6 +22,11 @@ QString documentsFolder();
 // user); -1 when the path does not exist or the file system cannot be queried.
 qint64 freeSpaceBytes(const QString &path);
 
+// An identity of the file at path (its device and inode) that stays with the file when it is
+// renamed or its folder moved within one file system, and differs for any other file. Empty when
+// nothing exists at path.
+QString fileIdentity(const QString &path);
+
 // The V4L2 video devices listed under a sysfs class folder: for every "videoN" entry whose "name"
 // file reads a non-empty name, name -> (name, "/dev/videoN"). Secondary nodes of one device
 // (such as the metadata node of a USB camera, whose "index" is not 0) are left out.
