@@ -311,12 +311,13 @@ QString DanDas::observationDescription(const ObservationRecord &o) const
         text += QStringLiteral(", ") + e.characters.value(o.character1).second;
     if (o.code == QLatin1String("VA"))
         text += QStringLiteral(", %1%2").arg(o.quantity1, 0, 'f', 2).arg(e.unit);
+    // The words between the catalogue texts are Danish as they are, whatever the UI language.
     if (o.code != QLatin1String("VA") && !isSpecialCode(o.code))
-        text += tr(", observation klasse ") + QString::number(o.damageClass);
+        text += QStringLiteral(", observation klasse ") + QString::number(o.damageClass);
     if (!o.remark.isEmpty())
         text += QStringLiteral(", ") + o.remark;
     if (!o.photoFile.isEmpty())
-        text += tr(", foto taget");
+        text += QStringLiteral(", foto taget");
     return text;
 }
 
@@ -362,10 +363,10 @@ ModelUtils::TextTable DanDas::mainDataTable() const
     table.beginRow();
     table.addPair(tr("Tværsnit: "), optionText(m_profileOptions, h.profile));
     if (h.profile == QLatin1String("A")) {
-        table.addInt(tr("Diameter: "), int(h.height));
+        table.addInt(tr("Diameter: "), ModelUtils::truncatedInt(h.height));
     } else {
-        table.addInt(tr("Højde: "), int(h.height));
-        table.addInt(tr("Bredde: "), int(h.width));
+        table.addInt(tr("Højde: "), ModelUtils::truncatedInt(h.height));
+        table.addInt(tr("Bredde: "), ModelUtils::truncatedInt(h.width));
     }
     table.endRow();
     table.beginRow();
@@ -496,10 +497,10 @@ bool DanDas::load(const QString &path)
         complete = Investigation::load(path);
     } else {
         beginLoad();
-        noteReadProblem(tr("Die Datei ist kein gültiges UTF-8; sie wurde als Windows-1252 gelesen."));
+        noteStructureProblem(tr("Die Datei ist kein gültiges UTF-8; sie wurde als Windows-1252 gelesen."));
         auto noteError = [this](const QXmlStreamReader &reader) {
             if (reader.hasError())
-                noteReadProblem(QStringLiteral("%1 (%2)").arg(reader.errorString(), location(reader)));
+                noteStructureProblem(ModelUtils::xmlErrorText(reader));
         };
         QXmlStreamReader header(recoded);
         readMainData(header);
@@ -576,16 +577,18 @@ void DanDas::readMainData(QXmlStreamReader &reader)
 {
     clear();
     InspectionHeader &h = m_header;
+    // Profile sizes in millimetres.
     auto readNumber = [&](double &value) {
         QString text;
         ModelUtils::readTextElement(reader, text);
+        value = 0.0;
+        if (text.isEmpty())
+            return;
         bool ok = false;
-        value = text.toDouble(&ok);
-        if (!ok) {
-            value = 0.0;
-            if (!text.isEmpty())
-                noteReadProblem(tr("%1 (%2): \"%3\" ist keine Zahl").arg(reader.name().toString(), location(reader), text));
-        }
+        QString problem;
+        value = ModelUtils::checkedNumber(text, 0.0, ModelUtils::kMaxFileNumber, &ok, &problem);
+        if (!ok)
+            noteReadProblem(tr("%1 (%2): %3").arg(reader.name().toString(), location(reader), problem));
     };
 
     while (!reader.atEnd()) {
@@ -634,13 +637,21 @@ void DanDas::readObservations(QXmlStreamReader &reader)
 {
     int headers = 0;
     int number = 0;
+    const auto noInspection = [&] {
+        if (headers > 0 || number > 0)
+            return;
+        if (reader.hasError())
+            noteLoadFailure(ModelUtils::xmlErrorText(reader));
+        else
+            noteLoadFailure(tr("Die Datei enthält keine Haltung (\"DZB\") und keine Feststellung (\"DZC\")."));
+    };
     while (!reader.atEnd()) {
         reader.readNext();
         if (!reader.isStartElement())
             continue;
         if (reader.name() == QLatin1String("DZB")) {
             if (++headers > 1) {
-                noteReadProblem(tr("Die Datei enthält weitere Haltungen (%1); nur die erste wurde gelesen.").arg(location(reader)));
+                noteStructureProblem(tr("Die Datei enthält weitere Haltungen (%1); nur die erste wurde gelesen.").arg(location(reader)));
                 return;
             }
             continue;
@@ -671,11 +682,17 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                     noteReadProblem(tr("%1: \"%2\" ist keine Zeit").arg(where, text));
                 break;
             case 'C':
-                o.distance = text.isEmpty() ? 0.0 : text.toDouble(&ok);
+            case 'D': {
+                double &value = name == QLatin1String("C") ? o.distance : o.quantity1;
+                bool inRange = true;
+                QString problem;
+                if (!text.isEmpty())
+                    value = ModelUtils::checkedNumber(text, -ModelUtils::kMaxFileNumber, ModelUtils::kMaxFileNumber,
+                                                      &inRange, &problem);
+                if (!inRange)
+                    noteReadProblem(tr("%1: %2").arg(where, problem));
                 break;
-            case 'D':
-                o.quantity1 = text.isEmpty() ? 0.0 : text.toDouble(&ok);
-                break;
+            }
             case 'E':
                 o.damageClass = text.isEmpty() ? 0 : text.toInt(&ok);
                 break;
@@ -703,4 +720,5 @@ void DanDas::readObservations(QXmlStreamReader &reader)
             return; // a record cut off by a broken document is not kept
         m_observations.append(o);
     }
+    noInspection();
 }

@@ -378,28 +378,33 @@ bool DWAM1492::load(const QString &path)
     clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        noteReadProblem(file.errorString());
+        noteLoadFailure(file.errorString());
     } else {
         QXmlStreamReader reader(&file);
         ExchangeValueReader values(reader, [this](const QString &problem) { noteReadProblem(problem); });
-        if (reader.readNextStartElement()) {
+        ReadState state;
+        const bool hasRoot = reader.readNextStartElement();
+        if (hasRoot) {
             if (reader.name() != QLatin1String("DATA")) {
-                noteReadProblem(tr("Die Datei ist keine DWA-M 149-2-Datei (Wurzelelement \"%1\" statt \"DATA\").")
+                noteLoadFailure(tr("Die Datei ist keine DWA-M 149-2-Datei (Wurzelelement \"%1\" statt \"DATA\").")
                                     .arg(reader.name().toString()));
             } else {
-                ReadState state;
                 readContent(reader, values, state, 0);
                 if (!reader.hasError() && state.sections == 0)
-                    noteReadProblem(tr("Die Datei enthält keine Haltung (\"HG\") und ist keine DWA-M 149-2-Inspektion."));
+                    noteLoadFailure(tr("Die Datei enthält keine Haltung (\"HG\") und ist keine DWA-M 149-2-Inspektion."));
                 if (state.further)
-                    noteReadProblem(tr("Die Datei enthält mehr als eine Inspektion; nur die erste wurde gelesen."));
+                    noteStructureProblem(tr("Die Datei enthält mehr als eine Inspektion; nur die erste wurde gelesen."));
             }
         }
         // Read to the end, so that a file cut short is noticed wherever the reading stopped.
         while (!reader.atEnd())
             reader.readNext();
-        if (reader.hasError())
-            noteReadProblem(QStringLiteral("%1 (%2:%3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber()));
+        if (reader.hasError()) {
+            if (hasRoot && state.sections > 0)
+                noteStructureProblem(xmlErrorText(reader));
+            else
+                noteLoadFailure(xmlErrorText(reader));
+        }
         file.close();
         readSideFile(path);
     }

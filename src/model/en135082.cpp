@@ -1,6 +1,13 @@
 #include "model/en135082.h"
 
+#include "model/dwaisybauvalues.h"
+
+#include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtDebug>
@@ -33,11 +40,81 @@ QString videoTimeText(const QTime &time)
     return text;
 }
 
-// A photo name from a file must stay inside the inspection folder.
-bool isPlainFileName(const QString &name)
+// The header group and the observation records carry a suffix in files from the field
+// ("ZB_A" for a pipe, "ZB_C" for a manhole record).
+bool isGroup(const QStringRef &name)
 {
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".")
-           && name != QLatin1String("..");
+    return name.startsWith(QLatin1String("ZB"));
+}
+
+bool isObservation(const QStringRef &name)
+{
+    return name.startsWith(QLatin1String("ZC"));
+}
+
+struct TextField
+{
+    const char *element;
+    QString InspectionHeader::*field;
+};
+
+// The header elements read as texts ("AAB" is read with them, see readHeaderGroup).
+const TextField kHeaderTexts[] = {
+    {"AAA", &InspectionHeader::sectionName}, {"AAD", &InspectionHeader::startNode},
+    {"AAF", &InspectionHeader::endNode},     {"AAI", &InspectionHeader::street},
+    {"AAJ", &InspectionHeader::town},        {"AAK", &InspectionHeader::direction},
+    {"AAM", &InspectionHeader::client},      {"ABC", &InspectionHeader::startPosition},
+    {"ABH", &InspectionHeader::inspector},   {"ABJ", &InspectionHeader::orderNumber},
+    {"ABK", &InspectionHeader::videoReference}, {"ABP", &InspectionHeader::reason},
+    {"ACA", &InspectionHeader::profile},     {"ACD", &InspectionHeader::material},
+    {"ACE", &InspectionHeader::lining},      {"ACK", &InspectionHeader::sewerKind},
+    {"ACM", &InspectionHeader::cleaning},    {"ADC", &InspectionHeader::flowControl},
+};
+
+const char *const kOtherHeaderElements[] = {"AAB", "ABF", "ABG", "ACB", "ACC"};
+
+QString *headerText(InspectionHeader &header, const QStringRef &name)
+{
+    for (const TextField &f : kHeaderTexts) {
+        if (name == QLatin1String(f.element))
+            return &(header.*f.field);
+    }
+    return nullptr;
+}
+
+bool isHeaderElement(const QStringRef &name)
+{
+    InspectionHeader probe;
+    if (headerText(probe, name))
+        return true;
+    for (const char *element : kOtherHeaderElements) {
+        if (name == QLatin1String(element))
+            return true;
+    }
+    return false;
+}
+
+// The program's translation into a catalogue language, loaded once per language: a description
+// has the language of its catalogue, whatever language the user interface has. Null for German,
+// the language of the program's texts, and for a language without a translation file.
+const QTranslator *catalogueTranslator(const QString &language)
+{
+    static QMutex mutex;
+    static QHash<QString, QTranslator *> translators;
+    QMutexLocker lock(&mutex);
+    const auto found = translators.constFind(language);
+    if (found != translators.constEnd())
+        return found.value();
+    QTranslator *translator = nullptr;
+    if (language != QLatin1String("de")) {
+        translator = new QTranslator;
+        if (!translator->load(QCoreApplication::applicationDirPath() + QStringLiteral("/data/ZOZOrure_%1.qm").arg(language))) {
+            delete translator;
+            translator = nullptr;
+        }
+    }
+    translators.insert(language, translator);
+    return translator;
 }
 
 } // namespace
@@ -66,8 +143,9 @@ void EN135082::loadCatalog()
     } else {
         qDebug() << "no EN 13508-2 catalogue for the language" << m_language;
     }
-    m_cleaningOptions.insert(QStringLiteral("A"), tr("durchgeführt"));
-    m_cleaningOptions.insert(QStringLiteral("B"), tr("nicht durchgeführt"));
+    // Option texts like the catalogue's, in its language.
+    m_cleaningOptions.insert(QStringLiteral("A"), word(QT_TRANSLATE_NOOP("EN135082", "durchgeführt")));
+    m_cleaningOptions.insert(QStringLiteral("B"), word(QT_TRANSLATE_NOOP("EN135082", "nicht durchgeführt")));
 }
 
 QString EN135082::fileLanguage(const QString &path)
@@ -86,7 +164,7 @@ QString EN135082::fileLanguage(const QString &path)
                 break;
             }
             // The language comes before the header and the observations.
-            if (reader.name() == QLatin1String("ZB"))
+            if (isGroup(reader.name()))
                 break;
         }
     }
@@ -99,6 +177,18 @@ bool EN135082::load(const QString &path)
     if (m_header.profile == QLatin1String("A"))
         m_header.width = m_header.height;
     return ok;
+}
+
+QString EN135082::word(const char *german, const char *context) const
+{
+    const QTranslator *translator = catalogueTranslator(m_language);
+    const QString translated = translator ? translator->translate(context, german) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(german) : translated;
+}
+
+QString EN135082::descriptionPhotoNote() const
+{
+    return word(QT_TRANSLATE_NOOP("Investigation", ", Foto angelegt"), "Investigation");
 }
 
 bool EN135082::isReverseDirection() const
@@ -123,17 +213,16 @@ QString EN135082::observationDescription(const ObservationRecord &o) const
         text += quantityDescription(o);
     }
     DescriptionWords words;
-    words.at = tr("bei");
-    words.from = tr("von");
-    words.to = tr("bis");
-    words.oclock = tr("Uhr");
-    words.joint = tr("Schaden tritt an der Rohrverbindung auf");
-    words.pipeLength = tr("Schaden über die Baulänge eines Rohres");
-    words.continuous = tr("Streckenschaden Nr.");
-    words.begin = tr("Anfang");
-    words.end = tr("Ende");
-    // The same translation the photo captions take out again.
-    words.photo = photoNote();
+    words.at = word(QT_TRANSLATE_NOOP("EN135082", "bei"));
+    words.from = word(QT_TRANSLATE_NOOP("EN135082", "von"));
+    words.to = word(QT_TRANSLATE_NOOP("EN135082", "bis"));
+    words.oclock = word(QT_TRANSLATE_NOOP("EN135082", "Uhr"));
+    words.joint = word(QT_TRANSLATE_NOOP("EN135082", "Schaden tritt an der Rohrverbindung auf"));
+    words.pipeLength = word(QT_TRANSLATE_NOOP("EN135082", "Schaden über die Baulänge eines Rohres"));
+    words.continuous = word(QT_TRANSLATE_NOOP("EN135082", "Streckenschaden Nr."));
+    words.begin = word(QT_TRANSLATE_NOOP("EN135082", "Anfang"));
+    words.end = word(QT_TRANSLATE_NOOP("EN135082", "Ende"));
+    words.photo = descriptionPhotoNote();
     return text + descriptionTail(o, words, QString());
 }
 
@@ -376,117 +465,131 @@ int EN135082::readInteger(QXmlStreamReader &reader, const char *element)
     return 0;
 }
 
+// The inspection of a file is its first header group that holds observations; a group without
+// any (a manhole record) is passed over. A file whose groups hold no observations at all is an
+// inspection without observations when one of its groups holds header data this reader knows.
 void EN135082::readMainData(QXmlStreamReader &reader)
 {
     clear();
-    if (!reader.readNextStartElement())
-        return; // an empty or broken document; the reader's error is reported by the load
+    m_inspectionGroup = -1;
+    m_groupHasObservations = false;
+    if (!reader.readNextStartElement()) {
+        noteLoadFailure(reader.hasError() ? xmlErrorText(reader) : tr("Die Datei ist leer."));
+        return;
+    }
     if (reader.name() != QLatin1String("DATA")) {
-        noteReadProblem(tr("Die Datei ist keine EN 13508-2-Datei (Wurzelelement \"%1\" statt \"DATA\").")
+        noteLoadFailure(tr("Die Datei ist keine EN 13508-2-Datei (Wurzelelement \"%1\" statt \"DATA\").")
                             .arg(reader.name().toString()));
         return;
     }
-    InspectionHeader &h = m_header;
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("ZB")) {
+    InspectionHeader withoutObservations;
+    int withoutObservationsGroup = -1;
+    for (int group = 0; reader.readNextStartElement();) {
+        if (!isGroup(reader.name())) {
             reader.skipCurrentElement();
             continue;
         }
-        // The header of the first inspection, up to its first observation.
-        while (reader.readNextStartElement()) {
-            const QStringRef name = reader.name();
-            if (name.startsWith(QLatin1String("ZC")))
-                return;
-            QString *text = nullptr;
-            if (name == QLatin1String("AAA"))
-                text = &h.sectionName;
-            else if (name == QLatin1String("AAD"))
-                text = &h.startNode;
-            else if (name == QLatin1String("AAF"))
-                text = &h.endNode;
-            else if (name == QLatin1String("AAI"))
-                text = &h.street;
-            else if (name == QLatin1String("AAJ"))
-                text = &h.town;
-            else if (name == QLatin1String("AAK"))
-                text = &h.direction;
-            else if (name == QLatin1String("AAM"))
-                text = &h.client;
-            else if (name == QLatin1String("ABC"))
-                text = &h.startPosition;
-            else if (name == QLatin1String("ABH"))
-                text = &h.inspector;
-            else if (name == QLatin1String("ABJ"))
-                text = &h.orderNumber;
-            else if (name == QLatin1String("ABK"))
-                text = &h.videoReference;
-            else if (name == QLatin1String("ABP"))
-                text = &h.reason;
-            else if (name == QLatin1String("ACA"))
-                text = &h.profile;
-            else if (name == QLatin1String("ACD"))
-                text = &h.material;
-            else if (name == QLatin1String("ACE"))
-                text = &h.lining;
-            else if (name == QLatin1String("ACK"))
-                text = &h.sewerKind;
-            else if (name == QLatin1String("ACM"))
-                text = &h.cleaning;
-            else if (name == QLatin1String("ADC"))
-                text = &h.flowControl;
-
-            if (text) {
-                readTextElement(reader, *text);
-            } else if (name == QLatin1String("AAB")) {
-                // Both carry the start node; a file with only the first one keeps it.
-                QString node;
-                readTextElement(reader, node);
-                if (h.startNode.isEmpty())
-                    h.startNode = node;
-            } else if (name == QLatin1String("ACB")) {
-                h.height = readNumber(reader, "ACB");
-            } else if (name == QLatin1String("ACC")) {
-                h.width = readNumber(reader, "ACC");
-            } else if (name == QLatin1String("ABF")) {
-                QString value;
-                readTextElement(reader, value);
-                h.date = QDate::fromString(value, kDateFormat);
-                if (!value.isEmpty() && !h.date.isValid())
-                    noteBadValue(reader, QStringLiteral("ABF"), value);
-            } else if (name == QLatin1String("ABG")) {
-                QString value;
-                readTextElement(reader, value);
-                h.time = QTime::fromString(value, kTimeFormat);
-                if (!h.time.isValid())
-                    h.time = QTime::fromString(value, QStringLiteral("hh:mm:ss"));
-                if (!value.isEmpty() && !h.time.isValid())
-                    noteBadValue(reader, QStringLiteral("ABG"), value);
-            } else {
-                reader.skipCurrentElement();
-            }
+        InspectionHeader header;
+        header.clear();
+        bool known = false;
+        if (readHeaderGroup(reader, header, known)) {
+            m_header = header;
+            m_inspectionGroup = group;
+            m_groupHasObservations = true;
+            return;
         }
-        return;
+        if (known && withoutObservationsGroup < 0) {
+            withoutObservations = header;
+            withoutObservationsGroup = group;
+        }
+        ++group;
     }
+    if (withoutObservationsGroup >= 0) {
+        m_header = withoutObservations;
+        m_inspectionGroup = withoutObservationsGroup;
+    } else if (reader.hasError()) {
+        noteLoadFailure(xmlErrorText(reader));
+    } else {
+        noteLoadFailure(tr("Die Datei enthält keine Inspektion: keine Kopfgruppe (\"ZB\") mit Haltungsdaten oder Beobachtungen."));
+    }
+}
+
+// Reads the header elements of the group the reader stands on, up to its first observation
+// (true; the reader then stands on it) or to its end (false). known tells whether the group held
+// a header element of a pipe inspection.
+bool EN135082::readHeaderGroup(QXmlStreamReader &reader, InspectionHeader &h, bool &known)
+{
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (isObservation(name))
+            return true;
+        if (isHeaderElement(name))
+            known = true;
+        if (QString *text = headerText(h, name)) {
+            readTextElement(reader, *text);
+        } else if (name == QLatin1String("AAB")) {
+            // Both carry the start node; a file with only the first one keeps it.
+            QString node;
+            readTextElement(reader, node);
+            if (h.startNode.isEmpty())
+                h.startNode = node;
+        } else if (name == QLatin1String("ACB")) {
+            h.height = readNumber(reader, "ACB");
+        } else if (name == QLatin1String("ACC")) {
+            h.width = readNumber(reader, "ACC");
+        } else if (name == QLatin1String("ABF")) {
+            QString value;
+            readTextElement(reader, value);
+            h.date = QDate::fromString(value, kDateFormat);
+            if (!value.isEmpty() && !h.date.isValid())
+                noteBadValue(reader, QStringLiteral("ABF"), value);
+        } else if (name == QLatin1String("ABG")) {
+            QString value;
+            readTextElement(reader, value);
+            h.time = QTime::fromString(value, kTimeFormat);
+            if (!h.time.isValid())
+                h.time = QTime::fromString(value, QStringLiteral("hh:mm:ss"));
+            if (!value.isEmpty() && !h.time.isValid())
+                noteBadValue(reader, QStringLiteral("ABG"), value);
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+    return false;
+}
+
+// Whether the group the reader stands on is an inspection of the kind the file's inspection is;
+// the reader is left at the group's end.
+bool EN135082::isFurtherInspection(QXmlStreamReader &reader) const
+{
+    bool inspection = false;
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (m_groupHasObservations ? isObservation(name) : isHeaderElement(name))
+            inspection = true;
+        reader.skipCurrentElement();
+    }
+    return inspection;
 }
 
 void EN135082::readObservations(QXmlStreamReader &reader)
 {
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("DATA"))
+    if (m_inspectionGroup < 0 || !reader.readNextStartElement() || reader.name() != QLatin1String("DATA"))
         return;
-    int inspections = 0;
+    int further = 0;
     ObservationRecord observation;
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("ZB")) {
+    for (int group = 0; reader.readNextStartElement();) {
+        if (!isGroup(reader.name())) {
             reader.skipCurrentElement();
             continue;
         }
-        if (++inspections > 1) {
-            noteReadProblem(tr("Die Datei enthält mehr als eine Inspektion; nur die erste wurde gelesen."));
-            reader.skipCurrentElement();
+        if (group++ != m_inspectionGroup) {
+            if (isFurtherInspection(reader))
+                ++further;
             continue;
         }
         while (reader.readNextStartElement()) {
-            if (reader.name() != QLatin1String("ZC")) {
+            if (!isObservation(reader.name())) {
                 reader.skipCurrentElement();
                 continue;
             }
@@ -497,6 +600,8 @@ void EN135082::readObservations(QXmlStreamReader &reader)
             m_observations.append(observation);
         }
     }
+    if (further > 0)
+        noteStructureProblem(tr("Die Datei enthält %n weitere Inspektion(en); nur die erste wurde gelesen.", nullptr, further));
 }
 
 void EN135082::readObservation(QXmlStreamReader &reader, ObservationRecord &o)
@@ -562,7 +667,7 @@ void EN135082::readObservation(QXmlStreamReader &reader, ObservationRecord &o)
         case 'M': {
             QString text;
             readTextElement(reader, text);
-            if (isPlainFileName(text))
+            if (ExchangeValueReader::isPlainFileName(text))
                 o.photoFile = text;
             else
                 noteReadProblem(tr("Zeile %1: Der Fotoname \"%2\" verweist aus dem Inspektionsordner heraus und wurde nicht übernommen.")
@@ -573,7 +678,8 @@ void EN135082::readObservation(QXmlStreamReader &reader, ObservationRecord &o)
         case 'N': {
             QString text;
             readTextElement(reader, text);
-            o.videoTime = parseVideoTime(text);
+            // Some programs write the video with the time: "file.mpg|hh:mm:ss".
+            o.videoTime = ExchangeValueReader::parseVideoPosition(text.mid(text.lastIndexOf(QLatin1Char('|')) + 1));
             if (!o.videoTime.isValid()) {
                 o.videoTime = QTime(0, 0);
                 if (!text.isEmpty())

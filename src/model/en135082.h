@@ -32,6 +32,7 @@ public:
     QVector<PrintJob> photoPrintJob() override;
 
 protected:
+    QString descriptionPhotoNote() const override;
     void loadCatalog() override;
     void writeDocument(QXmlStreamWriter &writer) override;
     void writeFilms(QXmlStreamWriter &writer) override;
@@ -41,6 +42,12 @@ protected:
 
 private:
     bool isReverseDirection() const;
+    // A fixed word of the descriptions and option texts in the catalogue's language, taken from
+    // the program's translation into that language; the German word where there is none.
+    // context is the translation context the word is listed under.
+    QString word(const char *german, const char *context = "EN135082") const;
+    bool readHeaderGroup(QXmlStreamReader &reader, InspectionHeader &header, bool &known);
+    bool isFurtherInspection(QXmlStreamReader &reader) const;
     void readObservation(QXmlStreamReader &reader, ObservationRecord &observation);
     // Reads a number element; an empty one is 0, one that does not parse is noted as a problem.
     double readNumber(QXmlStreamReader &reader, const char *element);
@@ -48,4 +55,8 @@ private:
     void noteBadValue(const QXmlStreamReader &reader, const QString &element, const QString &text);
 
     QString m_language;
+    // Which header group of the file is the inspection (counted among the groups, from 0; -1
+    // none), and whether that group holds observations.
+    int m_inspectionGroup = -1;
+    bool m_groupHasObservations = false;
 };

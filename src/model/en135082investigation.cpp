@@ -1,7 +1,6 @@
 #include "model/en135082investigation.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 EN135082Investigation::EN135082Investigation() = default;
@@ -168,14 +167,7 @@ QString EN135082Investigation::joinedTexts(const QString &first, const QString &
 
 int EN135082Investigation::truncatedMillimetres(double value)
 {
-    if (!std::isfinite(value))
-        return 0;
-    const double truncated = std::trunc(value);
-    if (truncated >= double(INT_MAX))
-        return INT_MAX;
-    if (truncated <= double(INT_MIN))
-        return INT_MIN;
-    return int(truncated);
+    return ModelUtils::truncatedInt(value);
 }
 
 TocEntry EN135082Investigation::summaryRow()

@@ -1,6 +1,7 @@
 #include "model/investigation.h"
 
 #include "core/filehelper.h"
+#include "core/platform/platform.h"
 #include "core/reporter.h"
 
 #include <QCompleter>
@@ -103,10 +104,14 @@ void Investigation::createCompleter()
 
 void Investigation::beginLoad()
 {
+    m_structureProblems.clear();
     m_readProblems.clear();
+    m_nothingRead = false;
+    m_loadResult = LoadResult::Loaded;
     m_loadFailed = false;
     m_loadError.clear();
     m_failedPath.clear();
+    m_failedIdentity.clear();
 }
 
 void Investigation::noteReadProblem(const QString &problem)
@@ -115,25 +120,53 @@ void Investigation::noteReadProblem(const QString &problem)
         m_readProblems << problem;
 }
 
+void Investigation::noteStructureProblem(const QString &problem)
+{
+    if (!m_structureProblems.contains(problem))
+        m_structureProblems << problem;
+}
+
+void Investigation::noteLoadFailure(const QString &problem)
+{
+    m_nothingRead = true;
+    noteStructureProblem(problem);
+}
+
 bool Investigation::finishLoad(const QString &path)
 {
-    if (m_readProblems.isEmpty())
+    if (m_structureProblems.isEmpty() && m_readProblems.isEmpty()) {
+        m_loadResult = LoadResult::Loaded;
         return true;
+    }
+    m_loadResult = m_nothingRead ? LoadResult::Failed : LoadResult::Partial;
     m_loadFailed = true;
     m_failedPath = QFileInfo(path).absoluteFilePath();
+    m_failedIdentity = Platform::fileIdentity(path);
+    // What concerns the file as a whole comes first: it tells what was not loaded at all, however
+    // many single values could not be read.
+    const QStringList problems = m_structureProblems + m_readProblems;
     const int shown = 10;
-    QStringList lines = m_readProblems.mid(0, shown);
-    if (m_readProblems.size() > shown)
-        lines << QCoreApplication::translate("Investigation", "(%1 weitere)").arg(m_readProblems.size() - shown);
+    QStringList lines = problems.mid(0, shown);
+    if (problems.size() > shown)
+        lines << QCoreApplication::translate("Investigation", "(%1 weitere)").arg(problems.size() - shown);
     m_loadError = lines.join(QLatin1Char('\n'));
-    Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht vollständig gelesen werden:\n%2")
-                        .arg(QDir::toNativeSeparators(path), m_loadError));
+    const QString file = QDir::toNativeSeparators(path);
+    if (m_nothingRead)
+        Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht gelesen werden:\n%2").arg(file, m_loadError));
+    else
+        Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht vollständig gelesen werden:\n%2")
+                            .arg(file, m_loadError));
     return false;
 }
 
 bool Investigation::mayWrite(const QString &path) const
 {
-    if (!m_loadFailed || QFileInfo(path).absoluteFilePath() != m_failedPath)
+    if (!m_loadFailed)
+        return true;
+    const QString identity = Platform::fileIdentity(path);
+    const bool failedFile = QFileInfo(path).absoluteFilePath() == m_failedPath
+                            || (!identity.isEmpty() && identity == m_failedIdentity);
+    if (!failedFile)
         return true;
     Reporter::error(QCoreApplication::translate("Investigation",
                                                 "Die Datei %1 wurde nicht vollständig gelesen und wird nicht überschrieben.")
@@ -146,12 +179,12 @@ bool Investigation::load(const QString &path)
     beginLoad();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        noteReadProblem(file.errorString());
+        noteLoadFailure(file.errorString());
     } else {
         QXmlStreamReader reader(&file);
         readMainData(reader);
         if (reader.hasError())
-            noteReadProblem(QStringLiteral("%1 (%2:%3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber()));
+            noteStructureProblem(ModelUtils::xmlErrorText(reader));
         file.close();
 
         if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -162,7 +195,7 @@ bool Investigation::load(const QString &path)
             while (!reader.atEnd())
                 reader.readNext();
             if (reader.hasError())
-                noteReadProblem(QStringLiteral("%1 (%2:%3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber()));
+                noteStructureProblem(ModelUtils::xmlErrorText(reader));
             file.close();
         }
         readSideFile(path);
@@ -180,6 +213,7 @@ bool Investigation::save()
     if (!mayWrite(path))
         return false;
 
+    FileHelper::removeStaleSaveFiles(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
@@ -206,7 +240,9 @@ bool Investigation::save()
 
 bool Investigation::writeSideFile(const QString &path) const
 {
-    QSaveFile file(FileHelper::replaceSuffix(path, QStringLiteral("dat")));
+    const QString sidePath = FileHelper::replaceSuffix(path, QStringLiteral("dat"));
+    FileHelper::removeStaleSaveFiles(sidePath);
+    QSaveFile file(sidePath);
     if (!file.open(QIODevice::WriteOnly)) {
         Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
                             .arg(file.fileName(), file.errorString()));
@@ -341,9 +377,9 @@ QStringList Investigation::photoFiles() const
     return result;
 }
 
-QString Investigation::photoNote()
+QString Investigation::descriptionPhotoNote() const
 {
-    return QCoreApplication::translate("Investigation", ", Foto angelegt");
+    return QStringLiteral(", Foto angelegt");
 }
 
 void Investigation::photoList(const QStringList &paths, QVector<QImage> &images, QStringList &texts) const
@@ -361,9 +397,7 @@ void Investigation::photoList(const QStringList &paths, QVector<QImage> &images,
         images.append(QImage(*found));
         remaining.erase(found);
         QString description = observationText(i, false);
-        // Some standards write the note untranslated, so both forms go.
-        description.remove(photoNote());
-        description.remove(QStringLiteral(", Foto angelegt"));
+        description.remove(descriptionPhotoNote());
         texts << o.videoTime.toString(QStringLiteral("hh:mm:ss"))
               << QStringLiteral("%1m").arg(o.distance, 0, 'f', 2) << description;
     }
@@ -526,6 +560,9 @@ bool Investigation::rename(const QString &newBaseName)
             videoName.replace(oldBase, newBaseName);
         m_videoFile = m_folder + videoName;
     }
+    // A file that failed to load stays guarded under its new name, also where it did not exist.
+    if (m_loadFailed && m_failedPath == QFileInfo(oldFolder + oldInfo.fileName()).absoluteFilePath())
+        m_failedPath = QFileInfo(filePath()).absoluteFilePath();
     return ok;
 }
 

@@ -29,10 +29,18 @@ public:
     Investigation();
     ~Investigation() override;
 
+    // What the last load gave (see loadResult()).
+    enum class LoadResult {
+        Failed,  // nothing: the file cannot be opened or holds no inspection this class reads
+        Partial, // an inspection, with what could not be read reported
+        Loaded   // the whole file
+    };
+
     // --- the interface every standard fills in
     virtual void buildOverlayPages(int headerSeconds, int observationSeconds);
     // Reads the inspection from its file. A file that cannot be opened or read completely is
-    // reported, the result is false, and this inspection will not be saved over that file.
+    // reported, the result is false, and this inspection will not be saved over that file;
+    // loadResult() tells a failed load from a partial one.
     virtual bool load(const QString &path);
     // Writes the inspection to folder() + fileName() (and its side file), each replacing the old
     // file only once written whole. False, with a report, when it could not be written or when
@@ -95,7 +103,10 @@ public:
     // are refused. False when the folder or a file could not be renamed.
     bool rename(const QString &newBaseName);
 
-    // Whether the last load failed or was partial; such a file is not saved over.
+    // The result of the last load(); Loaded for an inspection that was never loaded.
+    LoadResult loadResult() const { return m_loadResult; }
+    // Whether the last load failed or was partial; such a file is not saved over, wherever it
+    // is moved or renamed, until the user decides to (allowOverwrite()).
     bool loadFailed() const { return m_loadFailed; }
     QString loadError() const { return m_loadError; }
     // The user decided to write over a file that failed to load.
@@ -144,11 +155,17 @@ protected:
     void createCompleter();
     // Readers note what they could not read; load() then reports the file as partly read.
     void noteReadProblem(const QString &problem);
+    // A problem with the file as a whole (further inspections in it, a damaged document); these
+    // are listed before the problems with single values.
+    void noteStructureProblem(const QString &problem);
+    // The file yields no inspection at all: the load fails.
+    void noteLoadFailure(const QString &problem);
     // Starts a load: forgets earlier problems.
     void beginLoad();
     // Ends a load: reports collected problems for the path; true when there were none.
     bool finishLoad(const QString &path);
-    // The check every writer makes first: false (reported) when path failed to load.
+    // The check every writer makes first: false (reported) when path is the file that failed
+    // to load, also after it was renamed or moved.
     bool mayWrite(const QString &path) const;
 
     QVector<PrintJob> makeInspectionJobs(int reverseDirection);
@@ -156,7 +173,9 @@ protected:
     TocEntry makeSummaryRow(int kind, const QString &materialText, const QString &sewerText);
     // Every "*.jpg" file of the folder, with its folder.
     QStringList folderPhotos() const;
-    static QString photoNote();
+    // The note a description ends with when its observation has a photo (", Foto angelegt" in the
+    // description's language); photo captions leave it out.
+    virtual QString descriptionPhotoNote() const;
 
     NormKind m_normKind = NormFreetext;
     QString m_fileName;
@@ -189,8 +208,14 @@ protected:
     int m_photoCounter = 0;
 
 private:
+    QStringList m_structureProblems;
     QStringList m_readProblems;
+    bool m_nothingRead = false;
+    LoadResult m_loadResult = LoadResult::Loaded;
     bool m_loadFailed = false;
     QString m_loadError;
+    // The file that failed to load: its path and its identity on disk, which follows it when it
+    // is renamed or its folder is moved.
     QString m_failedPath;
+    QString m_failedIdentity;
 };

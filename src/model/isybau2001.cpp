@@ -311,38 +311,39 @@ QString Isybau2001::observationDescription(const ObservationRecord &o) const
         text += QStringLiteral(", ") + descriptionNumber(o.quantity2) + unit2;
     if (hasSnumAdd1(code))
         text += QStringLiteral(", ") + m_snumOptions.value(QString::number(o.quantity1, 'f', 0));
+    // The words between the catalogue texts are German as the catalogue, whatever the UI language.
     if (o.damageClass > 0)
-        text += tr(", Schadensklasse %1").arg(o.damageClass);
+        text += QStringLiteral(", Schadensklasse %1").arg(o.damageClass);
     if (!o.continuousDefect.isEmpty()) {
         const QChar marker = o.continuousDefect.at(0);
         const int number = o.continuousDefectNumber + 1;
         if (code.startsWith(QLatin1Char('K'))) {
             if (marker == QLatin1Char('A'))
-                text += tr(", Sanierungsmaßnahme Anfang");
+                text += QStringLiteral(", Sanierungsmaßnahme Anfang");
             else if (marker == QLatin1Char('E'))
-                text += tr(", Sanierungsmaßnahme Ende");
+                text += QStringLiteral(", Sanierungsmaßnahme Ende");
             else
-                text += tr(", Sanierungsmaßnahme über die gesamte Baulänge des Rohres");
+                text += QStringLiteral(", Sanierungsmaßnahme über die gesamte Baulänge des Rohres");
         } else if (marker == QLatin1Char('A')) {
-            text += tr(", Schadensanfang Nr. %1").arg(number);
+            text += QStringLiteral(", Schadensanfang Nr. %1").arg(number);
         } else if (marker == QLatin1Char('E')) {
-            text += tr(", Schadensende Nr. %1").arg(number);
+            text += QStringLiteral(", Schadensende Nr. %1").arg(number);
         } else if (marker == QLatin1Char('G')) {
-            text += tr(", Schaden in der gesamten Haltung Nr. %1").arg(number);
+            text += QStringLiteral(", Schaden in der gesamten Haltung Nr. %1").arg(number);
         } else {
-            text += tr(", Schaden über die gesamte Baulänge des Rohres Nr. %1").arg(number);
+            text += QStringLiteral(", Schaden über die gesamte Baulänge des Rohres Nr. %1").arg(number);
         }
     }
     if (o.clockFrom > 0) {
         if (o.clockTo == 0)
-            text += tr(", bei %1Uhr").arg(o.clockFrom);
+            text += QStringLiteral(", bei %1Uhr").arg(o.clockFrom);
         else
-            text += tr(", von %1 bis %2Uhr").arg(o.clockFrom).arg(o.clockTo);
+            text += QStringLiteral(", von %1 bis %2Uhr").arg(o.clockFrom).arg(o.clockTo);
     }
     if (!o.remark.isEmpty())
         text += QStringLiteral(", ") + o.remark;
     if (!o.photoFile.isEmpty() && code != QLatin1String("FOTO"))
-        text += photoNote();
+        text += QStringLiteral(", Foto angelegt");
     return text;
 }
 
@@ -394,10 +395,10 @@ ModelUtils::TextTable Isybau2001::mainDataTable() const
     table.beginRow();
     table.addPair(tr("Profil: "), m_profileOptions.value(h.profile));
     if (h.profile == QLatin1String("0")) {
-        table.addInt(tr("Durchmesser: "), int(h.height));
+        table.addInt(tr("Durchmesser: "), ModelUtils::truncatedInt(h.height));
     } else {
-        table.addInt(tr("Höhe: "), int(h.height));
-        table.addInt(tr("Breite: "), int(h.width));
+        table.addInt(tr("Höhe: "), ModelUtils::truncatedInt(h.height));
+        table.addInt(tr("Breite: "), ModelUtils::truncatedInt(h.width));
     }
     table.addPair(tr("Material: "), materialDisplayText());
     table.addPair(tr("System: "), systemDisplayText());

@@ -132,6 +132,7 @@ bool Isybau2001::save()
     if (!mayWrite(path))
         return false;
 
+    FileHelper::removeStaleSaveFiles(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         Reporter::error(tr("Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2").arg(path, file.errorString()));
@@ -184,8 +185,8 @@ void Isybau2001::writeHeaderLines(QTextStream &stream) const
     putText(line, l.startNodeColumn, l.nodeWidth, h.startNode);
     putText(line, l.endNodeColumn, l.nodeWidth, h.endNode);
     putText(line, l.profileColumn, 2, h.profile, false);
-    putInt(line, l.heightColumn, 4, int(h.height));
-    putInt(line, l.widthColumn, 4, int(h.width));
+    putInt(line, l.heightColumn, 4, truncatedInt(h.height));
+    putInt(line, l.widthColumn, 4, truncatedInt(h.width));
     putText(line, l.materialColumn, 4, h.material);
     putText(line, l.zeroColumn, 1, QStringLiteral("0"));
     putText(line, l.directionColumn, 1, h.direction);
@@ -245,14 +246,16 @@ void Isybau2001::writeObservationLines(QTextStream &stream, const ObservationRec
     if (!o.photoFile.isEmpty()) {
         QString line = startLine(l.photoSectionWidth);
         putText(line, l.codeColumn, 7, QStringLiteral("FOTO"));
-        putDouble(line, l.value1Column, 7, photoNumber(o.photoFile) - 1, 2);
+        putDouble(line, l.value1Column, 7, double(photoNumber(o.photoFile)) - 1.0, 2);
         writeLine(stream, line, kLineLength);
     }
 }
 
 bool Isybau2001::writeSideFile(const QString &path) const
 {
-    QSaveFile file(FileHelper::replaceSuffix(path, QStringLiteral("dat")));
+    const QString sidePath = FileHelper::replaceSuffix(path, QStringLiteral("dat"));
+    FileHelper::removeStaleSaveFiles(sidePath);
+    QSaveFile file(sidePath);
     if (!file.open(QIODevice::WriteOnly)) {
         Reporter::error(tr("Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2").arg(file.fileName(), file.errorString()));
         return false;
@@ -281,7 +284,7 @@ bool Isybau2001::load(const QString &path)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        noteReadProblem(file.errorString());
+        noteLoadFailure(file.errorString());
     } else {
         const QByteArray bytes = file.readAll();
         file.close();
@@ -341,17 +344,17 @@ QString Isybau2001::decode(const QByteArray &bytes)
         text = asUtf8;
     } else {
         if (longLine)
-            noteReadProblem(tr("Die Datei hat Zeilen über %1 Zeichen, ist aber kein gültiges UTF-8; sie wurde als Windows-1252 gelesen.")
+            noteStructureProblem(tr("Die Datei hat Zeilen über %1 Zeichen, ist aber kein gültiges UTF-8; sie wurde als Windows-1252 gelesen.")
                                 .arg(kLineLength));
         else if (cp1252State.invalidChars > 0)
-            noteReadProblem(tr("Die Datei enthält Bytes, die in Windows-1252 kein Zeichen sind."));
+            noteStructureProblem(tr("Die Datei enthält Bytes, die in Windows-1252 kein Zeichen sind."));
         text = asWindows;
     }
     const bool control = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
         return c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\r') && c != QLatin1Char('\t');
     });
     if (control)
-        noteReadProblem(tr("Die Datei enthält Steuerzeichen; sie ist keine Textdatei in Windows-1252 oder UTF-8."));
+        noteStructureProblem(tr("Die Datei enthält Steuerzeichen; sie ist keine Textdatei in Windows-1252 oder UTF-8."));
     qCDebug(lcIsybauFile) << "encoding" << (utf8 ? "UTF-8" : "Windows-1252");
     return text;
 }
@@ -361,22 +364,32 @@ void Isybau2001::readHeaderLines(const QStringList &lines)
     const Layout &l = layout();
     InspectionHeader &h = m_header;
     if (lines.size() < 5)
-        noteReadProblem(tr("Der Kopf der Datei ist unvollständig (%1 von 5 Zeilen).").arg(lines.size()));
+        noteStructureProblem(tr("Der Kopf der Datei ist unvollständig (%1 von 5 Zeilen).").arg(lines.size()));
 
     const QString expected[5] = {l.fileTag.left(2), l.secondTag, l.headerTags[0], l.headerTags[1], l.headerTags[2]};
+    int tagsFound = 0;
     for (int i = 0; i < qMin(5, lines.size()); ++i) {
-        if (!lines.at(i).startsWith(expected[i]))
-            noteReadProblem(tr("Zeile %1: Satzkennung \"%2\" statt \"%3\"").arg(i + 1).arg(lines.at(i).left(expected[i].size()), expected[i]));
+        if (lines.at(i).startsWith(expected[i]))
+            ++tagsFound;
+        else
+            noteStructureProblem(tr("Zeile %1: Satzkennung \"%2\" statt \"%3\"").arg(i + 1).arg(lines.at(i).left(expected[i].size()), expected[i]));
     }
+    // Without a single header record the file is none of this variant.
+    if (tagsFound == 0)
+        noteLoadFailure(tr("Die Datei hat keinen Kopf einer Datei dieser Art (\"%1\").").arg(l.fileTag));
 
     auto line = [&](int index) { return lines.value(index).leftJustified(kLineLength, QLatin1Char(' ')); };
-    auto number = [&](const QString &text, int lineNumber) {
+    // Sizes are whole millimetres of four columns, the length metres of six with two decimals.
+    auto number = [&](const QString &text, int lineNumber, int decimals) {
         const QString field = text.trimmed();
+        if (field.isEmpty())
+            return 0.0;
         bool ok = false;
-        const double value = field.toDouble(&ok);
-        if (!ok && !field.isEmpty())
-            noteReadProblem(tr("Zeile %1: \"%2\" ist keine Zahl").arg(lineNumber).arg(field));
-        return ok ? value : 0.0;
+        QString problem;
+        const double value = checkedNumber(field, 0.0, fieldMaximum(text.size(), decimals), &ok, &problem);
+        if (!ok)
+            noteReadProblem(tr("Zeile %1: %2").arg(lineNumber).arg(problem));
+        return value;
     };
 
     const QString first = line(2);
@@ -397,12 +410,12 @@ void Isybau2001::readHeaderLines(const QStringList &lines)
     h.startNode = getText(third, l.startNodeColumn, l.nodeWidth);
     h.endNode = getText(third, l.endNodeColumn, l.nodeWidth);
     h.profile = getText(third, l.profileColumn, 2);
-    h.height = number(third.mid(l.heightColumn, 4), 5);
-    h.width = number(third.mid(l.widthColumn, 4), 5);
+    h.height = number(third.mid(l.heightColumn, 4), 5, 0);
+    h.width = number(third.mid(l.widthColumn, 4), 5, 0);
     h.material = getText(third, l.materialColumn, 4);
     h.direction = getText(third, l.directionColumn, 1);
     if (l.lengthColumn >= 0)
-        h.inspectionLength = number(third.mid(l.lengthColumn, 6), 5);
+        h.inspectionLength = number(third.mid(l.lengthColumn, 6), 5, 2);
     h.videoReference = getText(third, l.videoColumn, 3);
 }
 
@@ -417,7 +430,7 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
             continue; // empty lines end nothing
         if (!stored.startsWith(l.observationTag)) {
             if (stored.startsWith(l.fileTag) || stored.startsWith(l.headerTags[0])) {
-                noteReadProblem(tr("Ab Zeile %1 folgt eine weitere Haltung; nur die erste wurde gelesen.").arg(lineNumber));
+                noteStructureProblem(tr("Ab Zeile %1 folgt eine weitere Haltung; nur die erste wurde gelesen.").arg(lineNumber));
                 break;
             }
             noteReadProblem(tr("Zeile %1: unbekannte Satzkennung \"%2\"").arg(lineNumber).arg(stored.left(4)));
@@ -432,18 +445,25 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
         auto problem = [&](const QString &what, const QString &text) {
             noteReadProblem(tr("Zeile %1: %2 \"%3\" ist ungültig").arg(lineNumber).arg(what, text));
         };
-        auto number = [&](int column, int width, const QString &what) {
+        // A value must fit the field it is written back into.
+        auto number = [&](int column, int width, double min, double max, const QString &what) {
             const QString field = getText(line, column, width);
+            if (field.isEmpty())
+                return 0.0;
             bool ok = false;
-            const double value = field.toDouble(&ok);
-            if (!ok && !field.isEmpty())
-                problem(what, field);
-            return ok ? value : 0.0;
+            QString why;
+            const double value = checkedNumber(field, min, max, &ok, &why);
+            if (!ok)
+                noteReadProblem(tr("Zeile %1: %2 %3").arg(lineNumber).arg(what, why));
+            return value;
+        };
+        auto fieldNumber = [&](int column, int width, int decimals, const QString &what) {
+            return number(column, width, fieldMinimum(width, decimals), fieldMaximum(width, decimals), what);
         };
 
         Row row;
         ObservationRecord &o = row.record;
-        o.distance = number(l.distanceColumn, 6, tr("Entfernung"));
+        o.distance = fieldNumber(l.distanceColumn, 6, 2, tr("Entfernung"));
         const QString time = getText(line, l.timeColumn, 6);
         o.videoTime = QTime::fromString(time, kTimeFormat);
         if (!time.isEmpty() && !o.videoTime.isValid())
@@ -451,8 +471,8 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
 
         const QString code = line.mid(l.codeColumn, 7).trimmed().leftJustified(7, QLatin1Char(' '));
         if (!code.startsWith(QLatin1String("II"))) {
-            o.quantity1 = number(l.value1Column, 7, tr("Wert 1"));
-            o.quantity2 = number(l.value2Column, 6, tr("Wert 2"));
+            o.quantity1 = fieldNumber(l.value1Column, 7, 2, tr("Wert 1"));
+            o.quantity2 = fieldNumber(l.value2Column, 6, 1, tr("Wert 2"));
             qCDebug(lcIsybauFile) << o.distance << code << o.videoTime << "quant1:" << o.quantity1 << "quant2:" << o.quantity2;
         } else {
             // Pieces before the last one fill their field, blanks at their end included; only a
@@ -471,19 +491,19 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
         }
         if (code.at(5) != QLatin1Char(' ')) {
             o.continuousDefect = code.at(5);
-            const QChar number = code.at(6);
-            if (!code.startsWith(QLatin1Char('K')) && number != QLatin1Char(' ')) {
-                o.continuousDefectNumber = number.isDigit() ? number.digitValue() : 0;
-                if (!number.isDigit())
-                    problem(tr("Schadensnummer"), number);
+            const QChar defectNumber = code.at(6);
+            if (!code.startsWith(QLatin1Char('K')) && defectNumber != QLatin1Char(' ')) {
+                o.continuousDefectNumber = defectNumber.isDigit() ? defectNumber.digitValue() : 0;
+                if (!defectNumber.isDigit())
+                    problem(tr("Schadensnummer"), defectNumber);
             }
         }
         // Every line whose code begins "II" carries remark text, and is written back as such.
         o.code = code.startsWith(QLatin1String("II")) ? QStringLiteral("II") : code.left(4).trimmed();
         // On remark lines these columns hold the end of the remark.
         if (!code.startsWith(QLatin1String("II"))) {
-            o.clockFrom = int(number(kClockFromColumn, 2, tr("Uhrzeigerposition")));
-            o.clockTo = int(number(kClockToColumn, 2, tr("Uhrzeigerposition")));
+            o.clockFrom = int(number(kClockFromColumn, 2, 0, 12, tr("Uhrzeigerposition")));
+            o.clockTo = int(number(kClockToColumn, 2, 0, 12, tr("Uhrzeigerposition")));
         }
         rows.append(row);
     }
@@ -553,7 +573,7 @@ void Isybau2001::joinRows(QVector<Row> &rows, const QString &folder) const
             ++i;
             continue;
         }
-        const QString name = photoFor(o.videoTime, int(o.quantity1) + 1);
+        const QString name = photoFor(o.videoTime, truncatedInt(o.quantity1) + 1);
         if (i > 0 && rows.at(i - 1).record.distance == o.distance && rows.at(i - 1).record.videoTime == o.videoTime) {
             rows[i - 1].record.photoFile = name;
             rows.remove(i);

@@ -531,26 +531,30 @@ bool Isybau2006::load(const QString &path)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        noteReadProblem(file.errorString());
+        noteLoadFailure(file.errorString());
     } else {
         QXmlStreamReader reader(&file);
         ExchangeValueReader values(reader, [this](const QString &problem) { noteReadProblem(problem); });
         ReadState state;
         if (reader.readNextStartElement()) {
             if (reader.name() != QLatin1String("Identifikation")) {
-                noteReadProblem(tr("Die Datei ist keine ISYBAU-2006-Datei (Wurzelelement \"%1\" statt \"Identifikation\").")
+                noteLoadFailure(tr("Die Datei ist keine ISYBAU-2006-Datei (Wurzelelement \"%1\" statt \"Identifikation\").")
                                     .arg(reader.name().toString()));
             } else {
                 readContent(reader, values, state, 0);
                 if (!reader.hasError() && state.objects == 0)
-                    noteReadProblem(tr("Die Datei enthält keine inspizierte Anlage."));
+                    noteLoadFailure(tr("Die Datei enthält keine inspizierte Anlage."));
             }
         }
         // Read to the end, so that a file cut short is noticed wherever the reading stopped.
         while (!reader.atEnd())
             reader.readNext();
-        if (reader.hasError())
-            noteReadProblem(QStringLiteral("%1 (%2:%3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber()));
+        if (reader.hasError()) {
+            if (state.haveObject)
+                noteStructureProblem(xmlErrorText(reader));
+            else
+                noteLoadFailure(xmlErrorText(reader));
+        }
         file.close();
 
         if (state.haveObject) {
@@ -571,10 +575,10 @@ bool Isybau2006::load(const QString &path)
             if (film && film->hasEnd)
                 m_header.filmEndFrame = film->endFrame;
             if (!state.havePipe)
-                noteReadProblem(tr("Die Datei enthält keine Inspektion einer Rohrleitung."));
+                noteStructureProblem(tr("Die Datei enthält keine Inspektion einer Rohrleitung."));
         }
         if (state.objects > 1)
-            noteReadProblem(tr("Die Datei enthält mehr als eine Inspektion; nur die erste wurde gelesen."));
+            noteStructureProblem(tr("Die Datei enthält mehr als eine Inspektion; nur die erste wurde gelesen."));
         readSideFile(path);
     }
     setPath(path);
@@ -704,10 +708,11 @@ void Isybau2006::readObservation(QXmlStreamReader &reader, ExchangeValueReader &
         if (isNamed(name, "Station")) {
             o.distance = values.number("Station");
         } else if (isNamed(name, "Frame")) {
-            // Kept to the frame, so that a file read and saved again keeps its frame numbers.
+            // Whole seconds, as every other video time of an inspection: the 3D pipe course finds
+            // its stored bends, branches and labels by whole-second times.
             const int frame = values.integer("Frame");
             if (frame >= 0 && frame / kFramesPerSecond < 24 * 3600) {
-                o.videoTime = QTime(0, 0).addMSecs(frame * (1000 / kFramesPerSecond));
+                o.videoTime = QTime(0, 0).addSecs(frame / kFramesPerSecond);
             } else {
                 values.badValue("Frame", QString::number(frame));
                 o.videoTime = QTime(0, 0);

@@ -2,6 +2,7 @@
 
 #include "core/global.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QRegularExpression>
@@ -9,6 +10,9 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtDebug>
+
+#include <climits>
+#include <cmath>
 
 namespace ModelUtils {
 
@@ -106,6 +110,47 @@ QTime getTime(const QString &line, int column, int width, const QString &format)
     return time;
 }
 
+double checkedNumber(const QString &text, double min, double max, bool *ok, QString *problem)
+{
+    bool parsed = false;
+    const double value = text.trimmed().toDouble(&parsed);
+    const bool finite = parsed && std::isfinite(value);
+    const bool inRange = finite && value >= min && value <= max;
+    if (ok)
+        *ok = inRange;
+    if (problem && !inRange) {
+        if (!finite)
+            *problem = QCoreApplication::translate("ModelUtils", "\"%1\" ist keine Zahl").arg(text.trimmed());
+        else
+            *problem = QCoreApplication::translate("ModelUtils", "\"%1\" liegt nicht zwischen %2 und %3")
+                           .arg(text.trimmed(), QString::number(min), QString::number(max));
+    }
+    return inRange ? value : 0.0;
+}
+
+double fieldMaximum(int width, int decimals)
+{
+    const int digits = width - (decimals > 0 ? decimals + 1 : 0);
+    return std::pow(10.0, digits) - std::pow(10.0, -decimals);
+}
+
+double fieldMinimum(int width, int decimals)
+{
+    return -fieldMaximum(width - 1, decimals); // one column goes to the sign
+}
+
+int truncatedInt(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    const double truncated = std::trunc(value);
+    if (truncated >= double(INT_MAX))
+        return INT_MAX;
+    if (truncated <= double(INT_MIN))
+        return INT_MIN;
+    return int(truncated);
+}
+
 QStringList charactersExceptCommas(const QString &text)
 {
     QStringList result;
@@ -114,6 +159,11 @@ QStringList charactersExceptCommas(const QString &text)
             result << QString(c);
     }
     return result;
+}
+
+QString xmlErrorText(const QXmlStreamReader &reader)
+{
+    return QStringLiteral("%1 (%2:%3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber());
 }
 
 // Characters XML 1.0 cannot carry (control characters, unpaired surrogates, U+FFFE/U+FFFF)

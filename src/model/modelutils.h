@@ -30,7 +30,26 @@ QDate getDate(const QString &line, int column, int width, const QString &format)
 QTime getTime(const QString &line, int column, int width, const QString &format);
 QStringList charactersExceptCommas(const QString &text);
 
+// --- numbers from files
+// Every number read from a file is checked before it is used or converted: a text that is not a
+// number, not finite ("nan", "inf") or outside the field's range is a problem of the file.
+// Profile sizes, distances and quantities of the formats without fixed columns stay within five
+// digits before the point; that holds any real value and keeps every conversion to int defined.
+constexpr double kMaxFileNumber = 99999.99;
+// The value of text when it is a finite number within [min, max]; otherwise 0, with problem (when
+// given) saying why in words ("ist keine Zahl", "liegt nicht zwischen ...").
+double checkedNumber(const QString &text, double min, double max, bool *ok = nullptr, QString *problem = nullptr);
+// The range a fixed-column field of that width holds with that many decimals (-99.99 to 999.99
+// for 6 columns with 2 decimals).
+double fieldMaximum(int width, int decimals);
+double fieldMinimum(int width, int decimals);
+// The value truncated toward zero as an int: 0 for values that are not finite, bounded to the
+// int range.
+int truncatedInt(double value);
+
 // --- XML elements
+// The reader's error with its line and column, as load reports show it.
+QString xmlErrorText(const QXmlStreamReader &reader);
 // The text without the characters XML 1.0 cannot carry.
 QString xmlText(const QString &text);
 // A video time written "hhmmss"; invalid when the text is not six digits of a valid time.

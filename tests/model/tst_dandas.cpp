@@ -389,6 +389,13 @@ private slots:
         QTest::newRow("a second section")
             << head + "</DZB><DZC><A>RB</A></DZC><DZB><AAA>L18</AAA></DZB><DZC><A>OB</A></DZC></DATA>" << 1
             << QStringLiteral("weitere Haltungen");
+        // Numbers must be finite and within their field's range.
+        QTest::newRow("size not finite")
+            << head + "<AAK>nan</AAK></DZB><DZC><A>RB</A></DZC></DATA>" << 1 << QStringLiteral("\"nan\" ist keine Zahl");
+        QTest::newRow("size beyond the range")
+            << head + "<AAL>1e99</AAL></DZB><DZC><A>RB</A></DZC></DATA>" << 1 << QStringLiteral("\"1e99\" liegt nicht zwischen 0 und");
+        QTest::newRow("distance not finite")
+            << head + "</DZB><DZC><A>RB</A><C>inf</C></DZC></DATA>" << 1 << QStringLiteral("\"inf\" ist keine Zahl");
     }
     void malformedFilesLoadWhatTheyCanAndSaySo()
     {
@@ -409,6 +416,26 @@ private slots:
         for (const ObservationRecord &o : d.observations())
             QVERIFY(!o.photoFile.contains(QLatin1Char('/')));
         // What was read is not written over the file.
+        QVERIFY(!d.save());
+        QCOMPARE(readAll(path), content);
+    }
+
+    // A file that holds no DanDas inspection loads nothing and is never saved over.
+    void foreignFilesFail_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("another format") << QByteArray("<?xml version=\"1.0\"?><DATA><ZB><AAA>H1</AAA></ZB></DATA>");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void foreignFilesFail()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = folder + QStringLiteral("L17.xml");
+        writeFile(path, content);
+        DanDas d;
+        QVERIFY(!d.load(path));
+        QCOMPARE(d.loadResult(), Investigation::LoadResult::Failed);
+        QCOMPARE(capture->errors().size(), 1);
         QVERIFY(!d.save());
         QCOMPARE(readAll(path), content);
     }

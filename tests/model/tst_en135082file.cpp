@@ -317,31 +317,36 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("nothingLoaded");
         const QByteArray head = "<DATA><ZB><AAA>H1</AAA>";
         const QByteArray tail = "</ZB></DATA>";
-        QTest::newRow("missing file") << QByteArray() << "";
-        QTest::newRow("empty file") << QByteArray("") << "";
-        QTest::newRow("not XML") << QByteArray("AAA;H1\nZC;BAB;1.00\n") << "";
-        QTest::newRow("truncated") << head + "<ZC><A>BAB</A><I>1.00</I></ZC><ZC><A>BA" << "";
-        QTest::newRow("another kind of file") << QByteArray("<Test><Header/></Test>") << "Wurzelelement";
+        QTest::newRow("missing file") << QByteArray() << "" << true;
+        QTest::newRow("empty file") << QByteArray("") << "" << true;
+        QTest::newRow("not XML") << QByteArray("AAA;H1\nZC;BAB;1.00\n") << "" << true;
+        QTest::newRow("another kind of file") << QByteArray("<Test><Header/></Test>") << "Wurzelelement" << true;
+        QTest::newRow("no header group") << QByteArray("<DATA><ZA><A2>de</A2></ZA></DATA>") << "keine Inspektion" << true;
+        QTest::newRow("manhole records only") << QByteArray("<DATA><ZB_C><CAA>M1</CAA></ZB_C><ZB_C><CAA>M2</CAA></ZB_C></DATA>")
+                                              << "keine Inspektion" << true;
+        QTest::newRow("truncated") << head + "<ZC><A>BAB</A><I>1.00</I></ZC><ZC><A>BA" << "" << false;
         QTest::newRow("two inspections") << head + "<ZC><A>BAB</A></ZC>" + tail.left(5) + "<ZB><ZC><A>BBA</A></ZC>" + tail
-                                         << "mehr als eine Inspektion";
-        QTest::newRow("height") << head + "<ACB>zwölf</ACB>" + tail << "zwölf";
-        QTest::newRow("date") << head + "<ABF>06.05.2025</ABF>" + tail << "06.05.2025";
-        QTest::newRow("time") << head + "<ABG>halb zehn</ABG>" + tail << "halb zehn";
-        QTest::newRow("distance") << head + "<ZC><A>BAB</A><I>1,5</I></ZC>" + tail << "1,5";
-        QTest::newRow("distance not finite") << head + "<ZC><A>BAB</A><I>nan</I></ZC>" + tail << "nan";
+                                         << "1 weitere Inspektion" << false;
+        QTest::newRow("height") << head + "<ACB>zwölf</ACB>" + tail << "zwölf" << false;
+        QTest::newRow("date") << head + "<ABF>06.05.2025</ABF>" + tail << "06.05.2025" << false;
+        QTest::newRow("time") << head + "<ABG>halb zehn</ABG>" + tail << "halb zehn" << false;
+        QTest::newRow("distance") << head + "<ZC><A>BAB</A><I>1,5</I></ZC>" + tail << "1,5" << false;
+        QTest::newRow("distance not finite") << head + "<ZC><A>BAB</A><I>nan</I></ZC>" + tail << "nan" << false;
         // Under any code but the node codes a quantification is a number, wherever the code stands.
-        QTest::newRow("quantification") << head + "<ZC><D>S9</D><A>BAB</A></ZC>" + tail << "\"S9\"";
-        QTest::newRow("clock") << head + "<ZC><A>BAB</A><G>drei</G></ZC>" + tail << "drei";
-        QTest::newRow("video time") << head + "<ZC><A>BAB</A><N>12:00:00</N></ZC>" + tail << "12:00:00";
-        QTest::newRow("marker number") << head + "<ZC><A>BAB</A><J>Ax</J></ZC>" + tail << "Ax";
-        QTest::newRow("photo outside the folder") << head + "<ZC><A>BAB</A><M>../../etc/x.jpg</M></ZC>" + tail << "../../etc/x.jpg";
+        QTest::newRow("quantification") << head + "<ZC><D>S9</D><A>BAB</A></ZC>" + tail << "\"S9\"" << false;
+        QTest::newRow("clock") << head + "<ZC><A>BAB</A><G>drei</G></ZC>" + tail << "drei" << false;
+        QTest::newRow("video time") << head + "<ZC><A>BAB</A><N>12.00.00</N></ZC>" + tail << "12.00.00" << false;
+        QTest::newRow("marker number") << head + "<ZC><A>BAB</A><J>Ax</J></ZC>" + tail << "Ax" << false;
+        QTest::newRow("photo outside the folder") << head + "<ZC><A>BAB</A><M>../../etc/x.jpg</M></ZC>" + tail << "../../etc/x.jpg" << false;
     }
     void brokenFilesAreReported()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
+        QFETCH(bool, nothingLoaded);
         const bool exists = !content.isNull();
         if (exists)
             writeFile(path, content);
@@ -349,6 +354,7 @@ private slots:
         EN135082 inv;
         QVERIFY(!inv.load(path));
         QVERIFY(inv.loadFailed());
+        QCOMPARE(inv.loadResult(), nothingLoaded ? Investigation::LoadResult::Failed : Investigation::LoadResult::Partial);
         QCOMPARE(capture->errors().size(), 1);
         QVERIFY(capture->errors().first().contains(QStringLiteral("H12.xml")));
         QVERIFY2(capture->errors().first().contains(message), qPrintable(capture->errors().first()));
@@ -360,6 +366,76 @@ private slots:
         QCOMPARE(QFile::exists(path), exists);
         if (exists)
             QCOMPARE(readAll(path), content);
+    }
+
+    // Files from the field name their groups with a suffix: "ZB_A" a pipe inspection, "ZB_C" a
+    // manhole record. The inspection is the first group with observations.
+    void groupsWithSuffix_data()
+    {
+        QTest::addColumn<QByteArray>("groups");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QStringList>("codes");
+        const QByteArray pipe = "<ZB_A><AAA>H7</AAA><ACB>300</ACB><AAD>S7</AAD>"
+                                "<ZC><A>BCD</A><B>A</B><I>0.00</I><N>H7.mpg|00:00:05</N></ZC>"
+                                "<ZC><A>BAB</A><B>B</B><I>3.50</I><N>H7.mpg|00:01:02</N></ZC></ZB_A>";
+        const QByteArray manhole = "<ZB_C><CAA>S7</CAA><CAB>Schacht</CAB></ZB_C>";
+        QTest::newRow("pipe") << pipe << "H7" << QStringList{"BCD", "BAB"};
+        QTest::newRow("manhole records around the pipe") << manhole + pipe + manhole << "H7" << QStringList{"BCD", "BAB"};
+        QTest::newRow("a pipe without observations")
+            << QByteArray("<ZB_C><CAA>S7</CAA></ZB_C><ZB_A><AAA>H8</AAA></ZB_A>") << "H8" << QStringList();
+    }
+    void groupsWithSuffix()
+    {
+        QFETCH(QByteArray, groups);
+        QFETCH(QString, section);
+        QFETCH(QStringList, codes);
+        writeFile(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><DATA><ZA><A2>de</A2></ZA>" + groups + "</DATA>");
+        QCOMPARE(EN135082::fileLanguage(path), QStringLiteral("de"));
+        EN135082 inv;
+        QVERIFY(inv.load(path));
+        QCOMPARE(inv.loadResult(), Investigation::LoadResult::Loaded);
+        QVERIFY2(capture->errors().isEmpty(), qPrintable(capture->errors().join('\n')));
+        QCOMPARE(inv.mainData().sectionName, section);
+        QStringList read;
+        for (const ObservationRecord &o : inv.observations())
+            read << o.code;
+        QCOMPARE(read, codes);
+        if (!codes.isEmpty()) {
+            QCOMPARE(inv.mainData().height, 300.0);
+            QCOMPARE(inv.mainData().startNode, QStringLiteral("S7"));
+            QCOMPARE(inv.observations().at(1).videoTime, QTime(0, 1, 2));
+            QCOMPARE(inv.observations().at(1).distance, 3.5);
+        }
+    }
+
+    // Several inspections in one file: the first loads with its own observations, and the report
+    // says first of all how many were not loaded, however many values could not be read.
+    void furtherInspectionsAreReportedFirst()
+    {
+        QByteArray badValues;
+        for (int i = 0; i < 21; ++i)
+            badValues += "<ZC><A>BAB</A><I>x" + QByteArray::number(i) + "</I></ZC>";
+        QByteArray content = "<DATA><ZB_A><AAA>H1</AAA>" + badValues + "</ZB_A><ZB_C><CAA>M1</CAA></ZB_C>";
+        for (int i = 2; i <= 5; ++i)
+            content += "<ZB_A><AAA>H" + QByteArray::number(i) + "</AAA><ZC><A>BBA</A></ZC></ZB_A>";
+        content += "</DATA>";
+        writeFile(path, content);
+
+        EN135082 inv;
+        QVERIFY(!inv.load(path));
+        QCOMPARE(inv.loadResult(), Investigation::LoadResult::Partial);
+        QCOMPARE(inv.mainData().sectionName, QStringLiteral("H1"));
+        QCOMPARE(inv.observations().size(), 21);
+        QCOMPARE(inv.observations().last().code, QStringLiteral("BAB"));
+        QCOMPARE(capture->errors().size(), 1);
+        const QStringList lines = capture->errors().first().split(QLatin1Char('\n'));
+        QVERIFY2(lines.value(1).contains(QStringLiteral("4 weitere Inspektion")), qPrintable(capture->errors().first()));
+        QCOMPARE(lines.last(), QStringLiteral("(12 weitere)"));
+
+        // Never saved over: the file stays as it was, byte for byte.
+        capture->clear();
+        QVERIFY(!inv.save());
+        QCOMPARE(readAll(path), content);
     }
 
     void whatCanBeReadIsKept()

@@ -3,17 +3,23 @@
 // with the program's translation installed the joining words of a description are in that
 // language too. Also checks the translation sources every language's .qm is built from.
 
+#include "model/dandas.h"
 #include "model/en135082.h"
+#include "model/isybau2001.h"
 #include "support/model/cataloguechecks.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace CatalogueChecks;
 
@@ -331,44 +337,44 @@ private slots:
         }
     }
 
-    // With the program's translation of a language installed, a description and the header table
-    // of an inspection in that language have no German left: catalogue texts, joining words and
-    // the cleaning texts are that language's.
+    // A description and the header table's option texts of an inspection have its catalogue's
+    // language only: catalogue texts, joining words and the cleaning texts, whatever language the
+    // user interface has (here another one than the catalogue's).
     void translatedDescription_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("span");    // clock range, joint, start of a continuous defect, photo
         QTest::addColumn<QString>("single");  // one clock position, end of a continuous defect
         QTest::addColumn<QString>("length");  // defect over one pipe length
-        QTest::addColumn<QString>("cleaning"); // the header table's cleaning line
+        QTest::addColumn<QString>("cleaning"); // the cleaning option text of the header table
 
         QTest::newRow("da") << "da" << ", fra 2 til 4 på urskiven, skaden sidder ved en rørsamling, strækningsskade nr. 1 start, foto taget"
                             << ", ved 12 på urskiven, strækningsskade nr. 3 slut" << ", skade over hele længden af ét rør"
-                            << "Rensning: udført";
+                            << "udført";
         QTest::newRow("en") << "en" << ", from 2 to 4 o'clock, defect at a pipe joint, continuous defect no. 1 start, photo taken"
                             << ", at 12 o'clock, continuous defect no. 3 finish" << ", defect along the whole length of one pipe"
-                            << "Cleaning: carried out";
+                            << "carried out";
         QTest::newRow("es") << "es" << ", de 2 a 4 h, defecto situado en una junta, defecto continuo n.º 1 inicio, fotografía tomada"
                             << ", en posición 12 h, defecto continuo n.º 3 fin" << ", defecto a lo largo de todo un tubo"
-                            << "Limpieza: realizada";
+                            << "realizada";
         QTest::newRow("fi") << "fi" << ", kello 2 – 4:n kohdalla, vaurio on putkiliitoksen kohdalla, jatkuva vaurio nro 1 alku, valokuva otettu"
                             << ", kello 12:n kohdalla, jatkuva vaurio nro 3 loppu" << ", vaurio koko yhden putken pituudella"
-                            << "Puhdistus: tehty";
+                            << "tehty";
         QTest::newRow("fr") << "fr" << ", de 2 à 4 h, défaut situé au niveau d'un assemblage, défaut continu n° 1 début, photo prise"
                             << ", à 12 h, défaut continu n° 3 fin" << ", défaut sur toute la longueur d'un élément"
-                            << "Nettoyage : effectué";
+                            << "effectué";
         QTest::newRow("hr") << "hr" << ", od 2 do 4 h, oštećenje se nalazi na spoju cijevi, kontinuirano oštećenje br. 1 početak, fotografija snimljena"
                             << ", na 12 h, kontinuirano oštećenje br. 3 kraj" << ", oštećenje duž cijele duljine jedne cijevi"
-                            << "Čišćenje: provedeno";
+                            << "provedeno";
         QTest::newRow("nb") << "nb" << ", fra 2 til 4 på urskiven, skaden er ved en rørskjøt, kontinuerlig skade nr. 1 start, foto tatt"
                             << ", ved 12 på urskiven, kontinuerlig skade nr. 3 slutt" << ", skade over hele lengden av ett rør"
-                            << "Rengjøring: utført";
+                            << "utført";
         QTest::newRow("pl") << "pl" << ", od 2 do 4 godz., uszkodzenie występuje na połączeniu rur, uszkodzenie ciągłe nr 1 początek, wykonano zdjęcie"
                             << ", na 12 godz., uszkodzenie ciągłe nr 3 koniec" << ", uszkodzenie na całej długości jednej rury"
-                            << "Czyszczenie: wykonane";
+                            << "wykonane";
         QTest::newRow("ru") << "ru" << ", от 2 до 4 ч, дефект расположен на стыке труб, протяжённый дефект № 1 начало, сделано фото"
                             << ", на 12 ч, протяжённый дефект № 3 конец" << ", дефект по всей длине одного звена трубы"
-                            << "Очистка: выполнена";
+                            << "выполнена";
     }
     void translatedDescription()
     {
@@ -379,7 +385,8 @@ private slots:
         QFETCH(QString, cleaning);
 
         QTranslator translator;
-        const QString qm = QStringLiteral(ZZ_TRANSLATIONS_DIR "/ZOZOrure_%1.qm").arg(language);
+        const QString ui = language == QLatin1String("pl") ? QStringLiteral("en") : QStringLiteral("pl");
+        const QString qm = QStringLiteral(ZZ_TRANSLATIONS_DIR "/ZOZOrure_%1.qm").arg(ui);
         QVERIFY2(translator.load(qm), qPrintable(qm));
         QVERIFY(QCoreApplication::installTranslator(&translator));
         const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
@@ -416,14 +423,61 @@ private slots:
         o.continuousDefect = QStringLiteral("R");
         QCOMPARE(inv.observationDescription(o), deformation + QStringLiteral(", 5") + quantity1Unit(root, QStringLiteral("BAA")) + length);
 
-        // The fixed cleaning texts are read when the inspection is made, so in its language.
+        // The fixed cleaning texts are option texts like the catalogue's, so in its language.
+        QCOMPARE(inv.cleaningOptions().value(QStringLiteral("A")), cleaning);
         InspectionHeader header;
         header.cleaning = QStringLiteral("A");
         inv.setMainData(header);
-        QStringList lines;
-        for (const QString &line : inv.mainDataTable().lines())
-            lines << line.simplified();
-        QVERIFY2(lines.contains(cleaning), qPrintable(lines.join(QLatin1Char('\n'))));
+        const QStringList lines = inv.mainDataTable().lines();
+        QVERIFY2(std::any_of(lines.cbegin(), lines.cend(), [&](const QString &line) { return line.trimmed().endsWith(cleaning); }),
+                 qPrintable(lines.join(QLatin1Char('\n'))));
+    }
+
+    // Under an English user interface, the German EN catalogue, DanDas and ISYBAU 2001 describe in
+    // their catalogue's language, and photo captions take the photo note out in that language.
+    void descriptionsKeepTheCatalogueLanguage()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(ZZ_TRANSLATIONS_DIR "/ZOZOrure_en.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+
+        ObservationRecord o = observation(QStringLiteral("BAB"), QStringLiteral("B"), QStringLiteral("A"));
+        o.clockFrom = 2;
+        o.clockTo = 4;
+        o.photoFile = QStringLiteral("img_000001_1.jpg");
+        EN135082 german(QStringLiteral("de"));
+        QVERIFY2(german.observationDescription(o).endsWith(QStringLiteral(", von 2 bis 4Uhr, Foto angelegt")),
+                 qPrintable(german.observationDescription(o)));
+        EN135082 polish(QStringLiteral("pl"));
+        QVERIFY2(polish.observationDescription(o).endsWith(QStringLiteral(", od 2 do 4 godz., wykonano zdjęcie")),
+                 qPrintable(polish.observationDescription(o)));
+
+        DanDas dandas;
+        ObservationRecord crack = observation(QStringLiteral("RB"), QStringLiteral("L"));
+        crack.damageClass = 2;
+        crack.photoFile = QStringLiteral("img_1_1.jpg");
+        QCOMPARE(dandas.observationDescription(crack), QStringLiteral("Revner/brud, Langsgående, observation klasse 2, foto taget"));
+
+        Isybau2001 isybau;
+        ObservationRecord joint = observation(QStringLiteral("BAAO"));
+        joint.quantity1 = 12.5;
+        joint.damageClass = 3;
+        joint.continuousDefect = QStringLiteral("A");
+        joint.clockFrom = 3;
+        joint.photoFile = QStringLiteral("img_1_1.jpg");
+        QVERIFY2(isybau.observationDescription(joint).endsWith(
+                     QStringLiteral(", Schadensklasse 3, Schadensanfang Nr. 1, bei 3Uhr, Foto angelegt")),
+                 qPrintable(isybau.observationDescription(joint)));
+
+        // The captions of the photo report carry the description without its photo note.
+        QTemporaryDir dir;
+        QImage(4, 4, QImage::Format_RGB32).save(dir.filePath(o.photoFile), "JPG");
+        polish.setFolder(dir.path());
+        polish.mutableObservations() << o;
+        const PrintJob job = polish.photoJobs().first();
+        QCOMPARE(job.photoTexts.size(), 3);
+        QCOMPARE(job.photoTexts.at(2), polish.observationDescription(o).remove(QStringLiteral(", wykonano zdjęcie")));
     }
 
     // Every translation of the sources is made and fits its source; each language has its files.

@@ -5,6 +5,7 @@
 #include <QCompleter>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -192,6 +193,72 @@ private slots:
         inv.setFileName(QStringLiteral("H1_neu.xml"));
         QVERIFY(inv.save());
         QCOMPARE(readAll(path), QByteArray("kaputt"));
+    }
+
+    // The guard of a file that failed to load follows the file: renamed by the inspection, or
+    // moved outside it and the inspection pointed at the new place, it is still not saved over.
+    void guardFollowsTheFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("renamed") << "renamed";
+        QTest::newRow("folder moved") << "folder moved";
+        QTest::newRow("file renamed") << "file renamed";
+    }
+    void guardFollowsTheFile()
+    {
+        QFETCH(QString, how);
+        const QByteArray content("<Test><Header><Length>dreißig</Length></Header></Test>");
+        writeFile(folder + QStringLiteral("H1.xml"), content);
+        TestInvestigation inv;
+        QVERIFY(!inv.load(folder + QStringLiteral("H1.xml")));
+        QCOMPARE(inv.loadResult(), Investigation::LoadResult::Partial);
+
+        QString moved;
+        if (how == QLatin1String("renamed")) {
+            QVERIFY(inv.rename(QStringLiteral("H2")));
+            moved = env->root() + QStringLiteral("/H2/H2.xml");
+        } else if (how == QLatin1String("folder moved")) {
+            QVERIFY(QDir().rename(folder, env->root() + QStringLiteral("/Archiv")));
+            inv.setFolder(env->root() + QStringLiteral("/Archiv"));
+            moved = env->root() + QStringLiteral("/Archiv/H1.xml");
+        } else {
+            QVERIFY(QFile::rename(folder + QStringLiteral("H1.xml"), folder + QStringLiteral("H1_alt.xml")));
+            inv.setFileName(QStringLiteral("H1_alt.xml"));
+            moved = folder + QStringLiteral("H1_alt.xml");
+        }
+        QCOMPARE(inv.filePath(), moved);
+        capture->clear();
+        QVERIFY(!inv.save());
+        QCOMPARE(capture->errors().size(), 1);
+        QVERIFY(capture->errors().first().contains(QStringLiteral("nicht überschrieben")));
+        QCOMPARE(readAll(moved), content);
+
+        inv.allowOverwrite();
+        QVERIFY(inv.save());
+    }
+
+    // A save killed midway leaves temporary files beside the inspection and its side file; the
+    // next save removes them, and nothing else.
+    void staleSaveFilesAreRemoved()
+    {
+        const QStringList stale = leaveStaleSaveFiles(folder + QStringLiteral("H1.xml"))
+                                  + leaveStaleSaveFiles(folder + QStringLiteral("H1.dat"));
+        QCOMPARE(stale.size(), 6);
+        const QStringList kept{folder + QStringLiteral("H1.xml.backup"), folder + QStringLiteral("H2.xml.AbCdEf"),
+                               folder + QStringLiteral("img_1_1.jpg")};
+        for (const QString &path : kept)
+            writeOldFile(path, "eigen");
+
+        TestInvestigation inv;
+        inv.setFolder(folder);
+        inv.setFileName(QStringLiteral("H1.xml"));
+        QVERIFY(inv.save());
+        QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QStringList expected{QStringLiteral("H1.dat"), QStringLiteral("H1.xml")};
+        for (const QString &path : kept)
+            expected << QFileInfo(path).fileName();
+        expected.sort();
+        QCOMPARE(left, expected);
     }
 
     void saveReplacesFilesWhole()

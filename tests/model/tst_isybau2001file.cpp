@@ -58,6 +58,14 @@ const QByteArray kIsybauHeader = record({{0, "LH0601"}, {62, "01.01.2000"}}) + r
                                  + record({{0, "LI 2"}, {4, "H1"}, {22, "Weg"}})
                                  + record({{0, "LI 3"}, {4, "H1"}, {18, "S1"}, {32, "S2"}, {49, "0"}, {72, "O"}});
 
+// The header with a profile height and width in their columns.
+QByteArray isybauHeaderWithSize(const QString &height, const QString &width)
+{
+    return record({{0, "LH0601"}, {62, "01.01.2000"}}) + record({{0, "LH"}}) + record({{0, "LI 1"}, {4, "15.03.2024"}, {14, "Ort"}})
+           + record({{0, "LI 2"}, {4, "H1"}, {22, "Weg"}})
+           + record({{0, "LI 3"}, {4, "H1"}, {18, "S1"}, {32, "S2"}, {49, "0"}, {50, height}, {55, width}, {72, "O"}});
+}
+
 QByteArray isybauObservation(const QString &distance, const QString &time, const QString &code, const QString &value1 = QString(),
                              const QString &clock = QString())
 {
@@ -454,13 +462,13 @@ private slots:
             << QStringList{"BAAO", "", "EH"} << QStringLiteral("Zeile 7 ist zu kurz");
         QTest::newRow("distance not a number")
             << kIsybauHeader + before + isybauObservation("2,5", "000020", "RLAO") + after
-            << QStringList{"BAAO", "RLAO", "EH"} << QStringLiteral("Zeile 7: Entfernung \"2,5\" ist ungültig");
+            << QStringList{"BAAO", "RLAO", "EH"} << QStringLiteral("Zeile 7: Entfernung \"2,5\" ist keine Zahl");
         QTest::newRow("value not a number")
             << kIsybauHeader + before + isybauObservation("2.00", "000020", "RLAO", "ab") + after
-            << QStringList{"BAAO", "RLAO", "EH"} << QStringLiteral("Wert 1 \"ab\" ist ungültig");
+            << QStringList{"BAAO", "RLAO", "EH"} << QStringLiteral("Wert 1 \"ab\" ist keine Zahl");
         QTest::newRow("clock not a number")
             << kIsybauHeader + before + isybauObservation("2.00", "000020", "RLAO", QString(), "x3 4") + after
-            << QStringList{"BAAO", "RLAO", "EH"} << QStringLiteral("Uhrzeigerposition \"x3\" ist ungültig");
+            << QStringList{"BAAO", "RLAO", "EH"} << QStringLiteral("Uhrzeigerposition \"x3\" ist keine Zahl");
         QTest::newRow("time not a time")
             << kIsybauHeader + before + isybauObservation("2.00", "009960", "RLAO") + after
             << QStringList{"BAAO", "RLAO", "EH"} << QStringLiteral("Zeit \"009960\" ist ungültig");
@@ -477,6 +485,22 @@ private slots:
             << kIsybauHeader.left(3 * 82) << QStringList() << QStringLiteral("unvollständig (3 von 5 Zeilen)");
         QTest::newRow("other variant") << QByteArray(kIsybauHeader).replace("LI ", "HI ") + before
                                        << QStringList{"BAAO"} << QStringLiteral("Zeile 3: Satzkennung \"HI 1\" statt \"LI 1\"");
+        // Numbers must be finite and fit the field they are written back into.
+        QTest::newRow("height beyond the field")
+            << isybauHeaderWithSize("1e99", " 300") + before + after << QStringList{"BAAO", "EH"}
+            << QStringLiteral("Zeile 5: \"1e99\" liegt nicht zwischen 0 und 9999");
+        QTest::newRow("width not finite")
+            << isybauHeaderWithSize(" 300", " nan") + before + after << QStringList{"BAAO", "EH"}
+            << QStringLiteral("Zeile 5: \"nan\" ist keine Zahl");
+        QTest::newRow("photo number beyond the field")
+            << kIsybauHeader + before + isybauObservation("1.00", "000010", "FOTO", "1e99") + after << QStringList{"BAAO", "EH"}
+            << QStringLiteral("Zeile 7: Wert 1 \"1e99\" liegt nicht zwischen -999.99 und 9999.99");
+        QTest::newRow("distance beyond the field")
+            << kIsybauHeader + before + isybauObservation("1e300", "000020", "RLAO") + after << QStringList{"BAAO", "RLAO", "EH"}
+            << QStringLiteral("Zeile 7: Entfernung \"1e300\" liegt nicht zwischen -99.99 und 999.99");
+        QTest::newRow("clock beyond the dial")
+            << kIsybauHeader + before + isybauObservation("2.00", "000020", "RLAO", QString(), "13 4") + after
+            << QStringList{"BAAO", "RLAO", "EH"} << QStringLiteral("Zeile 7: Uhrzeigerposition \"13\" liegt nicht zwischen 0 und 12");
         QTest::newRow("text beyond the record")
             << kIsybauHeader + before.left(80) + "weiter\r\n" + after << QStringList{"BAAO", "EH"}
             << QStringLiteral("Zeile 6: Text nach Spalte 80");
@@ -510,6 +534,23 @@ private slots:
         // Saving on purpose is possible.
         inv.allowOverwrite();
         QVERIFY(inv.save());
+    }
+
+    // A size that is no number of the field is not taken: it is reported, and saving on purpose
+    // writes no number made up by a conversion (the height "1e99" once came back as "-214").
+    void sizeOutsideItsFieldIsNotTaken()
+    {
+        const QString path = folder + QStringLiteral("H1.lh");
+        writeFile(path, isybauHeaderWithSize("1e99", " 300") + isybauObservation("1.00", "000010", "BAAO"));
+        Isybau2001 inv;
+        inv.setNormKind(NormIsybau2001);
+        QVERIFY(!inv.load(path));
+        QCOMPARE(inv.loadResult(), Investigation::LoadResult::Partial);
+        QCOMPARE(inv.mainData().height, 0.0);
+        QCOMPARE(inv.mainData().width, 300.0);
+        inv.allowOverwrite();
+        QVERIFY(inv.save());
+        QCOMPARE(linesOf(readAll(path)).at(4).mid(50, 9), QByteArray("   0  300"));
     }
 
     void unknownCodesAreKeptAndNamed()
