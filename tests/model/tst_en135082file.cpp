@@ -415,9 +415,9 @@ private slots:
         QByteArray badValues;
         for (int i = 0; i < 21; ++i)
             badValues += "<ZC><A>BAB</A><I>x" + QByteArray::number(i) + "</I></ZC>";
-        QByteArray content = "<DATA><ZB_A><AAA>H1</AAA>" + badValues + "</ZB_A><ZB_C><CAA>M1</CAA></ZB_C>";
+        QByteArray content = "<DATA><ZB><AAA>H1</AAA>" + badValues + "</ZB><ZB_C><CAA>M1</CAA></ZB_C>";
         for (int i = 2; i <= 5; ++i)
-            content += "<ZB_A><AAA>H" + QByteArray::number(i) + "</AAA><ZC><A>BBA</A></ZC></ZB_A>";
+            content += "<ZB><AAA>H" + QByteArray::number(i) + "</AAA><ZC><A>BBA</A></ZC></ZB>";
         content += "</DATA>";
         writeFile(path, content);
 
