@@ -13,6 +13,12 @@ packages=(
   ffmpeg xvfb xauth clang libclang-rt-14-dev libxml2-utils xorriso
 )
 
+# --list: the packages, one a line (for scripts/check-install-list.sh).
+if [ "${1:-}" = "--list" ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
