@@ -27,13 +27,8 @@ bool isSpecialCode(const QString &code)
 }
 
 // The header elements of the exchange file that hold texts, in file order.
-struct TextField
-{
-    const char *element;
-    QString InspectionHeader::*field;
-};
 
-const TextField kHeaderTextsBeforeSize[] = {
+const HeaderTextField kHeaderTextsBeforeSize[] = {
     {"AAA", &InspectionHeader::sectionName}, {"AAB", &InspectionHeader::startNode},
     {"AAC", &InspectionHeader::startNodeType}, {"AAD", &InspectionHeader::endNode},
     {"AAE", &InspectionHeader::endNodeType}, {"AAF", &InspectionHeader::town},
@@ -41,7 +36,7 @@ const TextField kHeaderTextsBeforeSize[] = {
     {"AAI", &InspectionHeader::client}, {"AAJ", &InspectionHeader::profile},
 };
 
-const TextField kHeaderTextsAfterDate[] = {
+const HeaderTextField kHeaderTextsAfterDate[] = {
     {"AAN", &InspectionHeader::reason}, {"AAO", &InspectionHeader::material},
     {"AAP", &InspectionHeader::cleaning}, {"AAQ", &InspectionHeader::inspector},
     {"AAR", &InspectionHeader::sewerKind}, {"AAS", &InspectionHeader::videoReference},
@@ -539,12 +534,12 @@ void DanDas::writeDocument(QXmlStreamWriter &writer)
     ModelUtils::writeTextElement(writer, QStringLiteral("A2"), QStringLiteral("da"));
     writer.writeEndElement();
     writer.writeStartElement(QStringLiteral("DZB"));
-    for (const TextField &f : kHeaderTextsBeforeSize)
+    for (const HeaderTextField &f : kHeaderTextsBeforeSize)
         ModelUtils::writeTextElement(writer, QLatin1String(f.element), h.*f.field);
     ModelUtils::writeDoubleElement(writer, QStringLiteral("AAK"), h.height, 2);
     ModelUtils::writeDoubleElement(writer, QStringLiteral("AAL"), h.width, 2);
     ModelUtils::writeDateElement(writer, QStringLiteral("AAM"), h.date, kDateFormat);
-    for (const TextField &f : kHeaderTextsAfterDate)
+    for (const HeaderTextField &f : kHeaderTextsAfterDate)
         ModelUtils::writeTextElement(writer, QLatin1String(f.element), h.*f.field);
     writer.writeEndElement();
 }
@@ -601,14 +596,14 @@ void DanDas::readMainData(QXmlStreamReader &reader)
         if (name.size() != 3 || !name.startsWith(QLatin1String("AA")))
             continue;
         bool found = false;
-        for (const TextField &f : kHeaderTextsBeforeSize) {
+        for (const HeaderTextField &f : kHeaderTextsBeforeSize) {
             if (name == QLatin1String(f.element)) {
                 ModelUtils::readTextElement(reader, h.*f.field);
                 found = true;
                 break;
             }
         }
-        for (const TextField &f : kHeaderTextsAfterDate) {
+        for (const HeaderTextField &f : kHeaderTextsAfterDate) {
             if (!found && name == QLatin1String(f.element)) {
                 ModelUtils::readTextElement(reader, h.*f.field);
                 found = true;

@@ -52,14 +52,8 @@ bool isObservation(const QStringRef &name)
     return name.startsWith(QLatin1String("ZC"));
 }
 
-struct TextField
-{
-    const char *element;
-    QString InspectionHeader::*field;
-};
-
 // The header elements read as texts ("AAB" is read with them, see readHeaderGroup).
-const TextField kHeaderTexts[] = {
+const HeaderTextField kHeaderTexts[] = {
     {"AAA", &InspectionHeader::sectionName}, {"AAD", &InspectionHeader::startNode},
     {"AAF", &InspectionHeader::endNode},     {"AAI", &InspectionHeader::street},
     {"AAJ", &InspectionHeader::town},        {"AAK", &InspectionHeader::direction},
@@ -75,7 +69,7 @@ const char *const kOtherHeaderElements[] = {"AAB", "ABF", "ABG", "ACB", "ACC"};
 
 QString *headerText(InspectionHeader &header, const QStringRef &name)
 {
-    for (const TextField &f : kHeaderTexts) {
+    for (const HeaderTextField &f : kHeaderTexts) {
         if (name == QLatin1String(f.element))
             return &(header.*f.field);
     }
@@ -84,9 +78,10 @@ QString *headerText(InspectionHeader &header, const QStringRef &name)
 
 bool isHeaderElement(const QStringRef &name)
 {
-    InspectionHeader probe;
-    if (headerText(probe, name))
-        return true;
+    for (const HeaderTextField &f : kHeaderTexts) {
+        if (name == QLatin1String(f.element))
+            return true;
+    }
     for (const char *element : kOtherHeaderElements) {
         if (name == QLatin1String(element))
             return true;

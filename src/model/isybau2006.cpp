@@ -33,13 +33,7 @@ bool isNamed(const QStringRef &name, const char *text)
 }
 
 // The header elements of the inspected object that hold plain texts.
-struct TextField
-{
-    const char *name;
-    QString InspectionHeader::*field;
-};
-
-const TextField kTextFields[] = {
+const HeaderTextField kTextFields[] = {
     {"Objektbezeichnung", &InspectionHeader::sectionName},
     {"Anlagentyp", &InspectionHeader::installationType},
     {"Strassenname", &InspectionHeader::street},
@@ -664,8 +658,8 @@ void Isybau2006::readObject(QXmlStreamReader &reader, ExchangeValueReader &value
             continue;
         }
         bool taken = false;
-        for (const TextField &field : kTextFields) {
-            if (isNamed(name, field.name)) {
+        for (const HeaderTextField &field : kTextFields) {
+            if (isNamed(name, field.element)) {
                 h.*field.field = values.text();
                 taken = true;
                 break;

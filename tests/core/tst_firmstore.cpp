@@ -55,6 +55,15 @@ void compareFirms(const Firm &actual, const Firm &expected)
     QCOMPARE(actual.useCustom(), expected.useCustom());
 }
 
+// A value of the first company as the store file holds it.
+QByteArray storedValueOfFirst(const QString &storePath, const QString &key)
+{
+    QSettings raw(storePath, QSettings::IniFormat);
+    raw.beginReadArray(QStringLiteral("Firms"));
+    raw.setArrayIndex(0);
+    return raw.value(key).toByteArray();
+}
+
 void verifyDefault(const Firm &firm)
 {
     QVERIFY(firm.name().isEmpty());
@@ -369,13 +378,7 @@ void TestFirmStore::damagedLetterheadCountsAsNone()
     QCOMPARE(store.firm(QStringLiteral("Heil")).custom(), makeLetterhead(QStringLiteral("Heil")));
     // Saving the store loses nothing of what could not be read.
     QVERIFY(store.save());
-    {
-        QSettings raw(store.filePath(), QSettings::IniFormat);
-        raw.beginReadArray(QStringLiteral("Firms"));
-        raw.setArrayIndex(0);
-        QCOMPARE(raw.value(QStringLiteral("Custom")).toByteArray(), custom);
-        raw.endArray();
-    }
+    QCOMPARE(storedValueOfFirst(store.filePath(), QStringLiteral("Custom")), custom);
     m_reports.clear();
 
     // ...and through a company file.
@@ -586,10 +589,7 @@ void TestFirmStore::unreadableLogoIsReportedAndKept()
     QCOMPARE(m_reports.errors().size(), 1);
     QVERIFY(m_reports.errors().first().contains(QStringLiteral("\"Riesig\"")));
     QVERIFY(store.save());
-    QSettings raw(store.filePath(), QSettings::IniFormat);
-    raw.beginReadArray(QStringLiteral("Firms"));
-    raw.setArrayIndex(0);
-    QCOMPARE(raw.value(QStringLiteral("Logo")).toByteArray(), png);
+    QCOMPARE(storedValueOfFirst(store.filePath(), QStringLiteral("Logo")), png);
     m_reports.clear();
 }
 
