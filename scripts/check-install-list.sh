@@ -79,9 +79,12 @@ outside_trees() { grep -v -e "^$root/" $(printf -- ' -e ^%s/' "${builds[@]}") ||
 # Files of the build folders: package configurations, headers, link inputs.
 collect_build_files() {
   local build="$1"
-  # CMakeCache.txt: programs and libraries found, the configuration files of packages, and the
-  # .pc files of pkg-config modules.
-  sed -n 's/^[A-Za-z0-9_]*:FILEPATH=\(\/.*\)$/\1/p' "$build/CMakeCache.txt" | sed 's/$/\tfound by CMake/'
+  # CMakeCache.txt: the programs and libraries the project's files look for, the compilers and
+  # the make program (the other tools CMake notes are not run, and the archiver shows on the link
+  # lines), the configuration files of packages, and the .pc files of pkg-config modules.
+  grep -v '^CMAKE_' "$build/CMakeCache.txt" | sed -n 's/^[A-Za-z0-9_]*:FILEPATH=\(\/.*\)$/\1/p' | sed 's/$/\tfound by CMake/'
+  sed -n 's/^CMAKE_\(C_COMPILER\|CXX_COMPILER\|MAKE_PROGRAM\):FILEPATH=\(\/.*\)$/\2/p' "$build/CMakeCache.txt" |
+    sed 's/$/\tthe build tool/'
   sed -n 's/^CMAKE_\(CTEST_\)\{0,1\}COMMAND:INTERNAL=\(\/.*\)$/\2/p' "$build/CMakeCache.txt" | sed 's/$/\tthe build tool/'
   local dir
   sed -n 's/^[A-Za-z0-9_]*_DIR:PATH=\(\/.*\)$/\1/p' "$build/CMakeCache.txt" | while read -r dir; do

@@ -9,8 +9,9 @@ packages=(
   libvlc-dev libmediainfo-dev libburn-dev libisofs-dev
   # run time
   vlc-plugin-base vlc-plugin-video-output libmediainfo0v5 poppler-utils fonts-dejavu-core fonts-liberation libgl1-mesa-dri
-  # tests: generated videos, virtual X server for OpenGL, fuzzing and sanitizers
-  ffmpeg xvfb xauth clang libclang-rt-14-dev libxml2-utils xorriso
+  # tests: generated videos, virtual X server for OpenGL, fuzzing and sanitizers (CMake takes
+  # llvm's archiver for the clang build wherever it is installed)
+  ffmpeg xvfb xauth clang libclang-rt-14-dev llvm libxml2-utils xorriso
 )
 
 # --list: the packages, one a line (for scripts/check-install-list.sh).

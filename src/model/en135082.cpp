@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QTranslator>
@@ -13,6 +12,8 @@
 #include <QtDebug>
 
 #include <cmath>
+#include <map>
+#include <memory>
 
 using namespace ModelUtils;
 
@@ -95,21 +96,20 @@ bool isHeaderElement(const QStringRef &name)
 const QTranslator *catalogueTranslator(const QString &language)
 {
     static QMutex mutex;
-    static QHash<QString, QTranslator *> translators;
+    static std::map<QString, std::unique_ptr<QTranslator>> translators;
     QMutexLocker lock(&mutex);
-    const auto found = translators.constFind(language);
-    if (found != translators.constEnd())
-        return found.value();
-    QTranslator *translator = nullptr;
+    const auto found = translators.find(language);
+    if (found != translators.end())
+        return found->second.get();
+    std::unique_ptr<QTranslator> translator;
     if (language != QLatin1String("de")) {
-        translator = new QTranslator;
-        if (!translator->load(QCoreApplication::applicationDirPath() + QStringLiteral("/data/ZOZOrure_%1.qm").arg(language))) {
-            delete translator;
-            translator = nullptr;
-        }
+        translator = std::make_unique<QTranslator>();
+        // Used from any thread, owned by none.
+        translator->moveToThread(nullptr);
+        if (!translator->load(QCoreApplication::applicationDirPath() + QStringLiteral("/data/ZOZOrure_%1.qm").arg(language)))
+            translator.reset();
     }
-    translators.insert(language, translator);
-    return translator;
+    return translators.emplace(language, std::move(translator)).first->second.get();
 }
 
 } // namespace
