@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QImage;
+
+// Small videos made at test time with ffmpeg's generated test pictures (lavfi), so the video
+// tests play real files without shipping any. Each function writes into folder and returns the
+// path; a file ffmpeg cannot make fails the running test (the result is then empty).
+namespace TestVideos {
+
+// The usual inspection format: 720 x 576, 25 fps MPEG-2 in an MPEG program stream, 4.5 s.
+QString pal(const QString &folder, const QString &name = QStringLiteral("pal.mpg"));
+// Another size and rate: 352 x 288 at 30 fps, MPEG-4 in AVI, 3 s.
+QString cif30(const QString &folder);
+// A short program stream like pal(), of the given length.
+QString shortPal(const QString &folder, const QString &name, double seconds);
+// 200,000 random bytes named like a video.
+QString randomBytes(const QString &folder, const QString &name = QStringLiteral("random.mpg"));
+
+// Whether most pixels of a picture differ from black (a decoded test picture, not an empty one).
+bool mostlyNonBlack(const QImage &image);
+
+} // namespace TestVideos
