@@ -21,6 +21,8 @@ ClipRenderer::ClipRenderer(QObject *parent)
 
 ClipRenderer::~ClipRenderer()
 {
+    // No reports of the stop below to an object on its way out.
+    m_eventWatcher->disconnect(this);
     if (m_clipLoaded && m_isRendering)
         m_sourceRenderer->stop();
 }
@@ -75,6 +77,7 @@ void ClipRenderer::startPreview()
     m_isRendering = true;
     m_paused = false;
     m_mediaChanged = false;
+    m_heldTime = -1;
 }
 
 void ClipRenderer::togglePlayPause()
@@ -83,18 +86,34 @@ void ClipRenderer::togglePlayPause()
         emit frameChanged(0, Global::RendererAdvanced);
         startPreview();
     } else if (!m_isRendering) {
+        // A player that ran to the end keeps its finished input and ignores play until stopped.
+        m_sourceRenderer->stop();
         m_sourceRenderer->start();
         m_isRendering = true;
+        m_heldTime = -1;
     } else {
         m_sourceRenderer->togglePause();
         m_paused = !m_paused;
+        m_heldTime = -1;
     }
+}
+
+void ClipRenderer::holdTime(qint64 ms)
+{
+    m_heldTime = ms;
+    const qint64 frame = static_cast<qint64>(countingFps() * ms / 1000);
+    emit frameChanged(frame - m_begin, Global::RendererAdvanced);
 }
 
 void ClipRenderer::nextFrame()
 {
-    if (m_isRendering)
-        m_sourceRenderer->nextFrame();
+    if (!m_isRendering)
+        return;
+    const qint64 from = currentTime();
+    m_sourceRenderer->nextFrame();
+    // libvlc pauses for the step.
+    m_paused = true;
+    holdTime(from + static_cast<qint64>(std::lround(1000.0 / countingFps())));
 }
 
 void ClipRenderer::previousFrame()
@@ -105,10 +124,23 @@ void ClipRenderer::previousFrame()
         m_sourceRenderer->setPause(true);
         m_paused = true;
     }
-    // Two seconds' worth of frame time back, then one frame on: libvlc steps only forward.
+    // Two frames' time back, then one frame on: libvlc steps only forward, and the step shows
+    // the picture at the new place.
+    const qint64 from = currentTime();
     const qint64 back = static_cast<qint64>(std::ceil(2000.0 / countingFps()));
-    m_sourceRenderer->setTime(qMax<qint64>(0, m_sourceRenderer->getTime() - back));
+    const qint64 target = qMax<qint64>(0, from - back);
+    m_sourceRenderer->setTime(target);
     m_sourceRenderer->nextFrame();
+    holdTime(qMin(from, target + static_cast<qint64>(std::lround(1000.0 / countingFps()))));
+}
+
+qint64 ClipRenderer::currentTime() const
+{
+    // libvlc 3.0 does not follow single steps: it keeps the time of the picture before a step,
+    // and reports 0 after a step that follows a seek.
+    if (m_paused && m_heldTime >= 0)
+        return m_heldTime;
+    return m_sourceRenderer ? m_sourceRenderer->getTime() : 0;
 }
 
 void ClipRenderer::stop()
@@ -119,6 +151,7 @@ void ClipRenderer::stop()
     // libvlc has stopped when stop() returns; the Stopped event may still be on its way.
     m_isRendering = false;
     m_paused = false;
+    m_heldTime = -1;
     if (m_mediaChanged)
         m_clipLoaded = false;
 }
@@ -139,7 +172,7 @@ qint64 ClipRenderer::getCurrentFrame() const
 {
     if (!m_clipLoaded || !m_isRendering || !m_selectedClip)
         return 0;
-    return std::llround(m_sourceRenderer->getTime() / 1000.0 * countingFps());
+    return std::llround(currentTime() / 1000.0 * countingFps());
 }
 
 float ClipRenderer::getFps() const
@@ -160,6 +193,7 @@ void ClipRenderer::previewWidgetCursorChanged(qint64 newFrame)
         return;
     const qint64 wholeSeconds = static_cast<qint64>(newFrame / countingFps());
     m_sourceRenderer->setTime(wholeSeconds * 1000);
+    m_heldTime = m_paused ? wholeSeconds * 1000 : -1;
 }
 
 void ClipRenderer::setRate(float rate)
@@ -187,8 +221,9 @@ void ClipRenderer::clipUnloaded(const QUuid &uuid)
 
 void ClipRenderer::timeChanged(qlonglong time)
 {
-    // Reports still queued from before a stop would move the position away from the start.
-    if (!m_isRendering || !m_selectedClip)
+    // Reports still queued from before a stop or a step would move the position away from
+    // where it is.
+    if (!m_isRendering || !m_selectedClip || (m_paused && m_heldTime >= 0))
         return;
     const qint64 frame = static_cast<qint64>(countingFps() * time / 1000);
     if (frame < m_end)
@@ -199,9 +234,11 @@ void ClipRenderer::videoStopped()
 {
     m_isRendering = false;
     m_paused = false;
+    m_heldTime = -1;
     if (m_mediaChanged)
         m_clipLoaded = false;
     emit frameChanged(0, Global::RendererAdvanced);
+    emit stopped();
 }
 
 void ClipRenderer::videoPaused()
@@ -215,4 +252,5 @@ void ClipRenderer::videoPlaying()
 {
     m_isRendering = true;
     m_paused = false;
+    m_heldTime = -1;
 }

@@ -31,6 +31,10 @@ public:
     // Writes the current picture as PNG at its own size; false when there was none.
     bool takeSnapshot(const QString &path);
 
+signals:
+    // The player stopped: asked to, at the end of the media, or for another clip.
+    void stopped();
+
 public slots:
     // Selects the clip to play (null: none). Another clip stops what plays; the same clip only
     // takes over its boundaries.
@@ -39,10 +43,10 @@ public slots:
     void startPreview();
     // Starts, pauses or resumes.
     void togglePlayPause() override;
-    // One frame on; while paused.
+    // One frame on; the player pauses for it.
     void nextFrame() override;
-    // One frame back: pauses first, goes back two seconds' worth of frames' time (rounded up to a
-    // millisecond) and steps one frame on.
+    // One frame back: pauses first, goes back two frames' time (rounded up to a millisecond) and
+    // steps one frame on.
     void previousFrame() override;
     void stop() override;
     // Moves to the start of the whole second the frame lies in.
@@ -59,6 +63,10 @@ private slots:
 private:
     // The rate frames are counted with; never 0, also before the source's rate is known.
     double countingFps() const;
+    // The player's time in ms, or where single steps have taken it while paused.
+    qint64 currentTime() const;
+    // Keeps ms as the time of the picture shown and reports its frame.
+    void holdTime(qint64 ms);
 
     bool m_clipLoaded = false;
     Clip *m_selectedClip = nullptr;
@@ -66,4 +74,6 @@ private:
     qint64 m_end = -1;
     bool m_mediaChanged = false;
     float m_rate = 1.0f;
+    // While paused after a step or a seek: the time of the picture shown; -1 otherwise.
+    qint64 m_heldTime = -1;
 };

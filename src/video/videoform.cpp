@@ -21,6 +21,8 @@ VideoForm::VideoForm(QWidget *parent)
     connect(m_player, &VideoPlayer::positionChanged, this, &VideoForm::changedPosition);
     connect(m_player, &VideoPlayer::lengthChanged, this, &VideoForm::changedLength);
     connect(m_player, &VideoPlayer::loadFailed, this, &VideoForm::showLoadFailure);
+    // At the end of the video the row shows play again, which starts it anew.
+    connect(m_player, &VideoPlayer::stopped, this, &VideoForm::showStopped);
     ui->pause->hide();
 }
 
@@ -120,6 +122,11 @@ void VideoForm::on_pause_clicked()
 void VideoForm::on_stop_clicked()
 {
     m_player->stop();
+    showStopped();
+}
+
+void VideoForm::showStopped()
+{
     m_playing = false;
     ui->play->show();
     ui->pause->hide();

@@ -55,6 +55,8 @@ private slots:
     void on_foto_clicked();
     void on_slider_sliderMoved(int position);
     void showLoadFailure(const QString &path);
+    // The stopped state of the row (the player has stopped already).
+    void showStopped();
 
 private:
     void setTransportEnabled(bool on);

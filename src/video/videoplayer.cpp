@@ -31,6 +31,7 @@ VideoPlayer::VideoPlayer(QWidget *videoWidget, QObject *parent)
 {
     m_clipRenderer->setRenderWidget(videoWidget);
     connect(m_clipRenderer, &ClipRenderer::frameChanged, this, &VideoPlayer::frameChanged);
+    connect(m_clipRenderer, &ClipRenderer::stopped, this, &VideoPlayer::stopped);
 }
 
 VideoPlayer::~VideoPlayer()
@@ -161,8 +162,8 @@ void VideoPlayer::seekRelative(qint64 ms)
     const qint64 current = QTime(0, 0).msecsTo(position());
     const qint64 target = std::clamp<qint64>(current + ms, 0, m_clipRenderer->getLengthMs());
     seek(QTime(0, 0).addMSecs(static_cast<int>(target)));
-    if (!m_clipRenderer->isPaused())
-        updatePosition();
+    // While paused no time reports come, and the label would keep the old position.
+    updatePosition();
 }
 
 QTime VideoPlayer::timeOf(double ms) const

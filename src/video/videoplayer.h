@@ -35,7 +35,7 @@ public:
     // Jumps to the start of the whole second of time.
     void seek(const QTime &time);
     // Jumps by ms from the current position, not past the beginning or the end, and plays at
-    // normal speed again.
+    // normal speed again. Reports the new position, also while paused.
     void seekRelative(qint64 ms);
     QTime position() const;
     QTime length() const;
@@ -51,6 +51,8 @@ signals:
     void lengthChanged(const QTime &length);
     // The first play could not read the file: nothing was loaded.
     void loadFailed(const QString &path);
+    // Playback stopped: asked to, or at the end of the video (the next play starts again).
+    void stopped();
 
 public slots:
     void updatePosition();
