@@ -193,7 +193,14 @@ void ClipRenderer::previewWidgetCursorChanged(qint64 newFrame)
         return;
     const qint64 wholeSeconds = static_cast<qint64>(newFrame / countingFps());
     m_sourceRenderer->setTime(wholeSeconds * 1000);
-    m_heldTime = m_paused ? wholeSeconds * 1000 : -1;
+    if (!m_paused) {
+        m_heldTime = -1;
+        return;
+    }
+    // While paused libvlc 3.0 decodes the picture at the new place but does not always show it
+    // (and then has none to snapshot); a step shows the first picture there.
+    m_sourceRenderer->nextFrame();
+    m_heldTime = wholeSeconds * 1000;
 }
 
 void ClipRenderer::setRate(float rate)

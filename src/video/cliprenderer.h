@@ -28,7 +28,7 @@ public:
 
     // Playback speed (1 normal); kept for the next player too.
     void setRate(float rate);
-    // Writes the current picture as PNG at its own size; false when there was none.
+    // Writes the current picture as PNG at its own size (see VLCMediaPlayer::takeSnapshot).
     bool takeSnapshot(const QString &path);
 
 signals:

@@ -199,12 +199,20 @@ void VideoPlayer::frameChanged(qint64 newFrame, Global::FrameChangedReason)
 
 bool VideoPlayer::snapshot(const QString &path)
 {
-    if (!m_clip)
+    if (!m_clip || !QFileInfo(QFileInfo(path).absolutePath()).isDir())
         return false;
     // libvlc writes PNG whatever the name says; the picture is converted from a private copy.
     QTemporaryDir folder;
     const QString png = folder.path() + QStringLiteral("/snapshot.png");
-    if (!folder.isValid() || !m_clipRenderer->takeSnapshot(png))
+    if (!folder.isValid())
+        return false;
+    // libvlc gives up when no picture is ready within half a second, as right after a seek on a
+    // slow machine, and says so only in its log: the file is then missing. A picture is on its
+    // way by then.
+    bool taken = false;
+    for (int attempt = 0; attempt < 3 && !taken; ++attempt)
+        taken = m_clipRenderer->takeSnapshot(png) && QFileInfo::exists(png);
+    if (!taken)
         return false;
     const QImage picture(png, "PNG");
     if (picture.isNull())

@@ -66,7 +66,8 @@ public:
     void setVideoCallbacks(libvlc_video_lock_cb lock, libvlc_video_unlock_cb unlock,
                            libvlc_video_display_cb display, void *opaque);
     // Writes the current picture as a PNG file (libvlc writes PNG whatever the name says);
-    // width and height 0 keep the picture's own size. False when no picture could be written.
+    // width and height 0 keep the picture's own size. False when there is no video output; when
+    // no picture is ready within half a second libvlc writes nothing but still reports success.
     bool takeSnapshot(const QString &path, unsigned width, unsigned height);
 
     void registerEvents(libvlc_callback_t callback, void *userData);

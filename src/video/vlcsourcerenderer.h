@@ -92,7 +92,7 @@ public:
     qint64 getTime();
     // Draws into this native window (X11 window id); call before start().
     void setWindow(WId window);
-    // Writes the current picture as PNG at its own size; false when there was none.
+    // Writes the current picture as PNG at its own size (see VLCMediaPlayer::takeSnapshot).
     bool takeSnapshot(const QString &path);
 
     VLCMediaPlayer *getPlayer() const { return m_player; }
