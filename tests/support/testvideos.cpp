@@ -23,10 +23,15 @@ QString generate(const QString &path, const QStringList &arguments)
     return path;
 }
 
-QStringList source(const QString &size, int fps, double seconds)
+QStringList source(const QString &size, const QString &rate, double seconds)
 {
     return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-            QStringLiteral("testsrc2=size=%1:rate=%2:duration=%3").arg(size).arg(fps).arg(seconds)};
+            QStringLiteral("testsrc2=size=%1:rate=%2:duration=%3").arg(size, rate).arg(seconds)};
+}
+
+QStringList mpeg4()
+{
+    return {QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-q:v"), QStringLiteral("5")};
 }
 
 QStringList programStream()
@@ -46,14 +51,18 @@ QString pal(const QString &folder, const QString &name)
 
 QString shortPal(const QString &folder, const QString &name, double seconds)
 {
-    return generate(folder + QLatin1Char('/') + name, source(QStringLiteral("720x576"), 25, seconds) + programStream());
+    return generate(folder + QLatin1Char('/') + name, source(QStringLiteral("720x576"), QStringLiteral("25"), seconds) + programStream());
 }
 
 QString cif30(const QString &folder)
 {
     return generate(folder + QStringLiteral("/cif30.avi"),
-                    source(QStringLiteral("352x288"), 30, 3)
-                        + QStringList{QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-q:v"), QStringLiteral("5")});
+                    source(QStringLiteral("352x288"), QStringLiteral("30"), 3) + mpeg4());
+}
+
+QString ntsc(const QString &folder)
+{
+    return generate(folder + QStringLiteral("/ntsc.avi"), source(QStringLiteral("352x240"), QStringLiteral("30000/1001"), 3) + mpeg4());
 }
 
 QString randomBytes(const QString &folder, const QString &name)

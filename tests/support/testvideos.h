@@ -13,6 +13,8 @@ namespace TestVideos {
 QString pal(const QString &folder, const QString &name = QStringLiteral("pal.mpg"));
 // Another size and rate: 352 x 288 at 30 fps, MPEG-4 in AVI, 3 s.
 QString cif30(const QString &folder);
+// A rate that is no whole number: 352 x 240 at 29.97 (30000/1001) fps, MPEG-4 in AVI, 3 s.
+QString ntsc(const QString &folder);
 // A short program stream like pal(), of the given length.
 QString shortPal(const QString &folder, const QString &name, double seconds);
 // 200,000 random bytes named like a video.

@@ -242,6 +242,18 @@ void TestVideoPlayer::seeksInWholeSeconds()
     // 00:00:02.900 lies in second 2.
     m_player->seek(at(2, 900));
     QCOMPARE(settledPosition(*m_player), at(2));
+
+    // At a rate that is no whole number the seek lands in the same second too (its first frame
+    // starts a little after the second's start).
+    const QString ntsc = TestVideos::ntsc(m_dir.path());
+    m_player->setFile(ntsc);
+    m_player->play();
+    QVERIFY(m_player->isLoaded());
+    QCOMPARE(m_player->clipRenderer()->getFps(), 30000.0f / 1001.0f);
+    QTRY_VERIFY_WITH_TIMEOUT(m_player->position() > at(0), kWatchdogMs);
+    m_player->pause();
+    m_player->seek(at(2));
+    QCOMPARE(QTime(0, 0).secsTo(settledPosition(*m_player)), 2);
 }
 
 void TestVideoPlayer::relativeSeeksStayInsideTheVideo_data()
