@@ -43,6 +43,7 @@ class TestClipRenderer : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void playsIntoTheWidget();
@@ -77,6 +78,12 @@ void TestClipRenderer::initTestCase()
     m_widget->resize(360, 288);
     m_widget->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_widget));
+}
+
+void TestClipRenderer::cleanupTestCase()
+{
+    delete m_widget;
+    delete m_clip;
 }
 
 void TestClipRenderer::init()

@@ -84,6 +84,36 @@ struct Produced
     static void release(void *, const char *, size_t, void *) {}
 };
 
+// The picture settings the engine's chains use: 720 x 576 at 25 fps in codec, at bitrate (0: none).
+void setOutput(VLCSourceRenderer *renderer, const QString &codec, unsigned bitrate)
+{
+    renderer->setOutputVideoCodec(codec);
+    renderer->setOutputVideoBitrate(bitrate);
+    renderer->setOutputWidth(720);
+    renderer->setOutputHeight(576);
+    renderer->setOutputFps(25.0f);
+}
+
+VLCMemorySource *palMemorySource()
+{
+    auto *memory = new VLCMemorySource(VLCBackend::getInstance());
+    memory->setWidth(720);
+    memory->setHeight(576);
+    memory->setFps(25.0f);
+    memory->setAspectRatio(QStringLiteral("5/4"));
+    return memory;
+}
+
+// Plays to the end of what the renderer reads.
+bool playToTheEnd(VLCSourceRenderer *renderer)
+{
+    VLCEventWaiter end(renderer->getPlayer());
+    renderer->start();
+    const bool ended = end.wait(60000) == VLCEventWaiter::Success;
+    renderer->stop();
+    return ended;
+}
+
 } // namespace
 
 class TestSourceRenderer : public QObject
@@ -114,12 +144,8 @@ void TestSourceRenderer::initTestCase()
 
 void TestSourceRenderer::memoryInputLocation()
 {
-    VLCMemorySource memory(VLCBackend::getInstance());
-    memory.setWidth(720);
-    memory.setHeight(576);
-    memory.setFps(25.0f);
-    memory.setAspectRatio(QStringLiteral("5/4"));
-    std::unique_ptr<VLCSourceRenderer> renderer(memory.createRenderer(nullptr));
+    std::unique_ptr<VLCMemorySource> memory(palMemorySource());
+    std::unique_ptr<VLCSourceRenderer> renderer(memory->createRenderer(nullptr));
     const QString expected = QStringLiteral("imem://width=720:height=576:dar=5/4:fps=25/1:cookie=0:codec=RV32:cat=2:caching=0");
     QCOMPARE(renderer->getMedia()->mrl(), expected);
     QCOMPARE(VLCSourceRenderer::imemLocation(352, 288, QStringLiteral("4/3"), 29.97f),
@@ -184,10 +210,7 @@ void TestSourceRenderer::options()
         break;
     case DecodeToMemory:
         renderer->setupSmem(kData, kPrerender, kPostrender, false);
-        renderer->setOutputVideoCodec(QStringLiteral("RV32"));
-        renderer->setOutputWidth(720);
-        renderer->setOutputHeight(576);
-        renderer->setOutputFps(25.0f);
+        setOutput(renderer.get(), QStringLiteral("RV32"), 0);
         break;
     case DecodeToMemoryInTime:
         renderer->setupSmem(kData, kPrerender, kPostrender, true);
@@ -196,11 +219,7 @@ void TestSourceRenderer::options()
     case EncodeMemoryToFile:
         renderer->setupImem(kData, kGet, kRelease);
         renderer->setOutputFile(outputFile);
-        renderer->setOutputVideoBitrate(200);
-        renderer->setOutputVideoCodec(QStringLiteral("mp4v"));
-        renderer->setOutputHeight(576);
-        renderer->setOutputWidth(720);
-        renderer->setOutputFps(25.0f);
+        setOutput(renderer.get(), QStringLiteral("mp4v"), 200);
         break;
     }
     QCOMPARE(renderer->mediaOptions(), mediaOptions);
@@ -216,16 +235,8 @@ void TestSourceRenderer::decodesIntoMemory()
     VLCSource source(VLCBackend::getInstance(), m_pal);
     std::unique_ptr<VLCSourceRenderer> renderer(source.createRenderer(nullptr));
     renderer->setupSmem(&decoded, &Decoded::prerender, &Decoded::postrender, false);
-    renderer->setOutputVideoCodec(QStringLiteral("RV32"));
-    renderer->setOutputWidth(720);
-    renderer->setOutputHeight(576);
-    renderer->setOutputFps(25.0f);
-    {
-        VLCEventWaiter end(renderer->getPlayer());
-        renderer->start();
-        QCOMPARE(end.wait(60000), VLCEventWaiter::Success);
-    }
-    renderer->stop();
+    setOutput(renderer.get(), QStringLiteral("RV32"), 0);
+    QVERIFY(playToTheEnd(renderer.get()));
     QCOMPARE(renderer->mediaOptions().last(), renderer->soutOption());
     QVERIFY2(decoded.frames >= 55 && decoded.frames <= 63, qPrintable(QString::number(decoded.frames)));
     QCOMPARE(decoded.size, size_t(720 * 576 * 4));
@@ -240,25 +251,12 @@ void TestSourceRenderer::encodesMemoryFramesIntoAnAviFile()
 {
     const QString output = m_dir.filePath(QStringLiteral("memory \"out\".avi"));
     Produced produced;
-    VLCMemorySource memory(VLCBackend::getInstance());
-    memory.setWidth(720);
-    memory.setHeight(576);
-    memory.setFps(25.0f);
-    memory.setAspectRatio(QStringLiteral("5/4"));
-    std::unique_ptr<VLCSourceRenderer> renderer(memory.createRenderer(nullptr));
+    std::unique_ptr<VLCMemorySource> memory(palMemorySource());
+    std::unique_ptr<VLCSourceRenderer> renderer(memory->createRenderer(nullptr));
     renderer->setupImem(&produced, &Produced::get, &Produced::release);
     renderer->setOutputFile(output);
-    renderer->setOutputVideoBitrate(200);
-    renderer->setOutputVideoCodec(QStringLiteral("mp4v"));
-    renderer->setOutputWidth(720);
-    renderer->setOutputHeight(576);
-    renderer->setOutputFps(25.0f);
-    {
-        VLCEventWaiter end(renderer->getPlayer());
-        renderer->start();
-        QCOMPARE(end.wait(60000), VLCEventWaiter::Success);
-    }
-    renderer->stop();
+    setOutput(renderer.get(), QStringLiteral("mp4v"), 200);
+    QVERIFY(playToTheEnd(renderer.get()));
     renderer.reset();
     QCOMPARE(produced.handedOut, Produced::kFrames);
     QVERIFY(QFileInfo(output).size() > 0);

@@ -93,6 +93,7 @@ class TestVideoPlayer : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void withoutAVideoNothingHappens();
@@ -125,6 +126,11 @@ void TestVideoPlayer::initTestCase()
     m_widget->resize(360, 288);
     m_widget->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_widget));
+}
+
+void TestVideoPlayer::cleanupTestCase()
+{
+    delete m_widget;
 }
 
 void TestVideoPlayer::init()
