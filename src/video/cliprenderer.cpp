@@ -98,10 +98,10 @@ void ClipRenderer::togglePlayPause()
     }
 }
 
-void ClipRenderer::holdTime(qint64 ms)
+void ClipRenderer::holdFrame(qint64 frame)
 {
-    m_heldTime = ms;
-    const qint64 frame = static_cast<qint64>(countingFps() * ms / 1000);
+    // The start of the frame, so that counting it back gives the same frame.
+    m_heldTime = std::llround(frame * 1000.0 / countingFps());
     emit frameChanged(frame - m_begin, Global::RendererAdvanced);
 }
 
@@ -109,11 +109,11 @@ void ClipRenderer::nextFrame()
 {
     if (!m_isRendering)
         return;
-    const qint64 from = currentTime();
+    const qint64 frame = getCurrentFrame();
     m_sourceRenderer->nextFrame();
     // libvlc pauses for the step.
     m_paused = true;
-    holdTime(from + static_cast<qint64>(std::lround(1000.0 / countingFps())));
+    holdFrame(frame + 1);
 }
 
 void ClipRenderer::previousFrame()
@@ -126,12 +126,11 @@ void ClipRenderer::previousFrame()
     }
     // Two frames' time back, then one frame on: libvlc steps only forward, and the step shows
     // the picture at the new place.
-    const qint64 from = currentTime();
+    const qint64 frame = getCurrentFrame();
     const qint64 back = static_cast<qint64>(std::ceil(2000.0 / countingFps()));
-    const qint64 target = qMax<qint64>(0, from - back);
-    m_sourceRenderer->setTime(target);
+    m_sourceRenderer->setTime(qMax<qint64>(0, currentTime() - back));
     m_sourceRenderer->nextFrame();
-    holdTime(qMin(from, target + static_cast<qint64>(std::lround(1000.0 / countingFps()))));
+    holdFrame(qMax<qint64>(0, frame - 1));
 }
 
 qint64 ClipRenderer::currentTime() const

@@ -65,8 +65,8 @@ private:
     double countingFps() const;
     // The player's time in ms, or where single steps have taken it while paused.
     qint64 currentTime() const;
-    // Keeps ms as the time of the picture shown and reports its frame.
-    void holdTime(qint64 ms);
+    // Keeps frame as the picture shown (its time, while paused) and reports it.
+    void holdFrame(qint64 frame);
 
     bool m_clipLoaded = false;
     Clip *m_selectedClip = nullptr;
