@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTest>
 
 class QImage;
 
@@ -22,5 +23,22 @@ QString randomBytes(const QString &folder, const QString &name = QStringLiteral(
 
 // Whether most pixels of a picture differ from black (a decoded test picture, not an empty one).
 bool mostlyNonBlack(const QImage &image);
+
+// What read() gives once it has stopped changing, as the position of a paused player after a
+// seek or a step: libvlc reports the new place only when its picture is out. Reads every 50 ms,
+// for a quarter second at least and five seconds at most.
+template <typename Read>
+auto settled(Read read) -> decltype(read())
+{
+    decltype(read()) last{};
+    for (int i = 0; i < 100; ++i) {
+        QTest::qWait(50);
+        const auto now = read();
+        if (now == last && i > 4)
+            break;
+        last = now;
+    }
+    return last;
+}
 
 } // namespace TestVideos

@@ -19,20 +19,10 @@ namespace {
 
 const int kWatchdogMs = 30000;
 
-// The player's time once it has stopped moving (paused, after a seek or a step).
+// The frame shown once it has stopped moving.
 qint64 settledTime(ClipRenderer *renderer)
 {
-    // libvlc reports a new time only when the picture for it is out; a seek while paused takes a
-    // few frames of work.
-    qint64 last = -1;
-    for (int i = 0; i < 100; ++i) {
-        QTest::qWait(50);
-        const qint64 now = renderer->getCurrentFrame();
-        if (now == last && i > 4)
-            break;
-        last = now;
-    }
-    return last;
+    return TestVideos::settled([renderer] { return renderer->getCurrentFrame(); });
 }
 
 } // namespace

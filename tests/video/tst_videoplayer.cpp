@@ -74,15 +74,7 @@ QTime at(int seconds, int ms = 0)
 // The position once it has stopped moving.
 QTime settledPosition(VideoPlayer &player)
 {
-    QTime last;
-    for (int i = 0; i < 100; ++i) {
-        QTest::qWait(50);
-        const QTime now = player.position();
-        if (now == last && i > 4)
-            break;
-        last = now;
-    }
-    return last;
+    return TestVideos::settled([&player] { return player.position(); });
 }
 
 } // namespace
