@@ -30,6 +30,9 @@ Global *Global::instance()
 Global::Global()
 {
     qDebug("global");
+    // The video engine emits frameChanged on its own threads through connections made by name;
+    // a queued call finds the argument type only by the name the signature spells.
+    qRegisterMetaType<Global::FrameChangedReason>("Global::FrameChangedReason");
     m_settings.reset(new QSettings(QSettings::NativeFormat, QSettings::UserScope,
                                    QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication)));
     // The INI backend keeps writes in memory until a later event-loop pass or its destruction,

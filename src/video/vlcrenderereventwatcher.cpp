@@ -1,0 +1,6 @@
+#include "video/vlcrenderereventwatcher.h"
+
+VLCRendererEventWatcher::VLCRendererEventWatcher(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,96 @@
+#include "testvideos.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+QString generate(const QString &path, const QStringList &arguments)
+{
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
+    ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")}
+                                               + arguments + QStringList{path});
+    const bool ran = ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+    if (!ran || !QFile::exists(path)) {
+        QTest::qFail(qPrintable(QStringLiteral("ffmpeg could not make %1: %2").arg(path, QString::fromLocal8Bit(ffmpeg.readAll()))),
+                     __FILE__, __LINE__);
+        return QString();
+    }
+    return path;
+}
+
+QStringList source(const QString &size, const QString &rate, double seconds)
+{
+    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+            QStringLiteral("testsrc2=size=%1:rate=%2:duration=%3").arg(size, rate).arg(seconds)};
+}
+
+QStringList mpeg4()
+{
+    return {QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-q:v"), QStringLiteral("5")};
+}
+
+QStringList programStream()
+{
+    return {QStringLiteral("-c:v"), QStringLiteral("mpeg2video"), QStringLiteral("-q:v"), QStringLiteral("4"),
+            QStringLiteral("-f"), QStringLiteral("mpeg")};
+}
+
+} // namespace
+
+namespace TestVideos {
+
+QString pal(const QString &folder, const QString &name)
+{
+    return shortPal(folder, name, 4.5);
+}
+
+QString shortPal(const QString &folder, const QString &name, double seconds)
+{
+    return generate(folder + QLatin1Char('/') + name, source(QStringLiteral("720x576"), QStringLiteral("25"), seconds) + programStream());
+}
+
+QString cif30(const QString &folder)
+{
+    return generate(folder + QStringLiteral("/cif30.avi"),
+                    source(QStringLiteral("352x288"), QStringLiteral("30"), 3) + mpeg4());
+}
+
+QString ntsc(const QString &folder)
+{
+    return generate(folder + QStringLiteral("/ntsc.avi"), source(QStringLiteral("352x240"), QStringLiteral("30000/1001"), 3) + mpeg4());
+}
+
+QString randomBytes(const QString &folder, const QString &name)
+{
+    const QString path = folder + QLatin1Char('/') + name;
+    QByteArray bytes(200000, Qt::Uninitialized);
+    QRandomGenerator generator(16);
+    generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        QTest::qFail("cannot write the random file", __FILE__, __LINE__);
+        return QString();
+    }
+    return path;
+}
+
+bool mostlyNonBlack(const QImage &image)
+{
+    if (image.isNull())
+        return false;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    qint64 lit = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            lit += (qRed(line[x]) + qGreen(line[x]) + qBlue(line[x])) > 60 ? 1 : 0;
+    }
+    return lit * 2 > qint64(rgb.width()) * rgb.height();
+}
+
+} // namespace TestVideos
