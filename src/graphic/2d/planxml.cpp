@@ -15,6 +15,16 @@ namespace {
 
 constexpr int StreamVersion = QDataStream::Qt_5_6; // 17, the version of every plan file
 
+template <class T>
+QString streamed(const T &value)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setVersion(StreamVersion);
+    stream << value;
+    return QString::fromLatin1(bytes.toBase64());
+}
+
 QByteArray decodeBase64(const QString &data, bool *ok)
 {
     const QByteArray::FromBase64Result decoded
@@ -23,9 +33,11 @@ QByteArray decodeBase64(const QString &data, bool *ok)
     return decoded.decoded;
 }
 
-QString translate(const char *text)
+void noteBadValue(QStringList *problems, const QDomElement &element, const QString &name, const QString &text)
 {
-    return QCoreApplication::translate("FloorPlan", text);
+    if (problems)
+        *problems << QCoreApplication::translate("FloorPlan", "%1: \"%2\" ist kein brauchbarer Wert für %3.")
+                         .arg(element.tagName(), text, name);
 }
 
 } // namespace
@@ -44,8 +56,7 @@ double readNumber(const QDomElement &element, const QString &name, double fallba
     const double value = text.toDouble(&ok);
     if (ok && std::isfinite(value) && std::fabs(value) <= MaxMagnitude)
         return value;
-    if (problems)
-        *problems << translate("%1: \"%2\" ist kein brauchbarer Wert für %3.").arg(element.tagName(), text, name);
+    noteBadValue(problems, element, name, text);
     return 0.0;
 }
 
@@ -58,18 +69,13 @@ int readInteger(const QDomElement &element, const QString &name, QStringList *pr
     const int value = text.toInt(&ok);
     if (ok)
         return value;
-    if (problems)
-        *problems << translate("%1: \"%2\" ist kein brauchbarer Wert für %3.").arg(element.tagName(), text, name);
+    noteBadValue(problems, element, name, text);
     return 0;
 }
 
 QString penData(const QPen &pen)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(StreamVersion);
-    stream << pen;
-    return QString::fromLatin1(bytes.toBase64());
+    return streamed(pen);
 }
 
 bool readPen(const QString &data, QPen *pen)
@@ -92,11 +98,7 @@ bool readPen(const QString &data, QPen *pen)
 
 QString imageData(const QImage &image)
 {
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(StreamVersion);
-    stream << image;
-    return QString::fromLatin1(bytes.toBase64());
+    return streamed(image);
 }
 
 bool readImage(const QString &data, QImage *image)

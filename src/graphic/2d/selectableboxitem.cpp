@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 SelectableBoxItem::SelectableBoxItem(QGraphicsItem *parent)
     : SelectableItem(parent)
@@ -116,6 +117,11 @@ void SelectableBoxItem::setHeight(double height)
     emit sizeChanged(size());
 }
 
+QSizeF SelectableBoxItem::sizeOrFallback(const QSizeF &size, const QSize &fallback)
+{
+    return std::fabs(size.width()) + std::fabs(size.height()) < 10 ? QSizeF(fallback) : size;
+}
+
 QRectF SelectableBoxItem::contentRect() const
 {
     return QRectF(m_innerOffset.x() + 2, m_innerOffset.y() + 2, m_innerWidth - 2, m_innerHeight - 2);
@@ -207,37 +213,18 @@ void SelectableBoxItem::hoverLeaveEvent(QGraphicsSceneHoverEvent *event)
 
 bool SelectableBoxItem::sceneEventFilter(QGraphicsItem *watched, QEvent *event)
 {
-    const bool corner = watched->type() == CornerGrabber::Type;
-    if (!corner && watched->type() != SideGrabber::Type)
+    if (watched->type() != CornerGrabber::Type && watched->type() != SideGrabber::Type)
         return false;
-    auto *grabber = static_cast<Grabber *>(watched);
-    auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
-    switch (event->type()) {
-    case QEvent::GraphicsSceneMousePress:
-        grabber->setMouseState(Grabber::Pressed);
-        grabber->setMouseDownPos(mouse->pos());
-        m_selected = true;
-        emit selected();
-        event->accept();
-        return true;
-    case QEvent::GraphicsSceneMouseRelease:
-        grabber->setMouseState(Grabber::Released);
-        return true;
-    case QEvent::GraphicsSceneMouseMove:
-        grabber->setMouseState(Grabber::Moving);
-        resizeFromHandle(grabber, mouse->pos(), corner);
-        return true;
-    default:
-        return false;
-    }
+    return filterHandleEvent(static_cast<Grabber *>(watched), event);
 }
 
 // Each move resizes by the distance moved since the previous one: the handle moves with its
 // corner, so the press point in its coordinates stays under the mouse.
-void SelectableBoxItem::resizeFromHandle(Grabber *grabber, const QPointF &eventPos, bool corner)
+void SelectableBoxItem::handleDragged(Grabber *grabber, QGraphicsSceneMouseEvent *event)
 {
+    const bool corner = grabber->type() == CornerGrabber::Type;
     prepareGeometryChange();
-    const QPointF d = grabber->mouseDownPos() - eventPos;
+    const QPointF d = grabber->mouseDownPos() - event->pos();
     // Which way the drag grows the box, per corner (clockwise from top-left) and per side
     // (top, right, bottom, left).
     static const QPointF cornerFactors[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};

@@ -3,7 +3,6 @@
 #include "graphic/2d/selectableitem.h"
 
 class CornerGrabber;
-class Grabber;
 class SideGrabber;
 
 // A rectangle of the plan. Its outer size is the bounding rectangle; the drawn rectangle lies
@@ -56,11 +55,15 @@ public:
 
 protected:
     bool sceneEventFilter(QGraphicsItem *watched, QEvent *event) override;
+    void handleDragged(Grabber *grabber, QGraphicsSceneMouseEvent *event) override;
     void hoverEnterEvent(QGraphicsSceneHoverEvent *event) override;
     void hoverLeaveEvent(QGraphicsSceneHoverEvent *event) override;
 
     void placeHandles();
     QList<QGraphicsItem *> handles() const;
+    // The size, or the fallback when width and height together come to less than 10 units:
+    // an element that small could be neither seen nor grabbed.
+    static QSizeF sizeOrFallback(const QSizeF &size, const QSize &fallback);
 
     double m_outerWidth = 250;
     double m_outerHeight = 100;
@@ -74,5 +77,4 @@ protected:
 
 private:
     void createHandles();
-    void resizeFromHandle(Grabber *grabber, const QPointF &eventPos, bool corner);
 };

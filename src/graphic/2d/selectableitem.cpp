@@ -101,6 +101,33 @@ void SelectableItem::showHandles(const QList<QGraphicsItem *> &handles, bool sho
     update();
 }
 
+bool SelectableItem::filterHandleEvent(Grabber *grabber, QEvent *event)
+{
+    auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
+    switch (event->type()) {
+    case QEvent::GraphicsSceneMousePress:
+        grabber->setMouseState(Grabber::Pressed);
+        grabber->setMouseDownPos(mouse->pos());
+        m_selected = true;
+        emit selected();
+        event->accept();
+        return true;
+    case QEvent::GraphicsSceneMouseRelease:
+        grabber->setMouseState(Grabber::Released);
+        return true;
+    case QEvent::GraphicsSceneMouseMove:
+        grabber->setMouseState(Grabber::Moving);
+        handleDragged(grabber, mouse);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SelectableItem::handleDragged(Grabber *, QGraphicsSceneMouseEvent *)
+{
+}
+
 void SelectableItem::hoverEnterEvent(QGraphicsSceneHoverEvent *)
 {
     m_hovered = true;

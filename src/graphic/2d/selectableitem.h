@@ -10,6 +10,8 @@
 #include <QSize>
 #include <QStringList>
 
+class Grabber;
+
 // A drawn thing of a site plan (or of a letterhead): selected by a click, moved by dragging
 // and, while hovered, resized through small red handles. Qt's own selection and moving are not
 // used: the element keeps its own selected flag, which the scene clears to keep one selection.
@@ -69,6 +71,11 @@ protected:
 
     // Shows the handles and routes their mouse events to sceneEventFilter, or hides them.
     void showHandles(const QList<QGraphicsItem *> &handles, bool show);
+    // The mouse events of a handle, for sceneEventFilter: a press selects the element without
+    // moving it, a move hands over to handleDragged. True for the events it took.
+    bool filterHandleEvent(Grabber *grabber, QEvent *event);
+    // A handle of the element was dragged; the kinds resize or move their ends.
+    virtual void handleDragged(Grabber *grabber, QGraphicsSceneMouseEvent *event);
 
     QPen m_pen;
     QPointF m_mouseDownPos;

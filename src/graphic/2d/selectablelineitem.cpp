@@ -13,13 +13,19 @@
 
 namespace {
 
-// The foot of the perpendicular from p on the infinite line through l; false for a line
-// without direction.
-bool perpendicularFoot(const QPointF &p, const QLineF &l, QPointF *foot)
+// The feet of the perpendiculars from p on the infinite lines through the lines, in their
+// order; a line without direction has none.
+QList<QPointF> feet(const QPointF &p, const QList<QLineF> &lines)
 {
-    const QLineF normal = l.normalVector();
-    const QLineF toLine(p, p + (normal.p2() - normal.p1()));
-    return toLine.intersects(l, foot) != QLineF::NoIntersection;
+    QList<QPointF> found;
+    for (const QLineF &line : lines) {
+        const QLineF normal = line.normalVector();
+        const QLineF toLine(p, p + (normal.p2() - normal.p1()));
+        QPointF foot;
+        if (toLine.intersects(line, &foot) != QLineF::NoIntersection)
+            found << foot;
+    }
+    return found;
 }
 
 bool withinSnap(const QPointF &a, const QPointF &b)
@@ -136,58 +142,37 @@ void SelectableLineItem::moveStart(const QPointF &start)
 
 bool SelectableLineItem::snapStartToLines(const QList<QLineF> &lines)
 {
-    prepareGeometryChange();
-    const QPointF start = pos();
-    for (const QLineF &line : lines) {
-        QPointF foot;
-        if (!perpendicularFoot(start, line, &foot) || !withinSnap(start, foot))
-            continue;
-        moveStart(foot);
-        emit sizeChanged(size());
-        return true;
-    }
-    return false;
+    return snapTo(Start, feet(pos(), lines));
 }
 
 bool SelectableLineItem::snapStartToPoints(const QList<QPointF> &points)
 {
-    prepareGeometryChange();
-    const QPointF start = pos();
-    for (const QPointF &point : points) {
-        if (!withinSnap(start, point))
-            continue;
-        moveStart(point);
-        emit sizeChanged(size());
-        return true;
-    }
-    return false;
+    return snapTo(Start, points);
 }
 
 bool SelectableLineItem::snapEndToLines(const QList<QLineF> &lines)
 {
-    prepareGeometryChange();
-    const QPointF end = pos() + m_end;
-    for (const QLineF &line : lines) {
-        QPointF foot;
-        if (!perpendicularFoot(end, line, &foot) || !withinSnap(end, foot))
-            continue;
-        m_end = foot - pos();
-        placeHandles();
-        emit sizeChanged(size());
-        return true;
-    }
-    return false;
+    return snapTo(End, feet(pos() + m_end, lines));
 }
 
 bool SelectableLineItem::snapEndToPoints(const QList<QPointF> &points)
 {
+    return snapTo(End, points);
+}
+
+bool SelectableLineItem::snapTo(Which which, const QList<QPointF> &targets)
+{
     prepareGeometryChange();
-    const QPointF end = pos() + m_end;
-    for (const QPointF &point : points) {
-        if (!withinSnap(end, point))
+    const QPointF point = which == Start ? pos() : pos() + m_end;
+    for (const QPointF &target : targets) {
+        if (!withinSnap(point, target))
             continue;
-        m_end = point - pos();
-        placeHandles();
+        if (which == Start) {
+            moveStart(target);
+        } else {
+            m_end = target - pos();
+            placeHandles();
+        }
         emit sizeChanged(size());
         return true;
     }
@@ -227,33 +212,14 @@ bool SelectableLineItem::sceneEventFilter(QGraphicsItem *watched, QEvent *event)
 {
     if (watched->type() != LineCornerGrabber::Type)
         return false;
-    auto *grabber = static_cast<Grabber *>(watched);
-    auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
-    switch (event->type()) {
-    case QEvent::GraphicsSceneMousePress:
-        grabber->setMouseState(Grabber::Pressed);
-        grabber->setMouseDownPos(mouse->pos());
-        m_selected = true;
-        emit selected();
-        event->accept();
-        return true;
-    case QEvent::GraphicsSceneMouseRelease:
-        grabber->setMouseState(Grabber::Released);
-        return true;
-    case QEvent::GraphicsSceneMouseMove:
-        grabber->setMouseState(Grabber::Moving);
-        dragEnd(grabber, mouse->pos(), mouse->modifiers());
-        return true;
-    default:
-        return false;
-    }
+    return filterHandleEvent(static_cast<Grabber *>(watched), event);
 }
 
-void SelectableLineItem::dragEnd(Grabber *grabber, const QPointF &eventPos, Qt::KeyboardModifiers modifiers)
+void SelectableLineItem::handleDragged(Grabber *grabber, QGraphicsSceneMouseEvent *event)
 {
     prepareGeometryChange();
-    const QPointF d = grabber->mouseDownPos() - eventPos;
-    const bool snap = modifiers == Qt::ControlModifier;
+    const QPointF d = grabber->mouseDownPos() - event->pos();
+    const bool snap = event->modifiers() == Qt::ControlModifier;
     if (grabber->index() == 1) {
         QPointF end = m_end - d;
         if (snap)

@@ -2,7 +2,6 @@
 
 #include "graphic/2d/selectableitem.h"
 
-class Grabber;
 class LineCornerGrabber;
 
 // A wall or line of the plan: it starts at the element's position and ends at the end vector.
@@ -46,6 +45,7 @@ public:
 
 protected:
     bool sceneEventFilter(QGraphicsItem *watched, QEvent *event) override;
+    void handleDragged(Grabber *grabber, QGraphicsSceneMouseEvent *event) override;
     void hoverEnterEvent(QGraphicsSceneHoverEvent *event) override;
     void hoverLeaveEvent(QGraphicsSceneHoverEvent *event) override;
 
@@ -53,7 +53,9 @@ private:
     void createHandles();
     void placeHandles();
     QList<QGraphicsItem *> handles() const;
-    void dragEnd(Grabber *grabber, const QPointF &eventPos, Qt::KeyboardModifiers modifiers);
+    enum Which { Start, End };
+    // Moves the start or the end onto the first target within reach.
+    bool snapTo(Which which, const QList<QPointF> &targets);
     // Moves the start to the new point, keeping the end point.
     void moveStart(const QPointF &start);
 

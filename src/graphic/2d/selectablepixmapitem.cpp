@@ -71,10 +71,7 @@ void SelectablePixmapItem::placeContent()
 
 void SelectablePixmapItem::setSize(const QSizeF &size)
 {
-    QSizeF s = size;
-    if (std::fabs(s.width()) + std::fabs(s.height()) < 10)
-        s = QSizeF(m_minimumSize);
-    SelectableBoxItem::setSize(s);
+    SelectableBoxItem::setSize(sizeOrFallback(size, m_minimumSize));
     if (m_content)
         placeContent();
     update();

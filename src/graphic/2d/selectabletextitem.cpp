@@ -73,10 +73,7 @@ void SelectableTextItem::placeContent()
 
 void SelectableTextItem::setSize(const QSizeF &size)
 {
-    QSizeF s = size;
-    if (std::fabs(s.width()) + std::fabs(s.height()) < 10)
-        s = QSizeF(m_minimumSize);
-    SelectableBoxItem::setSize(s);
+    SelectableBoxItem::setSize(sizeOrFallback(size, m_minimumSize));
     if (m_content)
         placeContent();
     update();

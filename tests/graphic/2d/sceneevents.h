@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphic/2d/grabbers.h"
+#include "graphic/2d/graphicsscene.h"
 #include "graphic/2d/selectableitem.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,18 @@ inline void doubleClick(QGraphicsScene *scene, const QPointF &pos)
     release(scene, pos);
     send(scene, QEvent::GraphicsSceneMouseDoubleClick, pos, Qt::LeftButton, Qt::LeftButton);
     release(scene, pos);
+}
+
+// Puts the element into the scene (wired, in a plan scene) at the position.
+template <class Element>
+Element *placed(QGraphicsScene &scene, Element *element, const QPointF &pos = QPointF())
+{
+    if (auto *planScene = qobject_cast<GraphicsScene *>(&scene))
+        planScene->addElement(element);
+    else
+        scene.addItem(element);
+    element->setPos(pos);
+    return element;
 }
 
 // The handle of an element by its kind (CornerGrabber::Type, ...) and index.

@@ -28,8 +28,7 @@ private slots:
 void TestGraphicsScene::emptyClickClearsSelectionOnce()
 {
     GraphicsScene scene;
-    auto *box = new SelectableBoxItem;
-    scene.addElement(box);
+    auto *box = placed(scene, new SelectableBoxItem);
     QSignalSpy selection(&scene, &GraphicsScene::selectionChanged);
     press(&scene, QPointF(100, 50));
     release(&scene, QPointF(100, 50));
@@ -51,11 +50,8 @@ void TestGraphicsScene::emptyClickClearsSelectionOnce()
 void TestGraphicsScene::pressingAnotherElementMovesSelection()
 {
     GraphicsScene scene;
-    auto *first = new SelectableBoxItem;
-    auto *second = new SelectableBoxItem;
-    scene.addElement(first);
-    scene.addElement(second);
-    second->setPos(500, 0);
+    auto *first = placed(scene, new SelectableBoxItem);
+    auto *second = placed(scene, new SelectableBoxItem, QPointF(500, 0));
     QSignalSpy selection(&scene, &GraphicsScene::selectionChanged);
     press(&scene, QPointF(100, 50));
     release(&scene, QPointF(100, 50));
@@ -98,25 +94,19 @@ void TestGraphicsScene::wallEndSnapsToCorner_data()
     QTest::newRow("10.0 units away") << 10.0 << false;
 }
 
-// A wall ending near the free end of another wall: only the corner is within reach, the
-// other wall's extension is not (the end lies beyond it).
+// A wall end dragged towards the top corner of an upright wall, level with it.
 void TestGraphicsScene::wallEndSnapsToCorner()
 {
     QFETCH(double, distance);
     QFETCH(bool, snaps);
 
     GraphicsScene scene;
-    auto *wall = new SelectableLineItem(QPointF(0, 300));
-    scene.addElement(wall);
-    wall->setPos(500, 100); // a vertical wall from (500, 100) down to (500, 400)
-    auto *line = new SelectableLineItem(QPointF(200, 0));
-    scene.addElement(line);
-    line->setPos(100, 100);
+    placed(scene, new SelectableLineItem(QPointF(0, 300)), QPointF(500, 100)); // (500, 100) down to (500, 400)
+    auto *line = placed(scene, new SelectableLineItem(QPointF(200, 0)), QPointF(100, 100));
     QSignalSpy sizes(&scene, &GraphicsScene::elementSizeChanged);
 
-    // Drag the end to the left of the other wall's top corner, in line with its top.
-    const QPointF target(500 - distance, 100 - 0.0);
-    drag(&scene, QPointF(300, 100), QPointF(500 - distance, 100));
+    const QPointF target(500 - distance, 100);
+    drag(&scene, QPointF(300, 100), target);
     const QPointF end = line->pos() + line->end();
     QCOMPARE(end, snaps ? QPointF(500, 100) : target);
     QCOMPARE(line->pos(), QPointF(100, 100));
@@ -127,13 +117,9 @@ void TestGraphicsScene::wallEndSnapsToCorner()
 void TestGraphicsScene::wallEndSnapsOntoEdge()
 {
     GraphicsScene scene;
-    auto *room = new SelectableBoxItem;
-    scene.addElement(room);
-    room->setInnerSize(QSizeF(400, 400));
-    room->setPos(1000, 1000); // inner rectangle from (1003.5, 1003.5) to (1403.5, 1403.5)
-    auto *line = new SelectableLineItem(QPointF(300, 0));
-    scene.addElement(line);
-    line->setPos(700, 1200);
+    auto *room = placed(scene, new SelectableBoxItem, QPointF(1000, 1000));
+    room->setInnerSize(QSizeF(400, 400)); // inner rectangle from (1003.5, 1003.5) to (1403.5, 1403.5)
+    auto *line = placed(scene, new SelectableLineItem(QPointF(300, 0)), QPointF(700, 1200));
     // The end dragged to 6 units short of the left edge, a little below the start's height.
     drag(&scene, QPointF(1000, 1200), QPointF(997.5, 1190));
     QCOMPARE(line->pos() + line->end(), QPointF(1003.5, 1190));
@@ -142,12 +128,8 @@ void TestGraphicsScene::wallEndSnapsOntoEdge()
 void TestGraphicsScene::wallStartSnapsToo()
 {
     GraphicsScene scene;
-    auto *wall = new SelectableLineItem(QPointF(300, 0));
-    scene.addElement(wall);
-    wall->setPos(0, 0);
-    auto *line = new SelectableLineItem(QPointF(0, 200));
-    scene.addElement(line);
-    line->setPos(150, 300); // upright, from (150, 300) to (150, 500)
+    placed(scene, new SelectableLineItem(QPointF(300, 0)));
+    auto *line = placed(scene, new SelectableLineItem(QPointF(0, 200)), QPointF(150, 300)); // upright, down to (150, 500)
     drag(&scene, QPointF(150, 300), QPointF(154, 7));
     // The start lands on the wall, perpendicular below the dropped point; the end stays.
     QCOMPARE(line->pos(), QPointF(154, 0));
@@ -157,12 +139,8 @@ void TestGraphicsScene::wallStartSnapsToo()
 void TestGraphicsScene::bodyDragDoesNotSnap()
 {
     GraphicsScene scene;
-    auto *wall = new SelectableLineItem(QPointF(0, 300));
-    scene.addElement(wall);
-    wall->setPos(500, 100);
-    auto *line = new SelectableLineItem(QPointF(200, 0));
-    scene.addElement(line);
-    line->setPos(100, 100);
+    placed(scene, new SelectableLineItem(QPointF(0, 300)), QPointF(500, 100));
+    auto *line = placed(scene, new SelectableLineItem(QPointF(200, 0)), QPointF(100, 100));
     // Grab the middle of the line and move it until its end is 5 units short of the corner.
     drag(&scene, QPointF(200, 100), QPointF(395, 100));
     QCOMPARE(line->pos(), QPointF(295, 100));
@@ -172,8 +150,7 @@ void TestGraphicsScene::bodyDragDoesNotSnap()
 void TestGraphicsScene::deletedSelectionIsForgotten()
 {
     GraphicsScene scene;
-    auto *box = new SelectableBoxItem;
-    scene.addElement(box);
+    auto *box = placed(scene, new SelectableBoxItem);
     press(&scene, QPointF(100, 50));
     release(&scene, QPointF(100, 50));
     QCOMPARE(scene.selectedElement(), box);

@@ -7,8 +7,8 @@
 #include "graphic/2d/floorplan.h"
 #include "graphic/2d/graphicsscene.h"
 #include "graphic/2d/graphicsview.h"
-#include "fileanswer.h"
 #include "graphic/2d/selectablepixmapitem.h"
+#include "plantestdata.h"
 #include "support/modalanswerer.h"
 #include "support/testenv.h"
 #include "support/testfiles.h"
@@ -26,17 +26,6 @@
 #include <QtTest>
 
 namespace {
-
-// A picture with a red 20 x 20 mark in its top-left corner on blue.
-QImage markedImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x)
-            image.setPixel(x, y, qRgb(255, 0, 0));
-    return image;
-}
 
 // Two A4 pages: the first black in its top-left quarter only, the second black all over.
 void writeTwoPagePdf(const QString &path)

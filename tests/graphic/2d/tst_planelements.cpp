@@ -1,11 +1,11 @@
 #include "core/messagedialog.h"
-#include "fileanswer.h"
 #include "graphic/2d/autoitems.h"
 #include "graphic/2d/grabbers.h"
 #include "graphic/2d/selectableboxitem.h"
 #include "graphic/2d/selectablelineitem.h"
 #include "graphic/2d/selectablepixmapitem.h"
 #include "graphic/2d/selectabletextitem.h"
+#include "plantestdata.h"
 #include "sceneevents.h"
 
 #include <QGraphicsScene>
@@ -24,17 +24,6 @@ using namespace SceneEvents;
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 
 namespace {
-
-// A picture with a red 10 x 10 mark in its top-left corner on blue.
-QImage markedImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(Qt::blue);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x)
-            image.setPixel(x, y, qRgb(255, 0, 0));
-    return image;
-}
 
 double angleBelowHorizontal(const QPointF &v)
 {
@@ -223,9 +212,7 @@ void TestPlanElements::cornerAndSideDrags()
     QFETCH(QString, signal);
 
     QGraphicsScene scene;
-    auto *box = new SelectableBoxItem;
-    scene.addItem(box);
-    box->setPos(100, 100);
+    auto *box = placed(scene, new SelectableBoxItem, QPointF(100, 100));
     QSignalSpy corners(box, &SelectableItem::cornerMoved);
     QSignalSpy sides(box, &SelectableItem::sideMoved);
     QSignalSpy sizes(box, &SelectableItem::sizeChanged);
@@ -258,9 +245,7 @@ void TestPlanElements::lineEndAngleSnapping()
     QFETCH(double, angle);
 
     QGraphicsScene scene;
-    auto *line = new SelectableLineItem(QPointF(200, 0));
-    scene.addItem(line);
-    line->setPos(100, 100);
+    auto *line = placed(scene, new SelectableLineItem(QPointF(200, 0)), QPointF(100, 100));
     const QPointF end = handlePos(line, LineCornerGrabber::Type, 1);
     QCOMPARE(end, QPointF(300, 100));
     const QPointF target = QPointF(100, 100) + 200 * QPointF(std::cos(qDegreesToRadians(20.0)), std::sin(qDegreesToRadians(20.0)));
@@ -275,9 +260,7 @@ void TestPlanElements::lineEndAngleSnapping()
 void TestPlanElements::lineStartDragKeepsEnd()
 {
     QGraphicsScene scene;
-    auto *line = new SelectableLineItem(QPointF(200, 0));
-    scene.addItem(line);
-    line->setPos(100, 100);
+    auto *line = placed(scene, new SelectableLineItem(QPointF(200, 0)), QPointF(100, 100));
     QSignalSpy corners(line, &SelectableItem::cornerMoved);
     // The start moved to 10 degrees above the end's horizontal, snapped to 15 about the end.
     const QPointF end(300, 100);
@@ -293,8 +276,7 @@ void TestPlanElements::lineStartDragKeepsEnd()
 void TestPlanElements::pressOnHandleSelectsWithoutMoving()
 {
     QGraphicsScene scene;
-    auto *box = new SelectableBoxItem;
-    scene.addItem(box);
+    auto *box = placed(scene, new SelectableBoxItem);
     QSignalSpy selected(box, &SelectableItem::selected);
     QSignalSpy moved(box, &SelectableItem::moved);
     const QPointF corner = handlePos(box, CornerGrabber::Type, 2);
@@ -311,11 +293,8 @@ void TestPlanElements::pressOnHandleSelectsWithoutMoving()
 void TestPlanElements::hoverShowsAndHidesHandles()
 {
     QGraphicsScene scene;
-    auto *box = new SelectableBoxItem;
-    auto *line = new SelectableLineItem(QPointF(100, 0));
-    scene.addItem(box);
-    scene.addItem(line);
-    line->setPos(500, 500);
+    auto *box = placed(scene, new SelectableBoxItem);
+    auto *line = placed(scene, new SelectableLineItem(QPointF(100, 0)), QPointF(500, 500));
     Grabber *corner = handle(box, CornerGrabber::Type, 0);
     Grabber *side = handle(box, SideGrabber::Type, 3);
     Grabber *lineEnd = handle(line, LineCornerGrabber::Type, 1);
@@ -335,9 +314,7 @@ void TestPlanElements::hoverShowsAndHidesHandles()
 void TestPlanElements::bodyDragMovesElement()
 {
     QGraphicsScene scene;
-    auto *box = new SelectableBoxItem;
-    scene.addItem(box);
-    box->setPos(10, 10);
+    auto *box = placed(scene, new SelectableBoxItem, QPointF(10, 10));
     QSignalSpy moved(box, &SelectableItem::moved);
     drag(&scene, QPointF(100, 50), QPointF(130, 90));
     QCOMPARE(box->pos(), QPointF(40, 50));
@@ -350,10 +327,8 @@ void TestPlanElements::bodyDragMovesElement()
 void TestPlanElements::paintingSetsTheStoredPen()
 {
     QGraphicsScene scene;
-    auto *box = new SelectableBoxItem;
-    auto *line = new SelectableLineItem(QPointF(100, 0));
-    scene.addItem(box);
-    scene.addItem(line);
+    auto *box = placed(scene, new SelectableBoxItem);
+    auto *line = placed(scene, new SelectableLineItem(QPointF(100, 0)));
     box->setShowBox(0);
     box->setDrawBox(1);
     box->setThickness(30);
@@ -374,8 +349,7 @@ void TestPlanElements::textDoubleClickRunsTheEditor()
 {
     QGraphicsScene scene;
     QGraphicsView view(&scene);
-    auto *text = new SelectableTextItem(QStringLiteral("TEXT"));
-    scene.addItem(text);
+    auto *text = placed(scene, new SelectableTextItem(QStringLiteral("TEXT")));
     QGraphicsTextItem *edited = nullptr;
     QWidget *parent = nullptr;
     bool markedWhileEditing = false;
@@ -408,8 +382,7 @@ void TestPlanElements::pictureDoubleClickReplacesPicture()
 
     QGraphicsScene scene;
     QGraphicsView view(&scene);
-    auto *picture = new SelectablePixmapItem(QImage(80, 80, QImage::Format_ARGB32));
-    scene.addItem(picture);
+    auto *picture = placed(scene, new SelectablePixmapItem(QImage(80, 80, QImage::Format_ARGB32)));
     {
         ModalAnswerer answer;
         answer.expect("QFileDialog", chooseFile(broken));
