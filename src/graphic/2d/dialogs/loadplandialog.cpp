@@ -54,6 +54,14 @@ void LoadPlanDialog::message(const QString &text, int buttons, int timeoutMs)
     MessageDialog(text, buttons, timeoutMs, this).exec();
 }
 
+// While the dialog waits in a local event loop (for the converter, for the measured points)
+// its own commands must not start another wait.
+void LoadPlanDialog::setControlsEnabled(bool enabled)
+{
+    ui->verticalFrame->setEnabled(enabled);
+    ui->horizontalWidget->setEnabled(enabled);
+}
+
 void LoadPlanDialog::on_zoomIn_clicked()
 {
     ui->graphicsView->scale(GraphicsView::ZoomFactor, GraphicsView::ZoomFactor);
@@ -115,8 +123,8 @@ void LoadPlanDialog::showBasePlan(const QImage &image)
     const QPixmap pixmap = QPixmap::fromImage(image);
     m_planImage = new QGraphicsPixmapItem(pixmap);
     m_planImage->setTransformationMode(Qt::SmoothTransformation);
-    const QWidget *view = ui->graphicsView;
-    m_planImage->setPos(ui->graphicsView->mapToScene(QPoint(view->width() / 2, view->height() / 2)));
+    const GraphicsView *view = ui->graphicsView;
+    m_planImage->setPos(view->mapToScene(QPoint(view->width() / 2, view->height() / 2)));
     m_planImage->moveBy(-(pixmap.width() / 2), -(pixmap.height() / 2));
     scene->addItem(m_planImage);
 }
@@ -156,7 +164,9 @@ void LoadPlanDialog::on_addPdf_clicked()
         progress.hideFineProgress();
         progress.setText(QStringLiteral("PDF wird eingelesen..."));
         progress.show();
+        setControlsEnabled(false);
         page = PdfPageConverter::firstPage(name, &error, PdfPageConverter::findProgram());
+        setControlsEnabled(true);
     }
     if (page.isNull()) {
         message(tr("Das PDF-Dokument %1 konnte nicht eingelesen werden.\n%2").arg(QDir::toNativeSeparators(name), error),
@@ -183,16 +193,14 @@ void LoadPlanDialog::on_measure_clicked()
     message(tr("Bitte wählen Sie 2 Punkte zum Einmessen aus!"), MessageDialog::Ok, 0);
 
     GraphicsView *view = ui->graphicsView;
-    ui->verticalFrame->setEnabled(false);
-    ui->horizontalWidget->setEnabled(false);
+    setControlsEnabled(false);
     QEventLoop loop;
     connect(view, &GraphicsView::finished, &loop, &QEventLoop::quit);
     // Closing the dialog meanwhile ends the wait as well.
     connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
     view->startMeasure();
     loop.exec();
-    ui->verticalFrame->setEnabled(true);
-    ui->horizontalWidget->setEnabled(true);
+    setControlsEnabled(true);
     if (view->measureState() != GraphicsView::NotMeasuring) {
         view->cancelMeasure();
         return;

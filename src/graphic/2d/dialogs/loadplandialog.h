@@ -46,6 +46,7 @@ private:
     // Asks for a file of the filter; remembers its folder. Empty when none was chosen.
     QString chooseFile(const QString &caption, const QString &filter);
     void message(const QString &text, int buttons, int timeoutMs);
+    void setControlsEnabled(bool enabled);
 
     Ui::LoadPlanDialog *ui;
     QSharedPointer<FloorPlan> m_plan;

@@ -1,6 +1,7 @@
 #include "graphic/2d/dialogs/pdfpageconverter.h"
 
-#include <QDir>
+#include "graphic/2d/planxml.h"
+
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QImageReader>
@@ -69,6 +70,11 @@ QImage PdfPageConverter::firstPage(const QString &pdfPath, QString *error, const
         return QImage();
     }
     QImageReader reader(output + QStringLiteral(".png"));
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > PlanXml::MaxImagePixels) {
+        *error = tr("Die erste Seite ist zu groß für einen Lageplan.");
+        return QImage();
+    }
     const QImage page = reader.read();
     if (page.isNull())
         *error = tr("Die Umwandlung hat kein Bild ergeben: %1").arg(reader.errorString());
