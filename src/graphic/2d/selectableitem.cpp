@@ -103,11 +103,12 @@ void SelectableItem::showHandles(const QList<QGraphicsItem *> &handles, bool sho
 
 bool SelectableItem::filterHandleEvent(Grabber *grabber, QEvent *event)
 {
-    auto *mouse = static_cast<QGraphicsSceneMouseEvent *>(event);
+    // Hover and other events pass through here too; only mouse events are cast.
+    const auto mouse = [event] { return static_cast<QGraphicsSceneMouseEvent *>(event); };
     switch (event->type()) {
     case QEvent::GraphicsSceneMousePress:
         grabber->setMouseState(Grabber::Pressed);
-        grabber->setMouseDownPos(mouse->pos());
+        grabber->setMouseDownPos(mouse()->pos());
         m_selected = true;
         emit selected();
         event->accept();
@@ -117,7 +118,7 @@ bool SelectableItem::filterHandleEvent(Grabber *grabber, QEvent *event)
         return true;
     case QEvent::GraphicsSceneMouseMove:
         grabber->setMouseState(Grabber::Moving);
-        handleDragged(grabber, mouse);
+        handleDragged(grabber, mouse());
         return true;
     default:
         return false;
