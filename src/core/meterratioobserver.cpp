@@ -1,5 +1,7 @@
 #include "core/meterratioobserver.h"
 
+#include <QVariant>
+
 #include <algorithm>
 #include <cmath>
 
@@ -31,6 +33,16 @@ double MeterRatioObserver::fromUnits(double value) const
 double MeterRatioObserver::inverseScale() const
 {
     return 1.0 / (m_ratio * kUnitFactor);
+}
+
+void MeterRatioObserver::observe(const QSharedPointer<QObject> &plan)
+{
+    m_plan = plan;
+    if (!plan)
+        return;
+    // One connection per plan, however often it is observed again.
+    connect(plan.data(), SIGNAL(ratioChanged(double)), this, SLOT(setRatio(double)), Qt::UniqueConnection);
+    setRatio(plan->property("ratio").toDouble());
 }
 
 void MeterRatioObserver::setRatio(double ratio)

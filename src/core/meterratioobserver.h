@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSharedPointer>
 
 // The process-wide scale of the shown site plan, in metres per plan unit, with conversions
 // between metres and plan units and a signal when the scale changes.
@@ -12,6 +13,14 @@ public:
     explicit MeterRatioObserver(QObject *parent = nullptr);
 
     double ratio() const { return m_ratio; }
+
+    // Follows a site plan: holds it (which keeps it alive), adopts its scale at once and then
+    // every scale it announces. The plan is any object with a readable "ratio" property and a
+    // ratioChanged(double) signal, so the foundation needs no plan type. A null plan releases
+    // the held one and keeps the ratio. A plan released here that lives on elsewhere goes on
+    // passing its scale changes until it is destroyed.
+    void observe(const QSharedPointer<QObject> &plan);
+    QSharedPointer<QObject> observedPlan() const { return m_plan; }
 
     // Conversions with the fixed factor 10000 between the ratio and the plan's drawing units.
     double toUnits(double value) const;
@@ -29,4 +38,5 @@ signals:
 
 private:
     double m_ratio = 0.01;
+    QSharedPointer<QObject> m_plan;
 };
