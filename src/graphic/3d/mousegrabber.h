@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMetaType>
 
 class Camera;
 class QMouseEvent;
@@ -35,3 +36,5 @@ public:
 private:
     bool m_grabbing = false;
 };
+
+Q_DECLARE_METATYPE(MouseGrabber *)

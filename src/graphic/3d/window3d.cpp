@@ -69,6 +69,8 @@ bool Window3D::ClickKey::operator<(const ClickKey &other) const
 Window3D::Window3D(QWindow *parent)
     : QWindow(parent)
 {
+    // Lets mouseGrabberChanged travel through queued connections.
+    qRegisterMetaType<MouseGrabber *>();
     setSurfaceType(QWindow::OpenGLSurface);
     setFormat(QSurfaceFormat::defaultFormat());
     setCamera(new Camera(this));
