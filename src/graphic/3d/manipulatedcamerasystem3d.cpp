@@ -40,11 +40,9 @@ void ManipulatedCameraSystem3D::mouseMoveEvent(QMouseEvent *event, const Camera 
         // Only the wheel zooms the camera.
         break;
     case Global::MOUSE_TWIST: {
+        // The camera rolls by the pointer's turn about the pivot's pixel.
         const Vector3D center = camera->projectedCoordinatesOf(m_revolveAroundPoint);
-        const double before = std::atan2(m_previousPosition.y() - center.y,
-                                         m_previousPosition.x() - center.x);
-        const double after = std::atan2(pos.y() - center.y, pos.x() - center.x);
-        setSpinningQuaternion(Quaternion(Vector3D(0.0, 0.0, 1.0), float(before - after)));
+        setSpinningQuaternion(Quaternion(Vector3D(0.0, 0.0, 1.0), -float(pointerTurn(pos, center))));
         spin();
         break;
     }

@@ -98,16 +98,24 @@ Vector3D ManipulatedSystem3D::pixelsToCamera(double dx, double dy, double depth,
     return t;
 }
 
+double ManipulatedSystem3D::pointerTurn(const QPoint &pos, const Vector3D &center) const
+{
+    const double before = std::atan2(m_previousPosition.y() - center.y,
+                                     m_previousPosition.x() - center.x);
+    return std::atan2(pos.y() - center.y, pos.x() - center.x) - before;
+}
+
+Vector3D ManipulatedSystem3D::cameraToReference(const Vector3D &step, const Camera *camera) const
+{
+    // The translation this step is added to is given in the reference's coordinates.
+    const Vector3D inWorld = camera->frame()->orientation().rotate(step);
+    return referenceSystem() ? referenceSystem()->localDirection(inWorld) : inWorld;
+}
+
 void ManipulatedSystem3D::mouseMoveEvent(QMouseEvent *event, const Camera *camera)
 {
     const QPoint pos = event->pos();
     const ManipulatedCameraSystem3D *view = camera->frame();
-    // Moves computed in camera coordinates act on the translation, which is given in the
-    // reference's coordinates.
-    auto toReference = [this, view](const Vector3D &inCamera) {
-        const Vector3D inWorld = view->orientation().rotate(inCamera);
-        return referenceSystem() ? referenceSystem()->localDirection(inWorld) : inWorld;
-    };
 
     switch (m_action) {
     case Global::MOUSE_NONE:
@@ -117,23 +125,20 @@ void ManipulatedSystem3D::mouseMoveEvent(QMouseEvent *event, const Camera *camer
         const double depth = view->localFromWorld(position()).z;
         const Vector3D t = pixelsToCamera(pos.x() - m_previousPosition.x(),
                                           m_previousPosition.y() - pos.y(), depth, camera);
-        translate(toReference(double(m_translationSensitivity) * t));
+        translate(cameraToReference(double(m_translationSensitivity) * t, camera));
         break;
     }
     case Global::MOUSE_ZOOM: {
         const double distance = (camera->position() - position()).norm();
         const Vector3D t(0.0, 0.0,
                          distance * (pos.y() - m_previousPosition.y()) / camera->screenHeight());
-        translate(toReference(t));
+        translate(cameraToReference(t, camera));
         break;
     }
     case Global::MOUSE_TWIST: {
         const Vector3D center = camera->projectedCoordinatesOf(position());
-        const double before = std::atan2(m_previousPosition.y() - center.y,
-                                         m_previousPosition.x() - center.x);
-        const double after = std::atan2(pos.y() - center.y, pos.x() - center.x);
         const Vector3D axis = localDirection(view->worldDirection(Vector3D(0.0, 0.0, -1.0)));
-        setSpinningQuaternion(Quaternion(axis, after - before));
+        setSpinningQuaternion(Quaternion(axis, pointerTurn(pos, center)));
         spin();
         break;
     }
@@ -160,9 +165,7 @@ void ManipulatedSystem3D::wheelEvent(QWheelEvent *event, const Camera *camera)
     if (m_action == Global::MOUSE_ZOOM) {
         const float factor = -float(event->angleDelta().y()) * m_wheelSensitivity * 0.0008f;
         const double distance = (camera->position() - position()).norm();
-        const Vector3D inWorld = camera->frame()->orientation().rotate(
-            Vector3D(0.0, 0.0, distance * double(factor)));
-        translate(referenceSystem() ? referenceSystem()->localDirection(inWorld) : inWorld);
+        translate(cameraToReference(Vector3D(0.0, 0.0, distance * double(factor)), camera));
         emit manipulated();
     }
     endAction();

@@ -59,6 +59,10 @@ protected:
     // A drag of (dx, dy) pixels as a translation in camera coordinates, scaled so that a point
     // at the given depth in front of the camera follows the pointer.
     static Vector3D pixelsToCamera(double dx, double dy, double depth, const Camera *camera);
+    // The angle the pointer turned about the pixel centre since the previous position.
+    double pointerTurn(const QPoint &pos, const Vector3D &center) const;
+    // A step in camera coordinates in those of this frame's reference (the world without one).
+    Vector3D cameraToReference(const Vector3D &step, const Camera *camera) const;
     // The virtual trackball turn from the previous to the present pointer position about the
     // pixel (cx, cy).
     Quaternion ballRotation(int x, int y, double cx, double cy, const Camera *camera) const;
