@@ -85,7 +85,8 @@ Window3D::~Window3D()
 {
     if (m_context && m_context->makeCurrent(this))
         deletePickingFramebuffer();
-    if (m_camera && m_camera->frame()->constraint() == m_topViewConstraint.get())
+    // The camera outlives this destructor as a child object; it must not keep the constraint.
+    if (m_topViewConstraint && m_camera->frame()->constraint() == m_topViewConstraint.get())
         m_camera->frame()->setConstraint(nullptr);
     delete m_paintDevice;
     // The cameras are child objects and go with the window.

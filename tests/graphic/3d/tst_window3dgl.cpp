@@ -11,6 +11,17 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define ZZ_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZZ_LEAK_CHECK 1
+#endif
+#endif
+#ifdef ZZ_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 // Draws one red triangle around the world point (0, 0.5, 0) on white, with depth test, through
@@ -200,5 +211,18 @@ void TestWindow3DGL::grabFrameAndDepth()
     QVERIFY(!background);
 }
 
-QTEST_MAIN(TestWindow3DGL)
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    TestWindow3DGL test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    const int result = QTest::qExec(&test, argc, argv);
+#ifdef ZZ_LEAK_CHECK
+    // Mesa's driver is unloaded with the X connection when the application goes, and what it
+    // keeps for the life of the process would then show as leaks of an unknown module. Look for
+    // leaks while it is still loaded.
+    __lsan_do_leak_check();
+#endif
+    return result;
+}
 #include "tst_window3dgl.moc"
