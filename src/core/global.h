@@ -27,6 +27,33 @@ public:
         RulerCursor = 3
     };
 
+    // Which frame of the 3D window a mouse binding moves.
+    enum MouseHandler {
+        HANDLER_CAMERA = 0, // the camera's own frame
+        HANDLER_SYSTEM = 1  // the manipulated system (the selected object's frame)
+    };
+
+    // What a drag or a wheel turn in the 3D window does to the frame it moves.
+    enum MouseAction {
+        MOUSE_NONE = 0,
+        MOUSE_TRANSLATE = 1,
+        MOUSE_ZOOM = 2,
+        MOUSE_TWIST = 3, // rotation about the viewing axis
+        MOUSE_SLIDE = 4, // translation; the camera's pivot stays where it is
+        MOUSE_ROTATE = 5
+    };
+
+    // What a click or double-click in the 3D window does.
+    enum ClickAction {
+        CLICK_NONE = 0,
+        CLICK_SELECT = 1,
+        CLICK_CENTER_SYSTEM = 2,
+        CLICK_CENTER_SCENE = 3,
+        CLICK_SHOW_SCENE = 4,
+        CLICK_ALIGN_SYSTEM = 5,
+        CLICK_ALIGN_CAMERA = 6
+    };
+
     // The one instance; the first call builds it (settings, stores, devices, plan scale).
     static Global *instance();
 
