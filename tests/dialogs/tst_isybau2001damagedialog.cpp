@@ -2,7 +2,9 @@
 
 #include "core/messagedialog.h"
 #include "support/model/inspections.h"
+#include "support/model/recordfields.h"
 #include "support/modalanswerer.h"
+#include "support/widgetlookup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,15 +27,6 @@
 Q_DECLARE_METATYPE(ObservationRecord)
 
 namespace {
-
-template <typename T>
-T *child(const QWidget &parent, const char *name)
-{
-    T *found = parent.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
 
 // The dialog on a real inspection, shown, with its widgets by object name.
 struct Form
@@ -103,28 +96,6 @@ struct Form
     QPushButton *accept;
 };
 
-// Every field of a record, so that a difference names the field.
-QStringList fields(const ObservationRecord &o)
-{
-    return {QStringLiteral("distance=%1").arg(o.distance, 0, 'g', 17),
-            QStringLiteral("code=") + o.code,
-            QStringLiteral("videoTime=") + o.videoTime.toString(QStringLiteral("hh:mm:ss.zzz")),
-            QStringLiteral("remark=") + o.remark,
-            QStringLiteral("photoFile=") + o.photoFile,
-            QStringLiteral("character1=") + o.character1,
-            QStringLiteral("character2=") + o.character2,
-            QStringLiteral("quantity1=%1").arg(o.quantity1, 0, 'g', 17),
-            QStringLiteral("quantity2=%1").arg(o.quantity2, 0, 'g', 17),
-            QStringLiteral("quantity1Text=") + o.quantity1Text,
-            QStringLiteral("quantity2Text=") + o.quantity2Text,
-            QStringLiteral("clockFrom=%1").arg(o.clockFrom),
-            QStringLiteral("clockTo=%1").arg(o.clockTo),
-            QStringLiteral("damageClass=%1").arg(o.damageClass),
-            QStringLiteral("joint=%1").arg(o.joint),
-            QStringLiteral("continuousDefect=") + o.continuousDefect,
-            QStringLiteral("continuousDefectNumber=%1").arg(o.continuousDefectNumber)};
-}
-
 ObservationRecord observation(const QString &code, double q1 = 0, double q2 = 0)
 {
     ObservationRecord o;
@@ -134,14 +105,6 @@ ObservationRecord observation(const QString &code, double q1 = 0, double q2 = 0)
     o.quantity2 = q2;
     o.videoTime = QTime(0, 0, 10);
     return o;
-}
-
-QStringList items(const QComboBox *box)
-{
-    QStringList result;
-    for (int i = 0; i < box->count(); ++i)
-        result << box->itemText(i);
-    return result;
 }
 
 // Walks the catalogue browser: one row chosen per page, then "Weiter" (last: "Übernehmen").
@@ -338,7 +301,7 @@ void TestIsybau2001DamageDialog::codedValues()
         QStringList texts;
         for (const QString &value : corrosion)
             texts << catalogue->snumText(value.toInt());
-        QCOMPARE(items(form.snum1), texts);
+        QCOMPARE(comboItems(form.snum1), texts);
         // Right after the code: the first value, and no second number yet.
         QCOMPARE(form.record().quantity1, 11.0);
         QCOMPARE(form.record().quantity2, 0.0);
@@ -485,7 +448,7 @@ void TestIsybau2001DamageDialog::shorteningLocksForm()
     }
     QVERIFY(form.endText->text().isEmpty());
     before.code = QStringLiteral("BAA");
-    QCOMPARE(fields(form.record()), fields(before));
+    QCOMPARE(recordFields(form.record()), recordFields(before));
 }
 
 void TestIsybau2001DamageDialog::zeroDistanceQuestion_data()
@@ -642,7 +605,7 @@ void TestIsybau2001DamageDialog::otherClassesOfferNoCode()
     edited.clickAccept();
     QCOMPARE(edited.dialog.result(), int(QDialog::Accepted));
     o.remark = QStringLiteral("neu");
-    QCOMPARE(fields(edited.record()), fields(o));
+    QCOMPARE(recordFields(edited.record()), recordFields(o));
 }
 
 void TestIsybau2001DamageDialog::unknownCodeKeptAndEditable()
@@ -676,7 +639,7 @@ void TestIsybau2001DamageDialog::unknownCodeKeptAndEditable()
     o.remark = QStringLiteral("neu");
     o.distance = 6;
     o.clockFrom = 4;
-    QCOMPARE(fields(form.record()), fields(o));
+    QCOMPARE(recordFields(form.record()), recordFields(o));
 
     // The code can still be replaced by one of the catalogue.
     Form retyped;
@@ -776,7 +739,7 @@ void TestIsybau2001DamageDialog::untouchedRecordComesBack()
     QVERIFY(form.accept->isEnabled());
     form.clickAccept();
     QCOMPARE(form.dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(fields(form.record()), fields(expected));
+    QCOMPARE(recordFields(form.record()), recordFields(expected));
 }
 
 QTEST_MAIN(TestIsybau2001DamageDialog)
