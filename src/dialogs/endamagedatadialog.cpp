@@ -1,8 +1,8 @@
 #include "dialogs/endamagedatadialog.h"
 #include "ui_endamagedatadialog.h"
 
-#include "core/messagedialog.h"
 #include "dialogs/normcatalogdialog.h"
+#include "dialogs/observationentry.h"
 #include "dialogs/observationpreview.h"
 #include "model/dandas.h"
 #include "model/en135082structur.h"
@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -472,31 +471,15 @@ void ENDamageDataDialog::on_foto_toggled(bool checked)
 
 void ENDamageDataDialog::takePhotoName()
 {
-    // An observation that had a photo gets its own name back rather than a new one.
-    if (!m_incoming.photoFile.isEmpty()) {
-        m_record.photoFile = m_incoming.photoFile;
-        return;
-    }
-    const qint64 number = qint64(m_inspection->lastPhotoNumber()) + 1;
-    m_record.photoFile = QStringLiteral("img_%1_%2.jpg").arg(m_record.videoTime.toString(QStringLiteral("hhmmss"))).arg(number);
+    m_record.photoFile = photoFileName(*m_inspection, m_incoming, m_record.videoTime);
 }
 
 // --- closing
 
 void ENDamageDataDialog::on_accept_clicked()
 {
-    if (std::abs(m_record.distance) > 1e-12) {
+    if (confirmDistance(m_record.distance, *ui->meterEdit, this))
         accept();
-        return;
-    }
-    MessageDialog question(tr("Es wurde der Meterwert 0.00m eingegeben.\nMöchten Sie dies so belassen?"),
-                           MessageDialog::Yes | MessageDialog::No, -1, this);
-    if (question.exec() == MessageDialog::Yes) {
-        accept();
-        return;
-    }
-    ui->meterEdit->selectAll();
-    ui->meterEdit->setFocus();
 }
 
 void ENDamageDataDialog::on_catalog_clicked()

@@ -177,14 +177,8 @@ const AtvEntry *Isybau2001::matchingEntry(const QString &code) const
     }
     if (code.size() < 4)
         return nullptr;
-    return findEntry(code.left(1), code.left(2), code.mid(2, 1), code.mid(3, 1));
-}
-
-const AtvEntry *Isybau2001::describedEntry(const QString &code) const
-{
-    if (code.size() < 4)
-        return matchingEntry(code);
-    // The sanitation names are Ks, Kn, Kb ...: a code typed in upper case finds them too.
+    // The sanitation names are Ks, Kn, Kb ...: the code list and the user write them in
+    // capitals ("KSAO"), the files as the catalogue does ("KsAO"); both name the same entry.
     QString name = code.left(2);
     if (name.startsWith(QLatin1Char('K')))
         name[1] = name.at(1).toLower();
@@ -193,7 +187,7 @@ const AtvEntry *Isybau2001::describedEntry(const QString &code) const
 
 bool Isybau2001::isKnownCode(const QString &code) const
 {
-    return code.isEmpty() || isControlCode(code) || (code.size() == 4 && describedEntry(code));
+    return code.isEmpty() || isControlCode(code) || (code.size() == 4 && matchingEntry(code));
 }
 
 int Isybau2001::positionKind(const QString &code) const
@@ -292,7 +286,7 @@ QString Isybau2001::observationDescription(const ObservationRecord &o) const
     } else {
         if (code.size() < 4)
             return QStringLiteral("ERROR: ") + code;
-        const AtvEntry *e = describedEntry(code);
+        const AtvEntry *e = matchingEntry(code);
         if (e)
             text = e->text;
         const QString condition = code.mid(2, 1);

@@ -77,7 +77,8 @@ public:
     // only once the new one is written. False, reported, when nothing was converted.
     bool convert();
 
-    // The catalogue entry a code stands for (names compared exactly), or null.
+    // The catalogue entry a code stands for, or null. Control codes are compared exactly; the
+    // sanitation names ("Ks", "Kn", ...) are found whatever the case of their second letter.
     const AtvEntry *matchingEntry(const QString &code) const;
     const QMap<QString, AtvCatalogType> &catalog() const { return m_catalog; }
     const OptionMap &conditionOptions() const { return m_conditionOptions; }
@@ -102,7 +103,6 @@ private:
     void readCatalogTexts(QXmlStreamReader &reader);
     const AtvEntry *findEntry(const QString &typeName, const QString &name, const QString &condition,
                               const QString &position) const;
-    const AtvEntry *describedEntry(const QString &code) const;
     QStringList snumKeys(const QString &code) const;
     bool isKnownCode(const QString &code) const;
 

@@ -2,7 +2,9 @@
 
 #include "core/messagedialog.h"
 #include "support/model/inspections.h"
+#include "support/model/recordfields.h"
 #include "support/modalanswerer.h"
+#include "support/widgetlookup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,15 +26,6 @@
 Q_DECLARE_METATYPE(ObservationRecord)
 
 namespace {
-
-template <typename T>
-T *child(const QWidget &parent, const char *name)
-{
-    T *found = parent.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
 
 // The observation dialog on a real inspection, shown, with its widgets by object name.
 struct Form
@@ -103,28 +96,6 @@ struct Form
     QPushButton *accept;
 };
 
-// Every field of a record, so that a difference names the field.
-QStringList fields(const ObservationRecord &o)
-{
-    return {QStringLiteral("distance=%1").arg(o.distance, 0, 'g', 17),
-            QStringLiteral("code=") + o.code,
-            QStringLiteral("videoTime=") + o.videoTime.toString(QStringLiteral("hh:mm:ss.zzz")),
-            QStringLiteral("remark=") + o.remark,
-            QStringLiteral("photoFile=") + o.photoFile,
-            QStringLiteral("character1=") + o.character1,
-            QStringLiteral("character2=") + o.character2,
-            QStringLiteral("quantity1=%1").arg(o.quantity1, 0, 'g', 17),
-            QStringLiteral("quantity2=%1").arg(o.quantity2, 0, 'g', 17),
-            QStringLiteral("quantity1Text=") + o.quantity1Text,
-            QStringLiteral("quantity2Text=") + o.quantity2Text,
-            QStringLiteral("clockFrom=%1").arg(o.clockFrom),
-            QStringLiteral("clockTo=%1").arg(o.clockTo),
-            QStringLiteral("damageClass=%1").arg(o.damageClass),
-            QStringLiteral("joint=%1").arg(o.joint),
-            QStringLiteral("continuousDefect=") + o.continuousDefect,
-            QStringLiteral("continuousDefectNumber=%1").arg(o.continuousDefectNumber)};
-}
-
 ObservationRecord observation(const QString &code, const QString &character1 = QString(),
                               const QString &character2 = QString())
 {
@@ -135,14 +106,6 @@ ObservationRecord observation(const QString &code, const QString &character1 = Q
     o.character2 = character2;
     o.videoTime = QTime(0, 0, 10);
     return o;
-}
-
-QStringList items(const QComboBox *box)
-{
-    QStringList result;
-    for (int i = 0; i < box->count(); ++i)
-        result << box->itemText(i);
-    return result;
 }
 
 QStringList shownButtons(const QWidget *box)
@@ -406,7 +369,7 @@ void TestENDamageDataDialog::damageClass()
     form.show();
 
     QVERIFY(form.damageClass->isEnabled());
-    QCOMPARE(items(form.damageClass), offered);
+    QCOMPARE(comboItems(form.damageClass), offered);
     QCOMPARE(form.damageClass->currentIndex(), shown);
     if (chosen >= 0)
         form.damageClass->setCurrentIndex(chosen);
@@ -764,7 +727,7 @@ void TestENDamageDataDialog::untouchedRecordComesBack()
     QVERIFY(form.accept->isEnabled());
     form.clickAccept();
     QCOMPARE(form.dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(fields(form.record()), fields(record));
+    QCOMPARE(recordFields(form.record()), recordFields(record));
 }
 
 QTEST_MAIN(TestENDamageDataDialog)

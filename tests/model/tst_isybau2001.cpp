@@ -186,9 +186,16 @@ private slots:
         QCOMPARE(inv.positionKind("BAAO"), 2);
         QCOMPARE(inv.positionKind("ZZZZ"), 2);
 
-        // Units are found by the exact name: KSAO finds nothing, KsAO the entry Ks.
+        // The sanitation names are found as the code list writes them and as the files do.
         QCOMPARE(inv.numAdd1Text("KsAO"), QStringLiteral("cm"));
-        QCOMPARE(inv.numAdd1Text("KSAO"), QString());
+        QCOMPARE(inv.numAdd1Text("KSAO"), QStringLiteral("cm"));
+        QVERIFY(inv.hasNumAdd1("KSAO"));
+        QCOMPARE(inv.numAdd1Text("KVA-"), QStringLiteral("mm"));
+        QVERIFY(!inv.hasNumAdd1("KNAO"));
+        QCOMPARE(inv.matchingEntry("KFAA"), inv.matchingEntry("KfAA"));
+        QVERIFY(inv.matchingEntry("KFAA"));
+        QVERIFY(!inv.matchingEntry("KFAO")); // a position the entry does not allow
+        QVERIFY(!inv.matchingEntry("KX")); // no such control code
         QCOMPARE(inv.numAdd1Text("HL"), QStringLiteral("m"));
         QCOMPARE(inv.numAdd2Text("BAAO"), QStringLiteral("cm²"));
         QCOMPARE(inv.numAdd1Text("BAXO"), QString());
@@ -248,7 +255,7 @@ private slots:
         const QString ba = QStringLiteral("Fehlendes Rohrstück am Schacht/Bauwerksanschluss, Sichtbarer Wasseraustritt, Scheitel");
         const QString ks = QStringLiteral("Anschluss, Seitenzulauf nicht fachgerecht ausgeführt, Sichtbarer Wasseraustritt, Scheitel");
 
-        QTest::newRow("K code typed in capitals: text, no unit") << observation("KSAO", 4) << ks;
+        QTest::newRow("K code typed in capitals") << observation("KSAO", 4) << ks + ", 4cm";
         QTest::newRow("K code as stored") << observation("KsAO", 4) << ks + ", 4cm";
         QTest::newRow("second number with the same unit left out") << observation("BAAO", 12.5, 3) << ba + ", 12.50cm²";
         QTest::newRow("tiny fraction") << observation("BAAO", 4.004) << ba + ", 4cm²";
