@@ -1,0 +1,88 @@
+#include "headerhelpers.h"
+
+#include "model/dandas.h"
+#include "model/dwam1492.h"
+#include "model/en135082.h"
+#include "model/freetext.h"
+#include "model/isybau2001.h"
+#include "model/isybau2006.h"
+
+namespace HeaderHelpers {
+
+std::unique_ptr<Investigation> inspectionOf(NormKind kind)
+{
+    std::unique_ptr<Investigation> inv;
+    switch (kind) {
+    case NormATV:
+    case NormIsybau2001:
+        inv = std::make_unique<Isybau2001>();
+        break;
+    case NormEN135082:
+        inv = std::make_unique<EN135082>(QStringLiteral("de"));
+        break;
+    case NormIsybau2006:
+        inv = std::make_unique<Isybau2006>();
+        break;
+    case NormDWAM1492:
+        inv = std::make_unique<DWAM1492>();
+        break;
+    case NormDanDas:
+        inv = std::make_unique<DanDas>();
+        break;
+    default:
+        inv = std::make_unique<Freetext>();
+        break;
+    }
+    inv->setNormKind(kind);
+    return inv;
+}
+
+QStringList headerFields(const InspectionHeader &h)
+{
+    const auto number = [](double v) { return QString::number(v, 'g', 17); };
+    return {
+        QStringLiteral("client=") + h.client,
+        QStringLiteral("company=") + h.company,
+        QStringLiteral("inspector=") + h.inspector,
+        QStringLiteral("town=") + h.town,
+        QStringLiteral("street=") + h.street,
+        QStringLiteral("sectionName=") + h.sectionName,
+        QStringLiteral("orderNumber=") + h.orderNumber,
+        QStringLiteral("startNode=") + h.startNode,
+        QStringLiteral("endNode=") + h.endNode,
+        QStringLiteral("startNodeType=") + h.startNodeType,
+        QStringLiteral("endNodeType=") + h.endNodeType,
+        QStringLiteral("profile=") + h.profile,
+        QStringLiteral("profileSource=") + h.profileSource,
+        QStringLiteral("height=") + number(h.height),
+        QStringLiteral("width=") + number(h.width),
+        QStringLiteral("material=") + h.material,
+        QStringLiteral("materialSource=") + h.materialSource,
+        QStringLiteral("liningMaterial=") + h.liningMaterial,
+        QStringLiteral("lining=") + h.lining,
+        QStringLiteral("protection=") + h.protection,
+        QStringLiteral("inspectionMethod=") + h.inspectionMethod,
+        QStringLiteral("weather=") + h.weather,
+        QStringLiteral("sewerKind=") + h.sewerKind,
+        QStringLiteral("pipeType=") + h.pipeType,
+        QStringLiteral("installationType=") + h.installationType,
+        QStringLiteral("inspectionKind=") + h.inspectionKind,
+        QStringLiteral("videoReference=") + h.videoReference,
+        QStringLiteral("videoMedium=") + h.videoMedium,
+        QStringLiteral("videoReferenceKind=") + h.videoReferenceKind,
+        QStringLiteral("startPosition=") + h.startPosition,
+        QStringLiteral("reason=") + h.reason,
+        QStringLiteral("cleaning=") + h.cleaning,
+        QStringLiteral("flowControl=") + h.flowControl,
+        QStringLiteral("direction=") + h.direction,
+        QStringLiteral("date=") + h.date.toString(Qt::ISODate),
+        QStringLiteral("time=") + h.time.toString(Qt::ISODateWithMs),
+        QStringLiteral("inspectionLength=") + number(h.inspectionLength),
+        QStringLiteral("pipeUnitLength=") + number(h.pipeUnitLength),
+        QStringLiteral("filmEndFrame=") + QString::number(h.filmEndFrame),
+        QStringLiteral("sewerKindText=") + h.sewerKindText,
+        QStringLiteral("materialText=") + h.materialText,
+    };
+}
+
+} // namespace HeaderHelpers
