@@ -1,5 +1,5 @@
 #include "dialogs/codechoice.h"
-#include "support/comboinput.h"
+#include "support/formaccess.h"
 
 #include <QComboBox>
 #include <QtTest>

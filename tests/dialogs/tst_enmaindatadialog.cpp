@@ -1,6 +1,6 @@
 #include "dialogs/enmaindatadialog.h"
 #include "model/investigation.h"
-#include "support/comboinput.h"
+#include "support/formaccess.h"
 #include "support/model/headerhelpers.h"
 
 #include <QComboBox>
@@ -35,25 +35,16 @@ const QList<QPair<QString, QString>> kFields = {
     {"installType", "installTypeLabel"}, {"weather", "weatherLabel"},
 };
 
-template<class T>
-T *child(const QWidget &dialog, const QString &name)
-{
-    T *w = dialog.findChild<T *>(name);
-    if (!w)
-        qFatal("no widget %s", qPrintable(name));
-    return w;
-}
-
 void accept(ENMainDataDialog &dialog)
 {
-    QTest::mouseClick(child<QPushButton>(dialog, "accept"), Qt::LeftButton);
+    QTest::mouseClick(formChild<QPushButton>(dialog, "accept"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void showTab(ENMainDataDialog &dialog, int tab)
 {
     dialog.show();
-    child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(tab);
+    formChild<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(tab);
 }
 
 // The last code of a list, or a code no catalogue has where the list is empty.
@@ -147,15 +138,15 @@ void TestENMainDataDialog::form()
     QVERIFY(!(flags & Qt::WindowCloseButtonHint) && !(flags & Qt::WindowSystemMenuHint));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QVERIFY(dialog.width() >= 705 && dialog.height() >= 558);
-    QVERIFY(child<QPushButton>(dialog, "load")->isHidden());
-    QVERIFY(child<QPushButton>(dialog, "accept")->isDefault());
-    QCOMPARE(child<QTabWidget>(dialog, "tabWidget")->currentIndex(), 0);
-    QCOMPARE(child<QTabWidget>(dialog, "tabWidget")->tabText(1), QStringLiteral("Kanaldaten"));
-    QCOMPARE(child<QDoubleSpinBox>(dialog, "pipeLength")->maximum(), 99.99);
-    QCOMPARE(child<QDoubleSpinBox>(dialog, "inspectionLength")->suffix(), QStringLiteral("m"));
-    QCOMPARE(child<QSpinBox>(dialog, "width")->maximum(), 9999);
-    QCOMPARE(child<QDateEdit>(dialog, "date")->displayFormat(), QStringLiteral("dd.MM.yyyy"));
-    QCOMPARE(child<QComboBox>(dialog, "lining")->itemText(0), QStringLiteral("keine Angabe"));
+    QVERIFY(formChild<QPushButton>(dialog, "load")->isHidden());
+    QVERIFY(formChild<QPushButton>(dialog, "accept")->isDefault());
+    QCOMPARE(formChild<QTabWidget>(dialog, "tabWidget")->currentIndex(), 0);
+    QCOMPARE(formChild<QTabWidget>(dialog, "tabWidget")->tabText(1), QStringLiteral("Kanaldaten"));
+    QCOMPARE(formChild<QDoubleSpinBox>(dialog, "pipeLength")->maximum(), 99.99);
+    QCOMPARE(formChild<QDoubleSpinBox>(dialog, "inspectionLength")->suffix(), QStringLiteral("m"));
+    QCOMPARE(formChild<QSpinBox>(dialog, "width")->maximum(), 9999);
+    QCOMPARE(formChild<QDateEdit>(dialog, "date")->displayFormat(), QStringLiteral("dd.MM.yyyy"));
+    QCOMPARE(formChild<QComboBox>(dialog, "lining")->itemText(0), QStringLiteral("keine Angabe"));
 }
 
 void TestENMainDataDialog::adaptation_data()
@@ -205,11 +196,11 @@ void TestENMainDataDialog::adaptation()
     QStringList hiddenLabels;
     QStringList expectedLabels;
     for (const auto &f : kFields) {
-        if (child<QWidget>(dialog, f.first)->isHidden())
+        if (formChild<QWidget>(dialog, f.first)->isHidden())
             hiddenFields << f.first;
         if (f.second.isEmpty())
             continue;
-        if (child<QLabel>(dialog, f.second)->isHidden())
+        if (formChild<QLabel>(dialog, f.second)->isHidden())
             hiddenLabels << f.second;
         if (hidden.contains(f.first) && !labelsStaying.contains(f.second))
             expectedLabels << f.second;
@@ -223,9 +214,9 @@ void TestENMainDataDialog::adaptation()
         return inFormOrder;
     }());
     QCOMPARE(hiddenLabels, expectedLabels);
-    QCOMPARE(child<QLabel>(dialog, "inspectionLabel")->text(), inspectionLabel);
-    QCOMPARE(child<QLabel>(dialog, "pipeUseLabel")->text(), pipeUseLabel);
-    QCOMPARE(child<QWidget>(dialog, "videoMedium")->isEnabled(), videoMediumEnabled);
+    QCOMPARE(formChild<QLabel>(dialog, "inspectionLabel")->text(), inspectionLabel);
+    QCOMPARE(formChild<QLabel>(dialog, "pipeUseLabel")->text(), pipeUseLabel);
+    QCOMPARE(formChild<QWidget>(dialog, "videoMedium")->isEnabled(), videoMediumEnabled);
 }
 
 void TestENMainDataDialog::circularProfile_data()
@@ -263,10 +254,10 @@ void TestENMainDataDialog::circularProfile()
     inv->setMainData(h);
 
     ENMainDataDialog dialog(inv.get());
-    QCOMPARE(child<QSpinBox>(dialog, "height")->value(), 300);
-    QCOMPARE(child<QWidget>(dialog, "width")->isHidden(), circular);
-    QCOMPARE(child<QWidget>(dialog, "widthLabel")->isHidden(), circular);
-    QCOMPARE(child<QLabel>(dialog, "heightLabel")->text(), circular ? QStringLiteral("Durchmesser:") : QStringLiteral("Höhe:"));
+    QCOMPARE(formChild<QSpinBox>(dialog, "height")->value(), 300);
+    QCOMPARE(formChild<QWidget>(dialog, "width")->isHidden(), circular);
+    QCOMPARE(formChild<QWidget>(dialog, "widthLabel")->isHidden(), circular);
+    QCOMPARE(formChild<QLabel>(dialog, "heightLabel")->text(), circular ? QStringLiteral("Durchmesser:") : QStringLiteral("Höhe:"));
 
     showTab(dialog, tab);
     accept(dialog);
@@ -285,15 +276,15 @@ void TestENMainDataDialog::profileRuleFollowsTheChoice()
     inv->setMainData(h);
     ENMainDataDialog dialog(inv.get());
     dialog.show();
-    auto *section = child<QComboBox>(dialog, "section");
-    auto *width = child<QWidget>(dialog, "width");
+    auto *section = formChild<QComboBox>(dialog, "section");
+    auto *width = formChild<QWidget>(dialog, "width");
 
     chooseItem(section, section->findText(QStringLiteral("Kreisprofil, doppelwandig")));
     QVERIFY(width->isHidden());
-    QCOMPARE(child<QLabel>(dialog, "heightLabel")->text(), QStringLiteral("Durchmesser:"));
+    QCOMPARE(formChild<QLabel>(dialog, "heightLabel")->text(), QStringLiteral("Durchmesser:"));
     chooseItem(section, section->findText(QStringLiteral("Ovalprofil")));
     QVERIFY(!width->isHidden());
-    QCOMPARE(child<QLabel>(dialog, "heightLabel")->text(), QStringLiteral("Höhe:"));
+    QCOMPARE(formChild<QLabel>(dialog, "heightLabel")->text(), QStringLiteral("Höhe:"));
 
     chooseItem(section, section->findText(QStringLiteral("Kreisprofil")));
     accept(dialog);
@@ -304,11 +295,8 @@ void TestENMainDataDialog::profileRuleFollowsTheChoice()
 void TestENMainDataDialog::untouchedAcceptanceKeepsTheHeader_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::newRow("EN 13508-2") << int(NormEN135082);
-    QTest::newRow("DWA-M 149-2") << int(NormDWAM1492);
-    QTest::newRow("ISYBAU 2006") << int(NormIsybau2006);
-    QTest::newRow("DanDas") << int(NormDanDas);
-    QTest::newRow("free text") << int(NormFreetext);
+    for (NormKind kind : {NormEN135082, NormDWAM1492, NormIsybau2006, NormDanDas, NormFreetext})
+        QTest::newRow(standardName(kind)) << int(kind);
 }
 
 // Unknown codes in shown and hidden combo boxes, the width on the other tab and the DanDas
@@ -345,8 +333,8 @@ void TestENMainDataDialog::danDasReasonAndVideoMedium()
 
     {
         ENMainDataDialog dialog(inv.get());
-        QCOMPARE(child<QLineEdit>(dialog, "objectName")->text(), h.reason);
-        QCOMPARE(child<QLineEdit>(dialog, "video")->text(), h.videoMedium);
+        QCOMPARE(formChild<QLineEdit>(dialog, "objectName")->text(), h.reason);
+        QCOMPARE(formChild<QLineEdit>(dialog, "video")->text(), h.videoMedium);
         showTab(dialog, tab);
         accept(dialog);
         QCOMPARE(inv->mainData().reason, h.reason);
@@ -356,8 +344,8 @@ void TestENMainDataDialog::danDasReasonAndVideoMedium()
 
     ENMainDataDialog dialog(inv.get());
     showTab(dialog, tab);
-    child<QLineEdit>(dialog, "objectName")->setText(QStringLiteral("Ny årsag"));
-    child<QLineEdit>(dialog, "video")->setText(QStringLiteral("USB"));
+    formChild<QLineEdit>(dialog, "objectName")->setText(QStringLiteral("Ny årsag"));
+    formChild<QLineEdit>(dialog, "video")->setText(QStringLiteral("USB"));
     accept(dialog);
     QCOMPARE(inv->mainData().reason, QStringLiteral("Ny årsag"));
     QCOMPARE(inv->mainData().videoMedium, QStringLiteral("USB"));
@@ -375,9 +363,9 @@ void TestENMainDataDialog::choicesStoreTheirCodes()
 
     ENMainDataDialog dialog(inv.get());
     dialog.show();
-    auto *material = child<QComboBox>(dialog, "material");
-    auto *lining = child<QComboBox>(dialog, "lining");
-    auto *system = child<QComboBox>(dialog, "pipeType");
+    auto *material = formChild<QComboBox>(dialog, "material");
+    auto *lining = formChild<QComboBox>(dialog, "lining");
+    auto *system = formChild<QComboBox>(dialog, "pipeType");
     QCOMPARE(material->currentIndex(), -1);
     QCOMPARE(lining->currentText(), inv->liningOptions().value(QStringLiteral("A")));
     QCOMPARE(system->currentText(), QStringLiteral("Mischwasser"));
@@ -396,8 +384,8 @@ void TestENMainDataDialog::liningRule()
     auto inv = inspectionOf(NormDWAM1492);
     ENMainDataDialog dialog(inv.get());
     dialog.show();
-    auto *lining = child<QComboBox>(dialog, "lining");
-    auto *liningMaterial = child<QWidget>(dialog, "liningMaterial");
+    auto *lining = formChild<QComboBox>(dialog, "lining");
+    auto *liningMaterial = formChild<QWidget>(dialog, "liningMaterial");
     QCOMPARE(lining->currentText(), QStringLiteral("keine Angabe"));
     QVERIFY(!liningMaterial->isEnabled());
     chooseItem(lining, lining->findText(QStringLiteral("Schlauchliner")));
@@ -425,8 +413,8 @@ void TestENMainDataDialog::storedValuesAsTheFormHoldsThem()
     QVERIFY(inv->inspectedLength() > 11.9);
 
     ENMainDataDialog dialog(inv.get());
-    QCOMPARE(child<QDoubleSpinBox>(dialog, "inspectionLength")->value(), 10.0);
-    QCOMPARE(child<QDateEdit>(dialog, "date")->date(), QDate::currentDate());
+    QCOMPARE(formChild<QDoubleSpinBox>(dialog, "inspectionLength")->value(), 10.0);
+    QCOMPARE(formChild<QDateEdit>(dialog, "date")->date(), QDate::currentDate());
     dialog.show();
     accept(dialog);
     const InspectionHeader stored = inv->mainData();
@@ -454,15 +442,15 @@ void TestENMainDataDialog::cancelLeavesTheHeader()
 
     ENMainDataDialog dialog(inv.get());
     dialog.show();
-    QTest::keyClicks(child<QLineEdit>(dialog, "customer"), QStringLiteral("xyz"));
-    child<QSpinBox>(dialog, "height")->setValue(800);
-    child<QDateEdit>(dialog, "date")->setDate(QDate(2001, 1, 1));
-    chooseItem(child<QComboBox>(dialog, "material"), 1);
-    chooseItem(child<QComboBox>(dialog, "lining"), 0);
+    QTest::keyClicks(formChild<QLineEdit>(dialog, "customer"), QStringLiteral("xyz"));
+    formChild<QSpinBox>(dialog, "height")->setValue(800);
+    formChild<QDateEdit>(dialog, "date")->setDate(QDate(2001, 1, 1));
+    chooseItem(formChild<QComboBox>(dialog, "material"), 1);
+    chooseItem(formChild<QComboBox>(dialog, "lining"), 0);
     if (escape)
         QTest::keyClick(&dialog, Qt::Key_Escape);
     else
-        QTest::mouseClick(child<QPushButton>(dialog, "reject"), Qt::LeftButton);
+        QTest::mouseClick(formChild<QPushButton>(dialog, "reject"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(headerFields(inv->mainData()), headerFields(before));

@@ -1,6 +1,6 @@
 #include "dialogs/isybau2001maindialog.h"
 #include "model/investigation.h"
-#include "support/comboinput.h"
+#include "support/formaccess.h"
 #include "support/model/headerhelpers.h"
 
 #include <QComboBox>
@@ -15,18 +15,9 @@ using namespace HeaderHelpers;
 
 namespace {
 
-template<class T>
-T *child(const QWidget &dialog, const char *name)
-{
-    T *w = dialog.findChild<T *>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no widget %s", name);
-    return w;
-}
-
 void accept(Isybau2001MainDialog &dialog)
 {
-    QTest::mouseClick(child<QPushButton>(dialog, "accept"), Qt::LeftButton);
+    QTest::mouseClick(formChild<QPushButton>(dialog, "accept"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
@@ -67,15 +58,15 @@ void TestIsybau2001MainDialog::form()
     const Qt::WindowFlags flags = dialog.windowFlags();
     QVERIFY((flags & Qt::CustomizeWindowHint) && !(flags & Qt::WindowCloseButtonHint));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-    auto *height = child<QSpinBox>(dialog, "height");
+    auto *height = formChild<QSpinBox>(dialog, "height");
     QCOMPARE(height->maximum(), 100000);
     QCOMPARE(height->singleStep(), 10);
-    auto *date = child<QDateEdit>(dialog, "date");
+    auto *date = formChild<QDateEdit>(dialog, "date");
     QVERIFY(date->calendarPopup());
     QCOMPARE(date->buttonSymbols(), QAbstractSpinBox::NoButtons);
     // Data fields read black also when disabled; the size fields keep the style's colours.
-    QCOMPARE(child<QLineEdit>(dialog, "customer")->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
-    QCOMPARE(child<QComboBox>(dialog, "system")->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(Qt::black));
+    QCOMPARE(formChild<QLineEdit>(dialog, "customer")->palette().color(QPalette::Disabled, QPalette::Text), QColor(Qt::black));
+    QCOMPARE(formChild<QComboBox>(dialog, "system")->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(Qt::black));
     QCOMPARE(height->palette().color(QPalette::Disabled, QPalette::Text), dialog.palette().color(QPalette::Disabled, QPalette::Text));
 }
 
@@ -108,10 +99,10 @@ void TestIsybau2001MainDialog::sizes()
     auto inv = inspectionOf(kind);
     inv->setMainData(sizedHeader(profile, height, width));
     Isybau2001MainDialog dialog(inv.get());
-    QCOMPARE(child<QSpinBox>(dialog, "height")->value(), 300);
-    QCOMPARE(child<QWidget>(dialog, "width")->isHidden(), circular);
-    QCOMPARE(child<QWidget>(dialog, "label_10")->isHidden(), circular);
-    QCOMPARE(child<QLabel>(dialog, "label_9")->text(), circular ? QStringLiteral("Durchmesser:") : QStringLiteral("Höhe:"));
+    QCOMPARE(formChild<QSpinBox>(dialog, "height")->value(), 300);
+    QCOMPARE(formChild<QWidget>(dialog, "width")->isHidden(), circular);
+    QCOMPARE(formChild<QWidget>(dialog, "label_10")->isHidden(), circular);
+    QCOMPARE(formChild<QLabel>(dialog, "label_9")->text(), circular ? QStringLiteral("Durchmesser:") : QStringLiteral("Höhe:"));
     dialog.show();
     accept(dialog);
     QCOMPARE(inv->mainData().profile, profile);
@@ -126,12 +117,12 @@ void TestIsybau2001MainDialog::switchingProfiles()
     {
         Isybau2001MainDialog dialog(inv.get());
         dialog.show();
-        chooseItem(child<QComboBox>(dialog, "section"), 1);
-        QVERIFY(!child<QWidget>(dialog, "width")->isHidden());
-        QCOMPARE(child<QLabel>(dialog, "label_9")->text(), QStringLiteral("Höhe:"));
-        QCOMPARE(child<QLabel>(dialog, "label_10")->text(), QStringLiteral("Breite:"));
-        child<QSpinBox>(dialog, "height")->setValue(400);
-        child<QSpinBox>(dialog, "width")->setValue(600);
+        chooseItem(formChild<QComboBox>(dialog, "section"), 1);
+        QVERIFY(!formChild<QWidget>(dialog, "width")->isHidden());
+        QCOMPARE(formChild<QLabel>(dialog, "label_9")->text(), QStringLiteral("Höhe:"));
+        QCOMPARE(formChild<QLabel>(dialog, "label_10")->text(), QStringLiteral("Breite:"));
+        formChild<QSpinBox>(dialog, "height")->setValue(400);
+        formChild<QSpinBox>(dialog, "width")->setValue(600);
         accept(dialog);
     }
     QCOMPARE(inv->mainData().profile, QStringLiteral("1"));
@@ -140,8 +131,8 @@ void TestIsybau2001MainDialog::switchingProfiles()
 
     Isybau2001MainDialog dialog(inv.get());
     dialog.show();
-    chooseItem(child<QComboBox>(dialog, "section"), 0);
-    QVERIFY(child<QWidget>(dialog, "width")->isHidden());
+    chooseItem(formChild<QComboBox>(dialog, "section"), 0);
+    QVERIFY(formChild<QWidget>(dialog, "width")->isHidden());
     accept(dialog);
     QCOMPARE(inv->mainData().profile, QStringLiteral("0"));
     QCOMPARE(inv->mainData().width, 400.0);
@@ -156,10 +147,10 @@ void TestIsybau2001MainDialog::freeTexts()
     inv->setMainData(h);
     Isybau2001MainDialog dialog(inv.get());
     dialog.show();
-    auto *material = child<QComboBox>(dialog, "material");
-    auto *materialEdit = child<QLineEdit>(dialog, "materialEdit");
-    auto *system = child<QComboBox>(dialog, "system");
-    auto *systemEdit = child<QLineEdit>(dialog, "systemEdit");
+    auto *material = formChild<QComboBox>(dialog, "material");
+    auto *materialEdit = formChild<QLineEdit>(dialog, "materialEdit");
+    auto *system = formChild<QComboBox>(dialog, "system");
+    auto *systemEdit = formChild<QLineEdit>(dialog, "systemEdit");
     QVERIFY(!materialEdit->isEnabled());
     QVERIFY(!systemEdit->isEnabled());
 
@@ -211,7 +202,7 @@ void TestIsybau2001MainDialog::codes()
 
     Isybau2001MainDialog dialog(inv.get());
     for (const char *name : {"material", "section", "system", "direction"})
-        QCOMPARE(child<QComboBox>(dialog, name)->currentIndex(), 0);
+        QCOMPARE(formChild<QComboBox>(dialog, name)->currentIndex(), 0);
     dialog.show();
     accept(dialog);
     const InspectionHeader stored = inv->mainData();
@@ -228,7 +219,7 @@ void TestIsybau2001MainDialog::codes()
     // Choosing the shown entry takes its code.
     Isybau2001MainDialog again(inv.get());
     again.show();
-    chooseItem(child<QComboBox>(again, "material"), 0);
+    chooseItem(formChild<QComboBox>(again, "material"), 0);
     accept(again);
     QCOMPARE(inv->mainData().material, inv->materialOptions().firstKey());
 }
@@ -237,7 +228,7 @@ void TestIsybau2001MainDialog::missingDate()
 {
     auto inv = inspectionOf(NormIsybau2001);
     Isybau2001MainDialog dialog(inv.get());
-    QCOMPARE(child<QDateEdit>(dialog, "date")->date(), QDate::currentDate());
+    QCOMPARE(formChild<QDateEdit>(dialog, "date")->date(), QDate::currentDate());
     dialog.show();
     accept(dialog);
     QCOMPARE(inv->mainData().date, QDate::currentDate());
@@ -263,15 +254,15 @@ void TestIsybau2001MainDialog::cancelLeavesTheHeader()
 
     Isybau2001MainDialog dialog(inv.get());
     dialog.show();
-    QTest::keyClicks(child<QLineEdit>(dialog, "operator_2"), QStringLiteral("xyz"));
-    QTest::keyClicks(child<QLineEdit>(dialog, "materialEdit"), QStringLiteral("xyz"));
-    child<QSpinBox>(dialog, "width")->setValue(900);
-    chooseItem(child<QComboBox>(dialog, "section"), 0);
-    chooseItem(child<QComboBox>(dialog, "direction"), 1);
+    QTest::keyClicks(formChild<QLineEdit>(dialog, "operator_2"), QStringLiteral("xyz"));
+    QTest::keyClicks(formChild<QLineEdit>(dialog, "materialEdit"), QStringLiteral("xyz"));
+    formChild<QSpinBox>(dialog, "width")->setValue(900);
+    chooseItem(formChild<QComboBox>(dialog, "section"), 0);
+    chooseItem(formChild<QComboBox>(dialog, "direction"), 1);
     if (escape)
         QTest::keyClick(&dialog, Qt::Key_Escape);
     else
-        QTest::mouseClick(child<QPushButton>(dialog, "reject"), Qt::LeftButton);
+        QTest::mouseClick(formChild<QPushButton>(dialog, "reject"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(headerFields(inv->mainData()), headerFields(before));
 }

@@ -1,6 +1,6 @@
 #include "dialogs/maindatawidget.h"
 #include "model/investigation.h"
-#include "support/comboinput.h"
+#include "support/formaccess.h"
 #include "support/modalanswerer.h"
 #include "support/model/headerhelpers.h"
 
@@ -18,14 +18,8 @@ using namespace HeaderHelpers;
 
 namespace {
 
-template<class T>
-T *child(const QWidget &panel, const char *name)
-{
-    T *w = panel.findChild<T *>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no widget %s", name);
-    return w;
-}
+const NormKind kAllStandards[] = {NormFreetext, NormATV, NormIsybau2001, NormEN135082,
+                                  NormIsybau2006, NormDWAM1492, NormDanDas};
 
 struct TextField
 {
@@ -97,13 +91,8 @@ private slots:
 void TestMainDataWidget::bindingOnlyShows_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::newRow("EN 13508-2") << int(NormEN135082);
-    QTest::newRow("DWA-M 149-2") << int(NormDWAM1492);
-    QTest::newRow("ISYBAU 2006") << int(NormIsybau2006);
-    QTest::newRow("DanDas") << int(NormDanDas);
-    QTest::newRow("free text") << int(NormFreetext);
-    QTest::newRow("ATV") << int(NormATV);
-    QTest::newRow("ISYBAU 2001") << int(NormIsybau2001);
+    for (NormKind kind : kAllStandards)
+        QTest::newRow(standardName(kind)) << int(kind);
 }
 
 // Sizes in whole millimetres on screen, codes without a text select nothing, and nothing of it
@@ -127,19 +116,19 @@ void TestMainDataWidget::bindingOnlyShows()
     QCOMPARE(changed.count(), 0);
     QCOMPARE(headerFields(inv->mainData()), headerFields(h));
 
-    QCOMPARE(child<QSpinBox>(panel, "height")->value(), 299);
-    QCOMPARE(child<QSpinBox>(panel, "width")->value(), 450);
-    QCOMPARE(child<QLineEdit>(panel, "customer")->text(), h.client);
-    QCOMPARE(child<QLineEdit>(panel, "videoName")->text(), h.videoReference);
-    QCOMPARE(child<QDateEdit>(panel, "date")->date(), h.date);
-    QCOMPARE(child<QComboBox>(panel, "material")->currentIndex(), -1);
-    QCOMPARE(child<QComboBox>(panel, "section")->currentIndex(), -1);
-    QCOMPARE(child<QComboBox>(panel, "section")->count(), inv->profileOptions().size());
-    QCOMPARE(child<QComboBox>(panel, "system")->currentText(), inv->systemOptions().value(h.sewerKind));
-    QCOMPARE(child<QComboBox>(panel, "direction")->currentText(), inv->directionOptions().value(h.direction));
+    QCOMPARE(formChild<QSpinBox>(panel, "height")->value(), 299);
+    QCOMPARE(formChild<QSpinBox>(panel, "width")->value(), 450);
+    QCOMPARE(formChild<QLineEdit>(panel, "customer")->text(), h.client);
+    QCOMPARE(formChild<QLineEdit>(panel, "videoName")->text(), h.videoReference);
+    QCOMPARE(formChild<QDateEdit>(panel, "date")->date(), h.date);
+    QCOMPARE(formChild<QComboBox>(panel, "material")->currentIndex(), -1);
+    QCOMPARE(formChild<QComboBox>(panel, "section")->currentIndex(), -1);
+    QCOMPARE(formChild<QComboBox>(panel, "section")->count(), inv->profileOptions().size());
+    QCOMPARE(formChild<QComboBox>(panel, "system")->currentText(), inv->systemOptions().value(h.sewerKind));
+    QCOMPARE(formChild<QComboBox>(panel, "direction")->currentText(), inv->directionOptions().value(h.direction));
     // The free texts belong to ISYBAU 2001 and ATV only.
     const bool freeTexts = kind == NormATV || kind == NormIsybau2001;
-    QCOMPARE(child<QLineEdit>(panel, "materialEdit")->text(), freeTexts ? h.materialText : QString());
+    QCOMPARE(formChild<QLineEdit>(panel, "materialEdit")->text(), freeTexts ? h.materialText : QString());
 }
 
 void TestMainDataWidget::keystrokesStoreTheirField_data()
@@ -163,7 +152,7 @@ void TestMainDataWidget::keystrokesStoreTheirField()
     panel.show();
     QSignalSpy changed(&panel, &MainDataWidget::dataChanged);
 
-    auto *edit = child<QLineEdit>(panel, f.widget);
+    auto *edit = formChild<QLineEdit>(panel, f.widget);
     QVERIFY(edit->isEnabled());
     edit->end(false);
     QTest::keyClick(edit, Qt::Key_X);
@@ -190,17 +179,17 @@ void TestMainDataWidget::numbersDateAndChoices()
     panel.show();
     QSignalSpy changed(&panel, &MainDataWidget::dataChanged);
 
-    child<QSpinBox>(panel, "height")->setValue(350);
+    formChild<QSpinBox>(panel, "height")->setValue(350);
     QCOMPARE(inv->mainData().height, 350.0);
     QCOMPARE(inv->mainData().width, 200.0);
-    child<QSpinBox>(panel, "width")->setValue(420);
+    formChild<QSpinBox>(panel, "width")->setValue(420);
     QCOMPARE(inv->mainData().width, 420.0);
-    child<QDateEdit>(panel, "date")->setDate(QDate(2024, 1, 2));
+    formChild<QDateEdit>(panel, "date")->setDate(QDate(2024, 1, 2));
     QCOMPARE(inv->mainData().date, QDate(2024, 1, 2));
-    auto *direction = child<QComboBox>(panel, "direction");
+    auto *direction = formChild<QComboBox>(panel, "direction");
     chooseItem(direction, 1);
     QCOMPARE(inv->mainData().direction, inv->directionOptions().keys().at(1));
-    auto *system = child<QComboBox>(panel, "system");
+    auto *system = formChild<QComboBox>(panel, "system");
     chooseItem(system, system->findText(QStringLiteral("Regenwasser")));
     QCOMPARE(inv->mainData().sewerKind, QStringLiteral("C"));
     QCOMPARE(changed.count(), 5);
@@ -225,22 +214,22 @@ void TestMainDataWidget::unboundPanelWritesNothing()
         }
         panel.show();
         QSignalSpy changed(&panel, &MainDataWidget::dataChanged);
-        QCOMPARE(child<QLineEdit>(panel, "customer")->text(), QString());
-        QCOMPARE(child<QComboBox>(panel, "section")->count(), 0);
-        QCOMPARE(child<QLabel>(panel, "heightLabel")->text(), QStringLiteral("Höhe:"));
-        QVERIFY(child<QSpinBox>(panel, "width")->isEnabled());
-        QVERIFY(!child<QLineEdit>(panel, "materialEdit")->isEnabled());
-        QCOMPARE(child<QDateEdit>(panel, "date")->date(), QDate::currentDate());
+        QCOMPARE(formChild<QLineEdit>(panel, "customer")->text(), QString());
+        QCOMPARE(formChild<QComboBox>(panel, "section")->count(), 0);
+        QCOMPARE(formChild<QLabel>(panel, "heightLabel")->text(), QStringLiteral("Höhe:"));
+        QVERIFY(formChild<QSpinBox>(panel, "width")->isEnabled());
+        QVERIFY(!formChild<QLineEdit>(panel, "materialEdit")->isEnabled());
+        QCOMPARE(formChild<QDateEdit>(panel, "date")->date(), QDate::currentDate());
 
-        QTest::keyClicks(child<QLineEdit>(panel, "customer"), QStringLiteral("abc"));
-        child<QSpinBox>(panel, "height")->setValue(700);
-        child<QSpinBox>(panel, "width")->setValue(800);
-        child<QDateEdit>(panel, "date")->setDate(QDate(2001, 1, 1));
-        child<QComboBox>(panel, "material")->addItem(QStringLiteral("sonstige Werkstoffe"));
+        QTest::keyClicks(formChild<QLineEdit>(panel, "customer"), QStringLiteral("abc"));
+        formChild<QSpinBox>(panel, "height")->setValue(700);
+        formChild<QSpinBox>(panel, "width")->setValue(800);
+        formChild<QDateEdit>(panel, "date")->setDate(QDate(2001, 1, 1));
+        formChild<QComboBox>(panel, "material")->addItem(QStringLiteral("sonstige Werkstoffe"));
         QCOMPARE(changed.count(), 0);
-        QVERIFY(!child<QLineEdit>(panel, "materialEdit")->isEnabled());
+        QVERIFY(!formChild<QLineEdit>(panel, "materialEdit")->isEnabled());
         ModalAnswerer answer; // no dialog may open
-        QTest::mouseClick(child<QPushButton>(panel, "mainDataButton"), Qt::LeftButton);
+        QTest::mouseClick(formChild<QPushButton>(panel, "mainDataButton"), Qt::LeftButton);
         QVERIFY(answer.done());
         QCOMPARE(headerFields(inv->mainData()), headerFields(h));
     }
@@ -275,16 +264,16 @@ void TestMainDataWidget::circularProfile()
     panel.setInvestigation(inv.get());
     panel.show();
     QSignalSpy changed(&panel, &MainDataWidget::dataChanged);
-    auto *heightLabel = child<QLabel>(panel, "heightLabel");
-    auto *width = child<QSpinBox>(panel, "width");
-    auto *section = child<QComboBox>(panel, "section");
+    auto *heightLabel = formChild<QLabel>(panel, "heightLabel");
+    auto *width = formChild<QSpinBox>(panel, "width");
+    auto *section = formChild<QComboBox>(panel, "section");
 
     QCOMPARE(heightLabel->text(), QStringLiteral("Durchmesser:"));
     QVERIFY(!width->isEnabled());
     panel.retranslate();
     QCOMPARE(heightLabel->text(), QStringLiteral("Durchmesser:"));
 
-    child<QSpinBox>(panel, "height")->setValue(400);
+    formChild<QSpinBox>(panel, "height")->setValue(400);
     QCOMPARE(inv->mainData().height, 400.0);
     QCOMPARE(inv->mainData().width, 400.0);
     QCOMPARE(changed.count(), 1);
@@ -314,10 +303,10 @@ void TestMainDataWidget::freeTexts()
     MainDataWidget panel;
     panel.setInvestigation(atv.get());
     panel.show();
-    auto *material = child<QComboBox>(panel, "material");
-    auto *materialEdit = child<QLineEdit>(panel, "materialEdit");
-    auto *system = child<QComboBox>(panel, "system");
-    auto *systemEdit = child<QLineEdit>(panel, "systemEdit");
+    auto *material = formChild<QComboBox>(panel, "material");
+    auto *materialEdit = formChild<QLineEdit>(panel, "materialEdit");
+    auto *system = formChild<QComboBox>(panel, "system");
+    auto *systemEdit = formChild<QLineEdit>(panel, "systemEdit");
     QVERIFY(!materialEdit->isEnabled());
     QCOMPARE(atv->mainData().materialText, QStringLiteral("Holz"));
 
@@ -350,9 +339,9 @@ void TestMainDataWidget::freeTexts()
 void TestMainDataWidget::collapseAndExpand()
 {
     MainDataWidget panel;
-    auto *frame = child<QFrame>(panel, "frame");
-    auto *line = child<QFrame>(panel, "line");
-    auto *up = child<QPushButton>(panel, "upButton");
+    auto *frame = formChild<QFrame>(panel, "frame");
+    auto *line = formChild<QFrame>(panel, "line");
+    auto *up = formChild<QPushButton>(panel, "upButton");
     const QImage upImage = resourceImage(QStringLiteral(":/icons/up.png"));
     const QImage downImage = resourceImage(QStringLiteral(":/icons/down.png"));
     QVERIFY(!upImage.isNull() && !downImage.isNull() && upImage != downImage);
@@ -384,15 +373,11 @@ void TestMainDataWidget::moreData_data()
     QTest::addColumn<QByteArray>("dialogClass");
     QTest::addColumn<bool>("accepted");
 
-    const QList<QPair<QByteArray, int>> kinds = {
-        {"ATV", NormATV}, {"ISYBAU 2001", NormIsybau2001}, {"EN 13508-2", NormEN135082},
-        {"ISYBAU 2006", NormIsybau2006}, {"DWA-M 149-2", NormDWAM1492}, {"DanDas", NormDanDas},
-        {"free text", NormFreetext}};
-    for (const auto &k : kinds) {
-        const QByteArray dialog = k.second == NormATV || k.second == NormIsybau2001 ? "Isybau2001MainDialog"
-                                                                                    : "ENMainDataDialog";
-        QTest::newRow(k.first + " accepted") << k.second << dialog << true;
-        QTest::newRow(k.first + " cancelled") << k.second << dialog << false;
+    for (NormKind kind : kAllStandards) {
+        const QByteArray dialog = kind == NormATV || kind == NormIsybau2001 ? "Isybau2001MainDialog" : "ENMainDataDialog";
+        const QByteArray name = standardName(kind);
+        QTest::newRow(name + " accepted") << int(kind) << dialog << true;
+        QTest::newRow(name + " cancelled") << int(kind) << dialog << false;
     }
 }
 
@@ -421,13 +406,13 @@ void TestMainDataWidget::moreData()
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("reject")), Qt::LeftButton);
         });
     }
-    QTest::mouseClick(child<QPushButton>(panel, "mainDataButton"), Qt::LeftButton);
+    QTest::mouseClick(formChild<QPushButton>(panel, "mainDataButton"), Qt::LeftButton);
     QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(' '))));
 
     const QString customer = accepted ? QStringLiteral("Neukunde") : before.client;
     QCOMPARE(changed.count(), accepted ? 1 : 0);
     QCOMPARE(inv->mainData().client, customer);
-    QCOMPARE(child<QLineEdit>(panel, "customer")->text(), customer);
+    QCOMPARE(formChild<QLineEdit>(panel, "customer")->text(), customer);
     if (!accepted)
         QCOMPARE(headerFields(inv->mainData()), headerFields(before));
 }

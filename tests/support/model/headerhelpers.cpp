@@ -37,6 +37,28 @@ std::unique_ptr<Investigation> inspectionOf(NormKind kind)
     return inv;
 }
 
+const char *standardName(NormKind kind)
+{
+    switch (kind) {
+    case NormFreetext:
+        return "free text";
+    case NormATV:
+        return "ATV M-143-2";
+    case NormIsybau2001:
+        return "ISYBAU 2001";
+    case NormEN135082:
+        return "EN 13508-2";
+    case NormIsybau2006:
+        return "ISYBAU 2006";
+    case NormDWAM1492:
+        return "DWA-M 149-2";
+    case NormDanDas:
+        return "DanDas";
+    default:
+        return "unknown";
+    }
+}
+
 QStringList headerFields(const InspectionHeader &h)
 {
     const auto number = [](double v) { return QString::number(v, 'g', 17); };

@@ -13,6 +13,8 @@ namespace HeaderHelpers {
 // text, 1 ATV M-143-2, 2 ISYBAU 2001, 3 EN 13508-2 (German), 4 ISYBAU 2006, 5 DWA-M 149-2,
 // 7 DanDas.
 std::unique_ptr<Investigation> inspectionOf(NormKind kind);
+// The standard's name, for the rows of data-driven tests.
+const char *standardName(NormKind kind);
 
 // Every field of the header as "name=value", in record order: two headers compared with QCOMPARE
 // name the first field that differs.

@@ -1,4 +1,4 @@
-#include "comboinput.h"
+#include "formaccess.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
