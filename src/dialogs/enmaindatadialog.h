@@ -7,7 +7,6 @@
 
 class CodeChoice;
 class Investigation;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "model/records.h"
-
 #include <QDialog>
-#include <QString>
 
 class CodeChoice;
 class Investigation;
