@@ -2,6 +2,7 @@
 #include "model/investigation.h"
 #include "support/formaccess.h"
 #include "support/model/headerhelpers.h"
+#include "support/model/inspections.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -130,7 +131,7 @@ private slots:
 
 void TestENMainDataDialog::form()
 {
-    auto inv = inspectionOf(NormEN135082);
+    auto inv = makeInspection(NormEN135082);
     ENMainDataDialog dialog(inv.get());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Grundlagendaten"));
     const Qt::WindowFlags flags = dialog.windowFlags();
@@ -189,7 +190,7 @@ void TestENMainDataDialog::adaptation()
     QFETCH(QString, pipeUseLabel);
     QFETCH(bool, videoMediumEnabled);
 
-    auto inv = inspectionOf(kind);
+    auto inv = makeInspection(kind);
     ENMainDataDialog dialog(inv.get());
     QStringList hiddenFields;
     QStringList hiddenLabels;
@@ -246,7 +247,7 @@ void TestENMainDataDialog::circularProfile()
     QFETCH(bool, circular);
     QFETCH(int, tab);
 
-    auto inv = inspectionOf(kind);
+    auto inv = makeInspection(kind);
     InspectionHeader h;
     h.profile = profile;
     h.height = 300.7;
@@ -268,7 +269,7 @@ void TestENMainDataDialog::circularProfile()
 
 void TestENMainDataDialog::profileRuleFollowsTheChoice()
 {
-    auto inv = inspectionOf(NormIsybau2006);
+    auto inv = makeInspection(NormIsybau2006);
     InspectionHeader h;
     h.profile = QStringLiteral("12");
     h.height = 400;
@@ -304,7 +305,7 @@ void TestENMainDataDialog::untouchedAcceptanceKeepsTheHeader_data()
 void TestENMainDataDialog::untouchedAcceptanceKeepsTheHeader()
 {
     QFETCH(int, kind);
-    auto inv = inspectionOf(kind);
+    auto inv = makeInspection(kind);
     const InspectionHeader before = fullHeader(*inv);
     inv->setMainData(before);
 
@@ -324,7 +325,7 @@ void TestENMainDataDialog::danDasReasonAndVideoMedium_data()
 void TestENMainDataDialog::danDasReasonAndVideoMedium()
 {
     QFETCH(int, tab);
-    auto inv = inspectionOf(NormDanDas);
+    auto inv = makeInspection(NormDanDas);
     InspectionHeader h;
     h.sectionName = QStringLiteral("Ledning 17");
     h.reason = QStringLiteral("Inspektion før overtagelse");
@@ -354,7 +355,7 @@ void TestENMainDataDialog::danDasReasonAndVideoMedium()
 
 void TestENMainDataDialog::choicesStoreTheirCodes()
 {
-    auto inv = inspectionOf(NormEN135082);
+    auto inv = makeInspection(NormEN135082);
     InspectionHeader h;
     h.material = QStringLiteral("Q9");
     h.lining = QStringLiteral("A");
@@ -381,7 +382,7 @@ void TestENMainDataDialog::choicesStoreTheirCodes()
 
 void TestENMainDataDialog::liningRule()
 {
-    auto inv = inspectionOf(NormDWAM1492);
+    auto inv = makeInspection(NormDWAM1492);
     ENMainDataDialog dialog(inv.get());
     dialog.show();
     auto *lining = formChild<QComboBox>(dialog, "lining");
@@ -399,7 +400,7 @@ void TestENMainDataDialog::liningRule()
 // stretch.
 void TestENMainDataDialog::storedValuesAsTheFormHoldsThem()
 {
-    auto inv = inspectionOf(NormEN135082);
+    auto inv = makeInspection(NormEN135082);
     InspectionHeader h;
     h.profile = QStringLiteral("C");
     h.height = 299.9;
@@ -436,7 +437,7 @@ void TestENMainDataDialog::cancelLeavesTheHeader_data()
 void TestENMainDataDialog::cancelLeavesTheHeader()
 {
     QFETCH(bool, escape);
-    auto inv = inspectionOf(NormDWAM1492);
+    auto inv = makeInspection(NormDWAM1492);
     const InspectionHeader before = fullHeader(*inv);
     inv->setMainData(before);
 

@@ -2,6 +2,7 @@
 #include "model/investigation.h"
 #include "support/formaccess.h"
 #include "support/model/headerhelpers.h"
+#include "support/model/inspections.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -52,7 +53,7 @@ private slots:
 
 void TestIsybau2001MainDialog::form()
 {
-    auto inv = inspectionOf(NormIsybau2001);
+    auto inv = makeInspection(NormIsybau2001);
     Isybau2001MainDialog dialog(inv.get());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog"));
     const Qt::WindowFlags flags = dialog.windowFlags();
@@ -96,7 +97,7 @@ void TestIsybau2001MainDialog::sizes()
     QFETCH(bool, circular);
     QFETCH(double, storedWidth);
 
-    auto inv = inspectionOf(kind);
+    auto inv = makeInspection(kind);
     inv->setMainData(sizedHeader(profile, height, width));
     Isybau2001MainDialog dialog(inv.get());
     QCOMPARE(formChild<QSpinBox>(dialog, "height")->value(), 300);
@@ -112,7 +113,7 @@ void TestIsybau2001MainDialog::sizes()
 
 void TestIsybau2001MainDialog::switchingProfiles()
 {
-    auto inv = inspectionOf(NormIsybau2001);
+    auto inv = makeInspection(NormIsybau2001);
     inv->setMainData(sizedHeader(QStringLiteral("0"), 300, 300));
     {
         Isybau2001MainDialog dialog(inv.get());
@@ -140,7 +141,7 @@ void TestIsybau2001MainDialog::switchingProfiles()
 
 void TestIsybau2001MainDialog::freeTexts()
 {
-    auto inv = inspectionOf(NormATV);
+    auto inv = makeInspection(NormATV);
     InspectionHeader h;
     h.material = QStringLiteral("B");
     h.sewerKind = QStringLiteral("0");
@@ -191,7 +192,7 @@ void TestIsybau2001MainDialog::codes()
 {
     QFETCH(int, kind);
     QFETCH(bool, unknown);
-    auto inv = inspectionOf(kind);
+    auto inv = makeInspection(kind);
     InspectionHeader h = sizedHeader(unknown ? QStringLiteral("9") : QString(), 300, 500);
     if (unknown) {
         h.material = QStringLiteral("Q9");
@@ -226,7 +227,7 @@ void TestIsybau2001MainDialog::codes()
 
 void TestIsybau2001MainDialog::missingDate()
 {
-    auto inv = inspectionOf(NormIsybau2001);
+    auto inv = makeInspection(NormIsybau2001);
     Isybau2001MainDialog dialog(inv.get());
     QCOMPARE(formChild<QDateEdit>(dialog, "date")->date(), QDate::currentDate());
     dialog.show();
@@ -244,7 +245,7 @@ void TestIsybau2001MainDialog::cancelLeavesTheHeader_data()
 void TestIsybau2001MainDialog::cancelLeavesTheHeader()
 {
     QFETCH(bool, escape);
-    auto inv = inspectionOf(NormATV);
+    auto inv = makeInspection(NormATV);
     InspectionHeader before = sizedHeader(QStringLiteral("1"), 300, 500);
     before.inspector = QStringLiteral("Meier");
     before.material = QStringLiteral("SON");

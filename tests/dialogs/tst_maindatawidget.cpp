@@ -3,6 +3,7 @@
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"
 #include "support/model/headerhelpers.h"
+#include "support/model/inspections.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -100,7 +101,7 @@ void TestMainDataWidget::bindingOnlyShows_data()
 void TestMainDataWidget::bindingOnlyShows()
 {
     QFETCH(int, kind);
-    auto inv = inspectionOf(kind);
+    auto inv = makeInspection(kind);
     InspectionHeader h = textHeader();
     h.height = 299.9;
     h.width = 450.5;
@@ -142,7 +143,7 @@ void TestMainDataWidget::keystrokesStoreTheirField()
 {
     QFETCH(int, row);
     const TextField &f = kTextFields[row];
-    auto inv = inspectionOf(NormATV);
+    auto inv = makeInspection(NormATV);
     InspectionHeader h = textHeader();
     h.material = QStringLiteral("SON"); // "sonstige Werkstoffe" and "Sondersystem": free texts open
     h.sewerKind = QStringLiteral("7");
@@ -167,7 +168,7 @@ void TestMainDataWidget::keystrokesStoreTheirField()
 
 void TestMainDataWidget::numbersDateAndChoices()
 {
-    auto inv = inspectionOf(NormEN135082);
+    auto inv = makeInspection(NormEN135082);
     InspectionHeader h = textHeader();
     h.profile = QStringLiteral("C");
     h.height = 300;
@@ -199,7 +200,7 @@ void TestMainDataWidget::numbersDateAndChoices()
 // the profile and free-text rules do not look for an inspection.
 void TestMainDataWidget::unboundPanelWritesNothing()
 {
-    auto inv = inspectionOf(NormIsybau2001);
+    auto inv = makeInspection(NormIsybau2001);
     InspectionHeader h = textHeader();
     h.profile = QStringLiteral("0");
     h.material = QStringLiteral("SON");
@@ -254,7 +255,7 @@ void TestMainDataWidget::circularProfile()
     QFETCH(int, kind);
     QFETCH(QString, circularCode);
     QFETCH(QString, otherCode);
-    auto inv = inspectionOf(kind);
+    auto inv = makeInspection(kind);
     InspectionHeader h;
     h.profile = circularCode;
     h.height = 300;
@@ -295,7 +296,7 @@ void TestMainDataWidget::circularProfile()
 
 void TestMainDataWidget::freeTexts()
 {
-    auto atv = inspectionOf(NormIsybau2001);
+    auto atv = makeInspection(NormIsybau2001);
     InspectionHeader h = textHeader();
     h.material = QStringLiteral("B");
     h.sewerKind = QStringLiteral("0");
@@ -323,7 +324,7 @@ void TestMainDataWidget::freeTexts()
     QCOMPARE(atv->mainData().sewerKindText, QStringLiteral("Rigole"));
 
     // EN: no free texts; a change of the combo box clears the stored ones.
-    auto en = inspectionOf(NormEN135082);
+    auto en = makeInspection(NormEN135082);
     en->setMainData(textHeader());
     panel.setInvestigation(en.get());
     QVERIFY(!materialEdit->isEnabled());
@@ -386,7 +387,7 @@ void TestMainDataWidget::moreData()
     QFETCH(int, kind);
     QFETCH(QByteArray, dialogClass);
     QFETCH(bool, accepted);
-    auto inv = inspectionOf(kind);
+    auto inv = makeInspection(kind);
     const InspectionHeader before = textHeader();
     inv->setMainData(before);
     MainDataWidget panel;
