@@ -87,6 +87,8 @@ public:
 
     InspectionHeader mainData() const { return m_header; }
     void setMainData(const InspectionHeader &header) { m_header = header; }
+    // The header itself, for the editors that write its fields in place.
+    InspectionHeader &mutableMainData() { return m_header; }
     QVector<ObservationRecord> observations() const { return m_observations; }
     // The list itself, for the editors that append and replace observations.
     QVector<ObservationRecord> &mutableObservations() { return m_observations; }

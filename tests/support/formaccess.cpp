@@ -1,0 +1,13 @@
+#include "formaccess.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QtTest>
+
+void chooseItem(QComboBox *box, int index)
+{
+    box->showPopup();
+    QAbstractItemView *view = box->view();
+    view->setCurrentIndex(box->model()->index(index, box->modelColumn(), box->rootModelIndex()));
+    QTest::keyClick(view, Qt::Key_Return);
+}
