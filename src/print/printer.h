@@ -181,6 +181,17 @@ public:
     void addPipeSegment(PrintPage &page, const QPointF &a, const QPointF &b) const;
     double distanceOffset() const { return m_distanceOffset; }
 
+    // --- photo reports
+
+    // The photos with their time, distance and text beside each, or, without texts, as a grid;
+    // the pages carry the short header table.
+    void createFotoPages(const QVector<QImage> &photos, int columns, int rows, const QStringList &texts);
+    // The photos with their names, or as a grid without names; no header table.
+    void createFotoPagesByName(const QVector<QImage> &photos, int columns, int rows, const QStringList &names);
+    // One photo at the right margin with its label grid at the cell's origin.
+    void photoCell(PrintPage &page, const QPointF &origin, double photoWidth, double photoHeight, const QImage &photo,
+                   const QStringList &labels, const QStringList &values) const;
+
 private:
     struct HeaderRow
     {
@@ -201,6 +212,10 @@ private:
     QVector<double> pipeLabelHeights(const QVector<ObservationRow> &rows, const PipeLayout &geometry) const;
     void addPipeContent(PrintPage &page, int pageIndex, double metresPerPage, double height);
     QPointF addPipeSymbol(PrintPage &page, int kind, const QPointF &at, const QPointF &running, double *extent) const;
+    PrintPage photoPage(bool withHeader) const;
+    void addPhotoGrid(const QVector<QImage> &photos, int columns, int rows, double top, bool withHeader);
+    void addPhotoRows(const QVector<QImage> &photos, int rows, double top, bool withHeader, const QStringList &labels,
+                      const QStringList &texts);
 
     QVector<PrintPage> m_pages;
     PrintElement m_letterhead;
