@@ -67,6 +67,9 @@ public:
                         const QString &sectionName, double length, int flowColorKind);
     void setPoints(const QList<PipeMarker> &points) { m_points = points; }
     void setGraphicalDamages(bool show) { m_graphicalDamages = show; }
+    // The site-plan page's scale denominator (the plan is drawn at 1 : scale) and its legend texts.
+    void setPlanData(double scale, const QString &customer, const QString &place, const QString &street,
+                     const QString &title, const QString &commentary, const QString &date);
 
     QString jobSubtitle() const { return m_sectionName; }
     QVector<PrintPage> pages() const { return m_pages; }
@@ -192,6 +195,20 @@ public:
     void photoCell(PrintPage &page, const QPointF &origin, double photoWidth, double photoHeight, const QImage &photo,
                    const QStringList &labels, const QStringList &values) const;
 
+    // --- site-plan page
+
+    // The plan image framed over the page less 20 mm margins, the letterhead at one of six places
+    // (0 none) and the legend at the bottom right (0 none). The plan element gets elementId so
+    // that the output can replace its image. paperSize 0 is A4, otherwise A3; orientation 0 is
+    // portrait, otherwise landscape.
+    void createSitePlanPage(const QImage &plan, const QString &elementId, int paperSize, int orientation,
+                            int letterheadPosition, int legendPosition);
+    // The legend block: customer, title with scale bar, scale and date; 170 mm wide.
+    PrintElement sitePlanHeader() const;
+    // The caption and a bar of up to five alternately filled segments of a round number of
+    // metres, centred in the rectangle.
+    static PrintElement scaleBar(const QRectF &rect, double scale, const QFont &font);
+
 private:
     struct HeaderRow
     {
@@ -231,6 +248,13 @@ private:
     int m_flowColorKind = 0;
     QList<PipeMarker> m_points;
     QPen m_pen;
+    double m_planScale = 0.0;
+    QString m_planCustomer;
+    QString m_planPlace;
+    QString m_planStreet;
+    QString m_planTitle;
+    QString m_planCommentary;
+    QString m_planDate;
     double m_length = 0.0;
     // The metres of pipe the band covers: from the distance offset to the length or the farthest
     // observation.
