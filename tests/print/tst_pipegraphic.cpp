@@ -17,10 +17,7 @@ constexpr double Height = 431.7410;
 constexpr double Bottom = Top + Height;
 constexpr double BottomLimit = 277.4 * Mm;
 
-bool near(double a, double b, double tolerance = 1e-6)
-{
-    return std::abs(a - b) <= tolerance;
-}
+using PageContent::near;
 
 double lineSpacing()
 {
@@ -308,8 +305,8 @@ void TestPipeGraphic::rowsGoToThePageThatShowsTheirDistance()
     QVERIFY(near(labelY(first, QStringLiteral("A5")), Bottom));
     QVERIFY(near(labelY(first, QStringLiteral("A5t")), Bottom + ls)); // right under A5, same distance
     QVERIFY(PageContent::find(second, QStringLiteral("A5")).rect.isNull());
-    QVERIFY(near(labelY(second, QStringLiteral("A5b")), Top + 0.001 * Height / 5, 1e-6));
-    QVERIFY(near(labelY(second, QStringLiteral("A9")), Top + 4 * Height / 5, 1e-6));
+    QVERIFY(near(labelY(second, QStringLiteral("A5b")), Top + 0.001 * Height / 5));
+    QVERIFY(near(labelY(second, QStringLiteral("A9")), Top + 4 * Height / 5));
     QVERIFY(PageContent::find(first, QStringLiteral("A9")).rect.isNull());
     QCOMPARE(count(first, QStringLiteral("  5.00m")), 1);
 
