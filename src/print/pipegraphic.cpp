@@ -43,7 +43,7 @@ constexpr double NarrowDescriptionWidth = (79 - 18 - 18 - 10) * Mm;
 // Right of the band in layout 1 the label keeps clear of its leader line.
 constexpr double NarrowRightShift = 15 * Mm;
 
-// Rows (and markers) closer than this lie at one distance.
+// Rows closer than this lie at one distance.
 constexpr double SameDistance = 1e-9;
 // A guard against an overflowing page count for a scale asked for directly; the scale search
 // never comes near it.
@@ -81,10 +81,12 @@ QVector<ObservationRow> sortedRows(QVector<ObservationRow> rows)
 // number is that number.
 int pageCount(double covered, double scale, double height)
 {
-    if (!(covered > 0))
+    // Grouped so that a pipe of absurd length cannot overflow to infinity on the way.
+    const double exact = covered * (1000 * scale / height);
+    // No length or no finite scale: everything on one page.
+    if (!(covered > 0) || !std::isfinite(exact))
         return 1;
-    const double exact = covered * 1000 * scale / height;
-    if (!(exact < MaxPages))
+    if (exact >= MaxPages)
         return MaxPages;
     const double nearest = std::round(exact);
     const double count = std::abs(exact - nearest) <= 1e-12 * nearest ? nearest : std::ceil(exact);
@@ -153,7 +155,7 @@ QVector<LabelPlace> placeLabels(const QVector<ObservationRow> &sorted, const QVe
             previous[0] = previous[1] = -1;
         }
         place.rowY = metresPerPage > 0
-            ? top + (distance - place.page * metresPerPage) * height / metresPerPage
+            ? top + (distance - place.page * metresPerPage) / metresPerPage * height
             : top;
         place.side = sideOf(sorted.at(i), layout);
         const int side = int(place.side);
@@ -271,7 +273,8 @@ double Printer::coveredLength(const QVector<ObservationRow> &rows) const
         if (std::isfinite(row.distance))
             covered = std::max(covered, row.distance);
     }
-    return std::max(0.0, covered);
+    // Below a nanometre a pipe has no length to scale.
+    return covered >= 1e-9 ? covered : 0.0;
 }
 
 QVector<double> Printer::pipeLabelHeights(const QVector<ObservationRow> &rows, const PipeLayout &geometry) const
@@ -587,7 +590,7 @@ void Printer::addPipeContent(PrintPage &page, int pageIndex, double metresPerPag
     QPointF running(x, m_drawingTop);
     for (const PipeMarker &point : pointsOnPage(pageIndex, metresPerPage)) {
         const double y = metresPerPage > 0
-            ? m_drawingTop + (point.second - pageIndex * metresPerPage - m_distanceOffset) * height / metresPerPage
+            ? m_drawingTop + (point.second - pageIndex * metresPerPage - m_distanceOffset) / metresPerPage * height
             : m_drawingTop;
         double extent = 0;
         const QPointF resume = addPipeSymbol(page, point.first, QPointF(x, y), running, &extent);

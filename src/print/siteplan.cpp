@@ -168,7 +168,7 @@ PrintElement Printer::scaleBar(const QRectF &rect, double scale, const QFont &fo
     const double centimetres = step * 100 / scale;
     const double segmentWidth = centimetres * 793 / 21;
     const int segments = centimetres > 0 && std::isfinite(centimetres)
-        ? std::min(BarMaxSegments, int(BarMaxCentimetres / centimetres + 1e-9))
+        ? int(std::min(double(BarMaxSegments), BarMaxCentimetres / centimetres + 1e-9))
         : 0;
 
     const double left = rect.width() / 2 - segments * segmentWidth / 2;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -189,6 +190,8 @@ private slots:
     void labelsThatCannotFitKeepThePageCountBounded_data();
     void labelsThatCannotFitKeepThePageCountBounded();
     void noLengthGivesOnePageWithEveryRowAtTheTop();
+    void oddLengthsAndDistancesGiveAFewPages_data();
+    void oddLengthsAndDistancesGiveAFewPages();
     void pdfShowsTheGraphic();
 };
 
@@ -849,6 +852,44 @@ void TestPipeGraphic::noLengthGivesOnePageWithEveryRowAtTheTop()
     QVERIFY(near(band(page).top(), Top) && near(band(page).bottom(), Bottom));
     const QVector<PrintElement> marks = symbolsOn(page, band(page).center().x() - 1 * Mm);
     QCOMPARE(marks.size(), 1);
+}
+
+void TestPipeGraphic::oddLengthsAndDistancesGiveAFewPages_data()
+{
+    QTest::addColumn<double>("length");
+    QTest::addColumn<double>("distance");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("distance not a number") << 10.0 << nan;
+    QTest::newRow("distance infinite") << 10.0 << std::numeric_limits<double>::infinity();
+    QTest::newRow("distance of 1e308 m") << 10.0 << 1e308;
+    QTest::newRow("length not a number") << nan << 2.0;
+    QTest::newRow("negative length") << -5.0 << 0.0;
+    QTest::newRow("length of 1e-320 m") << 1e-320 << 0.0;
+}
+
+void TestPipeGraphic::oddLengthsAndDistancesGiveAFewPages()
+{
+    QFETCH(double, length);
+    QFETCH(double, distance);
+    Printer printer;
+    setUp(printer, length);
+    printer.setPoints({{0, distance}, {7, length}});
+    printer.createPipeGraphic({row(0, QStringLiteral("A")), row(distance, QStringLiteral("B"))}, true, true);
+    const QVector<PrintPage> pages = printer.pages();
+    QVERIFY2(pages.size() >= 1 && pages.size() <= 2, qPrintable(QString::number(pages.size())));
+    int found = 0;
+    for (const PrintPage &page : pages) {
+        const QVector<PageContent::Text> texts = PageContent::texts(page);
+        found += count(texts, QStringLiteral("A")) + count(texts, QStringLiteral("B"));
+        // Everything is placed somewhere on the page.
+        for (const PageContent::Placed &placed : PageContent::elements(page)) {
+            const QRectF r = bounds(placed);
+            QVERIFY2(std::isfinite(r.left()) && std::isfinite(r.right()) && std::isfinite(r.top())
+                         && std::isfinite(r.bottom()) && r.top() >= 0 && r.bottom() <= page.height(),
+                     qPrintable(QStringLiteral("kind %1 at %2").arg(placed.element.kind()).arg(r.top())));
+        }
+    }
+    QCOMPARE(found, 2);
 }
 
 void TestPipeGraphic::pdfShowsTheGraphic()
