@@ -58,6 +58,7 @@ void Printer::setSectionData(const QString &startNode, const QString &endNode, i
     m_direction = direction;
     m_sectionName = sectionName;
     m_length = length;
+    m_pipeLength = length;
     m_flowColorKind = flowColorKind;
 }
 

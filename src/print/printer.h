@@ -12,6 +12,7 @@
 #include <QPen>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -66,6 +67,9 @@ public:
                         const QString &sectionName, double length, int flowColorKind);
     void setPoints(const QList<PipeMarker> &points) { m_points = points; }
     void setGraphicalDamages(bool show) { m_graphicalDamages = show; }
+    // The site-plan page's scale denominator (the plan is drawn at 1 : scale) and its legend texts.
+    void setPlanData(double scale, const QString &customer, const QString &place, const QString &street,
+                     const QString &title, const QString &commentary, const QString &date);
 
     QString jobSubtitle() const { return m_sectionName; }
     QVector<PrintPage> pages() const { return m_pages; }
@@ -122,6 +126,89 @@ public:
     // The pages of the observation list; a row is never split over two pages.
     QVector<PrintPage> pipeReportPages(const QVector<ObservationRow> &rows, bool withLetterhead) const;
 
+    // --- pipe graphic
+
+    // The drawing of the pipe on each page: 539.6762 x 431.7410 page pixels (5 : 4) below the
+    // short header table. Its left edge is the left margin.
+    static constexpr double PipeDrawingTop = 126 * PixelsPerMm;
+    static constexpr double PipeDrawingWidth = 539.6762;
+    static constexpr double PipeDrawingHeight = 431.7410;
+    // Beyond this many page pixels per millimetre of pipe a larger scale is never tried.
+    static constexpr double PipeScaleLimit = 100;
+
+    // Where the observation labels stand beside the band.
+    enum class LabelSide { Right = 0, Left = 1 };
+
+    // The inspection as a band down the page with every observation labelled beside it, over as
+    // many pages as the labels need. With automaticLayout the labels follow the rows' sides;
+    // colorDamage writes each label in its row's colour and marks the row on the pipe.
+    void createPipeGraphic(const QVector<ObservationRow> &rows, bool automaticLayout, bool colorDamage);
+    // The pages at the given scale (page pixels per millimetre of pipe) for rows whose distances
+    // are already shifted by the distance offset. Layout 0 puts all labels right of the band, 2
+    // all left of it, 1 each row on its own side.
+    QVector<PrintPage> pipeGraphicPages(const QVector<ObservationRow> &rows, double scale, double height,
+                                        int layout, bool colorDamage);
+    // One observation's label block with its first line centred at labelPosition.y(), its leader
+    // line from the pipe at rowPosition and, for a coloured label, its mark on the pipe. Returns
+    // the block's height.
+    double pipeGraphicLabel(PrintPage &page, const QPointF &labelPosition, const QPointF &rowPosition,
+                            const QString &distanceText, const QString &timeText, const ObservationRow &row,
+                            LabelSide side, int layout, bool colorDamage, bool sameDistance);
+    // Whether every label, placed page by page at this scale, starts within the drawing.
+    bool pipeGraphicFits(double scale, const QVector<ObservationRow> &rows, const QSizeF &area, int layout) const;
+
+    // Every row's distance less the offset.
+    static void shiftDistances(QVector<ObservationRow> &rows, double offset);
+    // 0 when no row lies on side 0; 1 when rows lie on both sides 0 and 1; 2 otherwise.
+    static int observedSides(const QVector<ObservationRow> &rows);
+    // The scale that puts the whole pipe on one page, grown by 10 % steps until the labels fit.
+    // Growth stops at 100 px/mm, when labels at one distance alone cannot fit in any scale, and
+    // before the pages would outnumber the rows' distinct distances. Infinite for a pipe of no
+    // length.
+    double fitScale(const QVector<ObservationRow> &rows, double extentA, double extentB, int layout) const;
+    // The pipe markers of page pageIndex when each page shows bandHeight metres, in list order.
+    QList<PipeMarker> pointsOnPage(int pageIndex, double bandHeight) const;
+    // The image in the flow colour of the job's sewer class, each pixel keeping its alpha.
+    QImage tintFlowIcon(const QImage &image) const;
+    // A node symbol: a light grey circle of that diameter centred on the point.
+    void addCircle(PrintPage &page, const QPointF &centre, double diameter) const;
+    // A row's mark on the pipe: a 2 mm bar on the band's axis, height / 2 high around centreY and
+    // cut to the limits. Nothing when nothing is left of it.
+    void addColorBar(PrintPage &page, double centreY, double topLimit, double bottomLimit, const QColor &color,
+                     double height) const;
+    // The line from the pipe (start, at the row's y) to a label whose first line is at labelY.
+    // Labels of one distance hang from the stem of the first of them.
+    void addLeaderLine(PrintPage &page, const QPointF &start, double labelY, double rowY, LabelSide side,
+                       bool sameDistance);
+    // A piece of pipe: two lines 2 mm apart, the left one from a to b.
+    void addPipeSegment(PrintPage &page, const QPointF &a, const QPointF &b) const;
+    double distanceOffset() const { return m_distanceOffset; }
+
+    // --- photo reports
+
+    // The photos with their time, distance and text beside each, or, without texts, as a grid;
+    // the pages carry the short header table.
+    void createFotoPages(const QVector<QImage> &photos, int columns, int rows, const QStringList &texts);
+    // The photos with their names, or as a grid without names; no header table.
+    void createFotoPagesByName(const QVector<QImage> &photos, int columns, int rows, const QStringList &names);
+    // One photo at the right margin with its label grid at the cell's origin.
+    void photoCell(PrintPage &page, const QPointF &origin, double photoWidth, double photoHeight, const QImage &photo,
+                   const QStringList &labels, const QStringList &values) const;
+
+    // --- site-plan page
+
+    // The plan image framed over the page less 20 mm margins, the letterhead at one of six places
+    // (0 none) and the legend at the bottom right (0 none). The plan element gets elementId so
+    // that the output can replace its image. paperSize 0 is A4, otherwise A3; orientation 0 is
+    // portrait, otherwise landscape.
+    void createSitePlanPage(const QImage &plan, const QString &elementId, int paperSize, int orientation,
+                            int letterheadPosition, int legendPosition);
+    // The legend block: customer, title with scale bar, scale and date; 170 mm wide.
+    PrintElement sitePlanHeader() const;
+    // The caption and a bar of up to five alternately filled segments of a round number of
+    // metres, centred in the rectangle.
+    static PrintElement scaleBar(const QRectF &rect, double scale, const QFont &font);
+
 private:
     struct HeaderRow
     {
@@ -135,6 +222,17 @@ private:
     double addIsybau2006HeaderTable(PrintPage &page, const QStringList &values) const;
     double addDandasHeaderTable(PrintPage &page, const QStringList &values) const;
     double addNorvarHeaderTable(PrintPage &page, const QStringList &values) const;
+
+    struct PipeLayout;
+    PipeLayout pipeLayout(int layout) const;
+    double coveredLength(const QVector<ObservationRow> &rows) const;
+    QVector<double> pipeLabelHeights(const QVector<ObservationRow> &rows, const PipeLayout &geometry) const;
+    void addPipeContent(PrintPage &page, int pageIndex, double metresPerPage, double height);
+    QPointF addPipeSymbol(PrintPage &page, int kind, const QPointF &at, const QPointF &running, double *extent) const;
+    PrintPage photoPage(bool withHeader) const;
+    void addPhotoGrid(const QVector<QImage> &photos, int columns, int rows, double top, bool withHeader);
+    void addPhotoRows(const QVector<QImage> &photos, int rows, double top, bool withHeader, const QStringList &labels,
+                      const QStringList &texts);
 
     QVector<PrintPage> m_pages;
     PrintElement m_letterhead;
@@ -150,6 +248,25 @@ private:
     int m_flowColorKind = 0;
     QList<PipeMarker> m_points;
     QPen m_pen;
+    double m_planScale = 0.0;
+    QString m_planCustomer;
+    QString m_planPlace;
+    QString m_planStreet;
+    QString m_planTitle;
+    QString m_planCommentary;
+    QString m_planDate;
     double m_length = 0.0;
+    // The metres of pipe the band covers: from the distance offset to the length or the farthest
+    // observation.
+    double m_pipeLength = 0.0;
+    // The smallest observation distance when it is negative, else 0: the band starts there.
+    double m_distanceOffset = 0.0;
     bool m_graphicalDamages = false;
+
+    // The pipe graphic's geometry while a page is drawn.
+    double m_axisX = 0.0;
+    double m_drawingTop = PipeDrawingTop;
+    double m_drawingBottom = PipeDrawingTop + PipeDrawingHeight;
+    // The y of the last leader line that left the pipe, per label side.
+    double m_lastLineY[2] = {0.0, 0.0};
 };

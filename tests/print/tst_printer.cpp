@@ -11,15 +11,8 @@ namespace {
 
 constexpr double Mm = 793.0 / 210.0;
 
-bool near(double a, double b)
-{
-    return std::abs(a - b) < 1e-3;
-}
-
-bool nearRect(const QRectF &a, const QRectF &b)
-{
-    return near(a.x(), b.x()) && near(a.y(), b.y()) && near(a.width(), b.width()) && near(a.height(), b.height());
-}
+using PageContent::near;
+using PageContent::nearRect;
 
 } // namespace
 

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace PageContent {
 
 namespace {
@@ -52,6 +54,17 @@ Text find(const QVector<Text> &texts, const QString &text)
             return candidate;
     }
     return Text();
+}
+
+bool near(double a, double b, double tolerance)
+{
+    return std::abs(a - b) <= tolerance;
+}
+
+bool nearRect(const QRectF &a, const QRectF &b, double tolerance)
+{
+    return near(a.x(), b.x(), tolerance) && near(a.y(), b.y(), tolerance) && near(a.width(), b.width(), tolerance)
+        && near(a.height(), b.height(), tolerance);
 }
 
 } // namespace PageContent

@@ -41,4 +41,8 @@ QString joinedText(const PrintPage &page);
 // The first text with exactly this content; a null rectangle when there is none.
 Text find(const QVector<Text> &texts, const QString &text);
 
+// Page geometry compared within a tolerance in page pixels: millimetres are not whole pixels.
+bool near(double a, double b, double tolerance = 1e-3);
+bool nearRect(const QRectF &a, const QRectF &b, double tolerance = 1e-3);
+
 } // namespace PageContent

@@ -5,8 +5,11 @@
 #include <QPdfWriter>
 #include <QPicture>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <cstdlib>
 
 namespace ReportPdf {
 
@@ -155,6 +158,34 @@ QString fontProblem(const QString &path, const QString &family)
             return QStringLiteral("%1 not embedded").arg(font.name);
     }
     return QString();
+}
+
+QImage renderPage(const QString &path, int page, int dpi)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    const QString number = QString::number(page);
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                                     QStringLiteral("-f"), number, QStringLiteral("-l"), number,
+                                     QStringLiteral("-singlefile"), path, prefix});
+    QImage image(prefix + QStringLiteral(".png"));
+    if (image.isNull())
+        QTest::qFail(qPrintable(QStringLiteral("pdftoppm gave no image of page %1").arg(page)), __FILE__, __LINE__);
+    return image;
+}
+
+QColor pixelAt(const QImage &rendered, const QPointF &pagePoint, int dpi)
+{
+    const QPoint at = (pagePoint * dpi / 96.0).toPoint();
+    if (!rendered.valid(at))
+        return QColor();
+    return rendered.pixelColor(at);
+}
+
+bool nearColor(const QColor &a, const QColor &b, int tolerance)
+{
+    return a.isValid() && b.isValid() && std::abs(a.red() - b.red()) <= tolerance
+        && std::abs(a.green() - b.green()) <= tolerance && std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 } // namespace ReportPdf

@@ -2,6 +2,9 @@
 
 #include "print/records/printpage.h"
 
+#include <QColor>
+#include <QImage>
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -56,5 +59,14 @@ QVector<Font> fonts(const QString &path);
 // Empty when the file uses fonts and each is an embedded face of the family ("DejaVuSans" also
 // takes "DejaVuSans-Bold"); otherwise what is wrong.
 QString fontProblem(const QString &path, const QString &family);
+
+// One page (1-based) rendered by `pdftoppm` at dpi dots per inch; a page pixel is dpi / 96
+// rendered pixels. A null image (and a failed test) when it cannot be rendered.
+QImage renderPage(const QString &path, int page, int dpi);
+// The rendered colour at a point given in page pixels.
+QColor pixelAt(const QImage &rendered, const QPointF &pagePoint, int dpi);
+// Whether two colours differ by at most tolerance in each channel: images in a PDF are stored
+// compressed, so their colours come back a little off.
+bool nearColor(const QColor &a, const QColor &b, int tolerance = 8);
 
 } // namespace ReportPdf
