@@ -4,7 +4,7 @@
 #include "support/model/inspections.h"
 #include "support/model/recordfields.h"
 #include "support/modalanswerer.h"
-#include "support/widgetlookup.h"
+#include "support/formaccess.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,25 +33,25 @@ struct Form
     explicit Form(int kind)
         : inspection(makeInspection(kind))
         , dialog(inspection.get())
-        , code(child<QLineEdit>(dialog, "code"))
-        , character1(child<QComboBox>(dialog, "character1"))
-        , character2(child<QComboBox>(dialog, "character2"))
-        , quanti1(child<QDoubleSpinBox>(dialog, "quanti1"))
-        , quanti1Edit(child<QLineEdit>(dialog, "quanti1_edit"))
-        , quanti2(child<QDoubleSpinBox>(dialog, "quanti2"))
-        , meter(child<QDoubleSpinBox>(dialog, "meterEdit"))
-        , clockLabel(child<QLabel>(dialog, "label_10"))
-        , clock1(child<QSpinBox>(dialog, "posClock1"))
-        , clock2(child<QSpinBox>(dialog, "posClock2"))
-        , clock(child<QGraphicsView>(dialog, "clock"))
-        , commentary(child<QPlainTextEdit>(dialog, "commentary"))
-        , damageClass(child<QComboBox>(dialog, "damage_class_2"))
-        , sectionDamage(child<QComboBox>(dialog, "sectionDamage"))
-        , sectionNumber(child<QSpinBox>(dialog, "sectionDamageNumber"))
-        , joint(child<QCheckBox>(dialog, "connectionBox"))
-        , foto(child<QCheckBox>(dialog, "foto"))
-        , endText(child<QLabel>(dialog, "endText"))
-        , accept(child<QPushButton>(dialog, "accept"))
+        , code(formChild<QLineEdit>(dialog, "code"))
+        , character1(formChild<QComboBox>(dialog, "character1"))
+        , character2(formChild<QComboBox>(dialog, "character2"))
+        , quanti1(formChild<QDoubleSpinBox>(dialog, "quanti1"))
+        , quanti1Edit(formChild<QLineEdit>(dialog, "quanti1_edit"))
+        , quanti2(formChild<QDoubleSpinBox>(dialog, "quanti2"))
+        , meter(formChild<QDoubleSpinBox>(dialog, "meterEdit"))
+        , clockLabel(formChild<QLabel>(dialog, "label_10"))
+        , clock1(formChild<QSpinBox>(dialog, "posClock1"))
+        , clock2(formChild<QSpinBox>(dialog, "posClock2"))
+        , clock(formChild<QGraphicsView>(dialog, "clock"))
+        , commentary(formChild<QPlainTextEdit>(dialog, "commentary"))
+        , damageClass(formChild<QComboBox>(dialog, "damage_class_2"))
+        , sectionDamage(formChild<QComboBox>(dialog, "sectionDamage"))
+        , sectionNumber(formChild<QSpinBox>(dialog, "sectionDamageNumber"))
+        , joint(formChild<QCheckBox>(dialog, "connectionBox"))
+        , foto(formChild<QCheckBox>(dialog, "foto"))
+        , endText(formChild<QLabel>(dialog, "endText"))
+        , accept(formChild<QPushButton>(dialog, "accept"))
     {
     }
 
@@ -122,11 +122,11 @@ QStringList shownButtons(const QWidget *box)
 // Walks the catalogue browser to a code of the EN family.
 void chooseInBrowser(QWidget *browser, const QString &type, const QString &code)
 {
-    auto *pages = child<QStackedWidget>(*browser, "stackedWidget");
-    auto *next = child<QPushButton>(*browser, "next");
+    auto *pages = formChild<QStackedWidget>(*browser, "stackedWidget");
+    auto *next = formChild<QPushButton>(*browser, "next");
     const QString steps[] = {type, code};
     for (int page = 0; page < 2; ++page) {
-        auto *table = child<QTableWidget>(*browser, page == 0 ? "table_1" : "table_2");
+        auto *table = formChild<QTableWidget>(*browser, page == 0 ? "table_1" : "table_2");
         QCOMPARE(pages->currentIndex(), page);
         const QList<QTableWidgetItem *> found = table->findItems(steps[page], Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
@@ -499,7 +499,7 @@ void TestENDamageDataDialog::namedNodeFields()
     form.type(QStringLiteral("bcd"));
     QCOMPARE(form.quanti1Edit->isVisible(), named);
     QCOMPARE(form.quanti1->isVisible(), !named);
-    QCOMPARE(child<QLabel>(form.dialog, "quanti1Label")->text(),
+    QCOMPARE(formChild<QLabel>(form.dialog, "quanti1Label")->text(),
              named ? QStringLiteral("Bezeichnung:") : QStringLiteral("Quantifizierung 1:"));
     if (named) {
         QTest::keyClicks(form.quanti1Edit, QStringLiteral("S 17"));
@@ -510,7 +510,7 @@ void TestENDamageDataDialog::namedNodeFields()
         form.type(QStringLiteral("bab"));
         QVERIFY(!form.quanti1Edit->isVisible());
         QVERIFY(form.quanti1->isVisible());
-        QCOMPARE(child<QLabel>(form.dialog, "quanti2Label")->text(), QStringLiteral("Quantifizierung 2:"));
+        QCOMPARE(formChild<QLabel>(form.dialog, "quanti2Label")->text(), QStringLiteral("Quantifizierung 2:"));
     }
 }
 
@@ -598,7 +598,7 @@ void TestENDamageDataDialog::keys()
 
         // Closed without a code, nothing changes.
         answerer.reject("NormCatalogDialog");
-        QTest::mouseClick(child<QPushButton>(form.dialog, "catalog"), Qt::LeftButton);
+        QTest::mouseClick(formChild<QPushButton>(form.dialog, "catalog"), Qt::LeftButton);
         QVERIFY(answerer.done());
         QCOMPARE(form.record().code, QStringLiteral("BCA"));
     }

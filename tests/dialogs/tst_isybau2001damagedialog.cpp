@@ -4,7 +4,7 @@
 #include "support/model/inspections.h"
 #include "support/model/recordfields.h"
 #include "support/modalanswerer.h"
-#include "support/widgetlookup.h"
+#include "support/formaccess.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,26 +34,26 @@ struct Form
     explicit Form(int kind = NormIsybau2001)
         : inspection(makeInspection(kind))
         , dialog(inspection.get())
-        , code(child<QLineEdit>(dialog, "code"))
-        , norm(child<QPushButton>(dialog, "norm"))
-        , meter(child<QDoubleSpinBox>(dialog, "meter"))
-        , num1(child<QDoubleSpinBox>(dialog, "num1"))
-        , num2(child<QDoubleSpinBox>(dialog, "num2"))
-        , snum1(child<QComboBox>(dialog, "snum1"))
-        , foto(child<QCheckBox>(dialog, "foto"))
-        , commentary(child<QPlainTextEdit>(dialog, "commentary"))
-        , clockBox(child<QGroupBox>(dialog, "clockBox"))
-        , clockLabel(child<QLabel>(dialog, "label_10"))
-        , clock1(child<QSpinBox>(dialog, "posClock1"))
-        , clock2(child<QSpinBox>(dialog, "posClock2"))
-        , clock(child<QGraphicsView>(dialog, "clock"))
-        , damageClassBox(child<QGroupBox>(dialog, "damageClassBox"))
-        , damageClass(child<QComboBox>(dialog, "damageClass"))
-        , sectionDamageBox(child<QGroupBox>(dialog, "sectionDamageBox"))
-        , sectionDamage(child<QComboBox>(dialog, "sectionDamage"))
-        , sectionNumber(child<QComboBox>(dialog, "sectionDamageNumber"))
-        , endText(child<QLabel>(dialog, "endText"))
-        , accept(child<QPushButton>(dialog, "accept"))
+        , code(formChild<QLineEdit>(dialog, "code"))
+        , norm(formChild<QPushButton>(dialog, "norm"))
+        , meter(formChild<QDoubleSpinBox>(dialog, "meter"))
+        , num1(formChild<QDoubleSpinBox>(dialog, "num1"))
+        , num2(formChild<QDoubleSpinBox>(dialog, "num2"))
+        , snum1(formChild<QComboBox>(dialog, "snum1"))
+        , foto(formChild<QCheckBox>(dialog, "foto"))
+        , commentary(formChild<QPlainTextEdit>(dialog, "commentary"))
+        , clockBox(formChild<QGroupBox>(dialog, "clockBox"))
+        , clockLabel(formChild<QLabel>(dialog, "label_10"))
+        , clock1(formChild<QSpinBox>(dialog, "posClock1"))
+        , clock2(formChild<QSpinBox>(dialog, "posClock2"))
+        , clock(formChild<QGraphicsView>(dialog, "clock"))
+        , damageClassBox(formChild<QGroupBox>(dialog, "damageClassBox"))
+        , damageClass(formChild<QComboBox>(dialog, "damageClass"))
+        , sectionDamageBox(formChild<QGroupBox>(dialog, "sectionDamageBox"))
+        , sectionDamage(formChild<QComboBox>(dialog, "sectionDamage"))
+        , sectionNumber(formChild<QComboBox>(dialog, "sectionDamageNumber"))
+        , endText(formChild<QLabel>(dialog, "endText"))
+        , accept(formChild<QPushButton>(dialog, "accept"))
     {
     }
 
@@ -110,11 +110,11 @@ ObservationRecord observation(const QString &code, double q1 = 0, double q2 = 0)
 // Walks the catalogue browser: one row chosen per page, then "Weiter" (last: "Übernehmen").
 void chooseInBrowser(QWidget *browser, const QStringList &rows)
 {
-    auto *next = child<QPushButton>(*browser, "next");
+    auto *next = formChild<QPushButton>(*browser, "next");
     const char *tables[] = {"table_1", "table_2", "table_3", "table_4"};
     for (int page = 0; page < rows.size(); ++page) {
-        auto *table = child<QTableWidget>(*browser, tables[page]);
-        QCOMPARE(child<QStackedWidget>(*browser, "stackedWidget")->currentIndex(), page);
+        auto *table = formChild<QTableWidget>(*browser, tables[page]);
+        QCOMPARE(formChild<QStackedWidget>(*browser, "stackedWidget")->currentIndex(), page);
         const QList<QTableWidgetItem *> found = table->findItems(rows.at(page), Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
         table->setCurrentItem(found.first());
@@ -587,7 +587,7 @@ void TestIsybau2001DamageDialog::otherClassesOfferNoCode()
     ModalAnswerer answerer;
     int rows = -1;
     answerer.expect("NormCatalogDialog", [&](QWidget *w) {
-        rows = child<QTableWidget>(*w, "table_1")->rowCount();
+        rows = formChild<QTableWidget>(*w, "table_1")->rowCount();
         static_cast<QDialog *>(w)->reject();
     });
     QTest::keyClick(&form.dialog, Qt::Key_F1);

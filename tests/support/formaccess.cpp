@@ -11,3 +11,11 @@ void chooseItem(QComboBox *box, int index)
     view->setCurrentIndex(box->model()->index(index, box->modelColumn(), box->rootModelIndex()));
     QTest::keyClick(view, Qt::Key_Return);
 }
+
+QStringList comboItems(const QComboBox *box)
+{
+    QStringList result;
+    for (int i = 0; i < box->count(); ++i)
+        result << box->itemText(i);
+    return result;
+}
