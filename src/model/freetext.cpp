@@ -13,6 +13,7 @@ void Freetext::buildOverlayPages(int, int) {}
 
 bool Freetext::load(const QString &)
 {
+    setChanged(false);
     return true; // nothing is stored
 }
 

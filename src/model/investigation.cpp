@@ -136,6 +136,7 @@ bool Investigation::finishLoad(const QString &path)
 {
     if (m_structureProblems.isEmpty() && m_readProblems.isEmpty()) {
         m_loadResult = LoadResult::Loaded;
+        m_changed = false;
         return true;
     }
     m_loadResult = m_nothingRead ? LoadResult::Failed : LoadResult::Partial;
@@ -206,8 +207,10 @@ bool Investigation::load(const QString &path)
 
 bool Investigation::save()
 {
-    if (m_normKind == NormFreetext)
+    if (m_normKind == NormFreetext) {
+        m_changed = false;
         return true; // free-text inspections live in memory only
+    }
 
     const QString path = filePath();
     if (!mayWrite(path))
@@ -235,7 +238,15 @@ bool Investigation::save()
                             .arg(path, file.errorString()));
         return false;
     }
-    return writeSideFile(path);
+    return finishSave(path);
+}
+
+bool Investigation::finishSave(const QString &path)
+{
+    if (!writeSideFile(path))
+        return false;
+    m_changed = false;
+    return true;
 }
 
 bool Investigation::writeSideFile(const QString &path) const

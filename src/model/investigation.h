@@ -114,6 +114,11 @@ public:
     // The user decided to write over a file that failed to load.
     void allowOverwrite() { m_loadFailed = false; }
 
+    // Whether the inspection was edited in memory since it was last loaded or saved successfully.
+    // The editors set it; a successful load() or save() clears it.
+    bool isChanged() const { return m_changed; }
+    void setChanged(bool changed) { m_changed = changed; }
+
     // --- option lists (code -> text) of the header fields
     const OptionMap &pipeTypeOptions() const { return m_pipeTypeOptions; }
     const OptionMap &systemOptions() const { return m_systemOptions; }
@@ -169,6 +174,9 @@ protected:
     // The check every writer makes first: false (reported) when path is the file that failed
     // to load, also after it was renamed or moved.
     bool mayWrite(const QString &path) const;
+    // Ends a save whose inspection file was written: writes the side file; true (and the
+    // inspection no longer changed) when that succeeded.
+    bool finishSave(const QString &path);
 
     QVector<PrintJob> makeInspectionJobs(int reverseDirection);
     QVector<PrintJob> makePhotoJobs(int reverseDirection);
@@ -215,6 +223,7 @@ private:
     bool m_nothingRead = false;
     LoadResult m_loadResult = LoadResult::Loaded;
     bool m_loadFailed = false;
+    bool m_changed = false;
     QString m_loadError;
     // The file that failed to load: its path and its identity on disk, which follows it when it
     // is renamed or its folder is moved.

@@ -148,7 +148,7 @@ bool Isybau2001::save()
         Reporter::error(tr("Die Datei %1 konnte nicht geschrieben werden!\n%2").arg(path, file.errorString()));
         return false;
     }
-    return writeSideFile(path);
+    return finishSave(path);
 }
 
 void Isybau2001::writeHeaderLines(QTextStream &stream) const

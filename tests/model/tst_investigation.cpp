@@ -1,3 +1,4 @@
+#include "support/model/inspections.h"
 #include "support/model/testinvestigation.h"
 #include "support/testenv.h"
 #include "support/testfiles.h"
@@ -182,6 +183,50 @@ private slots:
         QVERIFY(inv.save());
         TestInvestigation reread;
         QVERIFY(reread.load(path));
+    }
+
+    // The changed mark: set by the editors, cleared only by a load or save that succeeded, for
+    // the base class's writer and for the fixed-column writer of its own.
+    void changedMarkFollowsLoadAndSave_data()
+    {
+        QTest::addColumn<int>("normKind");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("xml writer") << -1 << QStringLiteral("H1.xml");
+        QTest::newRow("fixed columns") << int(NormIsybau2001) << QStringLiteral("H1.lh");
+    }
+    void changedMarkFollowsLoadAndSave()
+    {
+        QFETCH(int, normKind);
+        QFETCH(QString, fileName);
+        auto make = [normKind]() -> std::unique_ptr<Investigation> {
+            if (normKind < 0)
+                return std::make_unique<TestInvestigation>();
+            return makeInspection(normKind);
+        };
+        const QString path = folder + fileName;
+
+        auto inv = make();
+        QVERIFY(!inv->isChanged());
+        inv->setFolder(folder);
+        inv->setFileName(fileName);
+        inv->mutableMainData().sectionName = QStringLiteral("H1");
+        inv->setChanged(true);
+        QVERIFY(inv->save());
+        QVERIFY(!inv->isChanged());
+
+        // A save that cannot write keeps the mark.
+        inv->setChanged(true);
+        inv->setFolder(folder + QStringLiteral("fehlt/"));
+        QVERIFY(!inv->save());
+        QVERIFY(inv->isChanged());
+        capture->clear();
+
+        // A failed load keeps it, a load that succeeds clears it.
+        QVERIFY(!inv->load(folder + QStringLiteral("fehlt/") + fileName));
+        QVERIFY(inv->isChanged());
+        capture->clear();
+        QVERIFY(inv->load(path));
+        QVERIFY(!inv->isChanged());
     }
 
     void savingAsAnotherFileIsAllowedAfterFailedLoad()
