@@ -377,8 +377,25 @@ int FileHelper::removeStaleSaveFiles(const QString &path)
     return removed;
 }
 
+namespace {
+FileHelper::FreeSpaceQuery &freeSpaceQuery()
+{
+    static FileHelper::FreeSpaceQuery query;
+    return query;
+}
+} // namespace
+
+FileHelper::FreeSpaceQuery FileHelper::setFreeSpaceQuery(FreeSpaceQuery query)
+{
+    FreeSpaceQuery previous = std::move(freeSpaceQuery());
+    freeSpaceQuery() = std::move(query);
+    return previous;
+}
+
 double FileHelper::freeSpaceMB(const QString &path)
 {
+    if (freeSpaceQuery())
+        return freeSpaceQuery()(path);
     const qint64 bytes = Platform::freeSpaceBytes(path);
     if (bytes < 0)
         return 0.0;

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class QProgressBar;
 
 // File-system work of the program: folder copy with progress, folder size, parallel folder
@@ -54,6 +56,10 @@ public:
 
     // Free megabytes of the file system holding path; 0 when it cannot be determined.
     static double freeSpaceMB(const QString &path);
+    // Lets tests of space checks answer freeSpaceMB in place of the file system; an empty
+    // function restores the real query. Returns the previous one.
+    using FreeSpaceQuery = std::function<double(const QString &path)>;
+    static FreeSpaceQuery setFreeSpaceQuery(FreeSpaceQuery query);
 
     // The path with the suffix of its file name replaced by newSuffix (without dot), or with
     // "." + newSuffix appended when the file name has no suffix. Folder names are never changed.

@@ -1,0 +1,617 @@
+#include "project/project.h"
+
+#include "core/filehelper.h"
+#include "core/global.h"
+#include "core/reporter.h"
+#include "model/dandas.h"
+#include "model/dwam1492.h"
+#include "model/en135082.h"
+#include "model/freetext.h"
+#include "model/investigation.h"
+#include "model/isybau2001.h"
+#include "model/isybau2006.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDebug>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QSaveFile>
+#include <QTextCodec>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString kProjectFile = QStringLiteral("project.xml");
+
+// A name from a file or the user that stays inside its folder.
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+           && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+// The file name up to its last "." (the whole name when it has none).
+QString baseName(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 ? fileName.left(dot) : fileName;
+}
+
+struct XmlContent
+{
+    NormKind kind = Project::UnknownKind;
+    QString language;
+};
+
+// One pass of the stream reader over the document: which of the deciding elements it holds and
+// the text of the first "A2". A document that breaks is decided by what came before the break.
+XmlContent scanXml(QXmlStreamReader &reader)
+{
+    bool za = false;
+    bool fd = false;
+    bool dza = false;
+    bool a2 = false;
+    XmlContent content;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QStringRef name = reader.name();
+        if (name == QLatin1String("ZA")) {
+            za = true;
+            if (a2)
+                break; // nothing later can change the answer
+        } else if (name == QLatin1String("FD")) {
+            fd = true;
+        } else if (name == QLatin1String("DZA")) {
+            dza = true;
+        } else if (!a2 && name == QLatin1String("A2")) {
+            a2 = true;
+            content.language = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (za)
+                break;
+        }
+    }
+    if (!a2)
+        content.language = QStringLiteral("de");
+    if (za)
+        content.kind = NormEN135082;
+    else if (fd)
+        content.kind = NormDWAM1492;
+    else if (dza)
+        content.kind = NormDanDas;
+    else if (!reader.hasError())
+        content.kind = NormIsybau2006;
+    return content;
+}
+
+// Text that is not UTF-8 although the document declares UTF-8 or nothing was written with the
+// Windows code page; the readers of the model take it as such, and so does the content test.
+bool declaresUtf8(const QByteArray &bytes)
+{
+    const int end = bytes.indexOf("?>");
+    if (!bytes.startsWith("<?xml") || end < 0)
+        return true;
+    const QByteArray declaration = bytes.left(end).toLower();
+    const int at = declaration.indexOf("encoding");
+    return at < 0 || declaration.indexOf("utf-8", at) >= 0;
+}
+
+XmlContent examineXml(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader reader(&file);
+    XmlContent content = scanXml(reader);
+    if (content.kind != Project::UnknownKind || reader.error() != QXmlStreamReader::NotWellFormedError)
+        return content;
+    // Maybe only the encoding broke the read.
+    file.seek(0);
+    const QByteArray bytes = file.readAll();
+    if (!declaresUtf8(bytes))
+        return content;
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars == 0 && state.remainingChars == 0)
+        return content;
+    QXmlStreamReader recoded(QTextCodec::codecForName("Windows-1252")->toUnicode(bytes).toUtf8());
+    return scanXml(recoded);
+}
+
+// A new inspection of the given file's kind, not yet loaded; null for an ".xml" file of
+// unknown kind. Free-text inspections (any file that is no inspection file) are named after it.
+Investigation *makeInspection(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".h")) || path.endsWith(QLatin1String(".lh"))) {
+        auto *inspection = new Isybau2001;
+        inspection->setNormKind(path.endsWith(QLatin1String(".h")) ? NormATV : NormIsybau2001);
+        return inspection;
+    }
+    if (path.endsWith(QLatin1String(".xml"))) {
+        const XmlContent content = examineXml(path);
+        switch (content.kind) {
+        case NormEN135082:
+            return new EN135082(content.language);
+        case NormDWAM1492:
+            return new DWAM1492;
+        case NormDanDas:
+            return new DanDas;
+        case NormIsybau2006:
+            return new Isybau2006;
+        default:
+            return nullptr;
+        }
+    }
+    auto *inspection = new Freetext;
+    inspection->setNormKind(NormFreetext);
+    return inspection;
+}
+
+// Makes and loads the inspection of a file (a free-text one named after it, in folder); null for
+// an ".xml" file of unknown kind.
+Investigation *inspectionForFile(const QString &path, const QString &freeTextFolder)
+{
+    Investigation *inspection = makeInspection(path);
+    if (!inspection)
+        return nullptr;
+    if (inspection->normKind() == NormFreetext) {
+        inspection->setFileName(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+        inspection->setFolder(freeTextFolder);
+    } else {
+        // A file that fails to load is reported by the model and guarded against being saved
+        // over; its inspection stays in the project.
+        inspection->load(path);
+    }
+    inspection->setVideoFile(FileHelper::videoFileFor(path));
+    return inspection;
+}
+
+} // namespace
+
+// --- construction and persistence
+
+Project::Project(const QString &path)
+    : m_path(path)
+{
+    open();
+    if (m_path.isEmpty() && !m_loadFailed && QFileInfo(folder()).isDir())
+        save();
+}
+
+Project::~Project()
+{
+    qDeleteAll(m_inspections);
+}
+
+Project *Project::create(const QString &name, const QString &root)
+{
+    if (!isPlainName(name) || root.isEmpty())
+        return nullptr;
+    const QString folder = QDir(root).absoluteFilePath(name);
+    if (QFileInfo::exists(folder + QLatin1Char('/') + kProjectFile))
+        return nullptr;
+    if (!QDir().mkpath(folder)) {
+        Reporter::error(tr("Der Projektordner %1 konnte nicht angelegt werden.").arg(QDir::toNativeSeparators(folder)));
+        return nullptr;
+    }
+    auto *project = new Project;
+    project->m_name = name;
+    project->m_root = QDir(root).absolutePath();
+    if (!project->save()) {
+        delete project;
+        return nullptr;
+    }
+    return project;
+}
+
+Project *Project::projectOfInspection(const Investigation *inspection)
+{
+    const QString folder = QDir::cleanPath(QFileInfo(inspection->folder()).absoluteFilePath());
+    return new Project(QFileInfo(folder).absolutePath() + QLatin1Char('/') + kProjectFile);
+}
+
+QString Project::folder() const
+{
+    if (m_name.isEmpty() || m_root.isEmpty())
+        return QString();
+    return m_root + QLatin1Char('/') + m_name;
+}
+
+void Project::open()
+{
+    const QFileInfo file(m_path);
+    // The project is named after its folder, whatever name the file records, so that a folder
+    // renamed or copied outside the program still finds its own inspections.
+    const QDir folder(file.absolutePath());
+    m_name = folder.dirName();
+    m_root = QFileInfo(folder.absolutePath()).absolutePath();
+    if (!file.exists()) {
+        m_path.clear();
+        if (!m_name.isEmpty() && !m_root.isEmpty() && folder.exists())
+            convertFolder();
+        return;
+    }
+    readFile();
+}
+
+void Project::readFile()
+{
+    QFile file(m_path);
+    QDomDocument document;
+    QString error;
+    int line = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+    } else if (!document.setContent(&file, &error, &line)) {
+        error = tr("Zeile %1: %2").arg(line).arg(error);
+    }
+    if (!error.isEmpty()) {
+        m_loadFailed = true;
+        m_loadError = error;
+        Reporter::error(tr("Die Projektdatei %1 konnte nicht gelesen werden:\n%2\nSie wird nicht überschrieben.")
+                            .arg(QDir::toNativeSeparators(m_path), error));
+        return;
+    }
+
+    QMap<int, QString> byPosition;
+    for (QDomElement child = document.documentElement().firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement()) {
+        if (child.tagName() == QLatin1String("Properties")) {
+            m_printCommentary = child.attribute(QStringLiteral("PrintCommentary"));
+            m_printTitle = child.attribute(QStringLiteral("PrintTitle"));
+        } else if (child.tagName() == QLatin1String("Inspections")) {
+            for (QDomElement entry = child.firstChildElement(QStringLiteral("Inspection")); !entry.isNull();
+                 entry = entry.nextSiblingElement(QStringLiteral("Inspection"))) {
+                QString name;
+                int position = 0;
+                for (QDomElement field = entry.firstChildElement(); !field.isNull(); field = field.nextSiblingElement()) {
+                    if (field.tagName() == QLatin1String("Name"))
+                        name = field.firstChild().nodeValue();
+                    else if (field.tagName() == QLatin1String("Position"))
+                        position = field.firstChild().nodeValue().toInt();
+                }
+                byPosition.insert(position, name); // a later entry of a position replaces the earlier
+            }
+        }
+    }
+    readInspections(byPosition.values());
+}
+
+void Project::readInspections(const QStringList &fileNames)
+{
+    QStringList refused;
+    for (const QString &name : fileNames) {
+        if (name.isEmpty() || inspectionByName(name) || m_skipped.contains(name))
+            continue;
+        if (!isPlainName(name)) {
+            refused << name;
+            m_skipped << name;
+            continue;
+        }
+        const QString inspectionFolder = folder() + QLatin1Char('/') + baseName(name);
+        const QString path = inspectionFolder + QLatin1Char('/') + name;
+        Investigation *inspection = inspectionForFile(path, inspectionFolder);
+        if (inspection)
+            m_inspections << inspection;
+        else
+            m_skipped << name;
+    }
+    if (!refused.isEmpty())
+        Reporter::error(tr("Die Projektdatei %1 nennt Haltungen außerhalb ihrer Ordner; sie werden nicht geöffnet:\n%2")
+                            .arg(QDir::toNativeSeparators(m_path), refused.join(QLatin1Char('\n'))));
+    reportSkipped();
+}
+
+void Project::reportSkipped()
+{
+    QStringList unknown;
+    for (const QString &name : qAsConst(m_skipped)) {
+        if (isPlainName(name))
+            unknown << name;
+    }
+    if (unknown.isEmpty())
+        return;
+    Reporter::error(tr("Die Art dieser Haltungsdateien ist nicht zu erkennen; sie werden nicht geöffnet, "
+                       "bleiben aber im Projekt:\n%1")
+                        .arg(unknown.join(QLatin1Char('\n'))));
+}
+
+void Project::convertFolder()
+{
+    const QDir projectFolder(folder());
+    const QStringList videoPatterns = Global::standardVideoFilter().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList subFolders = projectFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &sub : subFolders) {
+        const QString subPath = projectFolder.absoluteFilePath(sub);
+        const QString base = subPath + QLatin1Char('/') + sub;
+        Investigation *inspection = nullptr;
+        if (QFileInfo::exists(base + QLatin1String(".h"))) {
+            inspection = inspectionForFile(base + QLatin1String(".h"), subPath);
+        } else if (QFileInfo::exists(base + QLatin1String(".lh"))) {
+            inspection = inspectionForFile(base + QLatin1String(".lh"), subPath);
+        } else if (QFileInfo::exists(base + QLatin1String(".xml"))) {
+            inspection = inspectionForFile(base + QLatin1String(".xml"), subPath);
+            if (!inspection)
+                m_skipped << sub + QLatin1String(".xml");
+        } else if (!QDir(subPath).entryList(videoPatterns, QDir::Files).isEmpty()) {
+            // Named after its folder, so that its entry finds the folder again; a folder whose
+            // videos are named otherwise gives none.
+            const QString suffix = FileHelper::findVideoByBaseName(base);
+            if (!suffix.isEmpty()) {
+                inspection = new Freetext;
+                inspection->setNormKind(NormFreetext);
+                inspection->setFolder(subPath + QLatin1Char('/'));
+                inspection->setFileName(sub + suffix);
+                inspection->setVideoFile(base + suffix);
+            }
+        }
+        if (inspection)
+            m_inspections << inspection;
+    }
+    reportSkipped();
+
+    QFile orderFile(projectFolder.absoluteFilePath(QStringLiteral(".project")));
+    if (!orderFile.open(QIODevice::ReadOnly))
+        return;
+    QDataStream stream(&orderFile);
+    stream.setVersion(QDataStream::Qt_5_15);
+    QStringList order;
+    stream >> order;
+    if (stream.status() != QDataStream::Ok) {
+        qDebug() << "unreadable order file" << orderFile.fileName();
+        return;
+    }
+    QStringList present;
+    for (const QString &entry : qAsConst(order)) {
+        if (subFolders.contains(baseName(entry)))
+            present << entry;
+    }
+    for (int i = 0; i < present.size(); ++i)
+        moveInspection(present.at(i), i);
+}
+
+bool Project::save()
+{
+    if (m_path.isEmpty()) {
+        if (m_name.isEmpty() || m_root.isEmpty())
+            return false;
+        m_path = folder() + QLatin1Char('/') + kProjectFile;
+    }
+    if (m_loadFailed) {
+        Reporter::error(tr("Die Projektdatei %1 konnte nicht gelesen werden und wird nicht überschrieben.")
+                            .arg(QDir::toNativeSeparators(m_path)));
+        return false;
+    }
+    return writeFile(m_path);
+}
+
+bool Project::writeFile(const QString &path)
+{
+    QDomDocument document;
+    document.appendChild(document.createProcessingInstruction(
+        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ")));
+    QDomElement root = document.createElement(QStringLiteral("ZOZOrureProject"));
+    root.setAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
+    document.appendChild(root);
+    QDomElement properties = document.createElement(QStringLiteral("Properties"));
+    properties.setAttribute(QStringLiteral("Name"), m_name);
+    properties.setAttribute(QStringLiteral("PrintTitle"), m_printTitle);
+    properties.setAttribute(QStringLiteral("PrintCommentary"), m_printCommentary);
+    root.appendChild(properties);
+    QDomElement list = document.createElement(QStringLiteral("Inspections"));
+    root.appendChild(list);
+    // Entries that could not be opened keep their place at the end, so that saving does not
+    // drop them from the project.
+    QStringList names = inspectionNames(true);
+    names += m_skipped;
+    for (int i = 0; i < names.size(); ++i) {
+        QDomElement entry = document.createElement(QStringLiteral("Inspection"));
+        QDomElement name = document.createElement(QStringLiteral("Name"));
+        name.appendChild(document.createTextNode(names.at(i)));
+        QDomElement position = document.createElement(QStringLiteral("Position"));
+        position.appendChild(document.createTextNode(QString::number(i)));
+        entry.appendChild(name);
+        entry.appendChild(position);
+        list.appendChild(entry);
+    }
+
+    const QString backup = path + QLatin1String(".bak");
+    if (QFileInfo::exists(path) && !QFileInfo::exists(backup) && !QFile::copy(path, backup))
+        qDebug() << "no backup of" << path;
+
+    FileHelper::removeStaleSaveFiles(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        Reporter::error(tr("Die Projektdatei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = document.toByteArray(2);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        Reporter::error(tr("Die Projektdatei %1 konnte nicht geschrieben werden!\n%2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool Project::rename(const QString &newName)
+{
+    if (!isPlainName(newName) || m_name.isEmpty() || m_root.isEmpty()) {
+        Reporter::error(tr("\"%1\" ist kein gültiger Projektname.").arg(newName));
+        return false;
+    }
+    if (newName == m_name)
+        return true;
+    const QString oldName = m_name;
+    const QString oldFolder = folder();
+    const QString newFolder = m_root + QLatin1Char('/') + newName;
+    if (QFileInfo::exists(newFolder)) {
+        Reporter::error(tr("Ein Ordner mit dem Namen %1 existiert bereits!").arg(newName));
+        return false;
+    }
+    m_path = oldFolder + QLatin1Char('/') + kProjectFile;
+    // The file names the new project before its folder follows.
+    m_name = newName;
+    if (!save()) {
+        m_name = oldName;
+        return false;
+    }
+    if (!QDir(m_root).rename(oldName, newName)) {
+        m_name = oldName;
+        save();
+        Reporter::error(tr("Der Projektordner %1 konnte nicht umbenannt werden.").arg(QDir::toNativeSeparators(oldFolder)));
+        return false;
+    }
+    m_path = newFolder + QLatin1Char('/') + kProjectFile;
+    const QString oldPrefix = oldFolder + QLatin1Char('/');
+    for (Investigation *inspection : qAsConst(m_inspections)) {
+        if (inspection->folder().startsWith(oldPrefix))
+            inspection->setFolder(newFolder + QLatin1Char('/') + inspection->folder().mid(oldPrefix.size()));
+        if (inspection->videoFile().startsWith(oldPrefix))
+            inspection->setVideoFile(newFolder + QLatin1Char('/') + inspection->videoFile().mid(oldPrefix.size()));
+    }
+    return true;
+}
+
+// --- queries
+
+QList<Investigation *> Project::inspections(bool all) const
+{
+    if (all)
+        return m_inspections;
+    QList<Investigation *> list;
+    for (Investigation *inspection : m_inspections) {
+        if (inspection->normKind() != NormFreetext)
+            list << inspection;
+    }
+    return list;
+}
+
+QStringList Project::inspectionNames(bool all) const
+{
+    QStringList names;
+    for (const Investigation *inspection : inspections(all))
+        names << inspection->fileName();
+    return names;
+}
+
+QStringList Project::inspectionNamesOfType(NormKind normKind) const
+{
+    QStringList names;
+    for (const Investigation *inspection : m_inspections) {
+        if (inspection->normKind() == normKind)
+            names << inspection->fileName();
+    }
+    return names;
+}
+
+QStringList Project::inspectionTitles(bool all) const
+{
+    QStringList titles;
+    for (const Investigation *inspection : inspections(all))
+        titles << inspection->mainData().sectionName << inspection->fileName();
+    return titles;
+}
+
+Investigation *Project::inspectionByName(const QString &fileName) const
+{
+    for (Investigation *inspection : m_inspections) {
+        if (inspection->fileName() == fileName)
+            return inspection;
+    }
+    return nullptr;
+}
+
+int Project::indexOfInspection(const QString &fileName) const
+{
+    for (int i = 0; i < m_inspections.size(); ++i) {
+        if (m_inspections.at(i)->fileName() == fileName)
+            return i;
+    }
+    return 0;
+}
+
+bool Project::inspectionFolderExists(const QString &folderName) const
+{
+    if (!isPlainName(folderName) || folder().isEmpty())
+        return false;
+    return QDir(folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden).contains(folderName);
+}
+
+// --- changes of the list
+
+void Project::addInspection(Investigation *inspection)
+{
+    if (inspection && !m_inspections.contains(inspection))
+        m_inspections << inspection;
+}
+
+bool Project::removeInspection(Investigation *inspection)
+{
+    return m_inspections.removeOne(inspection);
+}
+
+bool Project::replaceInspection(int index, Investigation *inspection)
+{
+    if (!inspection || m_inspections.contains(inspection) || index < 0 || index >= m_inspections.size())
+        return false;
+    delete m_inspections.at(index);
+    m_inspections[index] = inspection;
+    return true;
+}
+
+bool Project::swapInspections(int i, int j)
+{
+    if (i < 0 || j < 0 || i >= m_inspections.size() || j >= m_inspections.size())
+        return false;
+    m_inspections.swapItemsAt(i, j);
+    return save();
+}
+
+void Project::moveInspection(const QString &fileName, int index)
+{
+    if (index < 0 || index >= m_inspections.size())
+        return;
+    Investigation *inspection = inspectionByName(fileName);
+    if (!inspection)
+        return;
+    m_inspections.swapItemsAt(m_inspections.indexOf(inspection), index);
+}
+
+// --- one file
+
+Investigation *Project::loadInspectionFile(const QString &path)
+{
+    return inspectionForFile(path, QFileInfo(path).absolutePath());
+}
+
+NormKind Project::detectXmlKind(const QString &path)
+{
+    return examineXml(path).kind;
+}
+
+QString Project::catalogLanguage(const QString &path)
+{
+    return examineXml(path).language;
+}
+
+PrintJob Project::createTOC(const QList<Investigation *> &investigations, const QList<int> &indexes, const QString &text)
+{
+    PrintJob job;
+    job.type = QStringLiteral("createTOC");
+    job.sectionName = text;
+    for (int i = 0; i < investigations.size(); ++i) {
+        Investigation *inspection = investigations.at(i);
+        if (inspection->normKind() == NormFreetext || (!indexes.isEmpty() && !indexes.contains(i)))
+            continue;
+        job.entries << inspection->summaryRow();
+    }
+    if (!investigations.isEmpty())
+        job.client = investigations.first()->mainDataList().value(0);
+    return job;
+}

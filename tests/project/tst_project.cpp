@@ -1,0 +1,444 @@
+#include "project/project.h"
+
+#include "support/model/inspections.h"
+#include "support/testenv.h"
+#include "support/testfiles.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+using namespace TestFiles;
+
+namespace {
+
+const QByteArray kEnWithFd = "<?xml version=\"1.0\"?><Doc><Kopf><A2>fr</A2></Kopf><FD/><ZA><A2>it</A2></ZA></Doc>";
+
+// The "project.xml" of a project with these entries (name, position), in file order.
+QByteArray projectFile(const QString &name, const QList<QPair<QString, QString>> &entries)
+{
+    QByteArray bytes = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\n<ZOZOrureProject version=\"1.0\">\n"
+                       " <Properties Name=\"" + name.toUtf8() + "\" PrintTitle=\"Titel\" PrintCommentary=\"Kommentar\"/>\n"
+                       " <Inspections>\n";
+    for (const auto &entry : entries)
+        bytes += "  <Inspection><Name>" + entry.first.toUtf8() + "</Name><Position>" + entry.second.toUtf8()
+                 + "</Position></Inspection>\n";
+    return bytes + " </Inspections>\n</ZOZOrureProject>\n";
+}
+
+QStringList entryNames(const QString &projectXml)
+{
+    QStringList names;
+    for (const auto &element : parse(projectXml)) {
+        if (element.first.endsWith(QLatin1String("Inspection/Name")))
+            names << element.second;
+    }
+    return names;
+}
+
+QStringList entryPositions(const QString &projectXml)
+{
+    QStringList positions;
+    for (const auto &element : parse(projectXml)) {
+        if (element.first.endsWith(QLatin1String("Inspection/Position")))
+            positions << element.second;
+    }
+    return positions;
+}
+
+} // namespace
+
+class TestProject : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        env.reset(new TestEnvironment);
+        capture.reset(new ReporterCapture);
+        root = env->root() + QStringLiteral("/Projekte");
+        folder = root + QStringLiteral("/P");
+        QVERIFY(QDir().mkpath(folder));
+    }
+    void cleanup()
+    {
+        capture.reset();
+        env.reset();
+    }
+
+    void fileIsWrittenAndReadBack()
+    {
+        saveInspection(NormEN135082, QStringLiteral("H1.xml"));
+        saveInspection(NormATV, QStringLiteral("H2.h"));
+        std::unique_ptr<Project> project(Project::create(QStringLiteral("Q"), root));
+        QVERIFY(project);
+        QCOMPARE(project->path(), root + QStringLiteral("/Q/project.xml"));
+        delete project.release();
+
+        Project p(folder + QStringLiteral("/project.xml"));
+        QCOMPARE(p.name(), QStringLiteral("P"));
+        QCOMPARE(p.root(), root);
+        QCOMPARE(p.inspectionCount(), 2); // converted from the folder, file written
+        const QString file = folder + QStringLiteral("/project.xml");
+        QCOMPARE(p.path(), file);
+        p.setPrintTitle(QStringLiteral("Titel & <Co>"));
+        p.setPrintCommentary(QStringLiteral("Ä"));
+        QVERIFY(p.save());
+
+        const QByteArray bytes = readAll(file);
+        QVERIFY2(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>\n<ZOZOrureProject version=\"1.0\">\n  <"),
+                 bytes.constData());
+        const Elements elements = parse(file);
+        QCOMPARE(elements.size(), 5);
+        QCOMPARE(elements.at(0).first, QStringLiteral("ZOZOrureProject/Properties"));
+        QCOMPARE(entryNames(file), p.inspectionNames());
+        QCOMPARE(entryPositions(file), (QStringList{QStringLiteral("0"), QStringLiteral("1")}));
+
+        Project again(file);
+        QCOMPARE(again.inspectionNames(), p.inspectionNames());
+        QCOMPARE(again.printTitle(), QStringLiteral("Titel & <Co>"));
+        QCOMPARE(again.printCommentary(), QStringLiteral("Ä"));
+        QCOMPARE(again.inspectionByName(QStringLiteral("H1.xml"))->normKind(), NormKind(NormEN135082));
+        QCOMPARE(again.inspectionByName(QStringLiteral("H2.h"))->folder(), folder + QStringLiteral("/H2/"));
+        QVERIFY(capture->errors().isEmpty());
+    }
+
+    void positionsOrderAndRenumber()
+    {
+        for (const QString &name : {QStringLiteral("A.h"), QStringLiteral("B.h"), QStringLiteral("C.h"), QStringLiteral("D.h")})
+            saveInspection(NormATV, name);
+        const QString file = folder + QStringLiteral("/project.xml");
+        writeFile(file, projectFile(QStringLiteral("P"), {{QStringLiteral("A.h"), QStringLiteral("0")},
+                                                          {QStringLiteral("B.h"), QStringLiteral("5")},
+                                                          {QStringLiteral("D.h"), QStringLiteral("2")},
+                                                          {QStringLiteral("C.h"), QStringLiteral("2")}}));
+        const QByteArray original = readAll(file);
+        Project p(file);
+        QCOMPARE(p.inspectionNames(), (QStringList{QStringLiteral("A.h"), QStringLiteral("C.h"), QStringLiteral("B.h")}));
+        QCOMPARE(p.printTitle(), QStringLiteral("Titel"));
+        QCOMPARE(readAll(file), original); // opening writes nothing
+
+        QVERIFY(p.swapInspections(0, 2));
+        QCOMPARE(entryNames(file), (QStringList{QStringLiteral("B.h"), QStringLiteral("C.h"), QStringLiteral("A.h")}));
+        QCOMPARE(entryPositions(file), (QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
+        // The backup keeps the oldest state.
+        QCOMPARE(readAll(file + QStringLiteral(".bak")), original);
+        QVERIFY(p.swapInspections(0, 1));
+        QCOMPARE(readAll(file + QStringLiteral(".bak")), original);
+        QVERIFY(!p.swapInspections(0, 3));
+    }
+
+    void kindTable_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("language");
+        QTest::newRow(".h") << "K.h" << QByteArray() << int(NormATV) << "";
+        QTest::newRow(".lh") << "K.lh" << QByteArray() << int(NormIsybau2001) << "";
+        QTest::newRow("ZA with FD") << "K.xml" << kEnWithFd << int(NormEN135082) << "fr";
+        QTest::newRow("ZA without A2") << "K.xml" << QByteArray("<Doc><ZA><A1>x</A1></ZA></Doc>") << int(NormEN135082) << "de";
+        QTest::newRow("FD") << "K.xml" << QByteArray("<Doc><FD><A2>en</A2></FD></Doc>") << int(NormDWAM1492) << "";
+        QTest::newRow("DZA") << "K.xml" << QByteArray("<Doc><DZA/><FA/></Doc>") << int(NormDanDas) << "";
+        QTest::newRow("DZA in Windows-1252") << "K.xml" << QByteArray("<?xml version=\"1.0\"?><Doc><A>Gr\xf8n</A><DZA/></Doc>")
+                                            << int(NormDanDas) << "";
+        QTest::newRow("none") << "K.xml" << QByteArray("<Doc><Kopf/><Befund/></Doc>") << int(NormIsybau2006) << "";
+        QTest::newRow("video") << "K.mpg" << QByteArray("video") << int(NormFreetext) << "";
+        QTest::newRow("truncated") << "K.xml" << QByteArray("<Doc><Kopf><Strasse>Ha") << int(Project::UnknownKind) << "";
+        QTest::newRow("empty") << "K.xml" << QByteArray("") << int(Project::UnknownKind) << "";
+        QTest::newRow("truncated after ZA") << "K.xml" << QByteArray("<Doc><A2>nl</A2><ZA><B") << int(NormEN135082) << "nl";
+        QTest::newRow("unreadable") << "K.xml" << QByteArray() << int(Project::UnknownKind) << "";
+    }
+    void kindTable()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QFETCH(int, kind);
+        QFETCH(QString, language);
+        const QString path = folder + QStringLiteral("/K/") + fileName;
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/K")));
+        if (fileName.endsWith(QLatin1String("h"))) {
+            saveInspection(kind, fileName);
+        } else if (QByteArray(QTest::currentDataTag()) == "unreadable") {
+            QVERIFY(QDir().mkpath(path)); // exists, but cannot be opened as a file
+        } else {
+            writeFile(path, content);
+        }
+        if (fileName.endsWith(QLatin1String(".xml"))) {
+            QCOMPARE(Project::detectXmlKind(path), kind);
+            if (!language.isEmpty())
+                QCOMPARE(Project::catalogLanguage(path), language);
+        }
+        capture->clear();
+        std::unique_ptr<Investigation> inspection(Project::loadInspectionFile(path));
+        if (kind == Project::UnknownKind) {
+            QVERIFY(!inspection);
+            return;
+        }
+        QVERIFY(inspection);
+        QCOMPARE(inspection->normKind(), kind);
+        QCOMPARE(inspection->fileName(), fileName);
+        if (kind == NormEN135082)
+            QVERIFY(qobject_cast<EN135082 *>(inspection.get()));
+        if (kind == NormFreetext) {
+            QVERIFY(qobject_cast<Freetext *>(inspection.get()));
+            QCOMPARE(inspection->folder(), folder + QStringLiteral("/K/"));
+            QCOMPARE(inspection->videoFile(), path);
+        }
+    }
+
+    void olderFolderIsConverted()
+    {
+        makeFile(QStringLiteral("K1/K1.mpg"));
+        makeFile(QStringLiteral("K3/K3.AVI"));
+        makeFile(QStringLiteral("K4/K4_alt.mpg")); // named otherwise: its entry would not find it
+        makeFile(QStringLiteral("K5/readme.txt"));
+        saveInspection(NormATV, QStringLiteral("K2.h"));
+        writeFile(folder + QStringLiteral("/K2/K2.xml"), "<Doc><ZA/></Doc>");
+        makeFile(QStringLiteral("K2/K2.mpg"));
+        QByteArray order;
+        {
+            QDataStream stream(&order, QIODevice::WriteOnly);
+            stream.setVersion(QDataStream::Qt_5_15);
+            stream << QStringList{QStringLiteral("K2.h"), QStringLiteral("X.xml"), QStringLiteral("K3.AVI")};
+        }
+        writeFile(folder + QStringLiteral("/.project"), order);
+
+        Project p(folder + QStringLiteral("/project.xml"));
+        QCOMPARE(p.inspectionNames(), (QStringList{QStringLiteral("K2.h"), QStringLiteral("K3.AVI"), QStringLiteral("K1.mpg")}));
+        QCOMPARE(p.inspectionByName(QStringLiteral("K2.h"))->normKind(), NormKind(NormATV));
+        QCOMPARE(p.inspectionByName(QStringLiteral("K2.h"))->videoFile(), folder + QStringLiteral("/K2/K2.mpg"));
+        Investigation *k1 = p.inspectionByName(QStringLiteral("K1.mpg"));
+        QCOMPARE(k1->normKind(), NormKind(NormFreetext));
+        QCOMPARE(k1->folder(), folder + QStringLiteral("/K1/"));
+        QCOMPARE(k1->videoFile(), folder + QStringLiteral("/K1/K1.mpg"));
+        QCOMPARE(p.inspectionNames(false), QStringList{QStringLiteral("K2.h")});
+        QVERIFY(QFile::exists(folder + QStringLiteral("/.project")));
+        QCOMPARE(entryNames(p.path()), p.inspectionNames());
+
+        // The entries find their folders again.
+        Project reopened(p.path());
+        QCOMPARE(reopened.inspectionNames(), p.inspectionNames());
+        QCOMPARE(reopened.inspectionByName(QStringLiteral("K3.AVI"))->videoFile(), folder + QStringLiteral("/K3/K3.AVI"));
+    }
+
+    void queries()
+    {
+        saveInspection(NormATV, QStringLiteral("A.h"));
+        saveInspection(NormDWAM1492, QStringLiteral("B.xml"));
+        makeFile(QStringLiteral("C/C.mpg"));
+        Project p(folder + QStringLiteral("/project.xml"));
+        QCOMPARE(p.inspectionNames(), (QStringList{QStringLiteral("A.h"), QStringLiteral("B.xml"), QStringLiteral("C.mpg")}));
+        QCOMPARE(p.indexOfInspection(QStringLiteral("nope")), 0);
+        QCOMPARE(p.indexOfInspection(QStringLiteral("C.mpg")), 2);
+        QVERIFY(!p.inspectionByName(QStringLiteral("a.h")));
+        QCOMPARE(p.inspectionNamesOfType(NormDWAM1492), QStringList{QStringLiteral("B.xml")});
+        QCOMPARE(p.inspectionTitles(false).size(), 4);
+        QCOMPARE(p.inspectionTitles(false).at(1), QStringLiteral("A.h"));
+        QVERIFY(p.inspectionFolderExists(QStringLiteral("C")));
+        QVERIFY(!p.inspectionFolderExists(QStringLiteral("c")));
+        QVERIFY(!p.inspectionFolderExists(QStringLiteral("..")));
+
+        p.moveInspection(QStringLiteral("A.h"), 3);
+        p.moveInspection(QStringLiteral("nope"), 0);
+        QCOMPARE(p.inspectionNames(), (QStringList{QStringLiteral("A.h"), QStringLiteral("B.xml"), QStringLiteral("C.mpg")}));
+        p.moveInspection(QStringLiteral("C.mpg"), 0);
+        QCOMPARE(p.inspectionNames(), (QStringList{QStringLiteral("C.mpg"), QStringLiteral("B.xml"), QStringLiteral("A.h")}));
+
+        Investigation *b = p.inspectionByName(QStringLiteral("B.xml"));
+        QVERIFY(p.removeInspection(b));
+        QVERIFY(!p.removeInspection(b));
+        p.addInspection(b);
+        p.addInspection(b);
+        QCOMPARE(p.inspectionCount(), 3);
+        auto *replacement = new Isybau2006;
+        replacement->setFileName(QStringLiteral("N.xml"));
+        QVERIFY(!p.replaceInspection(3, replacement));
+        QVERIFY(p.replaceInspection(2, replacement));
+        QVERIFY(!p.replaceInspection(0, replacement));
+        QCOMPARE(p.inspectionNames(), (QStringList{QStringLiteral("C.mpg"), QStringLiteral("A.h"), QStringLiteral("N.xml")}));
+
+        const PrintJob toc = Project::createTOC(p.inspections(), {1, 2}, QStringLiteral("Inhalt"));
+        QCOMPARE(toc.type, QStringLiteral("createTOC"));
+        QCOMPARE(toc.sectionName, QStringLiteral("Inhalt"));
+        QCOMPARE(toc.entries.size(), 2);
+        QCOMPARE(Project::createTOC(p.inspections(), {0}, QString()).entries.size(), 0); // free text never
+    }
+
+    // A file that cannot be read or parsed is reported, opens empty and is never saved over
+    // until the user means to.
+    void unreadableProjectFileIsKept_data()
+    {
+        QTest::addColumn<bool>("directory");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("broken") << false << projectFile(QStringLiteral("P"), {{QStringLiteral("A.h"), QStringLiteral("0")}}).left(150);
+        QTest::newRow("empty") << false << QByteArray();
+        QTest::newRow("unreadable") << true << QByteArray();
+    }
+    void unreadableProjectFileIsKept()
+    {
+        QFETCH(bool, directory);
+        QFETCH(QByteArray, content);
+        saveInspection(NormATV, QStringLiteral("A.h"));
+        const QString file = folder + QStringLiteral("/project.xml");
+        if (directory)
+            QVERIFY(QDir().mkpath(file));
+        else
+            writeFile(file, content);
+
+        Project p(file);
+        QVERIFY(p.loadFailed());
+        QCOMPARE(p.inspectionCount(), 0);
+        QCOMPARE(p.name(), QStringLiteral("P"));
+        QCOMPARE(capture->errors().size(), 1);
+        QVERIFY(capture->errors().first().contains(QStringLiteral("project.xml")));
+        capture->clear();
+        QVERIFY(!p.save());
+        QVERIFY(!p.swapInspections(0, 0));
+        QVERIFY(!p.rename(QStringLiteral("P2")));
+        QVERIFY(!capture->errors().isEmpty());
+        QVERIFY(QFileInfo::exists(folder));
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".bak")));
+        if (!directory) {
+            QCOMPARE(readAll(file), content);
+            p.allowOverwrite();
+            QVERIFY(p.save());
+            QCOMPARE(readAll(file + QStringLiteral(".bak")), content);
+        }
+    }
+
+    // The project is its folder: renamed or copied outside the program, it opens its own
+    // inspections, never those of the folder the file names.
+    void nameIsTheFolders()
+    {
+        saveInspection(NormATV, QStringLiteral("A.h"));
+        const QString file = folder + QStringLiteral("/project.xml");
+        writeFile(file, projectFile(QStringLiteral("Anderes"), {{QStringLiteral("A.h"), QStringLiteral("0")}}));
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/Anderes/A")));
+        Project p(file);
+        QCOMPARE(p.name(), QStringLiteral("P"));
+        QCOMPARE(p.inspectionByName(QStringLiteral("A.h"))->folder(), folder + QStringLiteral("/A/"));
+        QVERIFY(p.save());
+        checkRecordedName(file, QStringLiteral("P"));
+    }
+
+    // Inspection files whose kind cannot be told are skipped, reported once, and kept in the file.
+    void unknownInspectionsAreKept()
+    {
+        saveInspection(NormATV, QStringLiteral("A.h"));
+        makeFile(QStringLiteral("X/X.xml"));
+        writeFile(folder + QStringLiteral("/X/X.xml"), "<Doc><Kopf><Strasse>Ha");
+        const QString file = folder + QStringLiteral("/project.xml");
+        writeFile(file, projectFile(QStringLiteral("P"), {{QStringLiteral("X.xml"), QStringLiteral("0")},
+                                                          {QStringLiteral("Y.xml"), QStringLiteral("1")},
+                                                          {QStringLiteral("A.h"), QStringLiteral("2")},
+                                                          {QStringLiteral("../Q/Q.h"), QStringLiteral("3")}}));
+        Project p(file);
+        QCOMPARE(p.inspectionNames(), QStringList{QStringLiteral("A.h")});
+        QCOMPARE(p.skippedInspections(), (QStringList{QStringLiteral("X.xml"), QStringLiteral("Y.xml"), QStringLiteral("../Q/Q.h")}));
+        const QStringList errors = capture->errors();
+        QCOMPARE(errors.size(), 2);
+        QVERIFY(errors.at(1).contains(QStringLiteral("X.xml\nY.xml")));
+        QVERIFY(errors.at(0).contains(QStringLiteral("../Q/Q.h")));
+        QVERIFY(p.save());
+        QCOMPARE(entryNames(file), (QStringList{QStringLiteral("A.h"), QStringLiteral("X.xml"), QStringLiteral("Y.xml"),
+                                                QStringLiteral("../Q/Q.h")}));
+        QCOMPARE(readAll(folder + QStringLiteral("/X/X.xml")), QByteArray("<Doc><Kopf><Strasse>Ha"));
+    }
+
+    void createRefusesAnExistingProject()
+    {
+        const QString file = folder + QStringLiteral("/project.xml");
+        const QByteArray content = projectFile(QStringLiteral("P"), {{QStringLiteral("A.h"), QStringLiteral("0")}});
+        writeFile(file, content);
+        QVERIFY(!Project::create(QStringLiteral("P"), root));
+        QVERIFY(!Project::create(QStringLiteral("../P"), root));
+        QCOMPARE(readAll(file), content);
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".bak")));
+    }
+
+    void saveFailureIsReported()
+    {
+        Project p(folder + QStringLiteral("/project.xml"));
+        QVERIFY(QFile::exists(p.path()));
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(!p.save());
+        QCOMPARE(capture->errors().size(), 1);
+    }
+
+    void renameFollowsTheFolder()
+    {
+        saveInspection(NormATV, QStringLiteral("A.h"));
+        makeFile(QStringLiteral("A/A.mpg"));
+        makeFile(QStringLiteral("C/C.mpg"));
+        Project p(folder + QStringLiteral("/project.xml"));
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/Belegt")));
+
+        // Refused: a taken name, a name that leaves the root, a name too long for the file system.
+        const QString tooLong(300, QLatin1Char('n'));
+        for (const QString &name : {QStringLiteral("Belegt"), QStringLiteral("../X"), QString(), tooLong}) {
+            capture->clear();
+            QVERIFY(!p.rename(name));
+            QCOMPARE(capture->errors().size(), 1);
+            QCOMPARE(p.name(), QStringLiteral("P"));
+            QCOMPARE(p.path(), folder + QStringLiteral("/project.xml"));
+            QVERIFY(QFileInfo::exists(folder));
+            checkRecordedName(p.path(), QStringLiteral("P"));
+        }
+
+        QVERIFY(p.rename(QStringLiteral("Neu")));
+        const QString renamed = root + QStringLiteral("/Neu");
+        QVERIFY(!QFileInfo::exists(folder));
+        QCOMPARE(p.path(), renamed + QStringLiteral("/project.xml"));
+        checkRecordedName(p.path(), QStringLiteral("Neu"));
+        QCOMPARE(p.inspectionByName(QStringLiteral("A.h"))->folder(), renamed + QStringLiteral("/A/"));
+        QCOMPARE(p.inspectionByName(QStringLiteral("A.h"))->videoFile(), renamed + QStringLiteral("/A/A.mpg"));
+        QCOMPARE(p.inspectionByName(QStringLiteral("C.mpg"))->folder(), renamed + QStringLiteral("/C/"));
+        // Later saves reach the renamed folder.
+        QVERIFY(p.swapInspections(0, 1));
+        QCOMPARE(entryNames(p.path()), (QStringList{QStringLiteral("C.mpg"), QStringLiteral("A.h")}));
+        QVERIFY(p.inspectionByName(QStringLiteral("A.h"))->save());
+
+        std::unique_ptr<Project> of(Project::projectOfInspection(p.inspectionByName(QStringLiteral("A.h"))));
+        QCOMPARE(of->path(), p.path());
+        QCOMPARE(of->inspectionNames(), p.inspectionNames());
+    }
+
+private:
+    // The "Name" the project file records.
+    static void checkRecordedName(const QString &file, const QString &name)
+    {
+        const QByteArray bytes = readAll(file);
+        QVERIFY2(bytes.contains("Name=\"" + name.toUtf8() + "\""), bytes.constData());
+    }
+
+    // An inspection of that kind saved into its folder of the project P.
+    void saveInspection(int normKind, const QString &fileName)
+    {
+        const QString sub = folder + QLatin1Char('/') + fileName.left(fileName.lastIndexOf(QLatin1Char('.')));
+        QVERIFY(QDir().mkpath(sub));
+        auto inspection = makeInspection(normKind);
+        inspection->setFolder(sub);
+        inspection->setFileName(fileName);
+        inspection->mutableMainData().sectionName = QStringLiteral("S-") + fileName;
+        QVERIFY(inspection->save());
+    }
+
+    void makeFile(const QString &relative)
+    {
+        const QString path = folder + QLatin1Char('/') + relative;
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        writeFile(path, "x");
+    }
+
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<ReporterCapture> capture;
+    QString root;
+    QString folder;
+};
+
+QTEST_MAIN(TestProject)
+#include "tst_project.moc"
