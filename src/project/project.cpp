@@ -210,6 +210,8 @@ Project *Project::create(const QString &name, const QString &root)
 
 Project *Project::projectOfInspection(const Investigation *inspection)
 {
+    if (!inspection || inspection->folder().isEmpty())
+        return nullptr;
     const QString folder = QDir::cleanPath(QFileInfo(inspection->folder()).absoluteFilePath());
     return new Project(QFileInfo(folder).absolutePath() + QLatin1Char('/') + kProjectFile);
 }
@@ -223,6 +225,8 @@ QString Project::folder() const
 
 void Project::open()
 {
+    if (m_path.isEmpty())
+        return; // no folder to take a name from, nothing to convert
     const QFileInfo file(m_path);
     // The project is named after its folder, whatever name the file records, so that a folder
     // renamed or copied outside the program still finds its own inspections.

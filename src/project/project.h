@@ -29,7 +29,7 @@ public:
 
     // Opens the "project.xml" at path. When it does not exist, the folder it would lie in is
     // converted from the older layout (sub-folders scanned, a ".project" order applied) and the
-    // file is written.
+    // file is written. An empty path gives an empty project without a folder.
     explicit Project(const QString &path);
     ~Project();
     Project(const Project &) = delete;
@@ -39,7 +39,8 @@ public:
     // the name is not a plain folder name, the folder already holds a "project.xml", or the
     // folder or file cannot be made. The caller owns the result.
     static Project *create(const QString &name, const QString &root);
-    // The project whose folder holds the inspection's folder. The caller owns the result.
+    // The project whose folder holds the inspection's folder; null for an inspection without a
+    // folder. The caller owns the result.
     static Project *projectOfInspection(const Investigation *inspection);
 
     // Writes "project.xml" (the previous one copied to "project.xml.bak" unless such a copy

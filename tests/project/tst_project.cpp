@@ -360,6 +360,23 @@ private slots:
         QVERIFY(!QFileInfo::exists(file + QStringLiteral(".bak")));
     }
 
+    // Without a path or a folder there is nothing to take a name from: nothing is converted or
+    // written, wherever the program runs.
+    void noFolderNoProject()
+    {
+        QVERIFY(QDir::setCurrent(folder));
+        saveInspection(NormATV, QStringLiteral("A.h"));
+        Project empty{QString()};
+        QVERIFY(empty.name().isEmpty());
+        QCOMPARE(empty.inspectionCount(), 0);
+        QVERIFY(!empty.save());
+        Freetext loose;
+        QVERIFY(!Project::projectOfInspection(&loose));
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/project.xml")));
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/project.xml")));
+        QVERIFY(QDir::setCurrent(env->root()));
+    }
+
     void saveFailureIsReported()
     {
         Project p(folder + QStringLiteral("/project.xml"));
