@@ -53,7 +53,7 @@ bool isSameOrInside(const QString &path, const QString &folder)
 } // namespace
 
 ImportDialog::ImportDialog(Project *project, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_project(project)
     , m_chooser([](QWidget *owner, const QString &title, const QString &start) {
         return QFileDialog::getExistingDirectory(owner, title, start, QFileDialog::ShowDirsOnly);
@@ -201,6 +201,8 @@ void ImportDialog::on_importList_itemChanged(QListWidgetItem *)
 
 void ImportDialog::on_accept_clicked()
 {
+    if (!m_project)
+        return;
     setEnabled(false);
     const QString projectFolder = m_project ? resolved(m_project->folder()) : QString();
     const QString source = resolved(m_importFolder);

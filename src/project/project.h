@@ -35,9 +35,9 @@ public:
     Project(const Project &) = delete;
     Project &operator=(const Project &) = delete;
 
-    // Makes the folder name inside root and writes an empty project into it. Null (reported) when
-    // the name is not a plain folder name, the folder already holds a "project.xml", or the
-    // folder or file cannot be made. The caller owns the result.
+    // Makes the folder name inside root and writes an empty project into it. Null when the name
+    // is not a plain folder name or the folder already holds a "project.xml" (left as it is), and,
+    // reported, when the folder or the file cannot be made. The caller owns the result.
     static Project *create(const QString &name, const QString &root);
     // The project whose folder holds the inspection's folder; null for an inspection without a
     // folder. The caller owns the result.
