@@ -199,6 +199,7 @@ private slots:
         saveInspection(NormATV, QStringLiteral("K2.h"));
         writeFile(folder + QStringLiteral("/K2/K2.xml"), "<Doc><ZA/></Doc>");
         makeFile(QStringLiteral("K2/K2.mpg"));
+        makeFile(QStringLiteral("K6/K6.xml")); // not an inspection file one can read
         QByteArray order;
         {
             QDataStream stream(&order, QIODevice::WriteOnly);
@@ -217,11 +218,16 @@ private slots:
         QCOMPARE(k1->videoFile(), folder + QStringLiteral("/K1/K1.mpg"));
         QCOMPARE(p.inspectionNames(false), QStringList{QStringLiteral("K2.h")});
         QVERIFY(QFile::exists(folder + QStringLiteral("/.project")));
-        QCOMPARE(entryNames(p.path()), p.inspectionNames());
+        QCOMPARE(p.skippedInspections(), QStringList{QStringLiteral("K6.xml")});
+        QCOMPARE(capture->errors().size(), 1);
+        QVERIFY(capture->errors().first().contains(QStringLiteral("K6.xml")));
+        QCOMPARE(entryNames(p.path()), p.inspectionNames() << QStringLiteral("K6.xml"));
+        QCOMPARE(readAll(folder + QStringLiteral("/K6/K6.xml")), QByteArray("x"));
 
         // The entries find their folders again.
         Project reopened(p.path());
         QCOMPARE(reopened.inspectionNames(), p.inspectionNames());
+        QCOMPARE(reopened.skippedInspections(), QStringList{QStringLiteral("K6.xml")});
         QCOMPARE(reopened.inspectionByName(QStringLiteral("K3.AVI"))->videoFile(), folder + QStringLiteral("/K3/K3.AVI"));
     }
 
