@@ -8,6 +8,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QVariant>
+
+#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -37,12 +41,85 @@ void removeTranslator(QPointer<QTranslator> &translator)
 
 } // namespace
 
+// Every plain option, in the order it is written. Load and save both walk this table, so a key
+// cannot be read under one name and written under another. The project path, the language, the
+// class colours and the constant meter position need their own code in load() and save().
+struct Config::Setting
+{
+    using Member = std::variant<bool Config::*, int Config::*, QString Config::*>;
+
+    const char *group;
+    const char *key;
+    Member member;
+    QVariant defaultValue;
+
+    QString path() const { return QLatin1String(group) + QLatin1Char('/') + QLatin1String(key); }
+};
+
+const QVector<Config::Setting> &Config::settings()
+{
+    static const QVector<Setting> table = {
+        {"Video", "Blending", &Config::m_blending, false},
+        {"Video", "DateFlag", &Config::m_dateFlag, false},
+        {"Video", "TimeFlag", &Config::m_timeFlag, false},
+        {"Video", "MeterFlag", &Config::m_meterFlag, false},
+        {"Video", "FirmFlag", &Config::m_firmFlag, false},
+        {"Video", "FirmText", &Config::m_firmText, QString()},
+        {"Video", "TextTime", &Config::m_textTime, 4},
+        {"Video", "BaseTime", &Config::m_baseTime, 3},
+        {"Video", "JpegText", &Config::m_jpegText, true},
+        {"Video", "StartHA", &Config::m_startHA, false},
+        {"Video", "EndEH", &Config::m_endEH, false},
+        {"Report", "FotoStyle", &Config::m_fotoStyle, 6},
+        {"Report", "PipelineLayout", &Config::m_pipelineLayout, 1},
+        {"Report", "MakeTextReport", &Config::m_makeTextReport, false},
+        {"Report", "ColorDamage", &Config::m_colorDamage, false},
+        {"Report", "ColorProjects", &Config::m_colorProjects, false},
+        {"Report", "ProximateHint", &Config::m_proximateHint, false},
+        {"Classify", "ClassifyFlag", &Config::m_classifyFlag, false},
+        {"Display", "WithInspectionNames", &Config::m_withInspectionNames, true},
+        {"3D", "LabelText", &Config::m_labelText, 0},
+        {"3D", "LabelTextCustom", &Config::m_labelTextCustom, QString()},
+        {"3D", "LabelFontSize", &Config::m_labelFontSize, 8},
+        {"3D", "LabelFont", &Config::m_labelFont, QString()},
+        {"3D", "LabelStyle", &Config::m_labelStyle, 0},
+        {"3D", "LabelStyleColorText", &Config::m_labelStyleColorText, 0},
+        {"3D", "LabelStyleColorBackground", &Config::m_labelStyleColorBackground, 0},
+        {"3D", "LabelStyleColorLine", &Config::m_labelStyleColorLine, 0},
+    };
+    return table;
+}
+
+namespace {
+
+// Stores value, converted to the member's type, in the member of config.
+template <typename Object>
+void assign(Object &config, const std::variant<bool Object::*, int Object::*, QString Object::*> &member,
+            const QVariant &value)
+{
+    std::visit(
+        [&](auto pointer) {
+            using Type = std::decay_t<decltype(config.*pointer)>;
+            config.*pointer = value.value<Type>();
+        },
+        member);
+}
+
+template <typename Object>
+QVariant valueOf(const Object &config, const std::variant<bool Object::*, int Object::*, QString Object::*> &member)
+{
+    return std::visit([&](auto pointer) { return QVariant(config.*pointer); }, member);
+}
+
+} // namespace
+
 Config::Config(const QString &dataDirectory)
     : m_dataDirectory(dataDirectory)
     , m_classColors(defaultClassColors())
 {
     if (!m_dataDirectory.endsWith(QLatin1Char('/')))
         m_dataDirectory += QLatin1Char('/');
+    applyDefaults();
 }
 
 Config::~Config()
@@ -50,6 +127,12 @@ Config::~Config()
     removeTranslator(m_qtTranslator);
     removeTranslator(m_programTranslator);
     removeTranslator(m_libraryTranslator);
+}
+
+void Config::applyDefaults()
+{
+    for (const Setting &setting : settings())
+        assign(*this, setting.member, setting.defaultValue);
 }
 
 QString Config::filePath() const
@@ -61,38 +144,15 @@ void Config::load()
 {
     QSettings s(filePath(), QSettings::IniFormat);
 
-    s.beginGroup(QStringLiteral("Config"));
-    m_projectPath = s.value(QStringLiteral("ProjectPath")).toString();
+    m_projectPath = s.value(QStringLiteral("Config/ProjectPath")).toString();
     if (m_projectPath.isEmpty())
         m_projectPath = defaultProjectPath();
-    const int language = s.value(QStringLiteral("Language"), 0).toInt();
-    s.endGroup();
+    const int language = s.value(QStringLiteral("Config/Language"), 0).toInt();
 
-    s.beginGroup(QStringLiteral("Video"));
-    m_blending = s.value(QStringLiteral("Blending"), false).toBool();
-    m_dateFlag = s.value(QStringLiteral("DateFlag"), false).toBool();
-    m_timeFlag = s.value(QStringLiteral("TimeFlag"), false).toBool();
-    m_meterFlag = s.value(QStringLiteral("MeterFlag"), false).toBool();
-    m_firmFlag = s.value(QStringLiteral("FirmFlag"), false).toBool();
-    m_firmText = s.value(QStringLiteral("FirmText")).toString();
-    m_textTime = s.value(QStringLiteral("TextTime"), 4).toInt();
-    m_baseTime = s.value(QStringLiteral("BaseTime"), 3).toInt();
-    m_jpegText = s.value(QStringLiteral("JpegText"), true).toBool();
-    m_startHA = s.value(QStringLiteral("StartHA"), false).toBool();
-    m_endEH = s.value(QStringLiteral("EndEH"), false).toBool();
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("Report"));
-    m_fotoStyle = s.value(QStringLiteral("FotoStyle"), 6).toInt();
-    m_pipelineLayout = s.value(QStringLiteral("PipelineLayout"), 1).toInt();
-    m_makeTextReport = s.value(QStringLiteral("MakeTextReport"), false).toBool();
-    m_colorDamage = s.value(QStringLiteral("ColorDamage"), false).toBool();
-    m_colorProjects = s.value(QStringLiteral("ColorProjects"), false).toBool();
-    m_proximateHint = s.value(QStringLiteral("ProximateHint"), false).toBool();
-    s.endGroup();
+    for (const Setting &setting : settings())
+        assign(*this, setting.member, s.value(setting.path(), setting.defaultValue));
 
     s.beginGroup(QStringLiteral("Classify"));
-    m_classifyFlag = s.value(QStringLiteral("ClassifyFlag"), false).toBool();
     m_classColors.clear();
     const int colorCount = IniFile::beginReadArray(s, QStringLiteral("Colors"));
     for (int i = 0; i < colorCount; ++i) {
@@ -104,21 +164,6 @@ void Config::load()
         m_classColors = defaultClassColors();
     s.endGroup();
 
-    s.beginGroup(QStringLiteral("Display"));
-    m_withInspectionNames = s.value(QStringLiteral("WithInspectionNames"), true).toBool();
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("3D"));
-    m_labelText = s.value(QStringLiteral("LabelText"), 0).toInt();
-    m_labelTextCustom = s.value(QStringLiteral("LabelTextCustom"), QString()).toString();
-    m_labelFontSize = s.value(QStringLiteral("LabelFontSize"), 8).toInt();
-    m_labelFont = s.value(QStringLiteral("LabelFont"), QString()).toString();
-    m_labelStyle = s.value(QStringLiteral("LabelStyle"), 0).toInt();
-    m_labelStyleColorText = s.value(QStringLiteral("LabelStyleColorText"), 0).toInt();
-    m_labelStyleColorBackground = s.value(QStringLiteral("LabelStyleColorBackground"), 0).toInt();
-    m_labelStyleColorLine = s.value(QStringLiteral("LabelStyleColorLine"), 0).toInt();
-    s.endGroup();
-
     setLanguage(language);
 }
 
@@ -127,52 +172,18 @@ bool Config::save() const
     return IniFile::writeWhole(filePath(), [this](QSettings &s) {
         s.setValue(QStringLiteral("Config/ProjectPath"), m_projectPath);
         s.setValue(QStringLiteral("Config/Language"), m_language);
-
-        s.beginGroup(QStringLiteral("Video"));
-        s.setValue(QStringLiteral("Blending"), m_blending);
-        s.setValue(QStringLiteral("DateFlag"), m_dateFlag);
-        s.setValue(QStringLiteral("TimeFlag"), m_timeFlag);
-        s.setValue(QStringLiteral("MeterFlag"), m_meterFlag);
-        s.setValue(QStringLiteral("MeterPosition"), 0);
-        s.setValue(QStringLiteral("FirmFlag"), m_firmFlag);
-        s.setValue(QStringLiteral("FirmText"), m_firmText);
-        s.setValue(QStringLiteral("TextTime"), m_textTime);
-        s.setValue(QStringLiteral("BaseTime"), m_baseTime);
-        s.setValue(QStringLiteral("JpegText"), m_jpegText);
-        s.setValue(QStringLiteral("StartHA"), m_startHA);
-        s.setValue(QStringLiteral("EndEH"), m_endEH);
-        s.endGroup();
-
-        s.beginGroup(QStringLiteral("Report"));
-        s.setValue(QStringLiteral("FotoStyle"), m_fotoStyle);
-        s.setValue(QStringLiteral("PipelineLayout"), m_pipelineLayout);
-        s.setValue(QStringLiteral("MakeTextReport"), m_makeTextReport);
-        s.setValue(QStringLiteral("ColorDamage"), m_colorDamage);
-        s.setValue(QStringLiteral("ColorProjects"), m_colorProjects);
-        s.setValue(QStringLiteral("ProximateHint"), m_proximateHint);
-        s.endGroup();
+        for (const Setting &setting : settings())
+            s.setValue(setting.path(), valueOf(*this, setting.member));
+        // Written for older readers of the file, which expect it; never read.
+        s.setValue(QStringLiteral("Video/MeterPosition"), 0);
 
         s.beginGroup(QStringLiteral("Classify"));
-        s.setValue(QStringLiteral("ClassifyFlag"), m_classifyFlag);
         s.beginWriteArray(QStringLiteral("Colors"));
         for (int i = 0; i < m_classColors.size(); ++i) {
             s.setArrayIndex(i);
             s.setValue(QStringLiteral("color"), m_classColors.at(i));
         }
         s.endArray();
-        s.endGroup();
-
-        s.setValue(QStringLiteral("Display/WithInspectionNames"), m_withInspectionNames);
-
-        s.beginGroup(QStringLiteral("3D"));
-        s.setValue(QStringLiteral("LabelText"), m_labelText);
-        s.setValue(QStringLiteral("LabelTextCustom"), m_labelTextCustom);
-        s.setValue(QStringLiteral("LabelFontSize"), m_labelFontSize);
-        s.setValue(QStringLiteral("LabelFont"), m_labelFont);
-        s.setValue(QStringLiteral("LabelStyle"), m_labelStyle);
-        s.setValue(QStringLiteral("LabelStyleColorText"), m_labelStyleColorText);
-        s.setValue(QStringLiteral("LabelStyleColorBackground"), m_labelStyleColorBackground);
-        s.setValue(QStringLiteral("LabelStyleColorLine"), m_labelStyleColorLine);
         s.endGroup();
     });
 }

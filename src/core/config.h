@@ -97,6 +97,11 @@ public:
     void setLabelStyleColorLine(int v) { m_labelStyleColorLine = v; }
 
 private:
+    // One stored option: its group and key in the file, its default and the member holding it.
+    struct Setting;
+    static const QVector<Setting> &settings();
+    void applyDefaults();
+
     static QString defaultProjectPath();
     static QVector<QColor> defaultClassColors();
     void reloadTranslators();
@@ -107,34 +112,35 @@ private:
     QPointer<QTranslator> m_qtTranslator;
     QPointer<QTranslator> m_programTranslator;
     QPointer<QTranslator> m_libraryTranslator;
+    // The defaults of the options below are those of the table in config.cpp.
     QString m_projectPath;
-    bool m_blending = false;
-    bool m_dateFlag = false;
-    bool m_timeFlag = false;
-    bool m_meterFlag = false;
-    bool m_firmFlag = false;
-    bool m_writeNewData = false;
+    bool m_blending;
+    bool m_dateFlag;
+    bool m_timeFlag;
+    bool m_meterFlag;
+    bool m_firmFlag;
+    bool m_writeNewData = false; // for this session only, never stored
     QString m_firmText;
-    int m_textTime = 4;
-    int m_baseTime = 3;
-    int m_fotoStyle = 6;
-    int m_pipelineLayout = 1;
-    bool m_makeTextReport = false;
-    bool m_colorDamage = false;
-    bool m_colorProjects = false;
-    bool m_proximateHint = false;
-    bool m_classifyFlag = false;
+    int m_textTime;
+    int m_baseTime;
+    int m_fotoStyle;
+    int m_pipelineLayout;
+    bool m_makeTextReport;
+    bool m_colorDamage;
+    bool m_colorProjects;
+    bool m_proximateHint;
+    bool m_classifyFlag;
     QVector<QColor> m_classColors;
-    bool m_jpegText = true;
-    bool m_startHA = false;
-    bool m_endEH = false;
-    bool m_withInspectionNames = true;
-    int m_labelText = 0;
+    bool m_jpegText;
+    bool m_startHA;
+    bool m_endEH;
+    bool m_withInspectionNames;
+    int m_labelText;
     QString m_labelTextCustom;
-    int m_labelStyle = 0;
+    int m_labelStyle;
     QString m_labelFont;
-    int m_labelFontSize = 8;
-    int m_labelStyleColorText = 0;
-    int m_labelStyleColorBackground = 0;
-    int m_labelStyleColorLine = 0;
+    int m_labelFontSize;
+    int m_labelStyleColorText;
+    int m_labelStyleColorBackground;
+    int m_labelStyleColorLine;
 };

@@ -59,17 +59,26 @@ QByteArray readLinkText(const QString &link)
     return buffer;
 }
 
-bool copyLink(const QString &link, const QString &target)
+// The system's text for errno as the last call left it.
+QString systemError()
+{
+    return qt_error_string(errno);
+}
+
+// Empty when the link was recreated, else why not.
+QString copyLink(const QString &link, const QString &target)
 {
     const QByteArray text = readLinkText(link);
     if (text.isEmpty())
-        return false;
+        return FileHelper::tr("Die Verknüpfung %1 kann nicht gelesen werden.").arg(link);
     const QFileInfo existing(target);
     if (existing.isSymLink())
         QFile::remove(target);
     else if (existing.exists())
-        return false; // never replace a real folder or file by a link
-    return ::symlink(text.constData(), QFile::encodeName(target).constData()) == 0;
+        return FileHelper::tr("Eine Datei oder ein Ordner dieses Namens ist im Weg."); // never replaced by a link
+    if (::symlink(text.constData(), QFile::encodeName(target).constData()) != 0)
+        return FileHelper::tr("Die Verknüpfung kann nicht angelegt werden: %1").arg(systemError());
+    return QString();
 }
 
 bool isInside(const QString &path, const QString &folder)
@@ -90,8 +99,11 @@ bool isInside(const QString &path, const QString &folder)
            && (canonicalPath == canonicalFolder || canonicalPath.startsWith(canonicalFolder + QLatin1Char('/')));
 }
 
-QStringList collectEntries(const QString &folder)
+QStringList collectEntries(const QString &folder, FileProgress &progress)
 {
+    // Listed as empty, the folder would only fail later as "not empty", hiding the reason.
+    if (!canListFolder(folder))
+        progress.fail(folder, FileHelper::tr("Der Ordner kann nicht gelesen werden: %1").arg(systemError()));
     const QFileInfoList listed = QDir(folder).entryInfoList(kDeleteListing, QDir::DirsFirst | QDir::Name);
     QStringList entries;
     QStringList folders;
@@ -102,30 +114,40 @@ QStringList collectEntries(const QString &folder)
             folders.append(info.absoluteFilePath());
     }
     for (const QString &sub : folders)
-        entries.append(collectEntries(sub));
+        entries.append(collectEntries(sub, progress));
     return entries;
 }
 
-void deleteEntry(const QString &path)
+bool removeFile(const QString &path, FileProgress &progress)
+{
+    QFile file(path);
+    if (file.remove())
+        return true;
+    progress.fail(path, FileHelper::tr("Die Datei kann nicht gelöscht werden: %1").arg(file.errorString()));
+    return false;
+}
+
+void deleteEntry(const QString &path, FileProgress &progress)
 {
     const QFileInfo info(path);
     if (info.isSymLink()) {
         // The link itself, never what it points to.
-        QFile::remove(path);
+        removeFile(path, progress);
         return;
     }
     if (!info.exists())
         return;
     if (info.isFile()) {
-        QFile::remove(path);
+        removeFile(path, progress);
         return;
     }
     if (info.isDir()) {
         const QString name = info.fileName();
-        QDir parent = info.dir();
-        for (int attempt = 1; !parent.rmdir(name); ++attempt) {
+        const QByteArray encoded = QFile::encodeName(info.absoluteFilePath());
+        for (int attempt = 1; ::rmdir(encoded.constData()) != 0; ++attempt) {
             // Entries inside may still be in the hands of other tasks.
             if (attempt >= 100) {
+                progress.fail(path, FileHelper::tr("Der Ordner kann nicht gelöscht werden: %1").arg(systemError()));
                 qDebug("Exiting after 100 tries without success.");
                 return;
             }
@@ -134,7 +156,29 @@ void deleteEntry(const QString &path)
         }
         return;
     }
+    progress.fail(path, FileHelper::tr("Weder Datei noch Ordner."));
     qDebug().noquote() << "Invalid path:" << info.absoluteFilePath();
+}
+
+// Writes all of data. A write may stop part way (a full disk): QFile then reports no error, so
+// the rest is written again, which either succeeds or fails with the system's reason.
+bool writeAll(QFileDevice &out, const char *data, qint64 length)
+{
+    while (length > 0) {
+        const qint64 written = out.write(data, length);
+        if (written <= 0)
+            return false;
+        data += written;
+        length -= written;
+    }
+    return true;
+}
+
+// Whole kilobytes completed by a step of `amount` bytes that brought a file to `fileDone` bytes,
+// so that the steps of a file add up without loss.
+int wholeKilobytes(qint64 fileDone, qint64 amount)
+{
+    return static_cast<int>(fileDone / 1024 - (fileDone - amount) / 1024);
 }
 
 } // namespace
@@ -147,22 +191,24 @@ FileHelper::FileHelper(QProgressBar *progressBar)
 
 bool FileHelper::copyDirectory(const QString &source, const QString &target, QProgressBar *progressBar)
 {
-    const QFileInfo sourceInfo(source);
-    if (!sourceInfo.isDir()) {
-        qDebug().noquote() << "copyDirectory: no folder" << source;
-        return false;
-    }
-    if (isInside(target, source)) {
-        // The copy would find itself in the source and grow without end.
-        qDebug().noquote() << "copyDirectory: target" << target << "lies inside" << source;
-        return false;
-    }
+    // Held by QPointer: the event passes during the copy may destroy the bar.
     QPointer<QProgressBar> bar(progressBar);
-    if (bar) {
-        bar->setMaximum(static_cast<int>(folderSizeKB(source)));
-        bar->setValue(0);
-    }
-    const bool copied = copyTree(source, target, progressBar);
+    FileProgress progress;
+    progress.setTotalHandler([&bar](qint64 bytes) {
+        if (bar) {
+            bar->setMaximum(static_cast<int>(bytes / 1024));
+            bar->setValue(0);
+        }
+    });
+    progress.setAdvanceHandler([&bar, &progress](qint64 bytes) {
+        if (bar) {
+            const int kilobytes = wholeKilobytes(progress.currentFileDone(), bytes);
+            bar->setValue(qMin(bar->value() + kilobytes, bar->maximum()));
+        }
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+    });
+    const bool copied = copyDirectory(source, target, progress);
     // Progress counts whole kilobytes per file; the parts of a kilobyte left over at each
     // file's end would otherwise leave a finished copy just short of full.
     if (copied && bar)
@@ -170,33 +216,53 @@ bool FileHelper::copyDirectory(const QString &source, const QString &target, QPr
     return copied;
 }
 
-bool FileHelper::copyTree(const QString &source, const QString &target, QProgressBar *progressBar)
+bool FileHelper::copyDirectory(const QString &source, const QString &target, FileProgress &progress)
+{
+    const QFileInfo sourceInfo(source);
+    if (!sourceInfo.isDir()) {
+        qDebug().noquote() << "copyDirectory: no folder" << source;
+        progress.fail(source, sourceInfo.exists() ? tr("Das ist kein Ordner.") : tr("Der Ordner existiert nicht."));
+        return false;
+    }
+    if (isInside(target, source)) {
+        // The copy would find itself in the source and grow without end.
+        qDebug().noquote() << "copyDirectory: target" << target << "lies inside" << source;
+        progress.fail(target, tr("Das Ziel liegt im Ordner %1, der kopiert werden soll.").arg(source));
+        return false;
+    }
+    // Exact: the size is a sum of multiples of 1/1024.
+    progress.setTotal(static_cast<qint64>(folderSizeKB(source) * 1024.0));
+    return copyTree(source, target, progress);
+}
+
+bool FileHelper::copyTree(const QString &source, const QString &target, FileProgress &progress)
 {
     if (!QDir().mkpath(target)) {
         qDebug().noquote() << "copyDirectory: cannot create" << target;
+        progress.fail(target, tr("Der Ordner kann nicht angelegt werden."));
         return false;
     }
     if (!canListFolder(source)) {
+        progress.fail(source, tr("Der Ordner kann nicht gelesen werden: %1").arg(systemError()));
         qDebug().noquote() << "copyDirectory: cannot read" << source;
         return false;
     }
-    // Held by QPointer: the event passes during the copy may destroy the bar.
-    QPointer<QProgressBar> bar(progressBar);
     bool complete = true;
     const QFileInfoList entries = QDir(source).entryInfoList(kCopyListing, QDir::NoSort);
     for (const QFileInfo &entry : entries) {
         const QString from = source + QLatin1Char('/') + entry.fileName();
         const QString to = target + QLatin1Char('/') + entry.fileName();
         if (entry.isSymLink() && !entry.isFile()) {
-            if (!copyLink(from, to)) {
+            const QString reason = copyLink(from, to);
+            if (!reason.isEmpty()) {
                 qDebug().noquote() << "copyDirectory: cannot recreate the link" << to;
+                progress.fail(to, reason);
                 complete = false;
             }
         } else if (entry.isDir()) {
-            complete = copyTree(from, to, bar) && complete;
+            complete = copyTree(from, to, progress) && complete;
         } else {
-            FileHelper helper(bar);
-            complete = helper.copyFile(from, to) && complete;
+            complete = copyFile(from, to, progress) && complete;
         }
     }
     return complete;
@@ -208,10 +274,22 @@ bool FileHelper::copyFile(const QString &source, const QString &target)
         connect(this, &FileHelper::copiedBytes, this, &FileHelper::copiedBytesSlot);
         m_connected = true;
     }
+    FileProgress progress;
+    progress.setAdvanceHandler([this, &progress](qint64 bytes) {
+        emit copiedBytes(wholeKilobytes(progress.currentFileDone(), bytes));
+    });
+    const bool copied = copyFile(source, target, progress);
+    m_errorString = progress.errorString();
+    return copied;
+}
 
+bool FileHelper::copyFile(const QString &source, const QString &target, FileProgress &progress)
+{
+    progress.beginFile(source);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         qDebug().noquote() << "copyFile: cannot read" << source << in.errorString();
+        progress.fail(source, tr("Die Datei kann nicht gelesen werden: %1").arg(in.errorString()));
         return false;
     }
     const QFileInfo targetInfo(target);
@@ -219,41 +297,37 @@ bool FileHelper::copyFile(const QString &source, const QString &target)
                        + QStringLiteral(".XXXXXX"));
     if (!out.open()) {
         qDebug().noquote() << "copyFile: cannot write" << target << out.errorString();
+        progress.fail(target, tr("Die Datei kann nicht geschrieben werden: %1").arg(out.errorString()));
         return false;
     }
 
     std::unique_ptr<char[]> buffer(new char[kCopyBlockSize]);
-    qint64 done = 0;
-    bool ok = true;
     for (;;) {
         const qint64 length = in.read(buffer.get(), kCopyBlockSize);
         if (length < 0) {
             qDebug().noquote() << "copyFile: read error in" << source << in.errorString();
-            ok = false;
-            break;
+            progress.fail(source, tr("Lesefehler: %1").arg(in.errorString()));
+            return false; // the temporary file goes with `out`
         }
         if (length == 0)
             break;
-        if (out.write(buffer.get(), length) != length) {
+        if (!writeAll(out, buffer.get(), length)) {
             qDebug().noquote() << "copyFile: write error in" << target << out.errorString();
-            ok = false;
-            break;
+            progress.fail(target, tr("Schreibfehler: %1").arg(out.errorString()));
+            return false;
         }
-        // Whole kilobytes completed by this block, so many blocks add up without loss.
-        const int kilobytes = static_cast<int>((done + length) / 1024 - done / 1024);
-        done += length;
-        emit copiedBytes(kilobytes);
+        progress.advance(length);
     }
-    if (ok && !out.flush()) {
+    if (!out.flush()) {
         qDebug().noquote() << "copyFile: write error in" << target << out.errorString();
-        ok = false;
+        progress.fail(target, tr("Schreibfehler: %1").arg(out.errorString()));
+        return false;
     }
-    if (!ok)
-        return false; // the temporary file goes with `out`
 
     out.setPermissions(in.permissions());
     out.close();
     if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
+        progress.fail(target, tr("Die Datei kann nicht ersetzt werden: %1").arg(systemError()));
         qDebug().noquote() << "copyFile: cannot replace" << target;
         return false;
     }
@@ -286,30 +360,52 @@ double FileHelper::folderSizeKB(const QString &folder)
 
 bool FileHelper::removeDirectory(const QString &folder, QProgressBar *progressBar)
 {
+    QPointer<QProgressBar> bar(progressBar);
+    FileProgress progress;
+    if (bar && QCoreApplication::instance()) {
+        progress.setTotalHandler([&bar](qint64 entries) {
+            if (bar)
+                bar->setRange(0, static_cast<int>(entries) - 1);
+        });
+        progress.setAdvanceHandler([&bar, &progress](qint64) {
+            if (bar)
+                bar->setValue(static_cast<int>(progress.done()));
+        });
+    }
+    return removeDirectory(folder, progress);
+}
+
+bool FileHelper::removeDirectory(const QString &folder, FileProgress &progress)
+{
     // An empty path would stand for the working folder.
-    if (folder.isEmpty())
+    if (folder.isEmpty()) {
+        progress.fail(folder, tr("Kein Ordner angegeben."));
         return false;
+    }
     // Without a trailing separator, so that the folder itself goes and not only its contents.
     const QFileInfo folderInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
     if (folderInfo.isSymLink())
-        return QFile::remove(folderInfo.filePath());
+        return removeFile(folderInfo.filePath(), progress);
+    if (!folderInfo.isDir()) {
+        progress.fail(folderInfo.filePath(), folderInfo.exists() ? tr("Das ist kein Ordner.") : tr("Der Ordner existiert nicht."));
+        return false;
+    }
 
-    QStringList entries = collectEntries(folderInfo.filePath());
+    QStringList entries = collectEntries(folderInfo.filePath(), progress);
     // A folder's contents before the folder.
     std::reverse(entries.begin(), entries.end());
+    progress.setTotal(entries.size());
 
     QFutureWatcher<void> watcher;
-    QPointer<QProgressBar> bar(progressBar);
-    const bool haveApplication = QCoreApplication::instance() != nullptr;
-    if (bar && haveApplication) {
-        bar->setRange(0, entries.size() - 1);
-        connect(&watcher, &QFutureWatcher<void>::progressValueChanged, bar.data(), &QProgressBar::setValue);
-    }
+    // Finished entries as the watcher reports them, on this thread.
+    connect(&watcher, &QFutureWatcher<void>::progressValueChanged, &watcher,
+            [&progress](int finished) { progress.advance(finished - progress.done()); });
 
     QEventLoop loop;
     connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
-    const QFuture<void> future = QtConcurrent::map(entries, deleteEntry);
+    const QFuture<void> future = QtConcurrent::map(entries, [&progress](const QString &path) { deleteEntry(path, progress); });
     watcher.setFuture(future);
+    const bool haveApplication = QCoreApplication::instance() != nullptr;
     if (haveApplication && QThread::currentThread() == QCoreApplication::instance()->thread()) {
         if (!future.isFinished())
             loop.exec();
@@ -319,7 +415,11 @@ bool FileHelper::removeDirectory(const QString &folder, QProgressBar *progressBa
         watcher.waitForFinished();
     }
 
-    return folderInfo.dir().rmdir(folderInfo.fileName());
+    if (::rmdir(QFile::encodeName(folderInfo.filePath()).constData()) != 0) {
+        progress.fail(folderInfo.filePath(), tr("Der Ordner kann nicht gelöscht werden: %1").arg(systemError()));
+        return false;
+    }
+    return true;
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/fileprogress.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -15,6 +17,10 @@ class QProgressBar;
 // Symbolic links are never descended into: a copy takes a linked file's content and recreates a
 // linked folder as a link, the size leaves links out, and a deletion removes the link itself.
 // Hidden entries (names starting with ".") are not copied; a deletion removes them with the rest.
+//
+// Copy and deletion come in two forms: one that drives a progress bar and processes pending
+// events while it works, and a widget-free one underneath that reports to a FileProgress, which
+// also says which file failed and why.
 class FileHelper : public QObject
 {
     Q_OBJECT
@@ -32,11 +38,17 @@ public:
     // source, a file that could not be read or written, or a target inside the source gives false
     // (what could be copied is there).
     static bool copyDirectory(const QString &source, const QString &target, QProgressBar *progressBar = nullptr);
+    // The same copy; progress gets the source's size in bytes as total and every block copied.
+    static bool copyDirectory(const QString &source, const QString &target, FileProgress &progress);
 
     // Copies one file, overwriting target. The new content is written beside the target and
     // moved into place at the end, so a failed copy leaves an existing target as it was. Emits
     // copiedBytes after every block with the whole kilobytes completed by that block.
     bool copyFile(const QString &source, const QString &target);
+    // The same copy; progress gets every block copied and the reason of a failure.
+    static bool copyFile(const QString &source, const QString &target, FileProgress &progress);
+    // Why the last copyFile of this helper failed ("file: reason"); empty after a success.
+    QString errorString() const { return m_errorString; }
 
     // Size of all files below the folder in kilobytes (bytes / 1024).
     static double folderSizeKB(const QString &folder);
@@ -46,6 +58,9 @@ public:
     // tasks. True when the folder itself is gone at the end. An empty path is refused (false,
     // nothing touched); a trailing separator names the folder itself.
     static bool removeDirectory(const QString &folder, QProgressBar *progressBar = nullptr);
+    // The same deletion; progress gets the number of entries as total and every entry removed,
+    // and records each entry that could not be removed.
+    static bool removeDirectory(const QString &folder, FileProgress &progress);
 
     // Removes what saves of the file at path that were cut short (the program killed, the power
     // gone) left beside it: files named as the program's saves name their temporary files, the
@@ -91,8 +106,9 @@ public slots:
     void copiedBytesSlot(int kilobytes);
 
 private:
-    static bool copyTree(const QString &source, const QString &target, QProgressBar *progressBar);
+    static bool copyTree(const QString &source, const QString &target, FileProgress &progress);
 
     QPointer<QProgressBar> m_progressBar;
     bool m_connected = false;
+    QString m_errorString;
 };

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
@@ -154,6 +156,9 @@ private slots:
     void copyDirectoryUnreadableFolder();
     void folderSize();
     void symlinksAreNeverFollowed();
+    void progressCountsBytesAndEntries();
+    void failedCopyNamesTheFileAndTheReason();
+    void failedDeletionNamesTheFolderAndTheReason();
 
     void removeDirectoryTree();
     void removeDirectoryLeavesLinkTargets();
@@ -427,6 +432,141 @@ void TestFileHelper::symlinksAreNeverFollowed()
     QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
              QStringList({QStringLiteral("dateilink.bin"), QStringLiteral("eigen.bin"), QStringLiteral("ordnerlink"),
                           QStringLiteral("sub")}));
+}
+
+void TestFileHelper::progressCountsBytesAndEntries()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("quelle"));
+    const int block = FileHelper::kCopyBlockSize;
+    writeFile(source + QStringLiteral("/a.xml"), pattern(1536, 'a'));
+    writeFile(source + QStringLiteral("/sub/gross.bin"), pattern(2 * block + 5000, 'g'));
+    const qint64 bytes = 1536 + 2 * qint64(block) + 5000;
+
+    FileProgress copy;
+    qint64 announced = -1;
+    QList<qint64> steps;
+    copy.setTotalHandler([&](qint64 total) { announced = total; });
+    copy.setAdvanceHandler([&](qint64 amount) { steps << amount; });
+    QVERIFY(FileHelper::copyDirectory(source, dir.filePath(QStringLiteral("ziel")), copy));
+    QCOMPARE(announced, bytes);
+    QCOMPARE(copy.total(), bytes);
+    QCOMPARE(copy.done(), bytes);
+    std::sort(steps.begin(), steps.end());
+    QCOMPARE(steps, (QList<qint64>{1536, 5000, block, block}));
+    QVERIFY(!copy.hasFailed());
+    QCOMPARE(copy.errorString(), QString());
+
+    // A deletion counts entries: the two files and the subfolder.
+    FileProgress removal;
+    QVERIFY(FileHelper::removeDirectory(source, removal));
+    QCOMPARE(removal.total(), qint64(3));
+    QCOMPARE(removal.done(), qint64(3));
+    QVERIFY(!removal.hasFailed());
+}
+
+void TestFileHelper::failedCopyNamesTheFileAndTheReason()
+{
+    QTemporaryDir dir;
+    openUp(dir.path());
+
+    // A source file that is not there.
+    FileProgress missing;
+    const QString absent = dir.filePath(QStringLiteral("fehlt.bin"));
+    QVERIFY(!FileHelper::copyFile(absent, dir.filePath(QStringLiteral("x.bin")), missing));
+    QCOMPARE(missing.failures().size(), 1);
+    QCOMPARE(missing.failures().at(0).path, absent);
+    QVERIFY2(missing.failures().at(0).reason.contains(qt_error_string(ENOENT)), qPrintable(missing.errorString()));
+
+    // A full disk, in small: writes beyond 100 KB fail in this process. The file that did not
+    // fit is named, with the system's reason; the small one is copied all the same.
+    const QString source = dir.filePath(QStringLiteral("quelle"));
+    writeFile(source + QStringLiteral("/klein.txt"), "klein");
+    writeFile(source + QStringLiteral("/gross.bin"), pattern(300 * 1024, 'g'));
+    const QString target = dir.filePath(QStringLiteral("ziel"));
+    FileProgress full;
+    FileHelper helper;
+    struct rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 100 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool copied = FileHelper::copyDirectory(source, target, full);
+    const bool helperCopied = helper.copyFile(source + QStringLiteral("/gross.bin"), dir.filePath(QStringLiteral("einzeln.bin")));
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    std::signal(SIGXFSZ, previousSignal);
+
+    QVERIFY(!copied);
+    QCOMPARE(full.failures().size(), 1);
+    QCOMPARE(full.failures().at(0).path, target + QStringLiteral("/gross.bin"));
+    QVERIFY2(full.failures().at(0).reason.contains(qt_error_string(EFBIG)), qPrintable(full.errorString()));
+    QCOMPARE(readFile(target + QStringLiteral("/klein.txt")), QByteArray("klein"));
+    // The widget form tells the same through the helper.
+    QVERIFY(!helperCopied);
+    QVERIFY2(helper.errorString().startsWith(dir.filePath(QStringLiteral("einzeln.bin")) + QStringLiteral(": "))
+                 && helper.errorString().contains(qt_error_string(EFBIG)),
+             qPrintable(helper.errorString()));
+    QVERIFY(helper.copyFile(source + QStringLiteral("/klein.txt"), dir.filePath(QStringLiteral("einzeln.bin"))));
+    QCOMPARE(helper.errorString(), QString());
+
+    // A folder inside the source that may not be read.
+    QVERIFY(QDir(source).mkdir(QStringLiteral("gesperrt")));
+    QVERIFY(QFile::remove(source + QStringLiteral("/gross.bin")));
+    openUp(source);
+    QVERIFY(QFile::setPermissions(source + QStringLiteral("/klein.txt"), QFileDevice::Permissions(0x4444)));
+    QVERIFY(QFile::setPermissions(source + QStringLiteral("/gesperrt"), QFileDevice::Permissions()));
+    FileProgress locked;
+    bool lockedCopied;
+    {
+        OrdinaryFileAccess ordinary;
+        lockedCopied = FileHelper::copyDirectory(source, dir.filePath(QStringLiteral("ziel2")), locked);
+    }
+    QFile::setPermissions(source + QStringLiteral("/gesperrt"), QFileDevice::Permissions(0x7700));
+    QVERIFY(!lockedCopied);
+    QCOMPARE(locked.failures().size(), 1);
+    QCOMPARE(locked.failures().at(0).path, source + QStringLiteral("/gesperrt"));
+    QVERIFY2(locked.failures().at(0).reason.contains(qt_error_string(EACCES)), qPrintable(locked.errorString()));
+
+    // A target inside the source is named as the target.
+    FileProgress inside;
+    QVERIFY(!FileHelper::copyDirectory(source, source + QStringLiteral("/sicherung"), inside));
+    QCOMPARE(inside.failures().size(), 1);
+    QCOMPARE(inside.failures().at(0).path, source + QStringLiteral("/sicherung"));
+    QVERIFY(!inside.failures().at(0).reason.isEmpty());
+}
+
+void TestFileHelper::failedDeletionNamesTheFolderAndTheReason()
+{
+    QTemporaryDir dir;
+    openUp(dir.path());
+    const QString folder = dir.filePath(QStringLiteral("projekt"));
+    writeFile(folder + QStringLiteral("/offen.txt"), "weg");
+    writeFile(folder + QStringLiteral("/gesperrt/innen.txt"), "bleibt");
+    openUp(folder);
+    QVERIFY(QFile::setPermissions(folder + QStringLiteral("/gesperrt"), QFileDevice::Permissions()));
+
+    FileProgress progress;
+    bool removed;
+    {
+        MessageCapture capture;
+        OrdinaryFileAccess ordinary;
+        removed = FileHelper::removeDirectory(folder, progress);
+    }
+    QFile::setPermissions(folder + QStringLiteral("/gesperrt"), QFileDevice::Permissions(0x7700));
+    QVERIFY(!removed);
+    // First the folder that could not be read, then what could therefore not be removed.
+    const QVector<FileProgress::Failure> failures = progress.failures();
+    QVERIFY(!failures.isEmpty());
+    QCOMPARE(failures.at(0).path, folder + QStringLiteral("/gesperrt"));
+    QVERIFY2(failures.at(0).reason.contains(qt_error_string(EACCES)), qPrintable(progress.errorString()));
+    QCOMPARE(failures.last().path, folder);
+
+    // Nothing there: the path is named.
+    FileProgress gone;
+    QVERIFY(!FileHelper::removeDirectory(dir.filePath(QStringLiteral("fehlt")), gone));
+    QCOMPARE(gone.failures().size(), 1);
+    QCOMPARE(gone.failures().at(0).path, dir.filePath(QStringLiteral("fehlt")));
 }
 
 void TestFileHelper::removeDirectoryTree()

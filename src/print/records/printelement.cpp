@@ -233,227 +233,333 @@ void PrintElement::setRect(const QRectF &rect)
     m_points = {rect.topLeft(), QPointF(rect.x() + rect.width(), rect.y() + rect.height())};
 }
 
+namespace {
+
+using Items = QVector<QGraphicsItem *>;
+
+// The kinds this program draws. Bytes from files may carry others; those are kept as they are
+// (they read and write like any other) but draw nothing. Path is the last kind.
+bool isKnownKind(int kind)
+{
+    return kind >= PrintElement::Polyline && kind <= PrintElement::Path;
+}
+
+// Whether a frame set on the element is drawn around its rectangle.
+bool drawsFrame(PrintElement::Kind kind)
+{
+    switch (kind) {
+    case PrintElement::Polyline:
+    case PrintElement::Rectangle:
+    case PrintElement::Circle:
+        return false;
+    case PrintElement::Image:
+    case PrintElement::Text:
+    case PrintElement::RichText:
+    case PrintElement::Group:
+    case PrintElement::Path:
+        return true;
+    }
+    return false;
+}
+
+// Every kind but the polyline and the path needs its two points; without them there is nothing
+// to place, and the frame has no rectangle either.
+bool hasRect(const PrintElement &e)
+{
+    return e.points().size() >= 2;
+}
+
+// The circle's bounding square: its top-left corner and the diameter kept as the second point.
+QRectF circleRect(const PrintElement &e)
+{
+    const double d = e.points().at(1).x();
+    return QRectF(e.points().at(0).x(), e.points().at(0).y(), d, d);
+}
+
+void addItem(QGraphicsScene *scene, Items &items, QGraphicsItem *item)
+{
+    scene->addItem(item);
+    items.append(item);
+}
+
+template <typename Item>
+void addOutlined(QGraphicsScene *scene, Items &items, Item *item, const QPen &pen, const QBrush &brush)
+{
+    item->setPen(pen);
+    item->setBrush(brush);
+    addItem(scene, items, item);
+}
+
+void paintPolyline(const PrintElement &e, QPainter *painter)
+{
+    if (e.points().isEmpty())
+        return;
+    painter->setPen(e.pen());
+    painter->setBrush(e.brush());
+    painter->drawPath(polylinePath(e.points()));
+}
+
+void polylineItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
+{
+    addOutlined(scene, items, new QGraphicsPathItem(polylinePath(e.points())), e.pen(), e.brush());
+}
+
+void paintRectangle(const PrintElement &e, QPainter *painter)
+{
+    if (!hasRect(e))
+        return;
+    painter->setPen(e.pen());
+    painter->setBrush(e.brush());
+    painter->drawRect(e.rect());
+}
+
+void rectangleItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
+{
+    if (hasRect(e))
+        addOutlined(scene, items, new QGraphicsRectItem(e.rect()), e.pen(), e.brush());
+}
+
+void paintCircle(const PrintElement &e, QPainter *painter)
+{
+    if (!hasRect(e))
+        return;
+    painter->setPen(e.pen());
+    painter->setBrush(e.brush());
+    painter->drawEllipse(circleRect(e));
+}
+
+void circleItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
+{
+    if (hasRect(e))
+        addOutlined(scene, items, new QGraphicsEllipseItem(circleRect(e)), e.pen(), e.brush());
+}
+
+void paintImage(const PrintElement &e, QPainter *painter)
+{
+    const QImage image = e.image();
+    if (!hasRect(e) || image.isNull())
+        return;
+    const QPointF corner = e.points().at(0);
+    if (e.keepUnscaled()) {
+        // Only the part of the image inside the rectangle is drawn, at natural size. A part
+        // rather than a clip: clip changes recorded into a picture (a group) can make Qt's raster
+        // engine stroke later outlines against a freed clip when replayed.
+        const QRectF placed(corner, QSizeF(image.size()));
+        const QRectF visible = placed.intersected(e.rect().normalized());
+        if (!visible.isEmpty())
+            painter->drawImage(visible, image, visible.translated(-corner));
+        return;
+    }
+    const QRectF fitted = fitImageRect(e.rect(), image);
+    if (!fitted.isEmpty())
+        painter->drawImage(fitted.translated(corner), image);
+}
+
+void imageItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
+{
+    if (!hasRect(e))
+        return;
+    const QRectF r = e.rect();
+    const QImage image = e.image();
+    auto *item = new BoundedPixmapItem;
+    item->setBounds(QRectF(0, 0, r.width(), r.height()));
+    if (e.keepUnscaled()) {
+        item->setPixmap(QPixmap::fromImage(image));
+        item->setPos(e.points().at(0));
+    } else {
+        const QRectF fitted = fitImageRect(r, image);
+        if (!fitted.isEmpty()) {
+            item->setPixmap(QPixmap::fromImage(
+                image.scaled(fitted.size().toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        }
+        item->setPos(e.points().at(0) + fitted.topLeft());
+    }
+    item->setTransformationMode(Qt::SmoothTransformation);
+    item->setData(0, e.id());
+    addItem(scene, items, item);
+}
+
+void paintText(const PrintElement &e, QPainter *painter)
+{
+    if (!hasRect(e))
+        return;
+    const QTextOption option{Qt::Alignment(e.alignment())};
+    painter->setFont(e.font());
+    painter->setPen(e.pen());
+    painter->drawText(e.rect(), e.text(), option);
+}
+
+void textItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
+{
+    if (!hasRect(e))
+        return;
+    auto *item = new QGraphicsSimpleTextItem(e.text());
+    item->setPos(e.points().at(0));
+    item->setBrush(e.brush());
+    item->setFont(e.font());
+    // Only a pure horizontal alignment moves the item; combined flags leave it in place.
+    const double room = e.rect().width() - QFontMetricsF(e.font()).horizontalAdvance(e.text());
+    if (e.alignment() == Qt::AlignRight)
+        item->moveBy(room, 0);
+    else if (e.alignment() == Qt::AlignHCenter)
+        item->moveBy(room / 2, 0);
+    addItem(scene, items, item);
+}
+
+void paintRichText(const PrintElement &e, QPainter *painter)
+{
+    if (!hasRect(e))
+        return;
+    QTextDocument document;
+    document.setTextWidth(e.rect().width());
+    document.setHtml(e.text());
+    QPicture picture;
+    QPainter recorder(&picture);
+    document.drawContents(&recorder);
+    recorder.end();
+    painter->drawPicture(e.points().at(0), picture);
+}
+
+void richTextItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
+{
+    if (!hasRect(e))
+        return;
+    auto *item = new QGraphicsTextItem(QString());
+    item->setFont(QFont());
+    item->setTextWidth(e.rect().width());
+    item->setHtml(e.text());
+    item->setPos(e.rect().topLeft());
+    addItem(scene, items, item);
+}
+
+void paintGroup(const PrintElement &e, QPainter *painter)
+{
+    if (!hasRect(e))
+        return;
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(e.brush());
+    painter->drawRect(e.rect());
+    // The children paint relative to the group's corner, each starting from a painter as fresh
+    // as a new one. Painted directly rather than recorded into a picture and replayed: Qt's
+    // raster engine can stroke against a freed clip when it replays pictures nested inside
+    // pictures.
+    painter->translate(e.points().at(0));
+    painter->setPen(QPen());
+    painter->setBrush(QBrush());
+    painter->setFont(QFont());
+    for (const PrintElement &child : *e.children())
+        child.paint(painter);
+}
+
+void groupItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
+{
+    if (!hasRect(e))
+        return;
+    addOutlined(scene, items, new QGraphicsRectItem(e.rect()), QPen(Qt::NoPen), e.brush());
+    const QPointF corner = e.points().at(0);
+    for (const PrintElement &child : *e.children()) {
+        const Items childItems = child.toGraphicsItems(scene);
+        for (QGraphicsItem *childItem : childItems) {
+            childItem->moveBy(corner.x(), corner.y());
+            items.append(childItem);
+        }
+    }
+}
+
+void paintPath(const PrintElement &e, QPainter *painter)
+{
+    painter->setPen(e.pen());
+    painter->setBrush(e.brush());
+    painter->drawPath(e.path());
+}
+
+void pathItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
+{
+    addOutlined(scene, items, new QGraphicsPathItem(e.path()), e.pen(), e.brush());
+}
+
+} // namespace
+
 void PrintElement::paint(QPainter *painter) const
 {
-    if (!painter)
+    if (!painter || !isKnownKind(m_kind))
         return;
-    // Every kind but the polyline and the path needs its two points; without them there is
-    // nothing to place, and the frame has no rectangle either.
-    const bool hasRect = m_points.size() >= 2;
-    const QRectF r = rect();
+    const Kind kind = static_cast<Kind>(m_kind);
 
     painter->save();
-    switch (m_kind) {
+    switch (kind) {
     case Polyline:
-        if (!m_points.isEmpty()) {
-            painter->setPen(m_pen);
-            painter->setBrush(m_brush);
-            painter->drawPath(polylinePath(m_points));
-        }
+        paintPolyline(*this, painter);
         break;
     case Rectangle:
-        if (hasRect) {
-            painter->setPen(m_pen);
-            painter->setBrush(m_brush);
-            painter->drawRect(r);
-        }
+        paintRectangle(*this, painter);
         break;
     case Circle:
-        if (hasRect) {
-            const double d = m_points.at(1).x();
-            painter->setPen(m_pen);
-            painter->setBrush(m_brush);
-            painter->drawEllipse(QRectF(m_points.at(0).x(), m_points.at(0).y(), d, d));
-        }
+        paintCircle(*this, painter);
         break;
     case Image:
-        if (hasRect && !m_image.isNull()) {
-            if (m_keepUnscaled) {
-                // Only the part of the image inside the rectangle is drawn, at natural size. A
-                // part rather than a clip: clip changes recorded into a picture (a group) can make
-                // Qt's raster engine stroke later outlines against a freed clip when replayed.
-                const QRectF placed(m_points.at(0), QSizeF(m_image.size()));
-                const QRectF visible = placed.intersected(r.normalized());
-                if (!visible.isEmpty())
-                    painter->drawImage(visible, m_image, visible.translated(-m_points.at(0)));
-            } else {
-                const QRectF fitted = fitImageRect(r, m_image);
-                if (!fitted.isEmpty())
-                    painter->drawImage(fitted.translated(m_points.at(0)), m_image);
-            }
-        }
+        paintImage(*this, painter);
         break;
     case Text:
-        if (hasRect) {
-            const QTextOption option{Qt::Alignment(m_alignment)};
-            painter->setFont(m_font);
-            painter->setPen(m_pen);
-            painter->drawText(r, m_text, option);
-        }
+        paintText(*this, painter);
         break;
     case RichText:
-        if (hasRect) {
-            QTextDocument document;
-            document.setTextWidth(r.width());
-            document.setHtml(m_text);
-            QPicture picture;
-            QPainter recorder(&picture);
-            document.drawContents(&recorder);
-            recorder.end();
-            painter->drawPicture(m_points.at(0), picture);
-        }
+        paintRichText(*this, painter);
         break;
     case Group:
-        if (hasRect) {
-            painter->setPen(Qt::NoPen);
-            painter->setBrush(m_brush);
-            painter->drawRect(r);
-            // The children paint relative to the group's corner, each starting from a painter as
-            // fresh as a new one. Painted directly rather than recorded into a picture and
-            // replayed: Qt's raster engine can stroke against a freed clip when it replays
-            // pictures nested inside pictures.
-            painter->translate(m_points.at(0));
-            painter->setPen(QPen());
-            painter->setBrush(QBrush());
-            painter->setFont(QFont());
-            for (const PrintElement &child : m_children)
-                child.paint(painter);
-        }
+        paintGroup(*this, painter);
         break;
     case Path:
-        painter->setPen(m_pen);
-        painter->setBrush(m_brush);
-        painter->drawPath(m_path);
-        break;
-    default:
+        paintPath(*this, painter);
         break;
     }
     painter->restore();
 
-    if (m_frame && m_kind >= Image && hasRect) {
+    if (m_frame && drawsFrame(kind) && hasRect(*this)) {
         painter->save();
         painter->setPen(m_pen);
         painter->setBrush(Qt::NoBrush);
-        painter->drawRect(r);
+        painter->drawRect(rect());
         painter->restore();
     }
 }
 
 QVector<QGraphicsItem *> PrintElement::toGraphicsItems(QGraphicsScene *scene) const
 {
-    QVector<QGraphicsItem *> items;
-    if (!scene)
+    Items items;
+    if (!scene || !isKnownKind(m_kind))
         return items;
-    const bool hasRect = m_points.size() >= 2;
-    const QRectF r = rect();
-    auto add = [&](QGraphicsItem *item) {
-        scene->addItem(item);
-        items.append(item);
-    };
+    const Kind kind = static_cast<Kind>(m_kind);
 
-    switch (m_kind) {
-    case Polyline: {
-        auto *item = new QGraphicsPathItem(polylinePath(m_points));
-        item->setPen(m_pen);
-        item->setBrush(m_brush);
-        add(item);
+    switch (kind) {
+    case Polyline:
+        polylineItems(*this, scene, items);
         break;
-    }
     case Rectangle:
-        if (hasRect) {
-            auto *item = new QGraphicsRectItem(r);
-            item->setPen(m_pen);
-            item->setBrush(m_brush);
-            add(item);
-        }
+        rectangleItems(*this, scene, items);
         break;
     case Circle:
-        if (hasRect) {
-            const double d = m_points.at(1).x();
-            auto *item = new QGraphicsEllipseItem(m_points.at(0).x(), m_points.at(0).y(), d, d);
-            item->setPen(m_pen);
-            item->setBrush(m_brush);
-            add(item);
-        }
+        circleItems(*this, scene, items);
         break;
     case Image:
-        if (hasRect) {
-            auto *item = new BoundedPixmapItem;
-            item->setBounds(QRectF(0, 0, r.width(), r.height()));
-            if (m_keepUnscaled) {
-                item->setPixmap(QPixmap::fromImage(m_image));
-                item->setPos(m_points.at(0));
-            } else {
-                const QRectF fitted = fitImageRect(r, m_image);
-                if (!fitted.isEmpty()) {
-                    item->setPixmap(QPixmap::fromImage(m_image.scaled(
-                        fitted.size().toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-                }
-                item->setPos(m_points.at(0) + fitted.topLeft());
-            }
-            item->setTransformationMode(Qt::SmoothTransformation);
-            item->setData(0, m_id);
-            add(item);
-        }
+        imageItems(*this, scene, items);
         break;
     case Text:
-        if (hasRect) {
-            auto *item = new QGraphicsSimpleTextItem(m_text);
-            item->setPos(m_points.at(0));
-            item->setBrush(m_brush);
-            item->setFont(m_font);
-            // Only a pure horizontal alignment moves the item; combined flags leave it in place.
-            const double room = r.width() - QFontMetricsF(m_font).horizontalAdvance(m_text);
-            if (m_alignment == Qt::AlignRight)
-                item->moveBy(room, 0);
-            else if (m_alignment == Qt::AlignHCenter)
-                item->moveBy(room / 2, 0);
-            add(item);
-        }
+        textItems(*this, scene, items);
         break;
     case RichText:
-        if (hasRect) {
-            auto *item = new QGraphicsTextItem(QString());
-            item->setFont(QFont());
-            item->setTextWidth(r.width());
-            item->setHtml(m_text);
-            item->setPos(r.topLeft());
-            add(item);
-        }
+        richTextItems(*this, scene, items);
         break;
     case Group:
-        if (hasRect) {
-            auto *item = new QGraphicsRectItem(r);
-            item->setPen(Qt::NoPen);
-            item->setBrush(m_brush);
-            add(item);
-            const QPointF corner = m_points.at(0);
-            for (const PrintElement &child : m_children) {
-                const QVector<QGraphicsItem *> childItems = child.toGraphicsItems(scene);
-                for (QGraphicsItem *childItem : childItems) {
-                    childItem->moveBy(corner.x(), corner.y());
-                    items.append(childItem);
-                }
-            }
-        }
+        groupItems(*this, scene, items);
         break;
-    case Path: {
-        auto *item = new QGraphicsPathItem(m_path);
-        item->setPen(m_pen);
-        item->setBrush(m_brush);
-        add(item);
-        break;
-    }
-    default:
+    case Path:
+        pathItems(*this, scene, items);
         break;
     }
 
-    if (m_frame && m_kind >= Image && hasRect) {
-        auto *item = new QGraphicsRectItem(r);
-        item->setPen(m_pen);
-        item->setBrush(Qt::NoBrush);
-        add(item);
-    }
+    if (m_frame && drawsFrame(kind) && hasRect(*this))
+        addOutlined(scene, items, new QGraphicsRectItem(rect()), m_pen, QBrush(Qt::NoBrush));
     return items;
 }
 

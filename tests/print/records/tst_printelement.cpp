@@ -73,6 +73,21 @@ PrintElement withPoints(const PrintElement &e, int count)
     return result;
 }
 
+// The element written with another kind, as a file from another version of the program may
+// carry it (children are left out).
+QByteArray bytesWithKind(const PrintElement &e, qint32 kind)
+{
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
+    s.setVersion(QDataStream::Qt_5_7);
+    s << qint32(e.points().size());
+    for (const QPointF &p : e.points())
+        s << p.x() << p.y();
+    s << e.text() << e.image() << e.pen() << e.brush() << e.path();
+    s << kind << e.hasFrame() << e.keepUnscaled() << qint32(0);
+    return bytes;
+}
+
 QFont pixelFont(int pixels)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -106,6 +121,8 @@ private slots:
     void richTextIsPaintedFromItsCorner();
     void elementsWithoutTheirPointsDrawNothing_data();
     void elementsWithoutTheirPointsDrawNothing();
+    void unknownKindsDrawNothingAndKeepTheirBytes_data();
+    void unknownKindsDrawNothingAndKeepTheirBytes();
     void sceneItemsHaveTheRightKindAndGeometry();
     void sceneGroupMovesChildrenByItsCorner();
     void sceneImageIsABoundedPixmapItem_data();
@@ -377,6 +394,41 @@ void TestPrintElement::elementsWithoutTheirPointsDrawNothing()
         QVERIFY(items.isEmpty());
     }
     QCOMPARE(scene.items().size(), items.size());
+}
+
+void TestPrintElement::unknownKindsDrawNothingAndKeepTheirBytes_data()
+{
+    QTest::addColumn<qint32>("kind");
+    QTest::newRow("next kind") << qint32(PrintElement::Path + 1);
+    QTest::newRow("far beyond") << qint32(42);
+    QTest::newRow("negative") << qint32(-1);
+}
+
+void TestPrintElement::unknownKindsDrawNothingAndKeepTheirBytes()
+{
+    QFETCH(qint32, kind);
+
+    // Framed, filled and with its rectangle: every known kind would leave ink here.
+    PrintElement known = PrintElement::makeText(QRectF(10, 10, 100, 100), QStringLiteral("WWW"), pixelFont(30), 0,
+                                                Qt::red, true);
+    known.setBrush(Qt::red);
+    const QByteArray bytes = bytesWithKind(known, kind);
+    const PrintElement unknown(bytes);
+    QCOMPARE(unknown.kind(), kind);
+    QCOMPARE(unknown.toByteArray(), bytes);
+
+    QVERIFY(inkBounds(render({unknown})).isNull());
+    QGraphicsScene scene;
+    QVERIFY(unknown.toGraphicsItems(&scene).isEmpty());
+    QVERIFY(scene.items().isEmpty());
+
+    // Inside a group the others still draw.
+    PrintElement group = PrintElement::makeGroup(QRectF(0, 0, 200, 200), false);
+    group.addChild(unknown);
+    group.addChild(filled(PrintElement::makeRect(QRectF(20, 20, 10, 10)), Qt::blue));
+    QCOMPARE(inkBounds(render({group})), QRect(20, 20, 10, 10));
+    QCOMPARE(group.toGraphicsItems(&scene).size(), 2); // the group's own rectangle and the blue one
+    QCOMPARE(PrintElement(group.toByteArray()).children()->at(0).toByteArray(), bytes);
 }
 
 void TestPrintElement::sceneItemsHaveTheRightKindAndGeometry()
