@@ -4,7 +4,10 @@
 // same meaning, and a list must not leave out codes of its reference.
 
 #include "referencelists.h"
+#include "support/model/inspections.h"
+#include "support/testenv.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ReferenceLists;
@@ -115,6 +118,85 @@ private slots:
                 problems << QStringLiteral("the authored code \"%1\" is no longer in the list: drop it from this test").arg(code);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // The DWA lists fixed in the program use the keys of their tables (their texts are shorter).
+    void dwaFixedListsUseTheTableKeys()
+    {
+        DWAM1492 inv;
+        QCOMPARE(inv.cleaningOptions().keys(), referenceList(QStringLiteral("205")).keys());
+        QCOMPARE(inv.flowControlOptions().keys(), referenceList(QStringLiteral("206")).keys());
+    }
+
+    // Codes the lists and catalogues no longer offer still load and are saved again unchanged:
+    // the file keeps what the user once chose.
+    void droppedCodesSurviveLoadAndSave_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<QString>("sewerKind");
+        QTest::addColumn<QString>("videoMedium");
+        QTest::newRow("DWA-M 149-2") << int(NormDWAM1492) << "H1.xml" << "BCC" << "PVC" << "L" << "4";
+        QTest::newRow("ISYBAU 2006") << int(NormIsybau2006) << "H1.xml" << "BBH" << "X" << "DW" << "7";
+        QTest::newRow("EN 13508-2") << int(NormEN135082) << "H1.xml" << "AEE" << "Q" << "Q" << ""; // no video medium in this file
+    }
+
+    void droppedCodesSurviveLoadAndSave()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, file);
+        QFETCH(QString, code);
+        QFETCH(QString, material);
+        QFETCH(QString, sewerKind);
+        QFETCH(QString, videoMedium);
+        QTemporaryDir dir;
+        ReporterCapture capture;
+        auto out = makeInspection(kind);
+        InspectionHeader h;
+        h.sectionName = QStringLiteral("H1");
+        h.material = material;
+        h.sewerKind = sewerKind;
+        h.videoMedium = videoMedium;
+        h.date = QDate(2025, 5, 6);
+        h.time = QTime(9, 30);
+        out->setMainData(h);
+        ObservationRecord o;
+        o.distance = 2.5;
+        o.code = code;
+        o.character1 = QStringLiteral("Y");
+        o.character2 = QStringLiteral("Y");
+        out->mutableObservations() << o;
+        out->setFolder(dir.path());
+        out->setFileName(file);
+        QVERIFY(out->save());
+        QFile written(dir.filePath(file));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray first = written.readAll();
+        written.close();
+
+        auto in = makeInspection(kind);
+        QVERIFY(in->load(dir.filePath(file)));
+        QCOMPARE(in->mainData().material, material);
+        QCOMPARE(in->mainData().sewerKind, sewerKind);
+        QCOMPARE(in->mainData().videoMedium, videoMedium);
+        QCOMPARE(in->observations().size(), 1);
+        QCOMPARE(in->observations().first().code, code);
+        QCOMPARE(in->observations().first().character1, QStringLiteral("Y"));
+        QCOMPARE(in->observations().first().character2, QStringLiteral("Y"));
+        in->setFolder(dir.path());
+        in->setFileName(file);
+        QVERIFY(in->save());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray second = written.readAll();
+        if (second != first) {
+            const QList<QByteArray> a = first.split('\n'), b = second.split('\n');
+            for (int i = 0; i < qMin(a.size(), b.size()); ++i)
+                QCOMPARE(b.at(i), a.at(i));
+        }
+        QCOMPARE(second, first);
+        QCOMPARE(capture.errors(), QStringList());
     }
 
     // Lists our files need for which the references give no table: the DWA start point (field
