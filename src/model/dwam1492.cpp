@@ -317,7 +317,7 @@ void DWAM1492::writeDocument(QXmlStreamWriter &writer)
     writeTextElement(writer, QStringLiteral("HI001"), h.client);
     writeTextElement(writer, QStringLiteral("HI002"), h.orderNumber);
     writeTextElement(writer, QStringLiteral("HI004"), h.reason);
-    writeTextElement(writer, QStringLiteral("HI005"), QStringLiteral("DWAM149-2:2006"));
+    writeTextElement(writer, QStringLiteral("HI005"), QStringLiteral("DWAM149-2:2013")); // the edition the catalogue follows
     writeTextElement(writer, QStringLiteral("HI007"), QStringLiteral("B"));
     writeTextElement(writer, QStringLiteral("HI101"), h.direction);
     writeTextElement(writer, QStringLiteral("HI102"), h.startPosition);

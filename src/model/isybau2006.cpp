@@ -2,7 +2,12 @@
 
 #include "model/dwaisybauvalues.h"
 
+#include "core/reporter.h"
+
+#include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -78,6 +83,17 @@ QString photoMedium(const QString &videoMedium)
     default:
         return QString();
     }
+}
+
+// The reason of an abandoned inspection as the format codes it, from the characterisation 2 of
+// "BDC"; empty where the format has no such reason.
+QString abandonReason(const QString &character2)
+{
+    static const QHash<QString, QString> reasons{{QStringLiteral("A"), QStringLiteral("ZE")}, // objective reached
+                                                 {QStringLiteral("B"), QStringLiteral("AV")}, // client waives the rest
+                                                 {QStringLiteral("C"), QStringLiteral("GE")}, // opposite end reached
+                                                 {QStringLiteral("D"), QStringLiteral("GN")}}; // opposite end not reached
+    return reasons.value(character2);
 }
 
 } // namespace
@@ -320,6 +336,72 @@ QVector<PrintJob> Isybau2006::photoPrintJob()
 
 // --- writing
 
+bool Isybau2006::save()
+{
+    if (!EN135082Investigation::save())
+        return false;
+    const QStringList problems = schemaProblems();
+    if (!problems.isEmpty()) {
+        Reporter::notice(tr("Die Datei %1 wurde gespeichert, aber andere Programme lehnen sie möglicherweise ab:\n%2")
+                             .arg(QDir::toNativeSeparators(filePath()), problems.join(QLatin1Char('\n'))));
+    }
+    return true;
+}
+
+QStringList Isybau2006::schemaProblems() const
+{
+    const InspectionHeader &h = m_header;
+    QStringList problems;
+    const auto required = [&](const QString &value, const QString &label) {
+        if (value.trimmed().isEmpty())
+            problems << tr("%1 fehlt.").arg(label);
+    };
+    const auto longest = [&](const QString &value, int length, const QString &label) {
+        if (value.size() > length)
+            problems << tr("%1 ist länger als %2 Zeichen.").arg(label).arg(length);
+    };
+    const auto known = [&](const QString &value, const QMap<QString, QString> &options, const QString &label) {
+        if (!value.trimmed().isEmpty() && !options.contains(value))
+            problems << tr("%1 \"%2\" ist kein Code des Formats.").arg(label, value);
+    };
+
+    required(h.sectionName, tr("Die Haltungsbezeichnung"));
+    longest(h.sectionName, 30, tr("Die Haltungsbezeichnung"));
+    static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]{1,6}$"));
+    if (!wholeNumber.match(h.orderNumber.trimmed()).hasMatch())
+        problems << tr("Die Auftragskennung \"%1\" ist keine ganze Zahl mit höchstens sechs Ziffern.").arg(h.orderNumber);
+    required(h.installationType, tr("Der Anlagentyp"));
+    required(h.pipeType, tr("Der Rohrleitungstyp"));
+    required(h.direction, tr("Die Inspektionsrichtung"));
+    required(h.startNode, tr("Der Anfangsknoten"));
+    longest(h.startNode, 30, tr("Der Anfangsknoten"));
+    required(h.startNodeType, tr("Der Typ des Anfangsknotens"));
+    required(h.endNode, tr("Der Endknoten"));
+    longest(h.endNode, 30, tr("Der Endknoten"));
+    required(h.endNodeType, tr("Der Typ des Endknotens"));
+    longest(h.inspector, 40, tr("Der Name des Untersuchers"));
+    longest(h.videoReference, 30, tr("Die Videoablagereferenz"));
+    longest(h.client, 60, tr("Der Auftragnehmer"));
+
+    known(h.installationType, m_installationTypeOptions, tr("Der Anlagentyp"));
+    known(h.pipeType, m_pipeTypeOptions, tr("Der Rohrleitungstyp"));
+    known(h.direction, m_directionOptions, tr("Die Inspektionsrichtung"));
+    known(h.startPosition, m_startPositionOptions, tr("Der Bezugspunkt"));
+    known(h.flowControl, m_flowControlOptions, tr("Die Wasserhaltung"));
+    known(h.videoMedium, m_videoMediumOptions, tr("Das Videospeichermedium"));
+    known(h.startNodeType, m_nodeTypeOptions, tr("Der Typ des Anfangsknotens"));
+    known(h.endNodeType, m_nodeTypeOptions, tr("Der Typ des Endknotens"));
+    known(h.profileSource, m_profileSourceOptions, tr("Die Herkunft der Profilmaße"));
+    known(h.profile, m_profileOptions, tr("Die Profilart"));
+    known(h.materialSource, m_materialSourceOptions, tr("Die Herkunft des Materials"));
+    known(h.material, m_materialOptions, tr("Das Material"));
+    known(h.protection, m_protectionOptions, tr("Der Innenschutz"));
+    if (h.lining.toInt() > 0)
+        known(h.lining, m_liningOptions, tr("Die Auskleidung"));
+    known(h.sewerKind, m_systemOptions, tr("Die Kanalart"));
+    return problems;
+}
+
 void Isybau2006::writeDocument(QXmlStreamWriter &writer)
 {
     const InspectionHeader &h = m_header;
@@ -335,7 +417,11 @@ void Isybau2006::writeDocument(QXmlStreamWriter &writer)
     writeTextElement(writer, QStringLiteral("Version"), QStringLiteral("2006-10"));
 
     writer.writeStartElement(QStringLiteral("Admindaten"));
-    writer.writeEmptyElement(QStringLiteral("Liegenschaft"));
+    // The property is not part of an inspection; its two required parts are written empty.
+    writer.writeStartElement(QStringLiteral("Liegenschaft"));
+    writer.writeTextElement(QStringLiteral("Liegenschaftsnummer"), QString());
+    writer.writeTextElement(QStringLiteral("Liegenschaftsbezeichnung"), QString());
+    writer.writeEndElement(); // Liegenschaft
     writer.writeStartElement(QStringLiteral("Verwaltung"));
     writeTextElement(writer, QStringLiteral("Zustaendigkeit"), QStringLiteral("4"));
     writer.writeEndElement(); // Verwaltung
@@ -390,8 +476,8 @@ void Isybau2006::writeDocument(QXmlStreamWriter &writer)
     writeTimeElement(writer, QStringLiteral("Uhrzeit"), h.time, kTimeFormat);
     writeTextElement(writer, QStringLiteral("Reinigung"), h.cleaning);
     writeTextElement(writer, QStringLiteral("Wasserhaltung"), h.flowControl);
-    writeTextElement(writer, QStringLiteral("Videoablagereferenz"), h.videoReference);
     writeTextElement(writer, QStringLiteral("VideoSpeichermedium"), h.videoMedium);
+    writeTextElement(writer, QStringLiteral("Videoablagereferenz"), h.videoReference);
 
     writer.writeStartElement(QStringLiteral("Rohrleitung"));
     writeTextElement(writer, QStringLiteral("Rohrleitungstyp"), h.pipeType);
@@ -433,20 +519,16 @@ void Isybau2006::writeObservation(QXmlStreamWriter &writer, int index)
     writeIntElement(writer, QStringLiteral("Frame"), o.videoTime.isValid() ? o.videoTime.msecsSinceStartOfDay() / 40 : 0);
     writeTextElement(writer, QStringLiteral("InspektionsKode"), code);
     writeTextElement(writer, QStringLiteral("Charakterisierung1"), o.character1);
-    writeTextElement(writer,
-                     lining   ? QStringLiteral("BAKZustandSanierung")
-                     : repair ? QStringLiteral("BALZustandSanierung")
-                              : QStringLiteral("Charakterisierung2"),
-                     o.character2);
-    if (code == QLatin1String("BDC") && o.character1 == QLatin1String("Z"))
-        writeTextElement(writer, QStringLiteral("GrundAbbruch"), o.character2);
-    if (std::fabs(o.quantity1) > 1e-12)
-        writeDoubleElement(writer, lining || repair ? QStringLiteral("QZustandSanierung") : QStringLiteral("Quantifizierung1Numerisch"),
-                           o.quantity1, 2);
-    if (std::fabs(o.quantity2) > 1e-12)
-        writeDoubleElement(writer, QStringLiteral("Quantifizierung2Numerisch"), o.quantity2, 2);
+    // The lining and repair codes keep their characterisation 2 and quantification 1 in the
+    // elements of the repaired state below.
+    if (!lining && !repair)
+        writeTextElement(writer, QStringLiteral("Charakterisierung2"), o.character2);
     if (o.joint == 1)
         writer.writeTextElement(QStringLiteral("Verbindung"), QStringLiteral("1"));
+    if (!lining && !repair && std::fabs(o.quantity1) > 1e-12)
+        writeDoubleElement(writer, QStringLiteral("Quantifizierung1Numerisch"), o.quantity1, 2);
+    if (std::fabs(o.quantity2) > 1e-12)
+        writeDoubleElement(writer, QStringLiteral("Quantifizierung2Numerisch"), o.quantity2, 2);
     if (!o.continuousDefect.isEmpty()) {
         writeTextElement(writer, QStringLiteral("Streckenschaden"), o.continuousDefect);
         if (o.continuousDefect != QLatin1String("R"))
@@ -455,6 +537,14 @@ void Isybau2006::writeObservation(QXmlStreamWriter &writer, int index)
     if (o.clockFrom > 0) {
         writeIntElement(writer, QStringLiteral("PositionVon"), o.clockFrom);
         writeIntElement(writer, QStringLiteral("PositionBis"), o.clockTo);
+    }
+    if (code == QLatin1String("BDC") && o.character1 == QLatin1String("Z"))
+        writeTextElement(writer, QStringLiteral("GrundAbbruch"), abandonReason(o.character2));
+    if (lining || repair) {
+        writeTextElement(writer, lining ? QStringLiteral("BAKZustandSanierung") : QStringLiteral("BALZustandSanierung"), o.character2);
+        // The format holds this quantification as a whole number.
+        if (std::fabs(o.quantity1) > 1e-12)
+            writeIntElement(writer, QStringLiteral("QZustandSanierung"), qRound(o.quantity1));
     }
     if (!o.photoFile.isEmpty()) {
         writeTextElement(writer, QStringLiteral("Fotodatei"), o.photoFile);
@@ -465,8 +555,15 @@ void Isybau2006::writeObservation(QXmlStreamWriter &writer, int index)
     writeTextElement(writer, QStringLiteral("Kommentar"), o.remark);
     if (o.damageClass > 0) {
         writer.writeStartElement(QStringLiteral("Klassifizierung"));
+        // The format requires the classes and damage numbers of its automatic assessment, which
+        // this program does not compute: the class the user gave stands for the automatic
+        // classes, and the damage numbers are 0 (none computed).
         writer.writeStartElement(QStringLiteral("Betriebssicherheit"));
+        writeIntElement(writer, QStringLiteral("SKBvAuto"), o.damageClass);
         writeIntElement(writer, QStringLiteral("SKBvManu"), o.damageClass);
+        writeIntElement(writer, QStringLiteral("SZBvAuto"), 0);
+        writeIntElement(writer, QStringLiteral("SZBeAuto"), 0);
+        writeIntElement(writer, QStringLiteral("SKBeAuto"), o.damageClass);
         writer.writeEndElement();
         writer.writeEndElement();
     }

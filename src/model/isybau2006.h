@@ -22,6 +22,14 @@ public:
     // and the file is then not saved over. Profiles "0" and "4" get their width from their
     // height.
     bool load(const QString &path) override;
+    // Saves as the base class does; a header that the format's schema cannot hold (see
+    // schemaProblems) is still written, and the save then notes that other programs may reject
+    // the file.
+    bool save() override;
+    // The header values that a program validating the file against the format's schema would
+    // reject: required values left empty, an order number that is no whole number of up to six
+    // digits, texts longer than the format allows, and option codes the format does not know.
+    QStringList schemaProblems() const;
     ModelUtils::TextTable mainDataTable() const override;
     // Puts a start node "BCD" "XP" at distance 0 in front of the observations.
     QString addStartNode(const QTime &videoTime) override;

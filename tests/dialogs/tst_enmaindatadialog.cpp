@@ -280,10 +280,10 @@ void TestENMainDataDialog::profileRuleFollowsTheChoice()
     auto *section = formChild<QComboBox>(dialog, "section");
     auto *width = formChild<QWidget>(dialog, "width");
 
-    chooseItem(section, section->findText(QStringLiteral("Kreisprofil, doppelwandig")));
+    chooseItem(section, section->findText(QStringLiteral("Kreisprofil (doppelwandig)")));
     QVERIFY(width->isHidden());
     QCOMPARE(formChild<QLabel>(dialog, "heightLabel")->text(), QStringLiteral("Durchmesser:"));
-    chooseItem(section, section->findText(QStringLiteral("Ovalprofil")));
+    chooseItem(section, section->findText(QStringLiteral("oval (Sohle und Scheitel kreisförmig mit gleichem Durchmesser und parallele Wände)")));
     QVERIFY(!width->isHidden());
     QCOMPARE(formChild<QLabel>(dialog, "heightLabel")->text(), QStringLiteral("Höhe:"));
 

@@ -34,14 +34,14 @@ InspectionHeader fullHeader()
     h.height = 600.4;
     h.width = 400.6;
     h.material = QStringLiteral("STZ");
-    h.lining = QStringLiteral("A");
+    h.lining = QStringLiteral("C");
     h.liningMaterial = QStringLiteral("GFK");
     h.sewerKind = QStringLiteral("K");
     h.pipeType = QStringLiteral("R");
     h.videoReference = QStringLiteral("0042");
-    h.videoMedium = QStringLiteral("4");
+    h.videoMedium = QStringLiteral("DVD");
     h.startPosition = QStringLiteral("B");
-    h.reason = QStringLiteral("C");
+    h.reason = QStringLiteral("V");
     h.cleaning = QStringLiteral("J");
     h.flowControl = QStringLiteral("N");
     h.direction = QStringLiteral("I");
@@ -86,13 +86,13 @@ private slots:
 
         // The catalogue's lists, each in its own option list.
         QCOMPARE(inv.pipeTypeOptions().value(QStringLiteral("R")), QStringLiteral("Regenwasser"));
-        QCOMPARE(inv.systemOptions().value(QStringLiteral("K")), QStringLiteral("Kanal"));
+        QCOMPARE(inv.systemOptions().value(QStringLiteral("K")), QStringLiteral("Geschlossene Freispiegelleitung"));
         QCOMPARE(inv.materialOptions().value(QStringLiteral("STZ")), QStringLiteral("Steinzeug"));
-        QCOMPARE(inv.profileOptions().value(QStringLiteral("DN")), QStringLiteral("Kreisprofil"));
-        QCOMPARE(inv.liningOptions().value(QStringLiteral("A")), QStringLiteral("Schlauchliner"));
-        QCOMPARE(inv.reasonOptions().value(QStringLiteral("C")), QStringLiteral("Routineinspektion"));
+        QCOMPARE(inv.profileOptions().value(QStringLiteral("DN")), QStringLiteral("Kreisförmig, Kreisquerschnitt"));
+        QCOMPARE(inv.liningOptions().value(QStringLiteral("C")), QStringLiteral("Schlauchliner"));
+        QCOMPARE(inv.reasonOptions().value(QStringLiteral("V")), QStringLiteral("Vor Sanierung"));
         QCOMPARE(inv.startPositionOptions().value(QStringLiteral("A")), QStringLiteral("Schachtmitte"));
-        QCOMPARE(inv.videoMediumOptions().value(QStringLiteral("4")), QStringLiteral("DVD"));
+        QCOMPARE(inv.videoMediumOptions().value(QStringLiteral("DVD")), QStringLiteral("DVD-Medium"));
         // The fixed lists.
         QCOMPARE(inv.directionOptions(), (OptionMap{{"I", "in Fließrichtung"}, {"G", "gegen Fließrichtung"}}));
         QCOMPARE(inv.cleaningOptions(), (OptionMap{{"J", "gereinigt"}, {"N", "nicht gereinigt"}}));
@@ -158,9 +158,9 @@ private slots:
         o = observation(QStringLiteral("BDF"), QStringLiteral("A"));
         o.continuousDefect = QStringLiteral("B");
         o.continuousDefectNumber = 2;
-        QTest::newRow("end") << o << "Atmosphäre in der Leitung, Sauerstoffmangel, Streckenschaden Nr. 3 Ende";
+        QTest::newRow("end") << o << "Atmosphäre in der Leitung, Sauerstoffmangel, 0%, Streckenschaden Nr. 3 Ende";
         o.continuousDefect = QStringLiteral("R");
-        QTest::newRow("over one pipe") << o << "Atmosphäre in der Leitung, Sauerstoffmangel, Schaden über die Baulänge eines Rohres";
+        QTest::newRow("over one pipe") << o << "Atmosphäre in der Leitung, Sauerstoffmangel, 0%, Schaden über die Baulänge eines Rohres";
         o = observation(QStringLiteral("BDA"));
         o.photoFile = QStringLiteral("img_1_2.jpg");
         QTest::newRow("general photo has no note") << o << "Allgemeines Foto";
@@ -226,11 +226,11 @@ private slots:
         QCOMPARE(tableText(inv.mainDataTable()),
                  QStringLiteral("Kennung: A-17 Firma: Kanal-TV GmbH Operator: K. Meier Kunde: Stadtwerke Ort: Musterhausen "
                                 "Straße: Hauptstraße Datum: 06.05.2025 Uhrzeit: 09:30 "
-                                "Untersuchungsgrund: Routineinspektion Reinigung: gereinigt Wasserhaltung: ohne Vorflutsicherung "
+                                "Untersuchungsgrund: Vor Sanierung Reinigung: gereinigt Wasserhaltung: ohne Vorflutsicherung "
                                 "Richtung: in Fließrichtung Startpunkt: Rohranfang (Innenkante Schacht) "
-                                "Haltung: H12 Knoten oben: S1 Knoten unten: S2 Profil Art: Eiprofil Höhe: 600.40 Breite: 400.60 "
-                                "Material: Steinzeug Auskleidung: Schlauchliner Material: glasfaserverstärkter Kunststoff "
-                                "Kanalart: Kanal Regenwasser Videoreferenz: 0042 Speichermedium: DVD"));
+                                "Haltung: H12 Knoten oben: S1 Knoten unten: S2 Profil Art: Eiförmig, Eiquerschnitt Höhe: 600.40 Breite: 400.60 "
+                                "Material: Steinzeug Auskleidung: Schlauchliner Material: Glasfaserverstärkter Kunststoff "
+                                "Kanalart: Geschlossene Freispiegelleitung Regenwasser Videoreferenz: 0042 Speichermedium: DVD-Medium"));
         QCOMPARE(inv.mainDataTable().tableCount(), 8);
 
         // A circular profile has one diameter; a code merely beginning with "DN" has both.
@@ -239,7 +239,7 @@ private slots:
         h.lining.clear();
         inv.setMainData(h);
         QString text = tableText(inv.mainDataTable());
-        QVERIFY2(text.contains(QStringLiteral("Profil Art: Kreisprofil Durchmesser: 600.40 Material: Steinzeug Kanalart:")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Profil Art: Kreisförmig, Kreisquerschnitt Durchmesser: 600.40 Material: Steinzeug Kanalart:")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Auskleidung")));
         QCOMPARE(inv.mainDataTable().tableCount(), 7);
         h.profile = QStringLiteral("DN300");
@@ -257,12 +257,12 @@ private slots:
         inv.mutableObservations() << far;
         QCOMPARE(inv.mainDataList(),
                  (QStringList{"DWA_M149_2", "06.05.2025", "K. Meier", "Stadtwerke", "Musterhausen", "Hauptstraße", "S1", "S2", "Steinzeug",
-                              "Eiprofil", "401mm", "600mm", "Kanal, Regenwasser", "in Fließrichtung", "0042", "42.50m", ""}));
+                              "Eiförmig, Eiquerschnitt", "401mm", "600mm", "Geschlossene Freispiegelleitung, Regenwasser", "in Fließrichtung", "0042", "42.50m", ""}));
         QCOMPARE(inv.mainDataListFull(),
                  (QStringList{"DWA_M149_2", "06.05.2025", "09:30", "A-17", "Kanal-TV GmbH", "K. Meier", "Stadtwerke", "Musterhausen",
-                              "Hauptstraße", "S1", "S2", "in Fließrichtung", "Kanal", "Regenwasser", "Routineinspektion", "gereinigt",
-                              "ohne Vorflutsicherung", "Steinzeug", "Eiprofil", "401mm", "600mm", "0042", "DVD",
-                              "Rohranfang (Innenkante Schacht)", "Schlauchliner", "glasfaserverstärkter Kunststoff", "42.50m", "1.50m"}));
+                              "Hauptstraße", "S1", "S2", "in Fließrichtung", "Geschlossene Freispiegelleitung", "Regenwasser", "Vor Sanierung", "gereinigt",
+                              "ohne Vorflutsicherung", "Steinzeug", "Eiförmig, Eiquerschnitt", "401mm", "600mm", "0042", "DVD-Medium",
+                              "Rohranfang (Innenkante Schacht)", "Schlauchliner", "Glasfaserverstärkter Kunststoff", "42.50m", "1.50m"}));
 
         // Missing values and codes not in their lists.
         InspectionHeader h = fullHeader();
@@ -276,7 +276,7 @@ private slots:
         QCOMPARE(full.mid(24), (QStringList{"keine Angabe", "keine Angabe", "42.50m", "keine Angabe"}));
         QCOMPARE(full.at(17), QString());
         QCOMPARE(inv.mainDataList().at(8), QString());
-        QCOMPARE(inv.mainDataList().at(12), QStringLiteral("Kanal"));
+        QCOMPARE(inv.mainDataList().at(12), QStringLiteral("Geschlossene Freispiegelleitung"));
     }
 
     void summaryRowAndJobs()
@@ -290,7 +290,7 @@ private slots:
         TocEntry entry = inv.summaryRow();
         QCOMPARE(entry.kind, 1);
         QCOMPARE(entry.material, QStringLiteral("Steinzeug"));
-        QCOMPARE(entry.sewerText, QStringLiteral("Kanal, Regenwasser"));
+        QCOMPARE(entry.sewerText, QStringLiteral("Geschlossene Freispiegelleitung, Regenwasser"));
         QCOMPARE(entry.sectionName, QStringLiteral("H12"));
         QCOMPARE(entry.lengthText, QStringLiteral("41.50"));
         QCOMPARE(entry.color, QColor(0, 0, 0));

@@ -145,7 +145,7 @@ private slots:
             {"DATA/HG/HG309", "GFK"}, {"DATA/HG/HG310", "40.13"}, {"DATA/HG/HG313", "A"}, {"DATA/HG/HG314", "1.250"},
             {"DATA/HG/HG315", "K"}, {"DATA/HG/HG316", "0"}, {"DATA/HG/HG401", "B"}, {"DATA/HG/HG404", "0"}, {"DATA/HG/HG407", "K"},
             {"DATA/HG/HI/HI001", "Stadtwerke"}, {"DATA/HG/HI/HI002", "A-17"}, {"DATA/HG/HI/HI004", "C"},
-            {"DATA/HG/HI/HI005", "DWAM149-2:2006"}, {"DATA/HG/HI/HI007", "B"}, {"DATA/HG/HI/HI101", "G"}, {"DATA/HG/HI/HI102", "B"},
+            {"DATA/HG/HI/HI005", "DWAM149-2:2013"}, {"DATA/HG/HI/HI007", "B"}, {"DATA/HG/HI/HI101", "G"}, {"DATA/HG/HI/HI102", "B"},
             {"DATA/HG/HI/HI103", "KTV"}, {"DATA/HG/HI/HI104", "2025-05-06"}, {"DATA/HG/HI/HI105", "09:30:15"},
             {"DATA/HG/HI/HI107", "J"}, {"DATA/HG/HI/HI109", "N"}, {"DATA/HG/HI/HI111", "Kanal-TV GmbH"},
             {"DATA/HG/HI/HI112", "K. Meier"}, {"DATA/HG/HI/HI114", "4"}, {"DATA/HG/HI/HI115", "0042"},
@@ -206,7 +206,7 @@ private slots:
             {"DATA/FD/FD001", "04-2010"}, {"DATA/FD/FD002", "B"}, {"DATA/HG/HG001", "H1"}, {"DATA/HG/HG306", "0"},
             {"DATA/HG/HG307", "0"}, {"DATA/HG/HG310", "0.00"}, {"DATA/HG/HG313", "A"}, {"DATA/HG/HG314", "0.000"},
             {"DATA/HG/HG315", "K"}, {"DATA/HG/HG316", "0"}, {"DATA/HG/HG401", "B"}, {"DATA/HG/HG404", "0"}, {"DATA/HG/HG407", "K"},
-            {"DATA/HG/HI/HI005", "DWAM149-2:2006"}, {"DATA/HG/HI/HI007", "B"}, {"DATA/HG/HI/HI103", "KTV"},
+            {"DATA/HG/HI/HI005", "DWAM149-2:2013"}, {"DATA/HG/HI/HI007", "B"}, {"DATA/HG/HI/HI103", "KTV"},
             {"DATA/HG/HI/HI117", "DIGFOTO"}};
         QCOMPARE(parse(path), expected);
     }

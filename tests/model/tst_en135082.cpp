@@ -192,7 +192,7 @@ private slots:
         QTest::newRow("two quantifications") << o << "Rohrprofilwechsel, Kreisprofil, 300mm, 200.25mm";
         o = observation(QStringLiteral("BAG"));
         o.quantity1 = 20;
-        QTest::newRow("code without characterisation 1") << o << "Einragender Anschluss, 20mm";
+        QTest::newRow("code without characterisation 1") << o << "Einragender Anschluss, 20%";
         o = observation(QStringLiteral("BAK"), QStringLiteral("D"), QStringLiteral("A"));
         o.quantity1 = 5;
         QTest::newRow("BAK looks at characterisation 2") << o << "Schadhafte Innenauskleidung, Faltenbildung, in Längsrichtung";

@@ -248,7 +248,7 @@ private slots:
         QVERIFY(!german.findSubtype(QStringLiteral("BAG"), bag));
         QVERIFY(bag >= 0);
         QVERIFY(german.hasQuantity1(QStringLiteral("BAG"), bag, QString()));
-        QCOMPARE(german.quantity1Unit(QStringLiteral("BAG"), bag, QString()), QStringLiteral("mm"));
+        QCOMPARE(german.quantity1Unit(QStringLiteral("BAG"), bag, QString()), QStringLiteral("%"));
 
         QCOMPARE(german.characterText(QStringLiteral("BAB"), QStringLiteral("A"), QStringLiteral("Y")),
                  QStringLiteral("Rissbildung, Oberflächenriss (Haarriss)"));

@@ -38,10 +38,10 @@ InspectionHeader fullHeader()
     h.width = 400.6;
     h.material = QStringLiteral("B");
     h.materialSource = QStringLiteral("1");
-    h.protection = QStringLiteral("EP");
+    h.protection = QStringLiteral("ZMR");
     h.lining = QStringLiteral("3");
     h.sewerKind = QStringLiteral("KR");
-    h.pipeType = QStringLiteral("1");
+    h.pipeType = QStringLiteral("0");
     h.installationType = QStringLiteral("2");
     h.inspectionMethod = QStringLiteral("1");
     h.inspectionKind = QStringLiteral("2");
@@ -91,20 +91,20 @@ private slots:
         QCOMPARE(qobject_cast<QStringListModel *>(inv.completer()->model())->stringList(), expected);
 
         // The fourteen lists of the catalogue, each in its own option list.
-        QCOMPARE(inv.systemOptions().value(QStringLiteral("KR")), QStringLiteral("Regenwasser"));
+        QCOMPARE(inv.systemOptions().value(QStringLiteral("KR")), QStringLiteral("Freispiegelabfluss im geschlossenen Profil, Regenwassersystem"));
         QCOMPARE(inv.materialOptions().value(QStringLiteral("B")), QStringLiteral("Beton"));
-        QCOMPARE(inv.protectionOptions().value(QStringLiteral("EP")), QStringLiteral("Epoxidharz"));
+        QCOMPARE(inv.protectionOptions().value(QStringLiteral("ZMR")), QStringLiteral("Zementmörtelauskleidung im gesamten Innenraum"));
         QCOMPARE(inv.profileOptions().value(QStringLiteral("0")), QStringLiteral("Kreisprofil"));
         QCOMPARE(inv.nodeTypeOptions().value(QStringLiteral("0")), QStringLiteral("Schacht"));
-        QCOMPARE(inv.pipeTypeOptions().value(QStringLiteral("1")), QStringLiteral("Haltung"));
-        QCOMPARE(inv.installationTypeOptions().value(QStringLiteral("2")), QStringLiteral("Leitung"));
-        QCOMPARE(inv.directionOptions().value(QStringLiteral("O")), QStringLiteral("in Fließrichtung"));
-        QCOMPARE(inv.startPositionOptions().value(QStringLiteral("1")), QStringLiteral("Schachtmitte"));
-        QCOMPARE(inv.flowControlOptions().value(QStringLiteral("2")), QStringLiteral("Überpumpen"));
-        QCOMPARE(inv.videoMediumOptions().value(QStringLiteral("4")), QStringLiteral("DVD"));
-        QCOMPARE(inv.liningOptions().value(QStringLiteral("0")), QStringLiteral("keine Auskleidung"));
-        QCOMPARE(inv.profileSourceOptions().value(QStringLiteral("1")), QStringLiteral("gemessen"));
-        QCOMPARE(inv.materialSourceOptions().value(QStringLiteral("1")), QStringLiteral("vor Ort erkannt"));
+        QCOMPARE(inv.pipeTypeOptions().value(QStringLiteral("0")), QStringLiteral("Haltung"));
+        QCOMPARE(inv.installationTypeOptions().value(QStringLiteral("2")), QStringLiteral("Anschlussleitung"));
+        QCOMPARE(inv.directionOptions().value(QStringLiteral("O")), QStringLiteral("von oben, in Fließrichtung"));
+        QCOMPARE(inv.startPositionOptions().value(QStringLiteral("1")), QStringLiteral("Mittelpunkt des Startschachtes oder der Inspektionsöffnung"));
+        QCOMPARE(inv.flowControlOptions().value(QStringLiteral("2")), QStringLiteral("Zufluss von oberhalb abgesperrt"));
+        QCOMPARE(inv.videoMediumOptions().value(QStringLiteral("4")), QStringLiteral("Digital Versatile Disk"));
+        QCOMPARE(inv.liningOptions().value(QStringLiteral("0")), QStringLiteral("Nicht vorhanden"));
+        QCOMPARE(inv.profileSourceOptions().value(QStringLiteral("1")), QStringLiteral("aus Plänen"));
+        QCOMPARE(inv.materialSourceOptions().value(QStringLiteral("1")), QStringLiteral("aus Plänen"));
         QCOMPARE(inv.cleaningOptions(), (OptionMap{{"1", "gereinigt"}, {"0", "nicht gereinigt"}}));
         QVERIFY(inv.reasonOptions().isEmpty());
     }
@@ -212,12 +212,12 @@ private slots:
         // Labels without a blank meet the value when they are the widest of their group.
         QCOMPARE(tableText(inv.mainDataTable()),
                  QStringLiteral("Kennung: A-17 Operator:K. Meier Objekt: H12 Ort: Musterhausen Straße: Hauptstraße "
-                                "Datum: 06.05.2025 Uhrzeit:09:30 Anlagentyp: Leitung "
-                                "Reinigung: gereinigt Wasserhaltung: Überpumpen Richtung: in Fließrichtung "
-                                "Startpunkt: Rohranfang (Innenkante Schacht) Zulaufknoten:S1 Typ: Schacht Ablaufknoten:S2 Typ: Bauwerk "
-                                "Profil Art: Eiprofil (H/B = 3/2) Höhe: 600 Breite:400 Material: Beton Innenschutz: Epoxidharz "
-                                "Auskleidung: Close-Fit-Liner Kanalart: Regenwasser Videoreferenz: 0042 Speichermedium: "
-                                "Festplatte oder Wechseldatenträger"));
+                                "Datum: 06.05.2025 Uhrzeit:09:30 Anlagentyp: Anschlussleitung "
+                                "Reinigung: gereinigt Wasserhaltung: Zufluss von oberhalb abgesperrt Richtung: von oben, in Fließrichtung "
+                                "Startpunkt: Innenseite der Wand am Anfangsknoten (Schacht, Bauwerk, Inspektions-öffnung, Auslass, etc.) Zulaufknoten:S1 Typ: Schacht Ablaufknoten:S2 Typ: Bauwerk "
+                                "Profil Art: Eiprofil (H/B=3/2) Höhe: 600 Breite:400 Material: Beton Innenschutz: Zementmörtelauskleidung im gesamten Innenraum "
+                                "Auskleidung: Vor-Ort-Auskleidung Kanalart: Freispiegelabfluss im geschlossenen Profil, Regenwassersystem "
+                                "Videoreferenz: 0042 Speichermedium: sonst. Wechseldatenträger"));
         QCOMPARE(inv.mainDataTable().tableCount(), 10);
 
         InspectionHeader h = fullHeader();
@@ -229,7 +229,7 @@ private slots:
         inv.setMainData(h);
         QString text = tableText(inv.mainDataTable());
         QVERIFY2(text.startsWith(QStringLiteral("Kennung: A-17 Operator:K. Meier Objekt: Straße: Hauptstraße Datum:")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("Profil Art: Kreisprofil, doppelwandig Durchmesser:600 Material: Beton Kanalart:")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Profil Art: Kreisprofil (doppelwandig) Durchmesser:600 Material: Beton Kanalart:")), qPrintable(text));
         QCOMPARE(inv.mainDataTable().tableCount(), 8);
 
         // A profile code that is no number is taken as circular.
@@ -250,13 +250,15 @@ private slots:
         inv.mutableObservations() << far;
         QCOMPARE(inv.mainDataList(),
                  (QStringList{"ISYBAU2006", "06.05.2025", "K. Meier", "Stadtwerke", "Musterhausen", "Hauptstraße", "S1", "S2", "Beton",
-                              "Eiprofil (H/B = 3/2)", "401mm", "600mm", "Regenwasser", "in Fließrichtung", "0042", "42.50m", ""}));
+                              "Eiprofil (H/B=3/2)", "401mm", "600mm", "Freispiegelabfluss im geschlossenen Profil, Regenwassersystem", "von oben, in Fließrichtung", "0042", "42.50m", ""}));
         QCOMPARE(inv.mainDataListFull(),
                  (QStringList{"ISYBAU2006", "A-17", "06.05.2025", "09:30", "K. Meier", "Stadtwerke", "Musterhausen", "Hauptstraße", "S1",
-                              "Schacht", "S2", "Bauwerk", "Haltung", "Leitung", "in Fließrichtung", "Regenwasser", "Beton",
-                              "vor Ort erkannt", "Eiprofil (H/B = 3/2)", "geschätzt", "401mm", "600mm", "0042",
-                              "Festplatte oder Wechseldatenträger", "gereinigt", "Überpumpen", "Rohranfang (Innenkante Schacht)",
-                              "Epoxidharz", "Close-Fit-Liner", "42.50m", "2.00m"}));
+                              "Schacht", "S2", "Bauwerk", "Haltung", "Anschlussleitung", "von oben, in Fließrichtung",
+                              "Freispiegelabfluss im geschlossenen Profil, Regenwassersystem", "Beton",
+                              "aus Plänen", "Eiprofil (H/B=3/2)", "Gemessen am Knoten (z.B. mit Bandmaß)", "401mm", "600mm", "0042",
+                              "sonst. Wechseldatenträger", "gereinigt", "Zufluss von oberhalb abgesperrt",
+                              "Innenseite der Wand am Anfangsknoten (Schacht, Bauwerk, Inspektions-öffnung, Auslass, etc.)",
+                              "Zementmörtelauskleidung im gesamten Innenraum", "Vor-Ort-Auskleidung", "42.50m", "2.00m"}));
 
         InspectionHeader h = fullHeader();
         h.protection.clear();
@@ -283,14 +285,14 @@ private slots:
         TocEntry entry = inv.summaryRow();
         QCOMPARE(entry.kind, 1);
         QCOMPARE(entry.material, QStringLiteral("Beton"));
-        QCOMPARE(entry.sewerText, QStringLiteral("Regenwasser, Haltung"));
+        QCOMPARE(entry.sewerText, QStringLiteral("Freispiegelabfluss im geschlossenen Profil, Regenwassersystem, Haltung"));
         QCOMPARE(entry.lengthText, QStringLiteral("41.50"));
         QCOMPARE(entry.color, QColor(0, 0, 0));
         inv.mutableObservations() << observation(QStringLiteral("BAB"), QStringLiteral("A"));
         QCOMPARE(inv.summaryRow().color, QColor(200, 0, 0));
         h.pipeType.clear();
         inv.setMainData(h);
-        QCOMPARE(inv.summaryRow().sewerText, QStringLiteral("Regenwasser"));
+        QCOMPARE(inv.summaryRow().sewerText, QStringLiteral("Freispiegelabfluss im geschlossenen Profil, Regenwassersystem"));
 
         const QVector<PrintJob> jobs = inv.printJobs();
         QCOMPARE(jobs.size(), 2);

@@ -3,6 +3,16 @@
 # resources/norm/EN_135082_de.xml. Used by tools/catalogues/translate_en13508.py.
 
 TEXTS = {
+    "Länge": "Længde",
+    "Tiefe": "Dybde",
+    "Inspektionsziel erreicht": "Inspektionsformål opnået",
+    "Auftraggeber verzichtet auf weitere Inspektion": "Bygherren giver afkald på yderligere inspektion",
+    "Gegenseite erreicht": "Modsatte ende nået",
+    "Gegenseite nicht erreicht": "Modsatte ende ikke nået",
+    "unklar, ob Gegenseite erreicht": "Uklart, om modsatte ende er nået",
+    "anderer Umstand": "Anden omstændighed",
+    "kein Fehlanschluss erkennbar": "Ingen fejlkobling synlig",
+    "Zuflusshöhe bezogen auf die Anschlusshöhe": "Tilløbshøjde i forhold til stikledningens højde",
     # AE - change of pipe characteristics
     "Änderung von Rohrmerkmalen": "Ændring af rørets egenskaber",
     "Rohrprofilwechsel": "Ændring af tværsnitsprofil",
@@ -43,7 +53,6 @@ TEXTS = {
     "Kunststoff unbekannter Art": "Uidentificeret plast",
     "unbekannter Werkstoff": "Uidentificeret materiale",
     "anderer Werkstoff": "Andet materiale",
-    "Wechsel der Auskleidung": "Ændring af foring",
     "werkseitig eingebrachte Auskleidung": "Fabriksmonteret foring",
     "Rohrstrang-Lining (Langrohr)": "Foring med sammenhængende rør",
     "Close-Fit-Lining": "Tætsiddende foring (close-fit)",

@@ -8,6 +8,16 @@
 # contains "residuales" and so counts as foul water, as it does in German.
 
 TEXTS = {
+    "Länge": "Longitud",
+    "Tiefe": "Profundidad",
+    "Inspektionsziel erreicht": "Objetivo de la inspección alcanzado",
+    "Auftraggeber verzichtet auf weitere Inspektion": "El cliente renuncia a más inspección",
+    "Gegenseite erreicht": "Extremo opuesto alcanzado",
+    "Gegenseite nicht erreicht": "Extremo opuesto no alcanzado",
+    "unklar, ob Gegenseite erreicht": "No está claro si se alcanzó el extremo opuesto",
+    "anderer Umstand": "Otra circunstancia",
+    "kein Fehlanschluss erkennbar": "Sin conexión errónea visible",
+    "Zuflusshöhe bezogen auf die Anschlusshöhe": "Altura del caudal de entrada respecto a la altura de la acometida",
     # AE - change of pipe characteristics
     "Änderung von Rohrmerkmalen": "Cambio de las características del tubo",
     "Rohrprofilwechsel": "Cambio de forma de la sección",
@@ -48,7 +58,6 @@ TEXTS = {
     "Kunststoff unbekannter Art": "Plástico no identificado",
     "unbekannter Werkstoff": "Material no identificado",
     "anderer Werkstoff": "Otro material",
-    "Wechsel der Auskleidung": "Cambio de revestimiento",
     "werkseitig eingebrachte Auskleidung": "Revestimiento aplicado en fábrica",
     "Rohrstrang-Lining (Langrohr)": "Entubado con tubería continua",
     "Close-Fit-Lining": "Entubado ajustado (close-fit)",

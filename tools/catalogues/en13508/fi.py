@@ -4,6 +4,16 @@
 # "Liittymä" is a lateral connection (Anschluss), "liitos" a pipe joint.
 
 TEXTS = {
+    "Länge": "Pituus",
+    "Tiefe": "Syvyys",
+    "Inspektionsziel erreicht": "Tarkastuksen tavoite saavutettu",
+    "Auftraggeber verzichtet auf weitere Inspektion": "Tilaaja luopuu jatkotarkastuksesta",
+    "Gegenseite erreicht": "Vastakkainen pää saavutettu",
+    "Gegenseite nicht erreicht": "Vastakkaista päätä ei saavutettu",
+    "unklar, ob Gegenseite erreicht": "Epäselvää, saavutettiinko vastakkainen pää",
+    "anderer Umstand": "Muu syy",
+    "kein Fehlanschluss erkennbar": "Ei näkyvää virheliitosta",
+    "Zuflusshöhe bezogen auf die Anschlusshöhe": "Tulovirtauksen korkeus suhteessa liitoksen korkeuteen",
     # AE - change of pipe characteristics
     "Änderung von Rohrmerkmalen": "Putken ominaisuuksien muutos",
     "Rohrprofilwechsel": "Poikkileikkauksen muodon muutos",
@@ -44,7 +54,6 @@ TEXTS = {
     "Kunststoff unbekannter Art": "Tunnistamaton muovi",
     "unbekannter Werkstoff": "Tunnistamaton materiaali",
     "anderer Werkstoff": "Muu materiaali",
-    "Wechsel der Auskleidung": "Sisäpuolisen vuorauksen muutos",
     "werkseitig eingebrachte Auskleidung": "Tehtaalla tehty vuoraus",
     "Rohrstrang-Lining (Langrohr)": "Pitkäputkisujutus",
     "Close-Fit-Lining": "Tiivis sujutus (close-fit)",

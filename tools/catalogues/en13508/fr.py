@@ -3,6 +3,16 @@
 # Used by tools/catalogues/translate_en13508.py.
 
 TEXTS = {
+    "Länge": "Longueur",
+    "Tiefe": "Profondeur",
+    "Inspektionsziel erreicht": "Objectif d'inspection atteint",
+    "Auftraggeber verzichtet auf weitere Inspektion": "Le client renonce à une inspection plus poussée",
+    "Gegenseite erreicht": "Côté opposé atteint",
+    "Gegenseite nicht erreicht": "Côté opposé non atteint",
+    "unklar, ob Gegenseite erreicht": "Pas clair si le côté opposé est atteint",
+    "anderer Umstand": "Autre circonstance",
+    "kein Fehlanschluss erkennbar": "Aucun mauvais branchement visible",
+    "Zuflusshöhe bezogen auf die Anschlusshöhe": "Hauteur de l'arrivée rapportée à la hauteur du branchement",
     # AE - change of pipe characteristics
     "Änderung von Rohrmerkmalen": "Changement des caractéristiques de la canalisation",
     "Rohrprofilwechsel": "Changement de forme de la section",
@@ -43,7 +53,6 @@ TEXTS = {
     "Kunststoff unbekannter Art": "Plastique non identifié",
     "unbekannter Werkstoff": "Matériau non identifié",
     "anderer Werkstoff": "Autre matériau",
-    "Wechsel der Auskleidung": "Changement de revêtement",
     "werkseitig eingebrachte Auskleidung": "Revêtement appliqué en usine",
     "Rohrstrang-Lining (Langrohr)": "Tubage par tuyau continu",
     "Close-Fit-Lining": "Tubage ajusté (close-fit)",

@@ -3,6 +3,16 @@
 # Used by tools/catalogues/translate_en13508.py.
 
 TEXTS = {
+    "Länge": "Duljina",
+    "Tiefe": "Dubina",
+    "Inspektionsziel erreicht": "Cilj pregleda postignut",
+    "Auftraggeber verzichtet auf weitere Inspektion": "Naručitelj odustaje od daljnjeg pregleda",
+    "Gegenseite erreicht": "Suprotni kraj dosegnut",
+    "Gegenseite nicht erreicht": "Suprotni kraj nije dosegnut",
+    "unklar, ob Gegenseite erreicht": "Nejasno je li suprotni kraj dosegnut",
+    "anderer Umstand": "Druga okolnost",
+    "kein Fehlanschluss erkennbar": "Nema vidljivog pogrešnog priključka",
+    "Zuflusshöhe bezogen auf die Anschlusshöhe": "Visina dotoka u odnosu na visinu priključka",
     # AE - change of pipe characteristics
     "Änderung von Rohrmerkmalen": "Promjena svojstava cijevi",
     "Rohrprofilwechsel": "Promjena profila cijevi",
@@ -43,7 +53,6 @@ TEXTS = {
     "Kunststoff unbekannter Art": "Neidentificirana plastika",
     "unbekannter Werkstoff": "Neidentificirani materijal",
     "anderer Werkstoff": "Drugi materijal",
-    "Wechsel der Auskleidung": "Promjena obloge",
     "werkseitig eingebrachte Auskleidung": "Tvornički izvedena obloga",
     "Rohrstrang-Lining (Langrohr)": "Obloga kontinuiranom cijevi",
     "Close-Fit-Lining": "Tijesno prianjajuća obloga (close-fit)",

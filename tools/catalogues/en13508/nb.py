@@ -3,6 +3,16 @@
 # Used by tools/catalogues/translate_en13508.py.
 
 TEXTS = {
+    "Länge": "Lengde",
+    "Tiefe": "Dybde",
+    "Inspektionsziel erreicht": "Inspeksjonsmål nådd",
+    "Auftraggeber verzichtet auf weitere Inspektion": "Oppdragsgiver frafaller videre inspeksjon",
+    "Gegenseite erreicht": "Motsatt ende nådd",
+    "Gegenseite nicht erreicht": "Motsatt ende ikke nådd",
+    "unklar, ob Gegenseite erreicht": "Uklart om motsatt ende er nådd",
+    "anderer Umstand": "Annen omstendighet",
+    "kein Fehlanschluss erkennbar": "Ingen feilkobling synlig",
+    "Zuflusshöhe bezogen auf die Anschlusshöhe": "Innløpshøyde i forhold til stikkledningens høyde",
     # AE - change of pipe characteristics
     "Änderung von Rohrmerkmalen": "Endring av rørets egenskaper",
     "Rohrprofilwechsel": "Endring av rørprofil",
@@ -43,7 +53,6 @@ TEXTS = {
     "Kunststoff unbekannter Art": "Uidentifisert plast",
     "unbekannter Werkstoff": "Uidentifisert materiale",
     "anderer Werkstoff": "Annet materiale",
-    "Wechsel der Auskleidung": "Endring av fôring",
     "werkseitig eingebrachte Auskleidung": "Fabrikkpåført fôring",
     "Rohrstrang-Lining (Langrohr)": "Fôring med kontinuerlige rør",
     "Close-Fit-Lining": "Tettsittende fôring (close-fit)",

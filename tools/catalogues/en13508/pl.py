@@ -3,6 +3,16 @@
 # Used by tools/catalogues/translate_en13508.py.
 
 TEXTS = {
+    "Länge": "Długość",
+    "Tiefe": "Głębokość",
+    "Inspektionsziel erreicht": "Cel inspekcji osiągnięty",
+    "Auftraggeber verzichtet auf weitere Inspektion": "Zleceniodawca rezygnuje z dalszej inspekcji",
+    "Gegenseite erreicht": "Osiągnięto przeciwny koniec",
+    "Gegenseite nicht erreicht": "Nie osiągnięto przeciwnego końca",
+    "unklar, ob Gegenseite erreicht": "Niejasne, czy osiągnięto przeciwny koniec",
+    "anderer Umstand": "Inna okoliczność",
+    "kein Fehlanschluss erkennbar": "Brak widocznego błędnego podłączenia",
+    "Zuflusshöhe bezogen auf die Anschlusshöhe": "Wysokość dopływu w stosunku do wysokości przyłącza",
     # AE - change of pipe characteristics
     "Änderung von Rohrmerkmalen": "Zmiana cech przewodu",
     "Rohrprofilwechsel": "Zmiana kształtu przekroju",
@@ -43,7 +53,6 @@ TEXTS = {
     "Kunststoff unbekannter Art": "Niezidentyfikowane tworzywo sztuczne",
     "unbekannter Werkstoff": "Niezidentyfikowany materiał",
     "anderer Werkstoff": "Inny materiał",
-    "Wechsel der Auskleidung": "Zmiana wykładziny",
     "werkseitig eingebrachte Auskleidung": "Wykładzina wykonana fabrycznie",
     "Rohrstrang-Lining (Langrohr)": "Wykładzina z rur ciągłych",
     "Close-Fit-Lining": "Wykładzina ściśle pasowana (close-fit)",

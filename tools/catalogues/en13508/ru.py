@@ -3,6 +3,16 @@
 # Used by tools/catalogues/translate_en13508.py.
 
 TEXTS = {
+    "Länge": "Длина",
+    "Tiefe": "Глубина",
+    "Inspektionsziel erreicht": "Цель обследования достигнута",
+    "Auftraggeber verzichtet auf weitere Inspektion": "Заказчик отказывается от дальнейшего обследования",
+    "Gegenseite erreicht": "Противоположный конец достигнут",
+    "Gegenseite nicht erreicht": "Противоположный конец не достигнут",
+    "unklar, ob Gegenseite erreicht": "Неясно, достигнут ли противоположный конец",
+    "anderer Umstand": "Другое обстоятельство",
+    "kein Fehlanschluss erkennbar": "Ошибочное подключение не обнаружено",
+    "Zuflusshöhe bezogen auf die Anschlusshöhe": "Высота притока относительно высоты присоединения",
     # AE - change of pipe characteristics
     "Änderung von Rohrmerkmalen": "Изменение характеристик трубы",
     "Rohrprofilwechsel": "Изменение формы сечения",
@@ -43,7 +53,6 @@ TEXTS = {
     "Kunststoff unbekannter Art": "Пластмасса неизвестного вида",
     "unbekannter Werkstoff": "Неизвестный материал",
     "anderer Werkstoff": "Другой материал",
-    "Wechsel der Auskleidung": "Изменение облицовки",
     "werkseitig eingebrachte Auskleidung": "Заводская облицовка",
     "Rohrstrang-Lining (Langrohr)": "Облицовка сплошной трубой",
     "Close-Fit-Lining": "Плотно прилегающая облицовка (close-fit)",
