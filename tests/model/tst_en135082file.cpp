@@ -1,4 +1,5 @@
 #include "model/en135082.h"
+#include "support/model/observations.h"
 #include "support/testenv.h"
 #include "support/testfiles.h"
 
@@ -10,16 +11,6 @@
 using namespace TestFiles;
 
 namespace {
-
-ObservationRecord observation(double distance, const QString &code, const QString &c1 = QString(), const QString &c2 = QString())
-{
-    ObservationRecord o;
-    o.distance = distance;
-    o.code = code;
-    o.character1 = c1;
-    o.character2 = c2;
-    return o;
-}
 
 // An inspection with every field the file stores, and values that test the writing rules.
 void fill(EN135082 &inv)

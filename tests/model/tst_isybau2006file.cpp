@@ -1,4 +1,5 @@
 #include "model/isybau2006.h"
+#include "support/model/observations.h"
 #include "support/testenv.h"
 #include "support/testfiles.h"
 
@@ -36,16 +37,6 @@ QStringList values(const Elements &elements, const QString &path)
             result << element.second;
     }
     return result;
-}
-
-ObservationRecord observation(double distance, const QString &code, const QString &c1 = QString(), const QString &c2 = QString())
-{
-    ObservationRecord o;
-    o.distance = distance;
-    o.code = code;
-    o.character1 = c1;
-    o.character2 = c2;
-    return o;
 }
 
 InspectionHeader fullHeader()
