@@ -1,4 +1,5 @@
 #include "model/en135082.h"
+#include "support/model/observations.h"
 #include "support/testenv.h"
 
 #include <QCompleter>
@@ -8,15 +9,6 @@
 Q_DECLARE_METATYPE(ObservationRecord)
 
 namespace {
-
-ObservationRecord observation(const QString &code, const QString &c1 = QString(), const QString &c2 = QString())
-{
-    ObservationRecord o;
-    o.code = code;
-    o.character1 = c1;
-    o.character2 = c2;
-    return o;
-}
 
 InspectionHeader fullHeader()
 {

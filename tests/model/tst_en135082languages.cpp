@@ -7,6 +7,7 @@
 #include "model/en135082.h"
 #include "model/isybau2001.h"
 #include "support/model/cataloguechecks.h"
+#include "support/model/observations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -197,15 +198,6 @@ QStringList translationProblems(const QString &path, QString &language, int &mes
     if (reader.hasError())
         problems << QStringLiteral("line %1: %2").arg(reader.lineNumber()).arg(reader.errorString());
     return problems;
-}
-
-ObservationRecord observation(const QString &code, const QString &c1 = QString(), const QString &c2 = QString())
-{
-    ObservationRecord o;
-    o.code = code;
-    o.character1 = c1;
-    o.character2 = c2;
-    return o;
 }
 
 } // namespace
