@@ -61,6 +61,7 @@ void VideoFinalyzer::release()
 {
     // The encoder stops the clips first; the clip and its media go last.
     m_renderer.reset();
+    m_clipWorkflow = nullptr;
     m_mainWorkflow.reset();
     m_clipHelper.reset();
     m_clip.reset();
@@ -155,6 +156,7 @@ void VideoFinalyzer::finalize()
     auto *clipWorkflow = new VideoClipWorkflow(m_clipHelper.get());
     clipWorkflow->setFrameWaitMs(kFrameWaitMs);
     connect(clipWorkflow, &ClipWorkflow::error, this, [this] { m_clipFailed = true; });
+    m_clipWorkflow = clipWorkflow;
     m_mainWorkflow = std::make_unique<MainWorkflow>(1);
     m_mainWorkflow->getTrack(0)->addClip(clipWorkflow, 0);
 

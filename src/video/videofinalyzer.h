@@ -10,6 +10,7 @@
 
 class BlendingThread;
 class Clip;
+class ClipWorkflow;
 class ClipHelper;
 class MainWorkflow;
 class WorkflowFileRenderer;
@@ -38,6 +39,8 @@ public:
     QString errorString() const { return m_errorString; }
     // The encoder of the running or last run (null before); for tests that inject failures.
     WorkflowFileRenderer *renderer() const { return m_renderer.get(); }
+    // The decoder of the running or last run (null before); for the same tests.
+    ClipWorkflow *clipWorkflow() const { return m_clipWorkflow; }
 
 signals:
     void positionChanged(int pos);
@@ -66,6 +69,7 @@ private:
     QString m_outputFile;
     QString m_temporaryFile;
     BlendingThread *m_blendingThread;
+    ClipWorkflow *m_clipWorkflow = nullptr;
     std::unique_ptr<WorkflowFileRenderer> m_renderer;
     std::unique_ptr<MainWorkflow> m_mainWorkflow;
     std::unique_ptr<ClipHelper> m_clipHelper;

@@ -1,4 +1,5 @@
 #include "support/testvideos.h"
+#include "video/clipworkflow.h"
 #include "video/videofinalyzer.h"
 #include "video/vlcbackend.h"
 #include "video/vlcrenderereventwatcher.h"
@@ -149,6 +150,7 @@ private slots:
     void convertsOtherSizesAndRates();
     void failuresAreReported_data();
     void failuresAreReported();
+    void aPlayerErrorKeepsTheEarlierFile_data();
     void aPlayerErrorKeepsTheEarlierFile();
 
 private:
@@ -299,10 +301,19 @@ void TestVideoFinalyzer::failuresAreReported()
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
 }
 
-// The encoder's player fails during the run: the failure is reported, and the finalized file
-// of an earlier run stays as it was.
+void TestVideoFinalyzer::aPlayerErrorKeepsTheEarlierFile_data()
+{
+    QTest::addColumn<bool>("decoder");
+    QTest::newRow("encoder fails") << false;
+    QTest::newRow("decoder fails") << true;
+}
+
+// A player fails during the run: the failure is reported (a decoder that fails ends the
+// workflow at once, which would otherwise pass for its end), and the finalized file of an
+// earlier run stays as it was.
 void TestVideoFinalyzer::aPlayerErrorKeepsTheEarlierFile()
 {
+    QFETCH(bool, decoder);
     QTemporaryDir dir;
     const QString pal = TestVideos::pal(dir.path(), QStringLiteral("again.mpg"));
     const QString earlier = dir.filePath(QStringLiteral("again_finalized.avi"));
@@ -311,10 +322,13 @@ void TestVideoFinalyzer::aPlayerErrorKeepsTheEarlierFile()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("an earlier good file");
     }
-    const Run run = finalizeAndWait(pal, [](VideoFinalyzer &finalyzer) {
-        QVERIFY(finalyzer.renderer());
+    const Run run = finalizeAndWait(pal, [decoder](VideoFinalyzer &finalyzer) {
+        QVERIFY(finalyzer.renderer() && finalyzer.clipWorkflow());
         QTest::qWait(1500); // the encoder runs
-        emit finalyzer.renderer()->eventWatcher()->errorEncountered();
+        if (decoder)
+            finalyzer.clipWorkflow()->errorEncountered();
+        else
+            emit finalyzer.renderer()->eventWatcher()->errorEncountered();
     });
     QCOMPARE(run.finishedCount, 1);
     QVERIFY(!run.succeeded);
