@@ -4,6 +4,7 @@
 #include "video/videoframe.h"
 #include "video/vlcbackend.h"
 #include "video/vlcmemorysource.h"
+#include "video/vlcrenderereventwatcher.h"
 #include "video/vlcsourcerenderer.h"
 
 #include <QDebug>
@@ -22,6 +23,9 @@ WorkflowRenderer::WorkflowRenderer(VLCBackend *backend, MainWorkflow *mainWorkfl
 
 WorkflowRenderer::~WorkflowRenderer()
 {
+    // What the stop below reports must not reach a subclass that is gone already.
+    disconnect(m_mainWorkflow, nullptr, this, nullptr);
+    m_eventWatcher->disconnect(this);
     stopRendering();
     // The player goes before the memory input it reads from.
     delete m_sourceRenderer;

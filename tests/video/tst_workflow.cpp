@@ -243,6 +243,7 @@ void TestWorkflow::getOutputPopsGetsAndWaits()
     cw->errorEncountered();
     timer.restart();
     QVERIFY(!cw->getOutput(ClipWorkflow::Pop, 0));
+    QVERIFY(timer.elapsed() < 90);
     cw->stop();
     QCOMPARE(cw->getState(), ClipWorkflow::Error); // an error stays
     QCOMPARE(cw->fake()->stops, 1);
@@ -252,6 +253,7 @@ void TestWorkflow::getOutputPopsGetsAndWaits()
     stopped->decode(1, 0);
     stopped->stop();
     QCOMPARE(stopped->getState(), ClipWorkflow::Stopped);
+    timer.restart();
     QVERIFY(!stopped->getOutput(ClipWorkflow::Pop, 0));
     QVERIFY(timer.elapsed() < 90);
 }
