@@ -80,13 +80,14 @@ public:
     QString soutOption() const;
 
     // Hands the media with its options to the player and plays. A later start() plays the same
-    // media again from its beginning.
-    void start();
-    void stop();
+    // media again from its beginning. The four player controls the workflows use are virtual, so
+    // a test can drive a workflow without a decoder.
+    virtual void start();
+    virtual void stop();
     void togglePause();
-    void setPause(bool pause);
+    virtual void setPause(bool pause);
     void nextFrame();
-    void setTime(qint64 ms);
+    virtual void setTime(qint64 ms);
     void setPosition(float position);
     void setRate(float rate);
     qint64 getTime();

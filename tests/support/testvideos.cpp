@@ -56,8 +56,23 @@ QString shortPal(const QString &folder, const QString &name, double seconds)
 
 QString cif30(const QString &folder)
 {
-    return generate(folder + QStringLiteral("/cif30.avi"),
-                    source(QStringLiteral("352x288"), QStringLiteral("30"), 3) + mpeg4());
+    return cif30(folder, QStringLiteral("cif30.avi"), 3);
+}
+
+QString cif30(const QString &folder, const QString &name, double seconds)
+{
+    return generate(folder + QLatin1Char('/') + name,
+                    source(QStringLiteral("352x288"), QStringLiteral("30"), seconds) + mpeg4());
+}
+
+QString redTail(const QString &folder)
+{
+    const QStringList inputs = source(QStringLiteral("720x576"), QStringLiteral("25"), 3)
+                               + QStringList{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                             QStringLiteral("color=c=red:size=720x576:rate=25:duration=1.5"),
+                                             QStringLiteral("-filter_complex"), QStringLiteral("[0:v][1:v]concat=n=2:v=1[v]"),
+                                             QStringLiteral("-map"), QStringLiteral("[v]")};
+    return generate(folder + QStringLiteral("/redtail.mpg"), inputs + programStream());
 }
 
 QString ntsc(const QString &folder)

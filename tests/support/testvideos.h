@@ -12,8 +12,11 @@ namespace TestVideos {
 
 // The usual inspection format: 720 x 576, 25 fps MPEG-2 in an MPEG program stream, 4.5 s.
 QString pal(const QString &folder, const QString &name = QStringLiteral("pal.mpg"));
-// Another size and rate: 352 x 288 at 30 fps, MPEG-4 in AVI, 3 s.
+// Another size and rate: 352 x 288 at 30 fps, MPEG-4 in AVI, 3 s (or the given length).
 QString cif30(const QString &folder);
+QString cif30(const QString &folder, const QString &name, double seconds);
+// A PAL program stream like pal() whose last 1.5 of its 4.5 s are solid red.
+QString redTail(const QString &folder);
 // A rate that is no whole number: 352 x 240 at 29.97 (30000/1001) fps, MPEG-4 in AVI, 3 s.
 QString ntsc(const QString &folder);
 // A short program stream like pal(), of the given length.

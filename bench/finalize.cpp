@@ -1,0 +1,103 @@
+// Times the video finalizer against ffmpeg re-encoding the same video at the same settings
+// (MPEG-4 video at 200 kbit/s, 720 x 576, 25 fps, in AVI) and prints the throughput ratio
+// (ffmpeg's time / the finalizer's time; 1.0 = as fast).
+//
+// Usage: bench_finalize [seconds of video] [rounds]
+// The video is generated with ffmpeg: 720 x 576 at 25 fps, MPEG-2 in an MPEG program stream
+// (default 60 s).
+
+#include "video/videofinalyzer.h"
+#include "video/vlcbackend.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+bool runFfmpeg(const QStringList &arguments)
+{
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")} + arguments);
+    return ffmpeg.waitForFinished(-1) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+}
+
+// Milliseconds of one finalize, or -1 when it failed.
+qint64 timeFinalizer(const QString &video)
+{
+    VideoFinalyzer finalyzer(video, OverlayPages());
+    QEventLoop loop;
+    QObject::connect(&finalyzer, &VideoFinalyzer::finished, &loop, &QEventLoop::quit);
+    QElapsedTimer timer;
+    timer.start();
+    finalyzer.finalize();
+    loop.exec();
+    const qint64 ms = timer.elapsed();
+    if (!finalyzer.succeeded()) {
+        std::fprintf(stderr, "finalize failed: %s\n", qPrintable(finalyzer.errorString()));
+        return -1;
+    }
+    return ms;
+}
+
+qint64 timeFfmpeg(const QString &video, const QString &output)
+{
+    QElapsedTimer timer;
+    timer.start();
+    if (!runFfmpeg({QStringLiteral("-i"), video, QStringLiteral("-an"), QStringLiteral("-c:v"), QStringLiteral("mpeg4"),
+                    QStringLiteral("-b:v"), QStringLiteral("200k"), QStringLiteral("-s"), QStringLiteral("720x576"),
+                    QStringLiteral("-r"), QStringLiteral("25"), output}))
+        return -1;
+    return timer.elapsed();
+}
+
+qint64 median(std::vector<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 60;
+    const int rounds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 3;
+    QTemporaryDir dir;
+    const QString video = dir.filePath(QStringLiteral("inspection.mpg"));
+    if (!runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                    QStringLiteral("testsrc2=size=720x576:rate=25:duration=%1").arg(seconds), QStringLiteral("-c:v"),
+                    QStringLiteral("mpeg2video"), QStringLiteral("-q:v"), QStringLiteral("4"), QStringLiteral("-f"),
+                    QStringLiteral("mpeg"), video})) {
+        std::fprintf(stderr, "ffmpeg could not make the video\n");
+        return 1;
+    }
+    VLCBackend::getInstance();
+    std::vector<qint64> ours;
+    std::vector<qint64> baseline;
+    for (int round = 0; round < rounds; ++round) {
+        const qint64 finalizer = timeFinalizer(video);
+        const qint64 ffmpeg = timeFfmpeg(video, dir.filePath(QStringLiteral("ffmpeg.avi")));
+        if (finalizer < 0 || ffmpeg < 0)
+            return 1;
+        std::printf("round %d: finalizer %lld ms, ffmpeg %lld ms\n", round + 1, static_cast<long long>(finalizer),
+                    static_cast<long long>(ffmpeg));
+        ours.push_back(finalizer);
+        baseline.push_back(ffmpeg);
+    }
+    const qint64 ourMedian = median(ours);
+    const qint64 baseMedian = median(baseline);
+    std::printf("finalize %d s of PAL video: finalizer %lld ms, ffmpeg %lld ms (medians of %d)\n", seconds,
+                static_cast<long long>(ourMedian), static_cast<long long>(baseMedian), rounds);
+    std::printf("throughput ratio (ffmpeg time / finalizer time): %.2f\n", double(baseMedian) / double(ourMedian));
+    return 0;
+}

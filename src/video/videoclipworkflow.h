@@ -1,0 +1,45 @@
+#pragma once
+
+#include "video/clipworkflow.h"
+
+#include <QList>
+
+#include <cstddef>
+#include <cstdint>
+
+// The clip workflow for pictures: 720 x 576 RGB32 frames, at most 75 waiting before the decoder
+// is paused. Its buffers are made before decoding starts and recycled.
+class VideoClipWorkflow : public ClipWorkflow
+{
+    Q_OBJECT
+
+public:
+    static const int kMaxComputedBuffers = 75;
+    static const quint32 kWidth = 720;
+    static const quint32 kHeight = 576;
+
+    explicit VideoClipWorkflow(ClipHelper *clipHelper);
+    // Stops the decoder, then frees the buffers.
+    ~VideoClipWorkflow() override;
+
+    VideoFrame *getOutput(GetMode mode, qint64 currentFrame) override;
+    int getNbComputedBuffers() const override;
+    int getMaxComputedBuffers() const override { return kMaxComputedBuffers; }
+
+    // The memory output's callbacks (libvlc's decoder thread; data is the workflow). The render
+    // lock is held from prerender to postrender, so a frame is never handed out half written.
+    static void prerender(void *data, uint8_t **buffer, size_t size);
+    static void postrender(void *data, uint8_t *buffer, int width, int height, int bitsPerPixel, size_t size,
+                           int64_t pts);
+
+protected:
+    void initVlcOutput() override;
+    void preallocate() override;
+    void flushComputedBuffers() override;
+    void releasePrealocated() override;
+
+private:
+    QList<VideoFrame *> m_computedBuffers;
+    QList<VideoFrame *> m_availableBuffers;
+    VideoFrame *m_lastReturnedBuffer = nullptr;
+};

@@ -1,0 +1,100 @@
+#include "video/workflowfilerenderer.h"
+
+#include "video/mainworkflow.h"
+#include "video/vlcrenderereventwatcher.h"
+#include "video/vlcsourcerenderer.h"
+
+namespace {
+
+// Frames are decoded ahead for this long before the encoder starts pulling them.
+const int kPrebufferMs = 1000;
+// How long libvlc may take to write what it holds once the workflow is through.
+const int kDrainMs = 15000;
+
+} // namespace
+
+WorkflowFileRenderer::WorkflowFileRenderer(VLCBackend *backend, MainWorkflow *mainWorkflow, QObject *parent)
+    : WorkflowRenderer(backend, mainWorkflow, parent)
+{
+    m_startTimer.setSingleShot(true);
+    connect(&m_startTimer, &QTimer::timeout, this, &WorkflowFileRenderer::startEncoding);
+    // The player's reports arrive queued: its own threads must never stop it.
+    connect(m_eventWatcher, &VLCRendererEventWatcher::endReached, this, &WorkflowFileRenderer::stop, Qt::QueuedConnection);
+    connect(m_eventWatcher, &VLCRendererEventWatcher::errorEncountered, this, &WorkflowFileRenderer::playerFailed,
+            Qt::QueuedConnection);
+    connect(this, &WorkflowFileRenderer::endReached, this, &WorkflowFileRenderer::renderComplete);
+}
+
+void WorkflowFileRenderer::run(const QString &outputFile, quint32 width, quint32 height, double fps, quint32 bitrate,
+                               bool fullSpeed, QWidget *widget)
+{
+    m_mainWorkflow->setCurrentFrame(0, Global::RendererAdvanced);
+    setRenderWidget(widget);
+    initializeRenderer(width, height, static_cast<float>(fps));
+    m_sourceRenderer->setOutputFile(outputFile);
+    m_sourceRenderer->setOutputVideoBitrate(bitrate);
+    m_sourceRenderer->setOutputVideoCodec(QStringLiteral("mp4v"));
+    m_sourceRenderer->setOutputHeight(576);
+    m_sourceRenderer->setOutputWidth(720);
+    m_sourceRenderer->setOutputFps(25.0f);
+    connect(m_mainWorkflow, &MainWorkflow::mainWorkflowEndReached, this, &WorkflowFileRenderer::workflowEnded,
+            Qt::UniqueConnection);
+    connect(m_mainWorkflow, &MainWorkflow::frameChanged, this, &WorkflowFileRenderer::__frameChanged, Qt::UniqueConnection);
+    m_isRendering = true;
+    m_stopping = false;
+    m_paused = false;
+    m_pausedFlag = false;
+    m_ended = false;
+    m_failed = false;
+    m_pts = 0;
+    m_mainWorkflow->setFullSpeedRender(fullSpeed);
+    m_mainWorkflow->startRender(width, height, fps);
+    // The clips decode ahead meanwhile; the wait keeps this thread's events going, since the
+    // clips become ready there.
+    m_startTimer.start(kPrebufferMs);
+}
+
+void WorkflowFileRenderer::startEncoding()
+{
+    if (m_ended)
+        return;
+    m_sourceRenderer->start();
+}
+
+void WorkflowFileRenderer::workflowEnded()
+{
+    // The memory input has reported the end of the stream; libvlc writes what it still holds
+    // and then reports its own end, which stops the render. Should that never come, stop anyway.
+    QTimer::singleShot(kDrainMs, this, [this] {
+        if (!m_ended)
+            stop();
+    });
+}
+
+void WorkflowFileRenderer::playerFailed()
+{
+    m_failed = true;
+    stop();
+}
+
+void WorkflowFileRenderer::stop()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_startTimer.stop();
+    stopRendering();
+    emit endReached();
+}
+
+qint64 WorkflowFileRenderer::frameDuration(const VideoFrame *, double fps) const
+{
+    // The decoder's clock stamps jump around its pauses, which the encoder's rate conversion
+    // would answer by dropping or repeating frames.
+    return static_cast<qint64>(1000000 / fps);
+}
+
+void WorkflowFileRenderer::__frameChanged(qint64 frame, Global::FrameChangedReason)
+{
+    emit frameChanged(frame);
+}
