@@ -45,6 +45,7 @@ private slots:
     void alignmentButtonsAreExclusive();
     void formatButtonsChangeTheSelection();
     void colourIsChosenForTheSelection();
+    void itemGoneDuringTheRunIsLeftAlone();
     void doubleClickOnATextElementEditsIt();
 
 private:
@@ -224,6 +225,10 @@ void TestSceneTextDialog::formatButtonsChangeTheSelection()
     QTest::mouseClick(child<QPushButton>("bold"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>("underline"), Qt::LeftButton);
     child<QSpinBox>("size")->setValue(30);
+    auto *fonts = child<QFontComboBox>("fontComboBox");
+    const int other = fonts->currentIndex() == 0 ? 1 : 0;
+    const QString family = fonts->itemText(other);
+    fonts->setCurrentIndex(other);
     // Focus went back to the editor.
     QVERIFY(editor()->hasFocus());
 
@@ -232,6 +237,8 @@ void TestSceneTextDialog::formatButtonsChangeTheSelection()
     QCOMPARE(words.fontWeight(), int(QFont::Bold));
     QVERIFY(words.fontUnderline());
     QCOMPARE(words.fontPointSize(), 30.0);
+    QCOMPARE(words.fontFamily(), family);
+    QCOMPARE(words.font().family(), family);
     // The rest of the block is untouched.
     QTextCursor plain = item->find(QStringLiteral("plain"));
     QCOMPARE(plain.charFormat().fontWeight(), int(QFont::Normal));
@@ -259,6 +266,14 @@ void TestSceneTextDialog::colourIsChosenForTheSelection()
     QVERIFY(before.cacheKey() != child<QPushButton>("color")->icon().cacheKey());
 }
 
+void TestSceneTextDialog::itemGoneDuringTheRunIsLeftAlone()
+{
+    m_item.reset();
+    QTest::keyClicks(editor(), QStringLiteral("more"));
+    QTest::mouseClick(child<QPushButton>("reject"), Qt::LeftButton);
+    QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+}
+
 void TestSceneTextDialog::doubleClickOnATextElementEditsIt()
 {
     QGraphicsScene scene;
@@ -266,6 +281,7 @@ void TestSceneTextDialog::doubleClickOnATextElementEditsIt()
     view.show();
     auto *text = new SelectableTextItem(QStringLiteral("TEXT"));
     scene.addItem(text);
+    QVERIFY(text->content()->textWidth() > 0);
     bool markedWhileEditing = false;
     QWidget *parent = nullptr;
     ModalAnswerer answer;
@@ -283,6 +299,8 @@ void TestSceneTextDialog::doubleClickOnATextElementEditsIt()
     QCOMPARE(parent, &view);
     QVERIFY(!text->selectedFlag());
     QCOMPARE(text->content()->toPlainText(), QStringLiteral("TEXT edited"));
+    // The text still wraps inside the element.
+    QCOMPARE(text->content()->textWidth(), text->content()->rect().width());
     delete text;
 }
 

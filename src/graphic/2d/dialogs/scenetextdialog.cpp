@@ -53,6 +53,9 @@ void SceneTextDialog::on_fontComboBox_currentIndexChanged(const QString &arg1)
 {
     QTextCharFormat format;
     format.setFontFamily(arg1);
+    // Text read from HTML carries a list of families as well, which Qt writes out before the
+    // single family: without replacing it the old font would win again in the element.
+    format.setFontFamilies(QStringList{arg1});
     mergeCharFormat(format);
 }
 
