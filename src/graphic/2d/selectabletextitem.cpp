@@ -1,6 +1,7 @@
 #include "graphic/2d/selectabletextitem.h"
 
 #include "graphic/2d/autoitems.h"
+#include "graphic/2d/dialogs/scenetextdialog.h"
 #include "graphic/2d/planxml.h"
 
 #include <QGraphicsScene>
@@ -11,9 +12,15 @@
 #include <cmath>
 
 namespace {
+void runTextDialog(QGraphicsTextItem *content, QWidget *parent)
+{
+    SceneTextDialog dialog(content, parent);
+    dialog.exec();
+}
+
 SelectableTextItem::TextEditor &textEditor()
 {
-    static SelectableTextItem::TextEditor editor;
+    static SelectableTextItem::TextEditor editor = runTextDialog;
     return editor;
 }
 } // namespace

@@ -29,7 +29,8 @@ public:
     AutoTextItem *content() const { return m_content; }
 
     // Installs the editor a double click runs, for every text element, and returns the
-    // previous one. Without an editor a double click only marks the element while it lasts.
+    // previous one. The rich-text dialog is installed from the start; without an editor a
+    // double click only marks the element while it lasts.
     static TextEditor setTextEditor(TextEditor editor);
 
     // A size whose width and height add up to less than 10 becomes 100 x 100.
