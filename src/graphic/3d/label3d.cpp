@@ -1,0 +1,185 @@
+#include "graphic/3d/label3d.h"
+
+#include "core/config.h"
+#include "core/global.h"
+#include "graphic/3d/camera.h"
+#include "graphic/3d/domnumbers.h"
+#include "graphic/3d/manipulatedsystem3d.h"
+#include "graphic/3d/object3d.h"
+#include "graphic/3d/system3d.h"
+#include "graphic/3d/window3d.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Words are joined while the pair stays below this width; wrapped text gets a box this wide.
+const int WrapWidth = 150;
+const int WrappedBoxWidth = 160;
+
+} // namespace
+
+Label3D::Label3D(Object3D *owner) : m_owner(owner), m_frame(new System3D)
+{
+    m_font.setPointSize(std::max(1, Global::instance()->config()->labelFontSize()));
+    if (owner)
+        m_frame->setReferenceSystem(owner->system());
+    updateSize();
+}
+
+Label3D::~Label3D()
+{
+    delete m_frame;
+}
+
+void Label3D::setText(const QString &text)
+{
+    m_text = text;
+    updateSize();
+}
+
+void Label3D::setFontSize(double size)
+{
+    m_font.setPointSize(std::max(1, int(size)));
+    updateSize();
+}
+
+void Label3D::setOffset(const QPointF &offset)
+{
+    m_x = offset.x();
+    m_y = offset.y();
+}
+
+int Label3D::wrappedLineCount(const QString &text, const QFont &font)
+{
+    QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QFontMetrics metrics(font);
+    int i = 0;
+    while (i < words.size() - 1) {
+        const QString joined = words[i] + QLatin1Char(' ') + words[i + 1];
+        if (!words[i].endsWith(QLatin1Char('\n')) && metrics.horizontalAdvance(joined) < WrapWidth) {
+            words[i] = joined;
+            words.removeAt(i + 1);
+        } else {
+            ++i;
+        }
+    }
+    return words.size();
+}
+
+void Label3D::updateSize()
+{
+    const QFontMetrics metrics(m_font);
+    const int lines = wrappedLineCount(m_text, m_font);
+    const int spacing = metrics.lineSpacing();
+    if (lines == 1)
+        m_box = QRectF(0, 0, metrics.horizontalAdvance(m_text) + 6, 2 * spacing);
+    else
+        m_box = QRectF(0, 0, WrappedBoxWidth, spacing * (lines + 1));
+}
+
+QPointF Label3D::anchorPoint(const Camera *camera, bool *inFront) const
+{
+    const Vector3D projected = camera->projectedCoordinatesOf(m_frame->position());
+    if (inFront)
+        *inFront = projected.z < 1.0;
+    return QPointF(m_x + projected.x, m_y + projected.y);
+}
+
+bool Label3D::contains(const QPoint &pos, const Camera *camera) const
+{
+    return m_box.translated(anchorPoint(camera, nullptr)).contains(pos);
+}
+
+void Label3D::mousePressEvent(QMouseEvent *event)
+{
+    m_lastMouseX = event->pos().x();
+    m_lastMouseY = event->pos().y();
+}
+
+void Label3D::mouseMoveEvent(QMouseEvent *event, Window3D *view)
+{
+    if (event->buttons() != Qt::LeftButton)
+        return;
+    m_x += event->pos().x() - m_lastMouseX;
+    m_y += event->pos().y() - m_lastMouseY;
+    m_lastMouseX = event->pos().x();
+    m_lastMouseY = event->pos().y();
+    if (view)
+        view->renderLater();
+}
+
+void Label3D::paint(QPainter *painter, const Camera *camera, double scale) const
+{
+    if (!m_visible || m_text.isEmpty() || !(scale > 0.0))
+        return;
+    bool inFront = false;
+    const QPointF anchor = anchorPoint(camera, &inFront) / scale;
+    if (!inFront)
+        return;
+    painter->save();
+    painter->setBrush(QBrush(m_background));
+    QPen pen;
+    pen.setWidthF(1.0 / scale);
+    painter->setPen(pen);
+    QFont font = m_font;
+    font.setPointSizeF(m_font.pointSizeF() / scale);
+    painter->setFont(font);
+
+    const double m = 3.0 / scale;
+    const double r = 5.0 / scale;
+    const QPointF tip(anchor.x() - m_x / scale, anchor.y() - m_y / scale);
+    const QRectF box(anchor.x() - m, anchor.y() - m, m_box.width() / scale + 2 * m,
+                     m_box.height() / scale + 2 * m);
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    if (m_rounded)
+        path.addRoundedRect(box, r, r);
+    else
+        path.addRect(box);
+    if (m_pointer && !box.adjusted(-m, -m, m, m).contains(tip)) {
+        const QPointF c = box.center();
+        const QPointF v = tip - c;
+        const double length = std::hypot(v.x(), v.y());
+        const QPointF n = length > 0.0 ? QPointF(v.y(), -v.x()) / length * r : QPointF();
+        QPolygonF triangle;
+        triangle << c + n << c - n << tip << c + n;
+        path.addPolygon(triangle);
+        path = path.simplified();
+    }
+    painter->drawPath(path);
+    painter->drawText(QRect(int(anchor.x() + m), int(anchor.y()), int(m_box.width() / scale),
+                            int(m_box.height() / scale)),
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_text);
+    painter->restore();
+}
+
+QDomElement Label3D::domElement(const QString &tagName, QDomDocument &document) const
+{
+    QDomElement element = document.createElement(tagName);
+    setDoubleAttribute(element, QStringLiteral("x"), m_x);
+    setDoubleAttribute(element, QStringLiteral("y"), m_y);
+    element.setAttribute(QStringLiteral("Visible"), m_visible ? QStringLiteral("true") : QStringLiteral("false"));
+    QDomElement text = document.createElement(QStringLiteral("Text"));
+    text.appendChild(document.createTextNode(m_text));
+    element.appendChild(text);
+    return element;
+}
+
+void Label3D::initFromDOMElement(const QDomElement &element)
+{
+    m_x = floatAttribute(element, QStringLiteral("x"));
+    m_y = floatAttribute(element, QStringLiteral("y"));
+    m_visible = element.attribute(QStringLiteral("Visible"), QStringLiteral("true")) == QLatin1String("true");
+    for (QDomElement text = element.firstChildElement(QStringLiteral("Text")); !text.isNull();
+         text = text.nextSiblingElement(QStringLiteral("Text")))
+        m_text = text.firstChild().nodeValue();
+    updateSize();
+}
