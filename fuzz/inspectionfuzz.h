@@ -7,12 +7,14 @@
 #include <QDir>
 #include <QFile>
 
+#include <memory>
+
 namespace Fuzz {
 
 // Loads the input as an inspection file. When it loads, it must save, and what was saved must
 // load again with the same observations: a file the program writes is a file it can read.
-// The two inspections live across inputs (building one parses its catalogue, which would
-// dominate the time per input); every load starts by clearing what the last one read.
+// Every input gets new inspections, so nothing one input left behind can hide a fault of the
+// next; the catalogue is read once per process and shared, so building them is cheap.
 template <class Inspection, class Make>
 void loadSaveReload(const uint8_t *data, size_t size, const QString &fileName, const QString &copyName, Make make)
 {
@@ -21,8 +23,8 @@ void loadSaveReload(const uint8_t *data, size_t size, const QString &fileName, c
     QDir().mkpath(folder());
     const QString path = writeInput(data, size, fileName);
 
-    static Inspection *first = make();
-    static Inspection *second = make();
+    std::unique_ptr<Inspection> first(make());
+    std::unique_ptr<Inspection> second(make());
     if (first->load(path)) {
         first->setFileName(copyName);
         check(first->save(), "an inspection that loaded is saved");

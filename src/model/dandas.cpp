@@ -1,17 +1,17 @@
 #include "model/dandas.h"
 
+#include "model/modellog.h"
+#include "model/sharedcatalogue.h"
+
 #include "core/reporter.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QTextCodec>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
-
-Q_LOGGING_CATEGORY(lcDanDasCatalog, "zz.model.catalog.dandas")
 
 namespace {
 
@@ -63,42 +63,12 @@ DanDas::DanDas()
 
 void DanDas::loadCatalog()
 {
-    m_catalog.clear();
-    QFile file(kCatalogPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcDanDasCatalog) << "cannot open" << kCatalogPath;
-        return;
-    }
-    QXmlStreamReader reader(&file);
-    // One root element; reading on after its end would count as a broken document.
-    if (reader.readNextStartElement()) {
-        if (reader.name() == QLatin1String("DANDAS"))
-            readCatalogRoot(reader);
-        else
-            qCDebug(lcDanDasCatalog) << "loadDandasData false name" << reader.name();
-    }
-    if (reader.hasError())
-        qCWarning(lcDanDasCatalog) << kCatalogPath << reader.errorString() << location(reader);
+    ModelUtils::loadSharedCatalogue(kCatalogPath, m_catalog, optionLists(), [this] { readCatalogFile(); });
 }
 
-void DanDas::readCatalogRoot(QXmlStreamReader &reader)
+QHash<QString, OptionMap *> DanDas::optionLists()
 {
-    while (reader.readNextStartElement()) {
-        qCDebug(lcDanDasCatalog) << "loadDandasdata name" << reader.name();
-        if (reader.name() == QLatin1String("texte")) {
-            readCatalogTexts(reader);
-        } else if (reader.name() == QLatin1String("type")) {
-            readCatalogType(reader);
-        } else {
-            qCDebug(lcDanDasCatalog) << "loadDandasdata weird Entry" << reader.name();
-            reader.skipCurrentElement();
-        }
-    }
-}
-
-void DanDas::readCatalogTexts(QXmlStreamReader &reader)
-{
-    const QMap<QString, OptionMap *> lists{
+    return {
         {QStringLiteral("node_type"), &m_nodeTypeOptions},
         {QStringLiteral("direction"), &m_directionOptions},
         {QStringLiteral("section"), &m_profileOptions},
@@ -111,10 +81,50 @@ void DanDas::readCatalogTexts(QXmlStreamReader &reader)
         {QStringLiteral("methode"), &m_inspectionKindOptions},
         {QStringLiteral("weather"), &m_weatherOptions},
     };
-    qCDebug(lcDanDasCatalog) << "in loadTexte";
+}
+
+void DanDas::readCatalogFile()
+{
+    m_catalog.clear();
+    QFile file(kCatalogPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcModel) << "cannot open" << kCatalogPath;
+        return;
+    }
+    QXmlStreamReader reader(&file);
+    // One root element; reading on after its end would count as a broken document.
+    if (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("DANDAS"))
+            readCatalogRoot(reader);
+        else
+            qCDebug(lcModel) << "loadDandasData false name" << reader.name();
+    }
+    if (reader.hasError())
+        qCWarning(lcModel) << kCatalogPath << reader.errorString() << location(reader);
+}
+
+void DanDas::readCatalogRoot(QXmlStreamReader &reader)
+{
+    while (reader.readNextStartElement()) {
+        qCDebug(lcModel) << "loadDandasdata name" << reader.name();
+        if (reader.name() == QLatin1String("texte")) {
+            readCatalogTexts(reader);
+        } else if (reader.name() == QLatin1String("type")) {
+            readCatalogType(reader);
+        } else {
+            qCDebug(lcModel) << "loadDandasdata weird Entry" << reader.name();
+            reader.skipCurrentElement();
+        }
+    }
+}
+
+void DanDas::readCatalogTexts(QXmlStreamReader &reader)
+{
+    const QHash<QString, OptionMap *> lists = optionLists();
+    qCDebug(lcModel) << "in loadTexte";
     while (reader.readNextStartElement()) {
         const QString name = reader.name().toString();
-        qCDebug(lcDanDasCatalog) << "in loadTexte name" << name;
+        qCDebug(lcModel) << "in loadTexte name" << name;
         if (OptionMap *map = lists.value(name))
             ModelUtils::readOptionList(reader, name, *map);
         else
@@ -126,7 +136,7 @@ void DanDas::readCatalogType(QXmlStreamReader &reader)
 {
     DanDasCatalogType type;
     while (reader.readNextStartElement()) {
-        qCDebug(lcDanDasCatalog) << "loadDandasEntry name" << reader.name();
+        qCDebug(lcModel) << "loadDandasEntry name" << reader.name();
         if (reader.name() == QLatin1String("token")) {
             ModelUtils::readTextElement(reader, type.token);
         } else if (reader.name() == QLatin1String("text")) {
@@ -153,7 +163,7 @@ void DanDas::readCatalogSubtype(QXmlStreamReader &reader, DanDasEntry &entry)
         } else if (name == QLatin1String("character")) {
             while (reader.readNextStartElement()) {
                 if (reader.name() != QLatin1String("sub")) {
-                    qCDebug(lcDanDasCatalog) << "readCharacter name" << reader.name();
+                    qCDebug(lcModel) << "readCharacter name" << reader.name();
                     reader.skipCurrentElement();
                     continue;
                 }
@@ -189,7 +199,7 @@ void DanDas::readCatalogSubtype(QXmlStreamReader &reader, DanDasEntry &entry)
         } else if (name == QLatin1String("quantify")) {
             while (reader.readNextStartElement()) {
                 if (reader.name() != QLatin1String("sub")) {
-                    qCDebug(lcDanDasCatalog) << "quantify weird entry" << reader.name();
+                    qCDebug(lcModel) << "quantify weird entry" << reader.name();
                     reader.skipCurrentElement();
                     continue;
                 }
@@ -197,7 +207,7 @@ void DanDas::readCatalogSubtype(QXmlStreamReader &reader, DanDasEntry &entry)
                     if (reader.name() == QLatin1String("text")) {
                         ModelUtils::readTextElement(reader, entry.unit);
                     } else {
-                        qCDebug(lcDanDasCatalog) << "subquantify weird entry" << reader.name();
+                        qCDebug(lcModel) << "subquantify weird entry" << reader.name();
                         reader.skipCurrentElement();
                     }
                 }

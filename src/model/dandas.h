@@ -2,6 +2,7 @@
 
 #include "model/investigation.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -75,6 +76,9 @@ protected:
     virtual void readCatalogType(QXmlStreamReader &reader);
 
 private:
+    // The option lists the catalogue's "texte" section fills, by list name.
+    QHash<QString, OptionMap *> optionLists();
+    void readCatalogFile();
     void readCatalogRoot(QXmlStreamReader &reader);
     void readCatalogTexts(QXmlStreamReader &reader);
     void readCatalogSubtype(QXmlStreamReader &reader, DanDasEntry &entry);

@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -50,28 +51,55 @@ void ExchangeValueReader::badValue(const char *element, const QString &text)
 
 double ExchangeValueReader::number(const char *element)
 {
+    return number(element, -HUGE_VAL, HUGE_VAL);
+}
+
+int ExchangeValueReader::integer(const char *element)
+{
+    return integer(element, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
+
+double ExchangeValueReader::number(const char *element, double min, double max)
+{
     const QString value = text();
     if (value.isEmpty())
         return 0.0;
     bool ok = false;
     const double number = value.toDouble(&ok);
-    if (ok && std::isfinite(number))
-        return number;
-    badValue(element, value);
-    return 0.0;
+    if (!ok || !std::isfinite(number)) {
+        badValue(element, value);
+        return 0.0;
+    }
+    if (number < min || number > max) {
+        outOfRange(element, value, min, max);
+        return 0.0;
+    }
+    return number;
 }
 
-int ExchangeValueReader::integer(const char *element)
+int ExchangeValueReader::integer(const char *element, int min, int max)
 {
     const QString value = text();
     if (value.isEmpty())
         return 0;
     bool ok = false;
     const int number = value.toInt(&ok);
-    if (ok)
-        return number;
-    badValue(element, value);
-    return 0;
+    if (!ok) {
+        badValue(element, value);
+        return 0;
+    }
+    if (number < min || number > max) {
+        outOfRange(element, value, min, max);
+        return 0;
+    }
+    return number;
+}
+
+void ExchangeValueReader::outOfRange(const char *element, const QString &text, double min, double max)
+{
+    QString problem;
+    ModelUtils::checkedNumber(text, min, max, nullptr, &problem);
+    m_sink(tr("Zeile %1: %2 (%3).").arg(m_reader.lineNumber()).arg(problem, QLatin1String(element)));
 }
 
 QDate ExchangeValueReader::date(const char *element)

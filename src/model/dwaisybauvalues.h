@@ -22,6 +22,9 @@ public:
     QString text();
     double number(const char *element);
     int integer(const char *element);
+    // A value within [min, max]; one outside is handed to the problem sink and reads as 0.
+    double number(const char *element, double min, double max);
+    int integer(const char *element, int min, int max);
     // "yyyy-MM-dd".
     QDate date(const char *element);
     // "hh:mm:ss", also "h:mm:ss" and "hh:mm" as other programs write them.
@@ -41,6 +44,8 @@ public:
     static bool isPlainFileName(const QString &name);
 
 private:
+    void outOfRange(const char *element, const QString &text, double min, double max);
+
     QXmlStreamReader &m_reader;
     ProblemSink m_sink;
 };

@@ -1,6 +1,7 @@
 #include "model/dwam1492.h"
 
 #include "model/dwaisybauvalues.h"
+#include "model/sharedcatalogue.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
@@ -78,14 +79,16 @@ DWAM1492::DWAM1492()
 
 void DWAM1492::loadCatalog()
 {
-    readCatalogFile(QStringLiteral(":/norm/DWAM1492.xml"), {{QStringLiteral("pipe_use"), &m_pipeTypeOptions},
-                                                            {QStringLiteral("pipe_types"), &m_systemOptions},
-                                                            {QStringLiteral("material"), &m_materialOptions},
-                                                            {QStringLiteral("section"), &m_profileOptions},
-                                                            {QStringLiteral("lining"), &m_liningOptions},
-                                                            {QStringLiteral("reasons"), &m_reasonOptions},
-                                                            {QStringLiteral("start_position"), &m_startPositionOptions},
-                                                            {QStringLiteral("video_medium"), &m_videoMediumOptions}});
+    const QString path = QStringLiteral(":/norm/DWAM1492.xml");
+    const OptionLists lists{{QStringLiteral("pipe_use"), &m_pipeTypeOptions},
+                            {QStringLiteral("pipe_types"), &m_systemOptions},
+                            {QStringLiteral("material"), &m_materialOptions},
+                            {QStringLiteral("section"), &m_profileOptions},
+                            {QStringLiteral("lining"), &m_liningOptions},
+                            {QStringLiteral("reasons"), &m_reasonOptions},
+                            {QStringLiteral("start_position"), &m_startPositionOptions},
+                            {QStringLiteral("video_medium"), &m_videoMediumOptions}};
+    loadSharedCatalogue(path, m_catalogue, lists, [&] { readCatalogFile(path, lists); });
     m_directionOptions.insert(QStringLiteral("I"), QStringLiteral("in Fließrichtung"));
     m_directionOptions.insert(QStringLiteral("G"), QStringLiteral("gegen Fließrichtung"));
     m_cleaningOptions.insert(QStringLiteral("J"), QStringLiteral("gereinigt"));
@@ -473,8 +476,8 @@ bool DWAM1492::readHeaderValue(const QStringRef &name, ExchangeValueReader &valu
     case 302: h.pipeType = values.text(); return true;
     case 304: h.material = values.text(); return true;
     case 305: h.profile = values.text(); return true;
-    case 306: h.height = values.number("HG306"); return true;
-    case 307: h.width = values.number("HG307"); return true;
+    case 306: h.height = values.number("HG306", 0.0, kMaxFileNumber); return true;
+    case 307: h.width = values.number("HG307", 0.0, kMaxFileNumber); return true;
     case 308: h.lining = values.text(); return true;
     case 309: h.liningMaterial = values.text(); return true;
     case 310: h.inspectionLength = values.number("HG310"); return true;
@@ -529,10 +532,10 @@ void DWAM1492::readObservation(QXmlStreamReader &reader, ExchangeValueReader &va
             break;
         }
         case 6:
-            o.clockFrom = values.integer("HZ006");
+            o.clockFrom = values.integer("HZ006", 0, kMaxClock);
             break;
         case 7:
-            o.clockTo = values.integer("HZ007");
+            o.clockTo = values.integer("HZ007", 0, kMaxClock);
             break;
         case 8:
             o.videoTime = values.videoPosition("HZ008");

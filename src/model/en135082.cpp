@@ -1,6 +1,8 @@
 #include "model/en135082.h"
 
 #include "model/dwaisybauvalues.h"
+#include "model/modellog.h"
+#include "model/sharedcatalogue.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -127,16 +129,17 @@ void EN135082::loadCatalog()
 {
     const QString path = QStringLiteral(":/norm/EN_135082_%1.xml").arg(m_language);
     if (QFile::exists(path)) {
-        readCatalogFile(path, {{QStringLiteral("system"), &m_systemOptions},
-                               {QStringLiteral("material"), &m_materialOptions},
-                               {QStringLiteral("section"), &m_profileOptions},
-                               {QStringLiteral("direction"), &m_directionOptions},
-                               {QStringLiteral("start_position"), &m_startPositionOptions},
-                               {QStringLiteral("hold_back"), &m_flowControlOptions},
-                               {QStringLiteral("lining"), &m_liningOptions},
-                               {QStringLiteral("reasons"), &m_reasonOptions}});
+        const OptionLists lists{{QStringLiteral("system"), &m_systemOptions},
+                                {QStringLiteral("material"), &m_materialOptions},
+                                {QStringLiteral("section"), &m_profileOptions},
+                                {QStringLiteral("direction"), &m_directionOptions},
+                                {QStringLiteral("start_position"), &m_startPositionOptions},
+                                {QStringLiteral("hold_back"), &m_flowControlOptions},
+                                {QStringLiteral("lining"), &m_liningOptions},
+                                {QStringLiteral("reasons"), &m_reasonOptions}};
+        loadSharedCatalogue(path, m_catalogue, lists, [&] { readCatalogFile(path, lists); });
     } else {
-        qDebug() << "no EN 13508-2 catalogue for the language" << m_language;
+        qCDebug(lcModel) << "no EN 13508-2 catalogue for the language" << m_language;
     }
     // Option texts like the catalogue's, in its language.
     m_cleaningOptions.insert(QStringLiteral("A"), word(QT_TRANSLATE_NOOP("EN135082", "durchgeführt")));
@@ -432,32 +435,14 @@ void EN135082::noteBadValue(const QXmlStreamReader &reader, const QString &eleme
     noteReadProblem(tr("Zeile %1: \"%2\" ist kein gültiger Wert für %3.").arg(reader.lineNumber()).arg(text, element));
 }
 
-double EN135082::readNumber(QXmlStreamReader &reader, const char *element)
+double EN135082::readNumber(QXmlStreamReader &reader, const char *element, double min, double max)
 {
-    QString text;
-    readTextElement(reader, text);
-    if (text.isEmpty())
-        return 0.0;
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (ok && std::isfinite(value))
-        return value;
-    noteBadValue(reader, QLatin1String(element), text);
-    return 0.0;
+    return ExchangeValueReader(reader, [this](const QString &problem) { noteReadProblem(problem); }).number(element, min, max);
 }
 
-int EN135082::readInteger(QXmlStreamReader &reader, const char *element)
+int EN135082::readInteger(QXmlStreamReader &reader, const char *element, int min, int max)
 {
-    QString text;
-    readTextElement(reader, text);
-    if (text.isEmpty())
-        return 0;
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (ok)
-        return value;
-    noteBadValue(reader, QLatin1String(element), text);
-    return 0;
+    return ExchangeValueReader(reader, [this](const QString &problem) { noteReadProblem(problem); }).integer(element, min, max);
 }
 
 // The inspection of a file is its first header group that holds observations; a group without
@@ -529,9 +514,9 @@ bool EN135082::readHeaderGroup(QXmlStreamReader &reader, InspectionHeader &h, bo
             if (h.startNode.isEmpty())
                 h.startNode = node;
         } else if (name == QLatin1String("ACB")) {
-            h.height = readNumber(reader, "ACB");
+            h.height = readNumber(reader, "ACB", 0.0, kMaxFileNumber);
         } else if (name == QLatin1String("ACC")) {
-            h.width = readNumber(reader, "ACC");
+            h.width = readNumber(reader, "ACC", 0.0, kMaxFileNumber);
         } else if (name == QLatin1String("ABF")) {
             QString value;
             readTextElement(reader, value);
@@ -632,10 +617,10 @@ void EN135082::readObservation(QXmlStreamReader &reader, ObservationRecord &o)
             readTextElement(reader, o.remark);
             break;
         case 'G':
-            o.clockFrom = readInteger(reader, "G");
+            o.clockFrom = readInteger(reader, "G", 0, kMaxClock);
             break;
         case 'H':
-            o.clockTo = readInteger(reader, "H");
+            o.clockTo = readInteger(reader, "H", 0, kMaxClock);
             break;
         case 'I':
             o.distance = readNumber(reader, "I");

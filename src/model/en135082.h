@@ -2,6 +2,9 @@
 
 #include "model/en135082investigation.h"
 
+#include <cmath>
+#include <limits>
+
 // An inspection under EN 13508-2: the catalogue in one of ten languages, the header option
 // lists, and the exchange file (XML, root "DATA": "ZA" with the language, "ZB" with the header
 // and one "ZC" per observation).
@@ -50,8 +53,10 @@ private:
     bool isFurtherInspection(QXmlStreamReader &reader) const;
     void readObservation(QXmlStreamReader &reader, ObservationRecord &observation);
     // Reads a number element; an empty one is 0, one that does not parse is noted as a problem.
-    double readNumber(QXmlStreamReader &reader, const char *element);
-    int readInteger(QXmlStreamReader &reader, const char *element);
+    // A value of the element, read and checked like those of the other exchange formats.
+    double readNumber(QXmlStreamReader &reader, const char *element, double min = -HUGE_VAL, double max = HUGE_VAL);
+    int readInteger(QXmlStreamReader &reader, const char *element, int min = std::numeric_limits<int>::min(),
+                    int max = std::numeric_limits<int>::max());
     void noteBadValue(const QXmlStreamReader &reader, const QString &element, const QString &text);
 
     QString m_language;

@@ -1,5 +1,7 @@
 #include "model/en135082structur.h"
 
+#include "model/modellog.h"
+
 #include "model/modelutils.h"
 
 #include <QFile>
@@ -34,7 +36,7 @@ bool EN135082Structur::readCatalogFile(const QString &path, const OptionLists &l
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning() << "catalogue" << path << "cannot be opened:" << file.errorString();
+        qCWarning(lcModel) << "catalogue" << path << "cannot be opened:" << file.errorString();
         return false;
     }
     QXmlStreamReader reader(&file);
@@ -57,7 +59,7 @@ bool EN135082Structur::readCatalogFile(const QString &path, const OptionLists &l
         }
     }
     if (reader.hasError()) {
-        qWarning() << "catalogue" << path << "line" << reader.lineNumber() << "column" << reader.columnNumber() << ":"
+        qCWarning(lcModel) << "catalogue" << path << "line" << reader.lineNumber() << "column" << reader.columnNumber() << ":"
                    << reader.errorString();
         return false;
     }

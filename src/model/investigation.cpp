@@ -1,5 +1,7 @@
 #include "model/investigation.h"
 
+#include "model/modellog.h"
+
 #include "core/filehelper.h"
 #include "core/platform/platform.h"
 #include "core/reporter.h"
@@ -56,7 +58,7 @@ QString Investigation::filePath() const
 
 void Investigation::setVideoFile(const QString &path)
 {
-    qDebug() << "setVideoFile" << path << m_videoFile;
+    qCDebug(lcModel) << "setVideoFile" << path << m_videoFile;
     if (path != m_videoFile)
         m_videoCompatible = FileHelper::isCompatibleVideo(path);
     m_videoFile = path;
@@ -502,7 +504,7 @@ QVector<PrintJob> Investigation::makePhotoJobs(int reverseDirection)
     job.length = inspectedLength();
     const QStringList paths = folderPhotos();
     photoList(paths, job.photos, job.photoTexts);
-    qDebug() << "photo job" << paths << job.photoTexts << job.photos.size();
+    qCDebug(lcModel) << "photo job" << paths << job.photoTexts << job.photos.size();
     return {job};
 }
 

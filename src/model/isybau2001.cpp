@@ -1,5 +1,8 @@
 #include "model/isybau2001.h"
 
+#include "model/modellog.h"
+#include "model/sharedcatalogue.h"
+
 #include "core/filehelper.h"
 #include "core/reporter.h"
 
@@ -7,13 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
-
-Q_LOGGING_CATEGORY(lcAtvCatalog, "zz.model.catalog.atv")
 
 namespace {
 
@@ -41,10 +41,28 @@ Isybau2001::Isybau2001()
 
 void Isybau2001::loadCatalog()
 {
+    ModelUtils::loadSharedCatalogue(kCatalogPath, m_catalog, optionLists(), [this] { readCatalogFile(); });
+}
+
+QHash<QString, OptionMap *> Isybau2001::optionLists()
+{
+    return {
+        {QStringLiteral("condition"), &m_conditionOptions},
+        {QStringLiteral("position"), &m_positionOptions},
+        {QStringLiteral("snum"), &m_snumOptions},
+        {QStringLiteral("profil"), &m_profileOptions},
+        {QStringLiteral("material"), &m_materialOptions},
+        {QStringLiteral("system"), &m_systemOptions},
+        {QStringLiteral("direction"), &m_directionOptions},
+    };
+}
+
+void Isybau2001::readCatalogFile()
+{
     m_catalog.clear();
     QFile file(kCatalogPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcAtvCatalog) << "cannot open" << kCatalogPath;
+        qCWarning(lcModel) << "cannot open" << kCatalogPath;
         return;
     }
     QXmlStreamReader reader(&file);
@@ -59,7 +77,7 @@ void Isybau2001::loadCatalog()
         }
     }
     if (reader.hasError())
-        qCWarning(lcAtvCatalog) << kCatalogPath << reader.errorString() << reader.lineNumber() << reader.columnNumber();
+        qCWarning(lcModel) << kCatalogPath << reader.errorString() << reader.lineNumber() << reader.columnNumber();
 }
 
 void Isybau2001::readCatalogType(QXmlStreamReader &reader)
@@ -101,15 +119,7 @@ void Isybau2001::readCatalogType(QXmlStreamReader &reader)
 
 void Isybau2001::readCatalogTexts(QXmlStreamReader &reader)
 {
-    const QMap<QString, OptionMap *> lists{
-        {QStringLiteral("condition"), &m_conditionOptions},
-        {QStringLiteral("position"), &m_positionOptions},
-        {QStringLiteral("snum"), &m_snumOptions},
-        {QStringLiteral("profil"), &m_profileOptions},
-        {QStringLiteral("material"), &m_materialOptions},
-        {QStringLiteral("system"), &m_systemOptions},
-        {QStringLiteral("direction"), &m_directionOptions},
-    };
+    const QHash<QString, OptionMap *> lists = optionLists();
     while (reader.readNextStartElement()) {
         const QString name = reader.name().toString();
         if (OptionMap *map = lists.value(name))
@@ -249,7 +259,7 @@ QString Isybau2001::snumAdd1Value(const QString &code, int index) const
     const QStringList keys = snumKeys(code);
     if (index < 0 || index >= keys.size()) {
         if (index < 0)
-            qDebug() << "snumAdd1Value: no coded value at" << index << "for" << code;
+            qCDebug(lcModel) << "snumAdd1Value: no coded value at" << index << "for" << code;
         return QString();
     }
     return keys.at(index);

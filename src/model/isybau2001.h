@@ -2,6 +2,7 @@
 
 #include "model/investigation.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -99,6 +100,9 @@ private:
     struct Row;
     const Layout &layout() const;
 
+    // The option lists the catalogue's "texte" section fills, by list name.
+    QHash<QString, OptionMap *> optionLists();
+    void readCatalogFile();
     void readCatalogType(QXmlStreamReader &reader);
     void readCatalogTexts(QXmlStreamReader &reader);
     const AtvEntry *findEntry(const QString &typeName, const QString &name, const QString &condition,

@@ -2,13 +2,14 @@
 
 #include "model/isybau2001.h"
 
+#include "model/modellog.h"
+
 #include "core/filehelper.h"
 #include "core/reporter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextCodec>
@@ -17,8 +18,6 @@
 #include <algorithm>
 
 #include <cmath>
-
-Q_LOGGING_CATEGORY(lcIsybauFile, "zz.model.isybau2001")
 
 using namespace ModelUtils;
 
@@ -355,7 +354,7 @@ QString Isybau2001::decode(const QByteArray &bytes)
     });
     if (control)
         noteStructureProblem(tr("Die Datei enthält Steuerzeichen; sie ist keine Textdatei in Windows-1252 oder UTF-8."));
-    qCDebug(lcIsybauFile) << "encoding" << (utf8 ? "UTF-8" : "Windows-1252");
+    qCDebug(lcModel) << "encoding" << (utf8 ? "UTF-8" : "Windows-1252");
     return text;
 }
 
@@ -473,7 +472,7 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
         if (!code.startsWith(QLatin1String("II"))) {
             o.quantity1 = fieldNumber(l.value1Column, 7, 2, tr("Wert 1"));
             o.quantity2 = fieldNumber(l.value2Column, 6, 1, tr("Wert 2"));
-            qCDebug(lcIsybauFile) << o.distance << code << o.videoTime << "quant1:" << o.quantity1 << "quant2:" << o.quantity2;
+            qCDebug(lcModel) << o.distance << code << o.videoTime << "quant1:" << o.quantity1 << "quant2:" << o.quantity2;
         } else {
             // Pieces before the last one fill their field, blanks at their end included; only a
             // line that stops inside the field (not written by this program) is taken as it is.

@@ -1,6 +1,7 @@
 #include "model/isybau2006.h"
 
 #include "model/dwaisybauvalues.h"
+#include "model/sharedcatalogue.h"
 
 #include "core/reporter.h"
 
@@ -137,21 +138,22 @@ Isybau2006::Isybau2006()
 
 void Isybau2006::loadCatalog()
 {
-    readCatalogFile(QStringLiteral(":/norm/Isybau2006.xml"),
-                    {{QStringLiteral("system"), &m_systemOptions},
-                     {QStringLiteral("material"), &m_materialOptions},
-                     {QStringLiteral("protection"), &m_protectionOptions},
-                     {QStringLiteral("section"), &m_profileOptions},
-                     {QStringLiteral("node_types"), &m_nodeTypeOptions},
-                     {QStringLiteral("pipe_types"), &m_pipeTypeOptions},
-                     {QStringLiteral("installation_types"), &m_installationTypeOptions},
-                     {QStringLiteral("direction"), &m_directionOptions},
-                     {QStringLiteral("start_position"), &m_startPositionOptions},
-                     {QStringLiteral("hold_back"), &m_flowControlOptions},
-                     {QStringLiteral("video_medium"), &m_videoMediumOptions},
-                     {QStringLiteral("lining"), &m_liningOptions},
-                     {QStringLiteral("section_source"), &m_profileSourceOptions},
-                     {QStringLiteral("material_source"), &m_materialSourceOptions}});
+    const QString path = QStringLiteral(":/norm/Isybau2006.xml");
+    const OptionLists lists{{QStringLiteral("system"), &m_systemOptions},
+                            {QStringLiteral("material"), &m_materialOptions},
+                            {QStringLiteral("protection"), &m_protectionOptions},
+                            {QStringLiteral("section"), &m_profileOptions},
+                            {QStringLiteral("node_types"), &m_nodeTypeOptions},
+                            {QStringLiteral("pipe_types"), &m_pipeTypeOptions},
+                            {QStringLiteral("installation_types"), &m_installationTypeOptions},
+                            {QStringLiteral("direction"), &m_directionOptions},
+                            {QStringLiteral("start_position"), &m_startPositionOptions},
+                            {QStringLiteral("hold_back"), &m_flowControlOptions},
+                            {QStringLiteral("video_medium"), &m_videoMediumOptions},
+                            {QStringLiteral("lining"), &m_liningOptions},
+                            {QStringLiteral("section_source"), &m_profileSourceOptions},
+                            {QStringLiteral("material_source"), &m_materialSourceOptions}};
+    loadSharedCatalogue(path, m_catalogue, lists, [&] { readCatalogFile(path, lists); });
     m_cleaningOptions.insert(QStringLiteral("1"), QStringLiteral("gereinigt"));
     m_cleaningOptions.insert(QStringLiteral("0"), QStringLiteral("nicht gereinigt"));
 }
@@ -781,9 +783,9 @@ void Isybau2006::readObject(QXmlStreamReader &reader, ExchangeValueReader &value
         } else if (isNamed(name, "Inspektionslaenge")) {
             h.inspectionLength = values.number("Inspektionslaenge");
         } else if (isNamed(name, "Profilhoehe")) {
-            h.height = values.number("Profilhoehe");
+            h.height = values.number("Profilhoehe", 0.0, kMaxFileNumber);
         } else if (isNamed(name, "Profilbreite")) {
-            h.width = values.number("Profilbreite");
+            h.width = values.number("Profilbreite", 0.0, kMaxFileNumber);
         } else if (isNamed(name, "Regeleinzelrohrlaenge")) {
             h.pipeUnitLength = values.number("Regeleinzelrohrlaenge");
         } else {
@@ -824,9 +826,9 @@ void Isybau2006::readObservation(QXmlStreamReader &reader, ExchangeValueReader &
         } else if (isNamed(name, "Quantifizierung2Numerisch")) {
             o.quantity2 = values.number("Quantifizierung2Numerisch");
         } else if (isNamed(name, "PositionVon")) {
-            o.clockFrom = values.integer("PositionVon");
+            o.clockFrom = values.integer("PositionVon", 0, kMaxClock);
         } else if (isNamed(name, "PositionBis")) {
-            o.clockTo = values.integer("PositionBis");
+            o.clockTo = values.integer("PositionBis", 0, kMaxClock);
         } else if (isNamed(name, "Fotodatei")) {
             o.photoFile = values.photoName();
         } else if (isNamed(name, "Kommentar")) {

@@ -1,5 +1,7 @@
 #include "model/modelutils.h"
 
+#include "model/modellog.h"
+
 #include "core/global.h"
 
 #include <QCoreApplication>
@@ -106,8 +108,14 @@ QTime getTime(const QString &line, int column, int width, const QString &format)
 {
     const QString field = getText(line, column, width);
     const QTime time = QTime::fromString(field, format);
-    qDebug() << "getTime" << field << time;
+    qCDebug(lcModel) << "getTime" << field << time;
     return time;
+}
+
+// A bound as the message shows it: every digit of the field (99999.99, not the rounded 100000).
+static QString boundText(double bound)
+{
+    return QString::number(bound, 'g', 12);
 }
 
 double checkedNumber(const QString &text, double min, double max, bool *ok, QString *problem)
@@ -123,7 +131,7 @@ double checkedNumber(const QString &text, double min, double max, bool *ok, QStr
             *problem = QCoreApplication::translate("ModelUtils", "\"%1\" ist keine Zahl").arg(text.trimmed());
         else
             *problem = QCoreApplication::translate("ModelUtils", "\"%1\" liegt nicht zwischen %2 und %3")
-                           .arg(text.trimmed(), QString::number(min), QString::number(max));
+                           .arg(text.trimmed(), boundText(min), boundText(max));
     }
     return inRange ? value : 0.0;
 }
@@ -265,7 +273,7 @@ bool readTextElement(QXmlStreamReader &reader, QString &text)
     text = value.trimmed();
     if (!reader.hasError())
         return true;
-    qDebug().noquote() << "XML read error in" << readerFileName(reader) << ":" << reader.errorString()
+    qCDebug(lcModel).noquote() << "XML read error in" << readerFileName(reader) << ":" << reader.errorString()
                        << "line" << reader.lineNumber() << "column" << reader.columnNumber();
     return false;
 }

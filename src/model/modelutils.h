@@ -36,6 +36,8 @@ QStringList charactersExceptCommas(const QString &text);
 // Profile sizes, distances and quantities of the formats without fixed columns stay within five
 // digits before the point; that holds any real value and keeps every conversion to int defined.
 constexpr double kMaxFileNumber = 99999.99;
+// Clock positions name an hour of the dial; 0 stands for none.
+constexpr int kMaxClock = 12;
 // The value of text when it is a finite number within [min, max]; otherwise 0, with problem (when
 // given) saying why in words ("ist keine Zahl", "liegt nicht zwischen ...").
 double checkedNumber(const QString &text, double min, double max, bool *ok = nullptr, QString *problem = nullptr);

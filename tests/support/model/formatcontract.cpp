@@ -36,22 +36,28 @@ Sample sample(const QString &name, const QByteArray &content, const QStringList 
     return s;
 }
 
-Sample knownFault(Sample s, const QString &why)
-{
-    s.knownFault = why;
-    return s;
-}
-
-// Numbers no exchange file may hold, which the XML readers of the EN family take as they stand:
-// a clock position past 12, and a height past what is written back (it is saved as 2147483647).
-const QString kUnchecked = QStringLiteral("the reader does not check the range of this number");
-
 Sample withCodes(Sample s, const QStringList &codes, const QStringList &header = QStringList())
 {
     s.codes = codes;
     s.header = header;
     return s;
 }
+
+// The number beyond its range is not taken: the clock position or the height reads as none.
+Sample clockNotTaken(Sample s)
+{
+    s.observations = {{QStringLiteral("clockFrom=0")}};
+    return s;
+}
+
+Sample heightNotTaken(Sample s)
+{
+    s.header = QStringList{QStringLiteral("height=0")};
+    return s;
+}
+
+const QString kClockMessage = QStringLiteral("\"13\" liegt nicht zwischen 0 und 12");
+const QString kHeightMessage = QStringLiteral("\"1e99\" liegt nicht zwischen 0 und 99999.99");
 
 QString today()
 {
@@ -88,9 +94,8 @@ Format en135082()
                               {QStringLiteral("../../etc/x.jpg")})};
     f.outOfRange = {
         sample(QStringLiteral("distance not finite"), head + "<ZC><A>BAB</A><I>nan</I></ZC>" + tail, {QStringLiteral("nan")}),
-        knownFault(sample(QStringLiteral("clock beyond the dial"), head + "<ZC><A>BAB</A><G>13</G></ZC>" + tail, {QStringLiteral("13")}),
-                   kUnchecked),
-        knownFault(sample(QStringLiteral("height beyond the field"), head + "<ACB>1e99</ACB>" + tail, {QStringLiteral("1e99")}), kUnchecked),
+        clockNotTaken(sample(QStringLiteral("clock beyond the dial"), head + "<ZC><A>BAB</A><G>13</G></ZC>" + tail, {kClockMessage})),
+        heightNotTaken(sample(QStringLiteral("height beyond the field"), head + "<ACB>1e99</ACB>" + tail, {kHeightMessage})),
     };
     return f;
 }
@@ -132,11 +137,8 @@ Format dwam1492()
     f.outOfRange = {
         sample(QStringLiteral("distance not finite"), dwaFile("<HZ><HZ001>inf</HZ001></HZ>"), {QStringLiteral("inf")}),
         sample(QStringLiteral("video time out of range"), dwaFile("<HZ><HZ008>25:00:00</HZ008></HZ>"), {QStringLiteral("25:00:00")}),
-        knownFault(sample(QStringLiteral("clock beyond the dial"), dwaFile("<HZ><HZ001>1.0</HZ001><HZ006>13</HZ006></HZ>"),
-                          {QStringLiteral("13")}),
-                   kUnchecked),
-        knownFault(sample(QStringLiteral("height beyond the field"), dwaFile("", "<HG306>1e99</HG306>"), {QStringLiteral("1e99")}),
-                   kUnchecked),
+        clockNotTaken(sample(QStringLiteral("clock beyond the dial"), dwaFile("<HZ><HZ001>1.0</HZ001><HZ006>13</HZ006></HZ>"), {kClockMessage})),
+        heightNotTaken(sample(QStringLiteral("height beyond the field"), dwaFile("", "<HG306>1e99</HG306>"), {kHeightMessage})),
     };
     return f;
 }
@@ -190,12 +192,9 @@ Format isybau2006()
     f.outOfRange = {
         sample(QStringLiteral("negative frame"), isybauFile(record + "<Frame>-25</Frame></RZustand>"), {QStringLiteral("-25")}),
         sample(QStringLiteral("frame beyond a day"), isybauFile(record + "<Frame>2160000</Frame></RZustand>"), {QStringLiteral("2160000")}),
-        knownFault(sample(QStringLiteral("clock beyond the dial"), isybauFile(record + "<PositionVon>13</PositionVon></RZustand>"),
-                          {QStringLiteral("13")}),
-                   kUnchecked),
-        knownFault(sample(QStringLiteral("height beyond the field"), isybauFile("", "<Profilhoehe>1e99</Profilhoehe>"),
-                          {QStringLiteral("1e99")}),
-                   kUnchecked),
+        clockNotTaken(sample(QStringLiteral("clock beyond the dial"), isybauFile(record + "<PositionVon>13</PositionVon></RZustand>"),
+                             {kClockMessage})),
+        heightNotTaken(sample(QStringLiteral("height beyond the field"), isybauFile("", "<Profilhoehe>1e99</Profilhoehe>"), {kHeightMessage})),
     };
     return f;
 }
