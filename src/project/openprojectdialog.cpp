@@ -6,14 +6,17 @@
 #include "core/global.h"
 #include "core/inputlistdialog.h"
 #include "core/messagedialog.h"
+#include "core/progressdialog.h"
 #include "core/toolbox.h"
 #include "model/investigation.h"
 #include "model/isybau2001.h"
+#include "project/exportprojectsdialog.h"
 #include "project/importdialog.h"
 #include "project/project.h"
 
 #include <QComboBox>
 #include <QDomDocument>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -559,7 +562,23 @@ void OpenProjectDialog::printProject()
 
 void OpenProjectDialog::exportProjects()
 {
-    // The export dialog is not part of this step yet.
+    if (!m_project)
+        return;
+    setEnabled(false);
+    ExportProjectsDialog dialog(m_project.get(), this);
+    {
+        // The viewer package is assembled right after the dialog is made; until then a progress
+        // window says so.
+        ProgressDialog loading(this);
+        loading.setText(tr("Lade Export-Daten..."));
+        loading.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+        QEventLoop wait;
+        connect(&dialog, &ExportProjectsDialog::finishedLoading, &wait, &QEventLoop::quit);
+        loading.show();
+        wait.exec();
+    }
+    dialog.exec();
+    setEnabled(true);
 }
 
 void OpenProjectDialog::importInspections()

@@ -443,6 +443,25 @@ private slots:
         QCOMPARE(printed, QStringLiteral("P/1"));
     }
 
+    void exportOpensOnTheEditedProject()
+    {
+        makeProject({QStringLiteral("K1")});
+        OpenProjectDialog dialog(2);
+        edit(dialog, QStringLiteral("P"));
+        QStringList selected;
+        ModalAnswerer answer;
+        answer.expect("ExportProjectsDialog", [&](QWidget *exporter) {
+            auto *list = exporter->findChild<QListWidget *>(QStringLiteral("exportList"));
+            QVERIFY(list);
+            selected = itemTexts(list);
+            static_cast<QDialog *>(exporter)->reject();
+        });
+        dialog.toolBox_clicked(QStringLiteral("Projekt_Export"));
+        QVERIFY(answer.done());
+        QCOMPARE(selected, QStringList{QStringLiteral("P")});
+        QVERIFY(dialog.isEnabled());
+    }
+
 private:
     void invokeDoubleClick(OpenProjectDialog &dialog, QListWidget *list, const QString &text)
     {
