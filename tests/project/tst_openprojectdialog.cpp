@@ -240,6 +240,15 @@ private slots:
         QCOMPARE(reread.inspectionNames(), (QStringList{QStringLiteral("K1.xml"), QStringLiteral("K3.xml"), QStringLiteral("K2.xml")}));
     }
 
+    void normColumnNamesEveryStandard()
+    {
+        makeProject({QStringLiteral("K1"), QStringLiteral("K2")}, {}, {NormDWAM1492, NormDanDas});
+        OpenProjectDialog dialog(2);
+        auto *table = edit(dialog, QStringLiteral("P"));
+        QCOMPARE(column(table, 1), (QStringList{QStringLiteral("DWA M-149-2"), QStringLiteral("DanDas")}));
+        QCOMPARE(column(table, 0), (QStringList{QStringLiteral("K1"), QStringLiteral("K2")}));
+    }
+
     void sortByVideoNumber()
     {
         QStringList values{QStringLiteral("10"), QStringLiteral("9"), QStringLiteral("abc"), QStringLiteral("2")};
@@ -482,10 +491,10 @@ private:
     QString projectXml() const { return root + QStringLiteral("/P/project.xml"); }
 
     // Project "P" under the root with one DWA inspection per name, in that order.
-    void makeProject(const QStringList &names, const QStringList &videoNumbers = {})
+    void makeProject(const QStringList &names, const QStringList &videoNumbers = {}, const QList<int> &kinds = {})
     {
         for (int i = 0; i < names.size(); ++i) {
-            auto inspection = makeInspection(NormDWAM1492);
+            auto inspection = makeInspection(kinds.value(i, NormDWAM1492));
             const QString folder = root + QStringLiteral("/P/") + names.at(i);
             QVERIFY(QDir().mkpath(folder));
             inspection->setFolder(folder);
