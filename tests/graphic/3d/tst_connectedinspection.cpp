@@ -1,4 +1,5 @@
 #include "compare3d.h"
+#include "graphic/3d/camera.h"
 #include "core/config.h"
 #include "core/global.h"
 #include "graphic/3d/connectedinspection.h"
@@ -106,6 +107,7 @@ private slots:
     void saveLoadSave();
     void unmatchedBranch();
     void entries();
+    void labelUnderMouse();
 
 private:
     ReporterCapture m_reports;
@@ -401,6 +403,52 @@ void TestConnectedInspection::entries()
     course.addEntry(a);
     QCOMPARE(course.removeEntry(a), 2);
     QCOMPARE(course.entries().size(), 2);
+}
+
+// A branch label wins over the course's own; among these the last made wins.
+void TestConnectedInspection::labelUnderMouse()
+{
+    InspectionList project;
+    Investigation *main = enInspection("m.xml", 300, 0.2, {at(0.05, "BAB"), at(0.1, "BCA", 3), at(0.15, "BDB")});
+    Investigation *side = enInspection("s.xml", 150, 0.1, {at(0.05, "BAB")});
+    project.addInspection(main);
+    project.addInspection(side);
+    ConnectedInspection course(main, new ManipulatedSystem3D, nullptr);
+    CourseStep step = course.build(0.0);
+    course.addEntry(entryOf(step, 0, 90));
+    QVERIFY(course.build(0.0).code.isEmpty());
+    ConnectedInspection *branch = course.allBranches().first();
+    branch->setInvestigation(side);
+    branch->build(0.0);
+    QCOMPARE(course.labels().size(), 3);
+    QCOMPARE(branch->labels().size(), 1);
+
+    Camera camera;
+    camera.setScreenWidthAndHeight(400, 300);
+    camera.setPosition(Vector3D(0, 0.5, 2));
+    camera.lookAt(Vector3D());
+    camera.computeModelViewMatrix();
+    camera.computeProjectionMatrix();
+    // Every box is moved to the same place on the screen.
+    const QPointF target(100, 80);
+    QList<Label3D *> all = course.labels() + branch->labels();
+    for (Label3D *label : all) {
+        bool inFront = false;
+        const QPointF anchor = label->anchorPoint(&camera, &inFront);
+        QVERIFY(inFront);
+        label->setOffset(target - anchor);
+    }
+    const QPoint inside = (target + QPointF(2, 2)).toPoint();
+    QCOMPARE(course.labelAt(inside, &camera), branch->labels()[0]);
+    branch->labels()[0]->setVisible(false);
+    QCOMPARE(course.labelAt(inside, &camera), course.labels()[2]);
+    course.labels()[2]->setVisible(false);
+    QCOMPARE(course.labelAt(inside, &camera), course.labels()[1]);
+    QCOMPARE(course.labelAt(QPoint(390, 290), &camera), nullptr);
+
+    course.setLabelFontSize(17);
+    QCOMPARE(course.labels()[0]->font().pointSizeF(), 17.0);
+    QCOMPARE(branch->labels()[0]->font().pointSizeF(), 17.0);
 }
 
 QTEST_MAIN(TestConnectedInspection)
