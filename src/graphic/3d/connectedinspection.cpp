@@ -146,9 +146,22 @@ void ConnectedInspection::deleteLabels()
     m_labelKeys.clear();
 }
 
-void ConnectedInspection::clearBuilt()
+void ConnectedInspection::clearBuilt(bool keepBranches)
 {
-    qDeleteAll(m_branches);
+    for (const auto &kept : qAsConst(m_keptBranches))
+        delete kept.second;
+    m_keptBranches.clear();
+    if (keepBranches) {
+        // A rebuild keeps the branch courses (their inspection, entries and labels) for the
+        // branch steps that come again; they are cut from the joints that go now.
+        for (const auto &pair : qAsConst(m_branchOfEntry)) {
+            pair.second->m_frame->setReferenceSystem(nullptr);
+            pair.second->m_parent = nullptr;
+        }
+        m_keptBranches = m_branchOfEntry;
+    } else {
+        qDeleteAll(m_branches);
+    }
     m_branches.clear();
     m_entryOfBranch.clear();
     m_branchOfEntry.clear();
@@ -175,7 +188,17 @@ void ConnectedInspection::append(Object3D *object)
 
 CourseStep ConnectedInspection::build(double placeholderRadius)
 {
-    clearBuilt();
+    clearBuilt(true);
+    const CourseStep result = buildSteps(placeholderRadius);
+    // Branches whose step did not come again go now.
+    for (const auto &kept : qAsConst(m_keptBranches))
+        delete kept.second;
+    m_keptBranches.clear();
+    return result;
+}
+
+CourseStep ConnectedInspection::buildSteps(double placeholderRadius)
+{
     if (!m_investigation) {
         append(new Pipeline(0.5, placeholderRadius));
         return CourseStep();
@@ -252,8 +275,20 @@ bool ConnectedInspection::addStep(const CourseStep &step, double &position, doub
         const double start = segment->cumulativeLength() - segment->length();
         joint->system()->setTranslation(Vector3D(0, 0, -Object3D::toUnits(step.meter - start)));
         m_objects.append(joint);
-        auto *child = new ConnectedInspection(nullptr, new ManipulatedSystem3D, joint);
-        orientOnClock(child->frame(), entry.position, entry.angle);
+        ConnectedInspection *child = nullptr;
+        for (int k = 0; k < m_keptBranches.size(); ++k) {
+            if (m_keptBranches[k].first == entry) {
+                child = m_keptBranches.takeAt(k).second;
+                break;
+            }
+        }
+        if (child) {
+            child->m_parent = joint;
+            child->m_frame->setReferenceSystem(joint->system());
+        } else {
+            child = new ConnectedInspection(nullptr, new ManipulatedSystem3D, joint);
+            orientOnClock(child->frame(), entry.position, entry.angle);
+        }
         child->build(radius);
         m_branches.insert(joint, child);
         m_entryOfBranch.insert(child, entry);

@@ -126,7 +126,8 @@ public:
 
 private:
     void append(Object3D *object);
-    void clearBuilt();
+    void clearBuilt(bool keepBranches = false);
+    CourseStep buildSteps(double placeholderRadius);
     void deleteLabels();
     const CIEntry *findEntry(const CourseStep &step) const;
     ConnectedInspection *findBranch(const CIEntry &key) const;
@@ -140,6 +141,8 @@ private:
     QMap<ConnectedInspection *, CIEntry> m_entryOfBranch;
     // A list, not a map by meter, so that two branches at the same metre stay apart.
     QList<QPair<CIEntry, ConnectedInspection *>> m_branchOfEntry;
+    // Branch courses of the last build, while a rebuild runs.
+    QList<QPair<CIEntry, ConnectedInspection *>> m_keptBranches;
     QMap<Label3D *, LabelEntry> m_labelKeys;
     QMap<LabelEntry, StoredLabel> m_storedLabels;
     QList<Label3D *> m_labels;

@@ -66,6 +66,10 @@ double u(double metres)
 // Numbers inside frames ("System") are read in single precision: write them so.
 void roundFrames(QDomElement element, bool inFrame)
 {
+    // A branch's parent is a joint whose generated name depends on how many objects live; the
+    // branch is found by its entry, not by that name.
+    if (element.tagName() == QLatin1String("Branch"))
+        element.removeAttribute(QStringLiteral("Parent"));
     inFrame = inFrame || element.tagName() == QLatin1String("System");
     if (inFrame) {
         const QDomNamedNodeMap attributes = element.attributes();
@@ -325,6 +329,13 @@ void TestConnectedInspection::saveLoadSave()
         course.labels()[3]->setOffset(QPointF(-8, 2.25));
         course.labels()[3]->setVisible(false);
         course.labels()[0]->setVisible(false); // hidden, never dragged
+        // A rebuild (an observation edited) keeps the branches with their inspections and labels.
+        QVERIFY(course.build(0.0).code.isEmpty());
+        QCOMPARE(course.branchEntries(), branches);
+        QCOMPARE(branches[0].second->investigation(), left);
+        QCOMPARE(branches[0].second->parent(), course.objects()[course.objects().size() - 2]);
+        QCOMPARE(branches[1].second->labels().size(), 1);
+        QVERIFY(!branches[1].second->labels()[0]->isVisible());
         first = saved(course);
     }
     QVERIFY(first.contains("Investigation=\"left.xml\""));
