@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTime>
+
+class Investigation;
+
+// One observation that shapes the 3D course of an inspection.
+struct CourseStep
+{
+    enum Kind { Bend = 0, Branch = 1, WidthChange = 2, End = 3 };
+
+    double value = 0.0;   // bend angle in degrees, new width in millimetres, 60 for a branch
+    int position = 0;     // degrees on the pipe cross-section (0 right, 90 top); -1 undetermined
+    QString text;         // "<metres>m <code> <description>" for bends and branches
+    int kind = End;
+    QString code;         // empty for a default step: "nothing left to place"
+    QTime timecode;
+    double meter = 0.0;
+};
+
+// ((15 - hours) * 30) mod 360: 12 o'clock is 90 (top), 3 o'clock 0, 6 o'clock 270, 9 o'clock 180.
+int clockPosition(int hours);
+
+// The bends and width changes in observation order, then one end step at the furthest distance,
+// then the branches in observation order. Empty for a DanDas inspection; the course then shows
+// nothing.
+QList<CourseStep> buildCourseSteps(const Investigation *investigation);
