@@ -1,0 +1,273 @@
+#include "project3d.h"
+
+#include "project.h"
+
+#include "core/filehelper.h"
+#include "core/global.h"
+#include "core/meterratioobserver.h"
+#include "core/reporter.h"
+#include "graphic/2d/floorplan.h"
+#include "graphic/2d/graphicsscene.h"
+#include "graphic/3d/camera.h"
+#include "graphic/3d/dimensionnote.h"
+#include "graphic/3d/duct.h"
+#include "graphic/3d/object3d.h"
+#include "graphic/3d/point.h"
+#include "graphic/3d/referencepoint.h"
+#include "model/investigation.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kFileName = QStringLiteral("project3d.xml");
+const QString kPlanFileName = QStringLiteral("plan.tkp");
+
+// The object a "Type" value names; null for any other value (older files hold "Pipe", which
+// is rebuilt from the courses and never read).
+Object3D *makeObject(const QString &type)
+{
+    if (type == QLatin1String("Duct"))
+        return new Duct;
+    if (type == QLatin1String("Point"))
+        return new Point;
+    if (type == QLatin1String("Reference"))
+        return new ReferencePoint;
+    if (type == QLatin1String("DimensionNote"))
+        return new DimensionNote;
+    return nullptr;
+}
+
+} // namespace
+
+Project3D::Project3D() = default;
+
+Project3D::~Project3D()
+{
+    deleteOwned();
+}
+
+void Project3D::deleteOwned()
+{
+    if (m_ownsContents) {
+        for (const QPointer<Object3D> &object : qAsConst(m_objects))
+            delete object.data();
+        delete m_camera.data();
+    }
+    m_objects.clear();
+    m_camera.clear();
+}
+
+QString Project3D::path() const
+{
+    if (!m_project || m_project->name().isEmpty() || m_project->root().isEmpty())
+        return QString();
+    return m_project->folder() + QLatin1Char('/') + kFileName;
+}
+
+void Project3D::setShowFlag(int bit, bool on)
+{
+    if (on)
+        m_showFlags |= bit;
+    else
+        m_showFlags ^= bit;
+}
+
+void Project3D::setCamera(Camera *camera)
+{
+    if (m_camera == camera)
+        return;
+    if (m_ownsContents)
+        delete m_camera.data();
+    m_camera = camera;
+}
+
+QList<Object3D *> Project3D::objects() const
+{
+    QList<Object3D *> list;
+    for (const QPointer<Object3D> &object : m_objects) {
+        if (object)
+            list << object.data();
+    }
+    return list;
+}
+
+void Project3D::addObject(Object3D *object)
+{
+    if (object && !objects().contains(object))
+        m_objects << object;
+}
+
+bool Project3D::removeObject(Object3D *object)
+{
+    for (int i = 0; i < m_objects.size(); ++i) {
+        if (m_objects.at(i) == object && object) {
+            m_objects.removeAt(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Project3D::load()
+{
+    const QString file = path();
+    if (file.isEmpty() || !QFileInfo::exists(file))
+        return true;
+
+    deleteOwned();
+    m_ownsContents = true;
+    m_plan.clear();
+    m_courses = QDomDocument();
+    m_showFlags = DefaultShowFlags;
+    m_loadFailed = false;
+    m_loadError.clear();
+
+    QFile device(file);
+    QDomDocument document;
+    QString error;
+    int line = 0;
+    int column = 0;
+    if (!device.open(QIODevice::ReadOnly)) {
+        error = device.errorString();
+    } else if (!document.setContent(&device, &error, &line, &column)) {
+        error = tr("%1 (Zeile %2, Spalte %3)").arg(error).arg(line).arg(column);
+    }
+    if (!error.isEmpty()) {
+        // Opening empty and saving later would put an empty network in place of the user's.
+        m_loadFailed = true;
+        m_loadError = error;
+        Reporter::error(tr("Die 3D-Projektdatei %1 konnte nicht gelesen werden und wird nicht überschrieben.\n%2")
+                            .arg(QDir::toNativeSeparators(file), error));
+        return false;
+    }
+
+    QDomElement courseRoot = m_courses.createElement(QStringLiteral("INSPECTIONS"));
+    m_courses.appendChild(courseRoot);
+
+    const QDomElement root = document.documentElement();
+    for (QDomElement element = root.firstChildElement(); !element.isNull(); element = element.nextSiblingElement()) {
+        const QString tag = element.tagName();
+        if (tag == QLatin1String("Properties")) {
+            bool ok = false;
+            const int flags = element.attribute(QStringLiteral("ShowFlags")).toInt(&ok);
+            m_showFlags = ok ? flags : 0;
+        } else if (tag == QLatin1String("PLAN")) {
+            m_plan = QSharedPointer<FloorPlan>::create(new GraphicsScene, FloorPlan::SceneOwnership::Owned);
+            m_plan->load(m_project->folder() + QLatin1Char('/') + kPlanFileName);
+            Global::instance()->meterRatio()->observe(m_plan.staticCast<QObject>());
+        } else if (tag == QLatin1String("Camera")) {
+            auto *camera = new Camera;
+            camera->fromDomElement(element);
+            setCamera(camera);
+        } else if (tag == QLatin1String("OBJECTS")) {
+            for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+                Object3D *object = makeObject(child.attribute(QStringLiteral("Type")));
+                if (!object) {
+                    qDebug() << "3D object of type" << child.attribute(QStringLiteral("Type")) << "skipped";
+                    continue;
+                }
+                object->initFromDOMElement(child);
+                object->buildGeometry();
+                m_objects << object;
+            }
+        } else if (tag == QLatin1String("INSPECTIONS")) {
+            // Pipe courses: kept as read until the course objects read them (given the objects
+            // read so far and the project), so saving never drops them.
+            for (QDomElement child = element.firstChildElement(QStringLiteral("Inspection")); !child.isNull();
+                 child = child.nextSiblingElement(QStringLiteral("Inspection")))
+                courseRoot.appendChild(m_courses.importNode(child, true));
+        }
+    }
+    return true;
+}
+
+bool Project3D::save()
+{
+    const QString file = path();
+    if (file.isEmpty())
+        return false;
+
+    bool ok = m_project->save();
+    // Only what was edited in memory is written: the readers skip elements other programs put
+    // into the files, so a rewrite would strip them. A file that failed to load is never
+    // written over.
+    for (Investigation *inspection : m_project->inspections(true)) {
+        if (inspection->isChanged() && !inspection->loadFailed() && !inspection->save())
+            ok = false;
+    }
+
+    if (m_loadFailed) {
+        Reporter::error(tr("Die 3D-Projektdatei %1 konnte nicht gelesen werden und wird nicht überschrieben.")
+                            .arg(QDir::toNativeSeparators(file)));
+        ok = false;
+    } else if (!writeFile(file)) {
+        ok = false;
+    }
+    if (!savePlan())
+        ok = false;
+    return ok;
+}
+
+bool Project3D::savePlan()
+{
+    if (!m_plan || !m_project)
+        return true;
+    return m_plan->save(m_project->folder() + QLatin1Char('/') + kPlanFileName);
+}
+
+bool Project3D::writeFile(const QString &path)
+{
+    QDomDocument document;
+    document.appendChild(document.createProcessingInstruction(
+        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ")));
+    QDomElement root = document.createElement(QStringLiteral("ZOZOrureProject3D"));
+    root.setAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
+    document.appendChild(root);
+
+    QDomElement properties = document.createElement(QStringLiteral("Properties"));
+    properties.setAttribute(QStringLiteral("ShowFlags"), QString::number(m_showFlags));
+    root.appendChild(properties);
+    if (m_plan)
+        root.appendChild(document.createElement(QStringLiteral("PLAN")));
+    if (m_camera)
+        root.appendChild(m_camera->toDomElement(QStringLiteral("Camera"), document));
+
+    QDomElement objectList = document.createElement(QStringLiteral("OBJECTS"));
+    root.appendChild(objectList);
+    for (Object3D *object : objects()) {
+        const QDomElement element = object->domElement(document);
+        if (!element.isNull())
+            objectList.appendChild(element);
+    }
+
+    QDomElement courseList = document.createElement(QStringLiteral("INSPECTIONS"));
+    root.appendChild(courseList);
+    // Pipe courses: written back as they were read.
+    const QDomElement keptCourses = m_courses.documentElement();
+    for (QDomElement course = keptCourses.firstChildElement(); !course.isNull(); course = course.nextSiblingElement())
+        courseList.appendChild(document.importNode(course, true));
+
+    const QString backup = path + QLatin1String(".bak");
+    if (QFileInfo::exists(path) && !QFileInfo::exists(backup) && !QFile::copy(path, backup))
+        qDebug() << "no backup of" << path;
+
+    FileHelper::removeStaleSaveFiles(path);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        Reporter::error(tr("Die 3D-Projektdatei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
+                            .arg(QDir::toNativeSeparators(path), out.errorString()));
+        return false;
+    }
+    const QByteArray bytes = document.toByteArray(2);
+    if (out.write(bytes) != bytes.size() || !out.commit()) {
+        Reporter::error(tr("Die 3D-Projektdatei %1 konnte nicht geschrieben werden!\n%2")
+                            .arg(QDir::toNativeSeparators(path), out.errorString()));
+        return false;
+    }
+    return true;
+}
