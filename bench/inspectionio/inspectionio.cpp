@@ -9,6 +9,7 @@
 #include "model/dwam1492.h"
 #include "model/en135082.h"
 #include "model/isybau2006.h"
+#include "../consolereporter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -255,6 +256,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    reportToConsole();
     const int count = argc > 1 ? qMax(1, atoi(argv[1])) : 10000;
     const int rounds = argc > 2 ? qMax(1, atoi(argv[2])) : 9;
     const QStringList chosen = QString::fromLocal8Bit(argc > 3 ? argv[3] : "en,dwa,isybau").split(QLatin1Char(','));

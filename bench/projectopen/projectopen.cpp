@@ -12,6 +12,7 @@
 #include "model/en135082.h"
 #include "model/isybau2006.h"
 #include "project/project.h"
+#include "../consolereporter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -109,6 +110,7 @@ double ms(const QElapsedTimer &timer)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    reportToConsole();
     const int count = argc > 1 ? std::max(1, atoi(argv[1])) : 500;
     const int observations = argc > 2 ? std::max(0, atoi(argv[2])) : 20;
     const int rounds = argc > 3 ? std::max(1, atoi(argv[3])) : 5;
