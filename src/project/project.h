@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphic/3d/inspectionsource.h"
 #include "model/records.h"
 #include "print/records/reportrecords.h"
 
@@ -18,7 +19,7 @@ class Investigation;
 // empty and never saves over that file until allowOverwrite() says the user means to. Inspection
 // files whose kind cannot be told are skipped, reported once, and their entries kept at the end of
 // the file, so that a save does not drop them.
-class Project
+class Project : public InspectionSource
 {
     Q_DECLARE_TR_FUNCTIONS(Project)
 
@@ -31,7 +32,7 @@ public:
     // converted from the older layout (sub-folders scanned, a ".project" order applied) and the
     // file is written. An empty path gives an empty project without a folder.
     explicit Project(const QString &path);
-    ~Project();
+    ~Project() override;
     Project(const Project &) = delete;
     Project &operator=(const Project &) = delete;
 
@@ -54,10 +55,10 @@ public:
 
     // The "project.xml" read or last written; empty while the project has no file yet.
     QString path() const { return m_path; }
-    QString name() const { return m_name; }
+    QString name() const override { return m_name; }
     // The folder that holds the project folder.
     QString root() const { return m_root; }
-    QString rootFolder() const { return m_root; }
+    QString rootFolder() const override { return m_root; }
     // root() + "/" + name(); empty while either is unknown.
     QString folder() const;
     QString printTitle() const { return m_printTitle; }
@@ -76,20 +77,20 @@ public:
     // Queries; all = false leaves out the free-text inspections (NormKind 0).
     int inspectionCount() const { return m_inspections.size(); }
     QList<Investigation *> inspections(bool all = true) const;
-    QStringList inspectionNames(bool all = true) const;
+    QStringList inspectionNames(bool all = true) const override;
     QStringList inspectionNamesOfType(NormKind normKind) const;
     // For each inspection its section name, then its file name.
     QStringList inspectionTitles(bool all = true) const;
-    Investigation *inspectionByName(const QString &fileName) const;
+    Investigation *inspectionByName(const QString &fileName) const override;
     // Index of the first inspection of that file name; 0 when there is none.
     int indexOfInspection(const QString &fileName) const;
     // Whether the project folder has a sub-folder of exactly that name.
-    bool inspectionFolderExists(const QString &folderName) const;
+    bool inspectionFolderExists(const QString &folderName) const override;
 
     // Changes of the list. Inspections handed in pass to the project; removeInspection hands
     // the inspection back to the caller. Only swapInspections saves.
-    void addInspection(Investigation *inspection);
-    bool removeInspection(Investigation *inspection);
+    void addInspection(Investigation *inspection) override;
+    bool removeInspection(Investigation *inspection) override;
     // Puts the inspection at index (0 .. count - 1) and deletes the one it replaces; nothing
     // (the inspection not taken) when the list holds it already or the index is outside.
     bool replaceInspection(int index, Investigation *inspection);

@@ -106,6 +106,32 @@ private slots:
         QVERIFY(capture->errors().isEmpty());
     }
 
+    // The 3D view reaches the open project only through the view's own interface.
+    void servesTheThreeDViewThroughItsInterface()
+    {
+        saveInspection(NormEN135082, QStringLiteral("H1.xml"));
+        saveInspection(NormATV, QStringLiteral("H2.h"));
+        Project project(folder + QStringLiteral("/project.xml"));
+        InspectionSource &source = project;
+        QCOMPARE(source.name(), QStringLiteral("P"));
+        QCOMPARE(source.rootFolder(), root);
+        QCOMPARE(source.inspectionNames(), project.inspectionNames());
+        QCOMPARE(source.inspectionNames().size(), 2);
+        Investigation *h1 = source.inspectionByName(QStringLiteral("H1.xml"));
+        QVERIFY(h1);
+        QVERIFY(!source.inspectionByName(QStringLiteral("H3.xml")));
+        QVERIFY(source.inspectionFolderExists(QStringLiteral("H1")));
+        QVERIFY(!source.inspectionFolderExists(QStringLiteral("..")));
+
+        source.addInspection(h1); // already listed: not a second time
+        QCOMPARE(project.inspectionCount(), 2);
+        QVERIFY(source.removeInspection(h1));
+        QVERIFY(!source.removeInspection(h1));
+        QCOMPARE(project.inspectionCount(), 1);
+        source.addInspection(h1); // the project owns it again
+        QCOMPARE(source.inspectionNames().last(), QStringLiteral("H1.xml"));
+    }
+
     void positionsOrderAndRenumber()
     {
         for (const QString &name : {QStringLiteral("A.h"), QStringLiteral("B.h"), QStringLiteral("C.h"), QStringLiteral("D.h")})
