@@ -1,5 +1,6 @@
 #include "model/dandas.h"
 
+#include "model/headerfields.h"
 #include "model/modellog.h"
 #include "model/sharedcatalogue.h"
 
@@ -12,6 +13,8 @@
 #include <QTextCodec>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+
+#include <iterator>
 
 namespace {
 
@@ -26,23 +29,35 @@ bool isSpecialCode(const QString &code)
     return code == QLatin1String("SI") || code == QLatin1String("EI") || code == QLatin1String("CO");
 }
 
-// The header elements of the exchange file that hold texts, in file order.
+namespace hf = HeaderFields;
 
-const HeaderTextField kHeaderTextsBeforeSize[] = {
-    {"AAA", &InspectionHeader::sectionName}, {"AAB", &InspectionHeader::startNode},
-    {"AAC", &InspectionHeader::startNodeType}, {"AAD", &InspectionHeader::endNode},
-    {"AAE", &InspectionHeader::endNodeType}, {"AAF", &InspectionHeader::town},
-    {"AAG", &InspectionHeader::street}, {"AAH", &InspectionHeader::direction},
-    {"AAI", &InspectionHeader::client}, {"AAJ", &InspectionHeader::profile},
+// The header group "DZB", in file order. Its last element, "AAW", ends the header.
+const hf::Field kHeaderRows[] = {
+    hf::text("AAA", &InspectionHeader::sectionName),
+    hf::text("AAB", &InspectionHeader::startNode),
+    hf::text("AAC", &InspectionHeader::startNodeType),
+    hf::text("AAD", &InspectionHeader::endNode),
+    hf::text("AAE", &InspectionHeader::endNodeType),
+    hf::text("AAF", &InspectionHeader::town),
+    hf::text("AAG", &InspectionHeader::street),
+    hf::text("AAH", &InspectionHeader::direction),
+    hf::text("AAI", &InspectionHeader::client),
+    hf::text("AAJ", &InspectionHeader::profile),
+    hf::profileSize("AAK", &InspectionHeader::height, 2),
+    hf::profileSize("AAL", &InspectionHeader::width, 2),
+    hf::date("AAM", "yyyy-MM-dd"),
+    hf::text("AAN", &InspectionHeader::reason),
+    hf::text("AAO", &InspectionHeader::material),
+    hf::text("AAP", &InspectionHeader::cleaning),
+    hf::text("AAQ", &InspectionHeader::inspector),
+    hf::text("AAR", &InspectionHeader::sewerKind),
+    hf::text("AAS", &InspectionHeader::videoReference),
+    hf::text("AAT", &InspectionHeader::videoMedium),
+    hf::text("AAU", &InspectionHeader::pipeType),
+    hf::text("AAV", &InspectionHeader::inspectionKind),
+    hf::text("AAW", &InspectionHeader::weather),
 };
-
-const HeaderTextField kHeaderTextsAfterDate[] = {
-    {"AAN", &InspectionHeader::reason}, {"AAO", &InspectionHeader::material},
-    {"AAP", &InspectionHeader::cleaning}, {"AAQ", &InspectionHeader::inspector},
-    {"AAR", &InspectionHeader::sewerKind}, {"AAS", &InspectionHeader::videoReference},
-    {"AAT", &InspectionHeader::videoMedium}, {"AAU", &InspectionHeader::pipeType},
-    {"AAV", &InspectionHeader::inspectionKind}, {"AAW", &InspectionHeader::weather},
-};
+const hf::Table kHeaderFields(kHeaderRows);
 
 QString location(const QXmlStreamReader &reader)
 {
@@ -536,7 +551,6 @@ bool DanDas::load(const QString &path)
 
 void DanDas::writeDocument(QXmlStreamWriter &writer)
 {
-    const InspectionHeader &h = m_header;
     writer.setAutoFormatting(true);
     writer.writeStartDocument(QStringLiteral("1.0"), true);
     writer.writeStartElement(QStringLiteral("DATA"));
@@ -544,13 +558,7 @@ void DanDas::writeDocument(QXmlStreamWriter &writer)
     ModelUtils::writeTextElement(writer, QStringLiteral("A2"), QStringLiteral("da"));
     writer.writeEndElement();
     writer.writeStartElement(QStringLiteral("DZB"));
-    for (const HeaderTextField &f : kHeaderTextsBeforeSize)
-        ModelUtils::writeTextElement(writer, QLatin1String(f.element), h.*f.field);
-    ModelUtils::writeDoubleElement(writer, QStringLiteral("AAK"), h.height, 2);
-    ModelUtils::writeDoubleElement(writer, QStringLiteral("AAL"), h.width, 2);
-    ModelUtils::writeDateElement(writer, QStringLiteral("AAM"), h.date, kDateFormat);
-    for (const HeaderTextField &f : kHeaderTextsAfterDate)
-        ModelUtils::writeTextElement(writer, QLatin1String(f.element), h.*f.field);
+    HeaderFields::write(writer, m_header, kHeaderFields);
     writer.writeEndElement();
 }
 
@@ -605,35 +613,21 @@ void DanDas::readMainData(QXmlStreamReader &reader)
         const QStringRef name = reader.name();
         if (name.size() != 3 || !name.startsWith(QLatin1String("AA")))
             continue;
-        bool found = false;
-        for (const HeaderTextField &f : kHeaderTextsBeforeSize) {
-            if (name == QLatin1String(f.element)) {
-                ModelUtils::readTextElement(reader, h.*f.field);
-                found = true;
-                break;
-            }
-        }
-        for (const HeaderTextField &f : kHeaderTextsAfterDate) {
-            if (!found && name == QLatin1String(f.element)) {
-                ModelUtils::readTextElement(reader, h.*f.field);
-                found = true;
-                if (name == QLatin1String("AAW"))
-                    return;
-                break;
-            }
-        }
-        if (found)
+        const hf::Field *field = kHeaderFields.find(name);
+        if (!field)
             continue;
-        if (name == QLatin1String("AAK")) {
-            readNumber(h.height);
-        } else if (name == QLatin1String("AAL")) {
-            readNumber(h.width);
-        } else if (name == QLatin1String("AAM")) {
+        if (field->kind == hf::Kind::ProfileSize) {
+            readNumber(h.*field->number);
+        } else if (field->kind == hf::Kind::Date) {
             QString text;
             ModelUtils::readTextElement(reader, text);
             h.date = QDate::fromString(text, kDateFormat);
             if (!text.isEmpty() && !h.date.isValid())
                 noteReadProblem(tr("AAM (%1): \"%2\" ist kein Datum").arg(location(reader), text));
+        } else {
+            ModelUtils::readTextElement(reader, h.*field->text);
+            if (field == std::end(kHeaderRows) - 1)
+                return;
         }
     }
 }

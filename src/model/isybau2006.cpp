@@ -1,6 +1,7 @@
 #include "model/isybau2006.h"
 
-#include "model/dwaisybauvalues.h"
+#include "model/exchangevaluereader.h"
+#include "model/headerfields.h"
 #include "model/sharedcatalogue.h"
 
 #include "core/reporter.h"
@@ -20,7 +21,6 @@ using namespace ModelUtils;
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
-const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 
 // Video positions are frames at this rate.
 constexpr int kFramesPerSecond = 25;
@@ -38,34 +38,74 @@ bool isNamed(const QStringRef &name, const char *text)
     return name == QLatin1String(text);
 }
 
-// The header elements of the inspected object that hold plain texts.
-const HeaderTextField kTextFields[] = {
-    {"Objektbezeichnung", &InspectionHeader::sectionName},
-    {"Anlagentyp", &InspectionHeader::installationType},
-    {"Strassenname", &InspectionHeader::street},
-    {"Ortsteilname", &InspectionHeader::town},
-    {"Inspektionsverfahren", &InspectionHeader::inspectionMethod},
-    {"NameUntersucher", &InspectionHeader::inspector},
-    {"Wasserhaltung", &InspectionHeader::flowControl},
-    {"Videoablagereferenz", &InspectionHeader::videoReference},
-    {"VideoSpeichermedium", &InspectionHeader::videoMedium},
-    {"Rohrleitungstyp", &InspectionHeader::pipeType},
-    {"Inspektionsrichtung", &InspectionHeader::direction},
-    {"BezugspunktLage", &InspectionHeader::startPosition},
-    {"Inspektionsart", &InspectionHeader::inspectionKind},
-    {"ArtVideoreferenz", &InspectionHeader::videoReferenceKind},
-    {"KnotenZulauf", &InspectionHeader::startNode},
-    {"KnotenZulaufTyp", &InspectionHeader::startNodeType},
-    {"KnotenAblauf", &InspectionHeader::endNode},
-    {"KnotenAblaufTyp", &InspectionHeader::endNodeType},
-    {"HerkunftProfilmasse", &InspectionHeader::profileSource},
-    {"Profilart", &InspectionHeader::profile},
-    {"HerkunftMaterial", &InspectionHeader::materialSource},
-    {"Material", &InspectionHeader::material},
-    {"Innenschutz", &InspectionHeader::protection},
-    {"ArtAuskleidung", &InspectionHeader::lining},
-    {"Kanalart", &InspectionHeader::sewerKind},
+namespace hf = HeaderFields;
+
+bool hasLining(const InspectionHeader &h)
+{
+    return h.lining.toInt() > 0;
+}
+
+// The header fields of the inspected object, one table per element that holds them, each in
+// file order.
+const hf::Field kObjectRows[] = {
+    hf::text("Objektbezeichnung", &InspectionHeader::sectionName),
+    hf::text("Anlagentyp", &InspectionHeader::installationType),
 };
+const hf::Field kLocationRows[] = { // "Lage"
+    hf::text("Strassenname", &InspectionHeader::street),
+    hf::text("Ortsteilname", &InspectionHeader::town),
+};
+const hf::Field kOpticalInspectionRows[] = { // "OptischeInspektion"
+    hf::text("Auftragskennung", &InspectionHeader::orderNumber),
+    hf::date("Inspektionsdatum", "yyyy-MM-dd"),
+    hf::text("Inspektionsverfahren", &InspectionHeader::inspectionMethod),
+    hf::text("NameUntersucher", &InspectionHeader::inspector),
+    hf::time("Uhrzeit", "hh:mm:ss"),
+    hf::flag("Reinigung", &InspectionHeader::cleaning),
+    hf::text("Wasserhaltung", &InspectionHeader::flowControl),
+    hf::text("VideoSpeichermedium", &InspectionHeader::videoMedium),
+    hf::text("Videoablagereferenz", &InspectionHeader::videoReference),
+};
+const hf::Field kPipeRows[] = { // "Rohrleitung"
+    hf::text("Rohrleitungstyp", &InspectionHeader::pipeType),
+    hf::text("Inspektionsrichtung", &InspectionHeader::direction),
+    hf::text("BezugspunktLage", &InspectionHeader::startPosition),
+    hf::number("Inspektionslaenge", &InspectionHeader::inspectionLength, 2),
+    hf::text("Inspektionsart", &InspectionHeader::inspectionKind),
+    // This program's videos are always referenced the same way; what a file holds is kept.
+    hf::fixed("ArtVideoreferenz", "2", &InspectionHeader::videoReferenceKind),
+};
+const hf::Field kPipeDataRows[] = { // "RGrunddaten"
+    hf::text("KnotenZulauf", &InspectionHeader::startNode),
+    hf::text("KnotenZulaufTyp", &InspectionHeader::startNodeType),
+    hf::text("KnotenAblauf", &InspectionHeader::endNode),
+    hf::text("KnotenAblaufTyp", &InspectionHeader::endNodeType),
+    hf::text("HerkunftProfilmasse", &InspectionHeader::profileSource),
+    hf::profileSize("Profilhoehe", &InspectionHeader::height),
+    hf::profileSize("Profilbreite", &InspectionHeader::width),
+    hf::text("Profilart", &InspectionHeader::profile),
+    hf::text("HerkunftMaterial", &InspectionHeader::materialSource),
+    hf::text("Material", &InspectionHeader::material),
+    hf::text("Innenschutz", &InspectionHeader::protection),
+    hf::number("Regeleinzelrohrlaenge", &InspectionHeader::pipeUnitLength, 2),
+    hf::onlyWhen(hf::text("ArtAuskleidung", &InspectionHeader::lining), hasLining),
+    hf::text("Kanalart", &InspectionHeader::sewerKind),
+};
+const hf::Table kObjectFields(kObjectRows);
+const hf::Table kLocationFields(kLocationRows);
+const hf::Table kOpticalInspectionFields(kOpticalInspectionRows);
+const hf::Table kPipeFields(kPipeRows);
+const hf::Table kPipeDataFields(kPipeDataRows);
+
+// The row of a header element of the inspected object, wherever it stands in the object.
+const hf::Field *objectField(const QStringRef &name)
+{
+    for (const hf::Table &table : {kObjectFields, kLocationFields, kOpticalInspectionFields, kPipeFields, kPipeDataFields}) {
+        if (const hf::Field *field = table.find(name))
+            return field;
+    }
+    return nullptr;
+}
 
 // The photo storage medium written for a video storage medium; empty for none.
 QString photoMedium(const QString &videoMedium)
@@ -463,48 +503,17 @@ void Isybau2006::writeDocument(QXmlStreamWriter &writer)
     writer.writeEndElement(); // Auftraege
 
     writer.writeStartElement(QStringLiteral("InspizierteAbwassertechnischeAnlage"));
-    writeTextElement(writer, QStringLiteral("Objektbezeichnung"), h.sectionName);
-    writeTextElement(writer, QStringLiteral("Anlagentyp"), h.installationType);
+    HeaderFields::write(writer, h, kObjectFields);
     writer.writeStartElement(QStringLiteral("Lage"));
-    writeTextElement(writer, QStringLiteral("Strassenname"), h.street);
-    writeTextElement(writer, QStringLiteral("Ortsteilname"), h.town);
+    HeaderFields::write(writer, h, kLocationFields);
     writer.writeEndElement(); // Lage
 
     writer.writeStartElement(QStringLiteral("OptischeInspektion"));
-    writeTextElement(writer, QStringLiteral("Auftragskennung"), h.orderNumber);
-    writeTextElement(writer, QStringLiteral("Inspektionsdatum"), date);
-    writeTextElement(writer, QStringLiteral("Inspektionsverfahren"), h.inspectionMethod);
-    writeTextElement(writer, QStringLiteral("NameUntersucher"), h.inspector);
-    writeTimeElement(writer, QStringLiteral("Uhrzeit"), h.time, kTimeFormat);
-    writeTextElement(writer, QStringLiteral("Reinigung"), h.cleaning);
-    writeTextElement(writer, QStringLiteral("Wasserhaltung"), h.flowControl);
-    writeTextElement(writer, QStringLiteral("VideoSpeichermedium"), h.videoMedium);
-    writeTextElement(writer, QStringLiteral("Videoablagereferenz"), h.videoReference);
-
+    HeaderFields::write(writer, h, kOpticalInspectionFields);
     writer.writeStartElement(QStringLiteral("Rohrleitung"));
-    writeTextElement(writer, QStringLiteral("Rohrleitungstyp"), h.pipeType);
-    writeTextElement(writer, QStringLiteral("Inspektionsrichtung"), h.direction);
-    writeTextElement(writer, QStringLiteral("BezugspunktLage"), h.startPosition);
-    writeDoubleElement(writer, QStringLiteral("Inspektionslaenge"), h.inspectionLength, 2);
-    writeTextElement(writer, QStringLiteral("Inspektionsart"), h.inspectionKind);
-    writeTextElement(writer, QStringLiteral("ArtVideoreferenz"), QStringLiteral("2"));
-
+    HeaderFields::write(writer, h, kPipeFields);
     writer.writeStartElement(QStringLiteral("RGrunddaten"));
-    writeTextElement(writer, QStringLiteral("KnotenZulauf"), h.startNode);
-    writeTextElement(writer, QStringLiteral("KnotenZulaufTyp"), h.startNodeType);
-    writeTextElement(writer, QStringLiteral("KnotenAblauf"), h.endNode);
-    writeTextElement(writer, QStringLiteral("KnotenAblaufTyp"), h.endNodeType);
-    writeTextElement(writer, QStringLiteral("HerkunftProfilmasse"), h.profileSource);
-    writeIntElement(writer, QStringLiteral("Profilhoehe"), truncatedMillimetres(h.height));
-    writeIntElement(writer, QStringLiteral("Profilbreite"), truncatedMillimetres(h.width));
-    writeTextElement(writer, QStringLiteral("Profilart"), h.profile);
-    writeTextElement(writer, QStringLiteral("HerkunftMaterial"), h.materialSource);
-    writeTextElement(writer, QStringLiteral("Material"), h.material);
-    writeTextElement(writer, QStringLiteral("Innenschutz"), h.protection);
-    writeDoubleElement(writer, QStringLiteral("Regeleinzelrohrlaenge"), h.pipeUnitLength, 2);
-    if (h.lining.toInt() > 0)
-        writeTextElement(writer, QStringLiteral("ArtAuskleidung"), h.lining);
-    writeTextElement(writer, QStringLiteral("Kanalart"), h.sewerKind);
+    HeaderFields::write(writer, h, kPipeDataFields);
     writer.writeEndElement(); // RGrunddaten
 
     writer.writeStartElement(QStringLiteral("Inspektionsdaten"));
@@ -756,38 +765,10 @@ void Isybau2006::readObject(QXmlStreamReader &reader, ExchangeValueReader &value
             reader.skipCurrentElement();
             continue;
         }
-        bool taken = false;
-        for (const HeaderTextField &field : kTextFields) {
-            if (isNamed(name, field.element)) {
-                h.*field.field = values.text();
-                taken = true;
-                break;
-            }
-        }
-        if (taken)
-            continue;
-        if (isNamed(name, "Auftragskennung")) {
-            h.orderNumber = values.text();
-            object.hasOrderNumber = true;
-        } else if (isNamed(name, "Inspektionsdatum")) {
-            h.date = values.date("Inspektionsdatum");
-        } else if (isNamed(name, "Uhrzeit")) {
-            h.time = values.timeOfDay("Uhrzeit");
-        } else if (isNamed(name, "Reinigung")) {
-            // A boolean; other programs also write it as a word.
-            h.cleaning = values.text();
-            if (h.cleaning.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-                h.cleaning = QStringLiteral("1");
-            else if (h.cleaning.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-                h.cleaning = QStringLiteral("0");
-        } else if (isNamed(name, "Inspektionslaenge")) {
-            h.inspectionLength = values.number("Inspektionslaenge");
-        } else if (isNamed(name, "Profilhoehe")) {
-            h.height = values.number("Profilhoehe", 0.0, kMaxFileNumber);
-        } else if (isNamed(name, "Profilbreite")) {
-            h.width = values.number("Profilbreite", 0.0, kMaxFileNumber);
-        } else if (isNamed(name, "Regeleinzelrohrlaenge")) {
-            h.pipeUnitLength = values.number("Regeleinzelrohrlaenge");
+        if (const HeaderFields::Field *field = objectField(name)) {
+            HeaderFields::read(*field, values, h);
+            if (field->text == &InspectionHeader::orderNumber)
+                object.hasOrderNumber = true;
         } else {
             readObject(reader, values, object, depth + 1); // a container, or an element not read: look inside
         }

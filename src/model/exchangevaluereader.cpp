@@ -1,4 +1,4 @@
-#include "model/dwaisybauvalues.h"
+#include "model/exchangevaluereader.h"
 
 #include "model/modelutils.h"
 
