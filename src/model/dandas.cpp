@@ -59,6 +59,27 @@ const hf::Field kHeaderRows[] = {
 };
 const hf::Table kHeaderFields(kHeaderRows);
 
+// The video time "hhmmss". Six digits of a valid time are taken directly: QTime::fromString
+// consults the time zone on every call, and a file holds one time per observation.
+QTime readVideoTime(const QString &text)
+{
+    if (text.size() == 6) {
+        int digits[6] = {};
+        bool plain = true;
+        for (int i = 0; i < 6 && plain; ++i) {
+            const ushort c = text.at(i).unicode();
+            plain = c >= '0' && c <= '9';
+            digits[i] = c - '0';
+        }
+        const int hours = digits[0] * 10 + digits[1];
+        const int minutes = digits[2] * 10 + digits[3];
+        const int seconds = digits[4] * 10 + digits[5];
+        if (plain && QTime::isValid(hours, minutes, seconds))
+            return QTime(hours, minutes, seconds);
+    }
+    return QTime::fromString(text, kTimeFormat);
+}
+
 QString location(const QXmlStreamReader &reader)
 {
     return QStringLiteral("%1:%2").arg(reader.lineNumber()).arg(reader.columnNumber());
@@ -668,17 +689,18 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                 continue;
             }
             ModelUtils::readTextElement(reader, text);
-            const QString where = tr("Feststellung %1, %2 (%3)").arg(number).arg(name, location(reader));
+            // Built only for a problem: formatting it for every field made reading slow.
+            const auto where = [&] { return tr("Feststellung %1, %2 (%3)").arg(number).arg(name, location(reader)); };
             bool ok = true;
             switch (name.at(0).toLatin1()) {
             case 'A':
                 o.code = text;
                 break;
             case 'B':
-                o.videoTime = QTime::fromString(text, kTimeFormat);
+                o.videoTime = readVideoTime(text);
                 ok = text.isEmpty() || o.videoTime.isValid();
                 if (!ok)
-                    noteReadProblem(tr("%1: \"%2\" ist keine Zeit").arg(where, text));
+                    noteReadProblem(tr("%1: \"%2\" ist keine Zeit").arg(where(), text));
                 break;
             case 'C':
             case 'D': {
@@ -689,7 +711,7 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                     value = ModelUtils::checkedNumber(text, -ModelUtils::kMaxFileNumber, ModelUtils::kMaxFileNumber,
                                                       &inRange, &problem);
                 if (!inRange)
-                    noteReadProblem(tr("%1: %2").arg(where, problem));
+                    noteReadProblem(tr("%1: %2").arg(where(), problem));
                 break;
             }
             case 'E':
@@ -705,7 +727,7 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                 // A photo lies in the inspection's folder; a name leading elsewhere is refused.
                 if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')) || text.contains(QLatin1String("..")))
                     noteReadProblem(tr("%1: der Fotoname \"%2\" führt aus dem Ordner der Untersuchung und wird nicht übernommen")
-                                        .arg(where, text));
+                                        .arg(where(), text));
                 else
                     o.photoFile = text;
                 break;
@@ -713,7 +735,7 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                 break;
             }
             if (!ok && name != QLatin1String("B"))
-                noteReadProblem(tr("%1: \"%2\" ist keine Zahl").arg(where, text));
+                noteReadProblem(tr("%1: \"%2\" ist keine Zahl").arg(where(), text));
         }
         if (reader.hasError())
             return; // a record cut off by a broken document is not kept
