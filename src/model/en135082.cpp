@@ -436,8 +436,7 @@ void EN135082::readMainData(QXmlStreamReader &reader)
             reader.skipCurrentElement();
             continue;
         }
-        InspectionHeader header;
-        header.clear();
+        InspectionHeader header = m_header; // as clear() left it: today's date and time
         bool known = false;
         if (readHeaderGroup(reader, header, known)) {
             m_header = header;
