@@ -105,17 +105,17 @@ void DanDas::loadCatalog()
 QHash<QString, OptionMap *> DanDas::optionLists()
 {
     return {
-        {QStringLiteral("node_type"), &m_nodeTypeOptions},
-        {QStringLiteral("direction"), &m_directionOptions},
-        {QStringLiteral("section"), &m_profileOptions},
-        {QStringLiteral("sectionsrc"), &m_profileSourceOptions},
-        {QStringLiteral("material"), &m_materialOptions},
-        {QStringLiteral("materialsrc"), &m_materialSourceOptions},
-        {QStringLiteral("system"), &m_systemOptions},
-        {QStringLiteral("cleaning"), &m_cleaningOptions},
-        {QStringLiteral("pipe_use"), &m_pipeTypeOptions},
-        {QStringLiteral("methode"), &m_inspectionKindOptions},
-        {QStringLiteral("weather"), &m_weatherOptions},
+        {QStringLiteral("node_type"), &m_options.nodeType},
+        {QStringLiteral("direction"), &m_options.direction},
+        {QStringLiteral("section"), &m_options.profile},
+        {QStringLiteral("sectionsrc"), &m_options.profileSource},
+        {QStringLiteral("material"), &m_options.material},
+        {QStringLiteral("materialsrc"), &m_options.materialSource},
+        {QStringLiteral("system"), &m_options.system},
+        {QStringLiteral("cleaning"), &m_options.cleaning},
+        {QStringLiteral("pipe_use"), &m_options.pipeType},
+        {QStringLiteral("methode"), &m_options.inspectionKind},
+        {QStringLiteral("weather"), &m_options.weather},
     };
 }
 
@@ -364,7 +364,7 @@ QString DanDas::observationDescription(const ObservationRecord &o) const
 
 int DanDas::systemText() const
 {
-    const QString text = m_systemOptions.value(m_header.sewerKind);
+    const QString text = m_options.system.value(m_header.sewerKind);
     if (text.contains(QLatin1String("Regn")))
         return 1;
     if (text.contains(QLatin1String("Spilde")))
@@ -390,19 +390,19 @@ ModelUtils::TextTable DanDas::mainDataTable() const
     table.endRow();
     table.beginRow();
     table.addPair(tr("Inspektionsårsag: "), h.reason);
-    table.addPair(tr("Spulet: "), optionText(m_cleaningOptions, h.cleaning));
-    table.addPair(tr("Inspektionretning: "), optionText(m_directionOptions, h.direction));
-    table.addPair(tr("Vejrlig: "), optionText(m_weatherOptions, h.weather));
-    table.addPair(tr("Inspektionsmetode: "), optionText(m_inspectionKindOptions, h.inspectionKind));
+    table.addPair(tr("Spulet: "), optionText(m_options.cleaning, h.cleaning));
+    table.addPair(tr("Inspektionretning: "), optionText(m_options.direction, h.direction));
+    table.addPair(tr("Vejrlig: "), optionText(m_options.weather, h.weather));
+    table.addPair(tr("Inspektionsmetode: "), optionText(m_options.inspectionKind, h.inspectionKind));
     table.endRow();
     table.beginRow();
     table.addPair(tr("Start Punkt: "), h.startNode);
-    table.addPair(QStringLiteral(" "), optionText(m_nodeTypeOptions, h.startNodeType));
+    table.addPair(QStringLiteral(" "), optionText(m_options.nodeType, h.startNodeType));
     table.addPair(tr("Slut Punkt: "), h.endNode);
-    table.addPair(QStringLiteral(" "), optionText(m_nodeTypeOptions, h.endNodeType));
+    table.addPair(QStringLiteral(" "), optionText(m_options.nodeType, h.endNodeType));
     table.endRow();
     table.beginRow();
-    table.addPair(tr("Tværsnit: "), optionText(m_profileOptions, h.profile));
+    table.addPair(tr("Tværsnit: "), optionText(m_options.profile, h.profile));
     if (h.profile == QLatin1String("A")) {
         table.addInt(tr("Diameter: "), ModelUtils::truncatedInt(h.height));
     } else {
@@ -411,11 +411,11 @@ ModelUtils::TextTable DanDas::mainDataTable() const
     }
     table.endRow();
     table.beginRow();
-    table.addPair(tr("Materiale: "), optionText(m_materialOptions, h.material));
+    table.addPair(tr("Materiale: "), optionText(m_options.material, h.material));
     table.endRow();
     table.beginRow();
-    table.addPair(tr("System: "), optionText(m_systemOptions, h.sewerKind));
-    table.addPair(tr("I Brug: "), optionText(m_pipeTypeOptions, h.pipeType));
+    table.addPair(tr("System: "), optionText(m_options.system, h.sewerKind));
+    table.addPair(tr("I Brug: "), optionText(m_options.pipeType, h.pipeType));
     table.endRow();
     table.beginRow();
     table.addPair(tr("Medie-ID: "), h.videoReference);
@@ -436,12 +436,12 @@ QStringList DanDas::mainDataList() const
             h.street,
             h.startNode,
             h.endNode,
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             QStringLiteral("%1mm").arg(h.width, 0, 'f', 0),
             QStringLiteral("%1mm").arg(h.height, 0, 'f', 0),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_directionOptions, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.direction, h.direction),
             h.videoReference,
             QStringLiteral("%1m").arg(inspectedLength(), 0, 'f', 2),
             QString()};
@@ -457,28 +457,28 @@ QStringList DanDas::mainDataListFull() const
             h.town,
             h.street,
             h.startNode,
-            optionText(m_nodeTypeOptions, h.startNodeType),
+            optionText(m_options.nodeType, h.startNodeType),
             h.endNode,
-            optionText(m_nodeTypeOptions, h.endNodeType),
-            optionText(m_directionOptions, h.direction),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_pipeTypeOptions, h.pipeType),
+            optionText(m_options.nodeType, h.endNodeType),
+            optionText(m_options.direction, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.pipeType, h.pipeType),
             h.reason,
-            optionText(m_cleaningOptions, h.cleaning),
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.cleaning, h.cleaning),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             QStringLiteral("%1mm").arg(h.width, 0, 'f', 0),
             QStringLiteral("%1mm").arg(h.height, 0, 'f', 0),
             h.videoReference,
             h.videoMedium,
-            optionText(m_inspectionKindOptions, h.inspectionKind),
-            optionText(m_weatherOptions, h.weather),
+            optionText(m_options.inspectionKind, h.inspectionKind),
+            optionText(m_options.weather, h.weather),
             QStringLiteral("%1m").arg(inspectedLength(), 0, 'f', 2)};
 }
 
 TocEntry DanDas::summaryRow()
 {
-    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material), optionText(m_systemOptions, m_header.sewerKind));
+    return makeSummaryRow(1, optionText(m_options.material, m_header.material), optionText(m_options.system, m_header.sewerKind));
 }
 
 bool DanDas::hasStructuralDamage() const

@@ -132,21 +132,21 @@ DWAM1492::DWAM1492()
 void DWAM1492::loadCatalog()
 {
     const QString path = QStringLiteral(":/norm/DWAM1492.xml");
-    const OptionLists lists{{QStringLiteral("pipe_use"), &m_pipeTypeOptions},
-                            {QStringLiteral("pipe_types"), &m_systemOptions},
-                            {QStringLiteral("material"), &m_materialOptions},
-                            {QStringLiteral("section"), &m_profileOptions},
-                            {QStringLiteral("lining"), &m_liningOptions},
-                            {QStringLiteral("reasons"), &m_reasonOptions},
-                            {QStringLiteral("start_position"), &m_startPositionOptions},
-                            {QStringLiteral("video_medium"), &m_videoMediumOptions}};
+    const OptionLists lists{{QStringLiteral("pipe_use"), &m_options.pipeType},
+                            {QStringLiteral("pipe_types"), &m_options.system},
+                            {QStringLiteral("material"), &m_options.material},
+                            {QStringLiteral("section"), &m_options.profile},
+                            {QStringLiteral("lining"), &m_options.lining},
+                            {QStringLiteral("reasons"), &m_options.reason},
+                            {QStringLiteral("start_position"), &m_options.startPosition},
+                            {QStringLiteral("video_medium"), &m_options.videoMedium}};
     loadSharedCatalogue(path, m_catalogue, lists, [&] { readCatalogFile(path, lists); });
-    m_directionOptions.insert(QStringLiteral("I"), QStringLiteral("in Fließrichtung"));
-    m_directionOptions.insert(QStringLiteral("G"), QStringLiteral("gegen Fließrichtung"));
-    m_cleaningOptions.insert(QStringLiteral("J"), QStringLiteral("gereinigt"));
-    m_cleaningOptions.insert(QStringLiteral("N"), QStringLiteral("nicht gereinigt"));
-    m_flowControlOptions.insert(QStringLiteral("J"), QStringLiteral("mit Vorflutsicherung"));
-    m_flowControlOptions.insert(QStringLiteral("N"), QStringLiteral("ohne Vorflutsicherung"));
+    m_options.direction.insert(QStringLiteral("I"), QStringLiteral("in Fließrichtung"));
+    m_options.direction.insert(QStringLiteral("G"), QStringLiteral("gegen Fließrichtung"));
+    m_options.cleaning.insert(QStringLiteral("J"), QStringLiteral("gereinigt"));
+    m_options.cleaning.insert(QStringLiteral("N"), QStringLiteral("nicht gereinigt"));
+    m_options.flowControl.insert(QStringLiteral("J"), QStringLiteral("mit Vorflutsicherung"));
+    m_options.flowControl.insert(QStringLiteral("N"), QStringLiteral("ohne Vorflutsicherung"));
 }
 
 bool DWAM1492::isReverseDirection() const
@@ -183,7 +183,7 @@ QString DWAM1492::addStartNode(const QTime &videoTime)
 int DWAM1492::systemText() const
 {
     static const char *const words[3] = {"Regen", "Schmutz", "Misch"};
-    return sewerClass(optionText(m_pipeTypeOptions, m_header.pipeType), words);
+    return sewerClass(optionText(m_options.pipeType, m_header.pipeType), words);
 }
 
 
@@ -209,17 +209,17 @@ TextTable DWAM1492::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Untersuchungsgrund: "), optionText(m_reasonOptions, h.reason));
+    table.addPair(QStringLiteral("Untersuchungsgrund: "), optionText(m_options.reason, h.reason));
     table.addEmptyLine();
-    table.addPair(QStringLiteral("Reinigung: "), optionText(m_cleaningOptions, h.cleaning));
+    table.addPair(QStringLiteral("Reinigung: "), optionText(m_options.cleaning, h.cleaning));
     table.addEmptyLine();
-    table.addPair(QStringLiteral("Wasserhaltung: "), optionText(m_flowControlOptions, h.flowControl));
+    table.addPair(QStringLiteral("Wasserhaltung: "), optionText(m_options.flowControl, h.flowControl));
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Richtung: "), optionText(m_directionOptions, h.direction));
+    table.addPair(QStringLiteral("Richtung: "), optionText(m_options.direction, h.direction));
     table.addEmptyLine();
-    table.addPair(QStringLiteral("Startpunkt: "), optionText(m_startPositionOptions, h.startPosition));
+    table.addPair(QStringLiteral("Startpunkt: "), optionText(m_options.startPosition, h.startPosition));
     table.endTable();
 
     table.beginTable();
@@ -231,7 +231,7 @@ TextTable DWAM1492::mainDataTable() const
     table.addEmptyLine();
     table.addLine(QStringLiteral("Profil"));
     table.beginRow();
-    table.addPair(QStringLiteral("Art: "), optionText(m_profileOptions, h.profile));
+    table.addPair(QStringLiteral("Art: "), optionText(m_options.profile, h.profile));
     if (h.profile == QLatin1String("DN")) {
         table.addDouble(QStringLiteral("Durchmesser: "), h.height, 2);
     } else {
@@ -242,29 +242,29 @@ TextTable DWAM1492::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Material: "), optionText(m_materialOptions, h.material));
+    table.addPair(QStringLiteral("Material: "), optionText(m_options.material, h.material));
     table.endTable();
 
     if (!h.lining.isEmpty()) {
         table.beginTable();
         table.beginRow();
-        table.addPair(QStringLiteral("Auskleidung: "), optionText(m_liningOptions, h.lining));
-        table.addPair(QStringLiteral("Material: "), optionText(m_materialOptions, h.liningMaterial));
+        table.addPair(QStringLiteral("Auskleidung: "), optionText(m_options.lining, h.lining));
+        table.addPair(QStringLiteral("Material: "), optionText(m_options.material, h.liningMaterial));
         table.endRow();
         table.endTable();
     }
 
     table.beginTable();
     table.beginRow();
-    table.addPair(QStringLiteral("Kanalart: "), optionText(m_systemOptions, h.sewerKind));
-    table.addPair(QStringLiteral(" "), optionText(m_pipeTypeOptions, h.pipeType));
+    table.addPair(QStringLiteral("Kanalart: "), optionText(m_options.system, h.sewerKind));
+    table.addPair(QStringLiteral(" "), optionText(m_options.pipeType, h.pipeType));
     table.endRow();
     table.endTable();
 
     table.beginTable();
     table.beginRow();
     table.addPair(QStringLiteral("Videoreferenz: "), h.videoReference);
-    table.addPair(QStringLiteral("Speichermedium: "), optionText(m_videoMediumOptions, h.videoMedium));
+    table.addPair(QStringLiteral("Speichermedium: "), optionText(m_options.videoMedium, h.videoMedium));
     table.endRow();
     table.endTable();
     return table;
@@ -272,7 +272,7 @@ TextTable DWAM1492::mainDataTable() const
 
 QStringList DWAM1492::mainDataList() const
 {
-    return shortHeaderList(QStringLiteral("DWA_M149_2"), joinedTexts(optionText(m_systemOptions, m_header.sewerKind), optionText(m_pipeTypeOptions, m_header.pipeType)));
+    return shortHeaderList(QStringLiteral("DWA_M149_2"), joinedTexts(optionText(m_options.system, m_header.sewerKind), optionText(m_options.pipeType, m_header.pipeType)));
 }
 
 QStringList DWAM1492::mainDataListFull() const
@@ -289,21 +289,21 @@ QStringList DWAM1492::mainDataListFull() const
             h.street,
             h.startNode,
             h.endNode,
-            optionText(m_directionOptions, h.direction),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_pipeTypeOptions, h.pipeType),
-            optionText(m_reasonOptions, h.reason),
-            optionText(m_cleaningOptions, h.cleaning),
-            optionText(m_flowControlOptions, h.flowControl),
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.direction, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.pipeType, h.pipeType),
+            optionText(m_options.reason, h.reason),
+            optionText(m_options.cleaning, h.cleaning),
+            optionText(m_options.flowControl, h.flowControl),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             millimetreText(h.width),
             millimetreText(h.height),
             h.videoReference,
-            optionText(m_videoMediumOptions, h.videoMedium),
-            optionText(m_startPositionOptions, h.startPosition),
-            h.lining.isEmpty() ? noneText() : optionText(m_liningOptions, h.lining),
-            h.liningMaterial.isEmpty() ? noneText() : optionText(m_materialOptions, h.liningMaterial),
+            optionText(m_options.videoMedium, h.videoMedium),
+            optionText(m_options.startPosition, h.startPosition),
+            h.lining.isEmpty() ? noneText() : optionText(m_options.lining, h.lining),
+            h.liningMaterial.isEmpty() ? noneText() : optionText(m_options.material, h.liningMaterial),
             metreText(inspectedLength()),
             std::fabs(h.pipeUnitLength) <= 0.01 ? noneText() : metreText(h.pipeUnitLength)};
 }

@@ -132,21 +132,21 @@ void EN135082::loadCatalog()
 {
     const QString path = QStringLiteral(":/norm/EN_135082_%1.xml").arg(m_language);
     if (QFile::exists(path)) {
-        const OptionLists lists{{QStringLiteral("system"), &m_systemOptions},
-                                {QStringLiteral("material"), &m_materialOptions},
-                                {QStringLiteral("section"), &m_profileOptions},
-                                {QStringLiteral("direction"), &m_directionOptions},
-                                {QStringLiteral("start_position"), &m_startPositionOptions},
-                                {QStringLiteral("hold_back"), &m_flowControlOptions},
-                                {QStringLiteral("lining"), &m_liningOptions},
-                                {QStringLiteral("reasons"), &m_reasonOptions}};
+        const OptionLists lists{{QStringLiteral("system"), &m_options.system},
+                                {QStringLiteral("material"), &m_options.material},
+                                {QStringLiteral("section"), &m_options.profile},
+                                {QStringLiteral("direction"), &m_options.direction},
+                                {QStringLiteral("start_position"), &m_options.startPosition},
+                                {QStringLiteral("hold_back"), &m_options.flowControl},
+                                {QStringLiteral("lining"), &m_options.lining},
+                                {QStringLiteral("reasons"), &m_options.reason}};
         loadSharedCatalogue(path, m_catalogue, lists, [&] { readCatalogFile(path, lists); });
     } else {
         qCDebug(lcModel) << "no EN 13508-2 catalogue for the language" << m_language;
     }
     // Option texts like the catalogue's, in its language.
-    m_cleaningOptions.insert(QStringLiteral("A"), word(QT_TRANSLATE_NOOP("EN135082", "durchgeführt")));
-    m_cleaningOptions.insert(QStringLiteral("B"), word(QT_TRANSLATE_NOOP("EN135082", "nicht durchgeführt")));
+    m_options.cleaning.insert(QStringLiteral("A"), word(QT_TRANSLATE_NOOP("EN135082", "durchgeführt")));
+    m_options.cleaning.insert(QStringLiteral("B"), word(QT_TRANSLATE_NOOP("EN135082", "nicht durchgeführt")));
 }
 
 QString EN135082::fileLanguage(const QString &path)
@@ -237,7 +237,7 @@ int EN135082::systemText() const
     // Only the German and Spanish catalogues are told apart by their words.
     static const char *const german[3] = {"Regen", "Ab", "Misch"};
     static const char *const spanish[3] = {"superficiales", "residuales", "combinado"};
-    const QString text = optionText(m_systemOptions, m_header.sewerKind);
+    const QString text = optionText(m_options.system, m_header.sewerKind);
     if (m_language == QLatin1String("de"))
         return sewerClass(text, german);
     if (m_language == QLatin1String("es"))
@@ -270,18 +270,18 @@ TextTable EN135082::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(tr("Reinigung: "), optionText(m_cleaningOptions, h.cleaning));
+    table.addPair(tr("Reinigung: "), optionText(m_options.cleaning, h.cleaning));
     table.addEmptyLine();
-    table.addPair(tr("Wasserhaltung: "), optionText(m_flowControlOptions, h.flowControl));
+    table.addPair(tr("Wasserhaltung: "), optionText(m_options.flowControl, h.flowControl));
     table.addEmptyLine();
-    table.addPair(tr("Richtung: "), optionText(m_directionOptions, h.direction));
+    table.addPair(tr("Richtung: "), optionText(m_options.direction, h.direction));
     table.addEmptyLine();
-    table.addPair(tr("Startpunkt: "), optionText(m_startPositionOptions, h.startPosition));
+    table.addPair(tr("Startpunkt: "), optionText(m_options.startPosition, h.startPosition));
     table.endTable();
 
     table.beginTable();
     table.beginRow();
-    table.addPair(tr("Profil:"), optionText(m_profileOptions, h.profile));
+    table.addPair(tr("Profil:"), optionText(m_options.profile, h.profile));
     if (h.profile == QLatin1String("A")) {
         table.addInt(tr("Durchmesser: "), truncatedMillimetres(h.height));
     } else {
@@ -292,17 +292,17 @@ TextTable EN135082::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(tr("Material: "), optionText(m_materialOptions, h.material));
+    table.addPair(tr("Material: "), optionText(m_options.material, h.material));
     table.endTable();
 
     if (!h.lining.isEmpty()) {
         table.beginTable();
-        table.addPair(tr("Auskleidung: "), optionText(m_liningOptions, h.lining));
+        table.addPair(tr("Auskleidung: "), optionText(m_options.lining, h.lining));
         table.endTable();
     }
     if (!h.sewerKind.isEmpty()) {
         table.beginTable();
-        table.addPair(tr("Abwassertyp: "), optionText(m_systemOptions, h.sewerKind));
+        table.addPair(tr("Abwassertyp: "), optionText(m_options.system, h.sewerKind));
         table.endTable();
     }
     return table;
@@ -310,7 +310,7 @@ TextTable EN135082::mainDataTable() const
 
 QStringList EN135082::mainDataList() const
 {
-    return shortHeaderList(QStringLiteral("EN_13508_2"), optionText(m_systemOptions, m_header.sewerKind));
+    return shortHeaderList(QStringLiteral("EN_13508_2"), optionText(m_options.system, m_header.sewerKind));
 }
 
 QStringList EN135082::mainDataListFull() const
@@ -326,17 +326,17 @@ QStringList EN135082::mainDataListFull() const
             h.street,
             h.startNode,
             h.endNode,
-            optionText(m_directionOptions, h.direction),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.direction, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             millimetreText(h.width),
             millimetreText(h.height),
-            optionText(m_cleaningOptions, h.cleaning),
-            optionText(m_flowControlOptions, h.flowControl),
-            optionText(m_startPositionOptions, h.startPosition),
-            optionText(m_reasonOptions, h.reason),
-            optionText(m_liningOptions, h.lining),
+            optionText(m_options.cleaning, h.cleaning),
+            optionText(m_options.flowControl, h.flowControl),
+            optionText(m_options.startPosition, h.startPosition),
+            optionText(m_options.reason, h.reason),
+            optionText(m_options.lining, h.lining),
             metreText(inspectedLength())};
 }
 
@@ -436,8 +436,7 @@ void EN135082::readMainData(QXmlStreamReader &reader)
             reader.skipCurrentElement();
             continue;
         }
-        InspectionHeader header;
-        header.clear();
+        InspectionHeader header = m_header; // as clear() left it: today's date and time
         bool known = false;
         if (readHeaderGroup(reader, header, known)) {
             m_header = header;
