@@ -663,6 +663,6 @@ PrintJob Project::createTOC(const QList<Investigation *> &investigations, const 
         job.entries << inspection->summaryRow();
     }
     if (!investigations.isEmpty())
-        job.client = investigations.first()->mainDataList().value(0);
+        job.client = investigations.first()->mainData().client;
     return job;
 }
