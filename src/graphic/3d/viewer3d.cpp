@@ -487,8 +487,23 @@ void Viewer3D::draw(QPainter *painter)
     glDisable(GL_DEPTH_TEST);
     painter->endNativePainting();
 
-    if ((m_showFlags & ShowLabels) && (m_renderMode == Screen || m_renderMode == PrintSingle))
-        drawLabels(painter, camera(), 1.0);
+    if ((m_showFlags & ShowLabels) && (m_renderMode == Screen || m_renderMode == PrintSingle)) {
+        // Many small pictures are cheap to compose in memory and costly to draw one by one
+        // through OpenGL: the labels are painted into one picture, which is drawn once.
+        const qreal ratio = m_printSize.isEmpty() ? devicePixelRatio() : 1.0;
+        const QSize pixels(int(drawWidth() * ratio), int(drawHeight() * ratio));
+        if (m_labelOverlay.size() != pixels)
+            m_labelOverlay = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_labelOverlay.setDevicePixelRatio(ratio);
+        m_labelOverlay.fill(Qt::transparent);
+        {
+            QPainter overlay(&m_labelOverlay);
+            overlay.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
+                                   | QPainter::SmoothPixmapTransform);
+            drawLabels(&overlay, camera(), 1.0);
+        }
+        painter->drawImage(QPointF(0.0, 0.0), m_labelOverlay);
+    }
 
     painter->beginNativePainting();
     glEnable(GL_DEPTH_TEST);

@@ -265,4 +265,5 @@ private:
     QOffscreenSurface *m_offscreenSurface = nullptr;
     // What a print pass draws at, in pixels; empty for the window's size.
     QSize m_printSize;
+    QImage m_labelOverlay;
 };

@@ -46,6 +46,17 @@ int nonWhite(const QImage &image, const QRect &area)
     return count;
 }
 
+// Pixels in the selection's green rather than the orange of manholes.
+int highlighted(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            count += qGreen(image.pixel(x, y)) > qRed(image.pixel(x, y)) + 30 ? 1 : 0;
+    return count;
+}
+
 // Pixels that differ, and their centre.
 int differing(const QImage &a, const QImage &b, QPointF *centre)
 {
@@ -81,6 +92,7 @@ private slots:
     void cleanup();
     void programsLinkAndSceneIsSetUp();
     void clickSelectsManholeCourseOrNothing();
+    void dragsMoveLabelObjectOrCamera();
     void printWhileHidden();
     void tiledPrintComposesTheTiles();
     void freeHandReferenceOnTheGround();
@@ -220,6 +232,59 @@ void TestViewer3DGL::clickSelectsManholeCourseOrNothing()
              static_cast<ManipulatedSystem3D *>(m_viewer->camera()->frame()));
 }
 
+void TestViewer3DGL::dragsMoveLabelObjectOrCamera()
+{
+    auto *duct = manhole(1.0, 2.0);
+    duct->setLabelText(QStringLiteral("Schacht"));
+    m_viewer->addObject(duct);
+    m_viewer->setShowFlags(0x0d);
+    QSignalSpy selection(m_viewer.get(), &Viewer3D::selectionChanged);
+    renderFrame();
+    Camera *camera = m_viewer->camera();
+    const QPoint body = pixelOf(Vector3D(0, -0.12, 0));
+    const QPoint anchor = pixelOf(duct->system()->position());
+
+    // A press on the label starts dragging it; the selection goes.
+    click(body);
+    QCOMPARE(m_viewer->selectedObject(), duct);
+    const QPoint onLabel = anchor + QPoint(10, 6);
+    QTest::mousePress(m_viewer.get(), Qt::LeftButton, Qt::NoModifier, onLabel);
+    QCOMPARE(m_viewer->draggedLabel(), duct->label());
+    QCOMPARE(m_viewer->selectedIndex(), -1);
+    QCOMPARE(selection.last().at(0).value<Object3D *>(), nullptr);
+    QTest::mouseMove(m_viewer.get(), onLabel + QPoint(30, 20));
+    QTest::mouseRelease(m_viewer.get(), Qt::LeftButton, Qt::NoModifier, onLabel + QPoint(30, 20));
+    QCOMPARE(duct->label()->offset(), QPointF(30, 20));
+
+    // With the manhole selected, a right drag turns the camera and leaves the manhole alone.
+    renderFrame();
+    click(body);
+    QCOMPARE(m_viewer->selectedObject(), duct);
+    const Quaternion cameraBefore = camera->orientation();
+    const Vector3D ductBefore = duct->system()->position();
+    const Quaternion ductTurn = duct->system()->orientation();
+    QTest::mousePress(m_viewer.get(), Qt::RightButton, Qt::NoModifier, body);
+    QTest::mouseMove(m_viewer.get(), body + QPoint(40, 10));
+    QTest::mouseRelease(m_viewer.get(), Qt::RightButton, Qt::NoModifier, body + QPoint(40, 10));
+    QVERIFY(!sameRotation(camera->orientation(), cameraBefore, 1e-6));
+    QCOMPARE(duct->system()->position(), ductBefore);
+    QVERIFY(sameRotation(duct->system()->orientation(), ductTurn, 1e-12));
+    QCOMPARE(m_viewer->selectedObject(), duct);
+    QCOMPARE(m_viewer->manipulatedSystem(), duct->system());
+
+    // Locked, a left drag on the manhole moves the camera, and the selection stays.
+    renderFrame();
+    m_viewer->setSelectionLocked(true);
+    const Vector3D cameraAt = camera->position();
+    const QPoint now = pixelOf(Vector3D(0, -0.12, 0));
+    QTest::mousePress(m_viewer.get(), Qt::LeftButton, Qt::NoModifier, now);
+    QTest::mouseMove(m_viewer.get(), now + QPoint(25, 0));
+    QTest::mouseRelease(m_viewer.get(), Qt::LeftButton, Qt::NoModifier, now + QPoint(25, 0));
+    QVERIFY(!closeTo(camera->position(), cameraAt, 1e-6));
+    QCOMPARE(duct->system()->position(), ductBefore);
+    QCOMPARE(m_viewer->selectedObject(), duct);
+}
+
 void TestViewer3DGL::printWhileHidden()
 {
     auto *duct = manhole(1.0, 2.0);
@@ -227,6 +292,13 @@ void TestViewer3DGL::printWhileHidden()
     duct->setLabelText(QStringLiteral("Schacht 1"));
     m_viewer->setShowFlags(0x0d);
     renderFrame();
+    click(pixelOf(Vector3D(0, -0.12, 0)));
+    QCOMPARE(m_viewer->selectedObject(), duct);
+    // On screen the selection shows.
+    renderFrame();
+    QVERIFY(m_viewer->context()->makeCurrent(m_viewer.get()));
+    const QPoint body = pixelOf(Vector3D(0, -0.12, 0));
+    QVERIFY(highlighted(m_viewer->grabFrame(), QRect(body - QPoint(10, 10), QSize(20, 20))) > 50);
     m_viewer->hide();
     QTRY_VERIFY(!m_viewer->isExposed());
     const float fieldOfView = m_viewer->camera()->fieldOfView();
@@ -238,6 +310,8 @@ void TestViewer3DGL::printWhileHidden()
     // The manhole at the centre of the picture, seen as on screen.
     QVERIFY(nonWhite(image, QRect(150, 240, 20, 20)) > 0);
     QVERIFY(isWhite(image.pixel(2, 2)));
+    // A report shows no selection.
+    QCOMPARE(highlighted(image, QRect(140, 240, 40, 80)), 0);
 
     // The window is as it was.
     QCOMPARE(m_viewer->size(), QSize(400, 300));
