@@ -98,8 +98,16 @@ void Investigation::setPath(const QString &path)
 
 void Investigation::createCompleter()
 {
+    // The next completer() builds it from the codes as they are then.
     delete m_completer;
-    m_completer = new QCompleter(m_codes);
+    m_completer = nullptr;
+}
+
+QCompleter *Investigation::completer() const
+{
+    if (!m_completer)
+        m_completer = new QCompleter(m_codes);
+    return m_completer;
 }
 
 // --- loading and saving
