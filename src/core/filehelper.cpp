@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -522,24 +523,34 @@ QString FileHelper::findVideoByBaseName(const QString &basePath)
     // system call apiece, and opening a project asks for every inspection.
     const QFileInfo base(basePath);
     const QString prefix = base.fileName();
-    const QFileInfoList entries =
-        QDir(base.absolutePath()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QString folder = base.absolutePath();
     QSet<QString> names;
-    for (const QFileInfo &entry : entries)
-        names.insert(entry.fileName());
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); it.hasNext();) {
+        it.next();
+        names.insert(it.fileName());
+    }
     for (const QString &suffix : suffixes) {
         if (names.contains(prefix + suffix))
             return suffix;
     }
 
-    // Videos copied from other systems often carry upper-case suffixes.
+    // Videos copied from other systems often carry upper-case suffixes. Of several spellings,
+    // the first in name order.
     for (const QString &suffix : suffixes) {
-        for (const QFileInfo &entry : entries) {
-            const QString name = entry.fileName();
-            if (name.size() == prefix.size() + suffix.size() && name.startsWith(prefix)
-                && name.endsWith(suffix, Qt::CaseInsensitive) && entry.isFile() && !entry.isHidden())
-                return name.mid(prefix.size());
+        QString found;
+        for (const QString &name : qAsConst(names)) {
+            if (name.size() != prefix.size() + suffix.size() || !name.startsWith(prefix)
+                || !name.endsWith(suffix, Qt::CaseInsensitive))
+                continue;
+            const QFileInfo entry(folder + QLatin1Char('/') + name);
+            if (!entry.isFile() || entry.isHidden())
+                continue;
+            const int order = found.compare(name, Qt::CaseInsensitive);
+            if (found.isEmpty() || order > 0 || (order == 0 && found > name))
+                found = name;
         }
+        if (!found.isEmpty())
+            return found.mid(prefix.size());
     }
     return QString();
 }

@@ -90,8 +90,16 @@ void Investigation::setPath(const QString &path)
 
 void Investigation::createCompleter()
 {
+    // The next completer() builds it from the codes as they are then.
     delete m_completer;
-    m_completer = new QCompleter(m_codes);
+    m_completer = nullptr;
+}
+
+QCompleter *Investigation::completer() const
+{
+    if (!m_completer)
+        m_completer = new QCompleter(m_codes);
+    return m_completer;
 }
 
 // --- loading and saving
@@ -176,23 +184,21 @@ bool Investigation::load(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         noteLoadFailure(file.errorString());
     } else {
-        QXmlStreamReader reader(&file);
-        readMainData(reader);
+        // One read serves both passes.
+        const QByteArray bytes = file.readAll();
+        file.close();
+        QXmlStreamReader header(bytes);
+        readMainData(header);
+        if (header.hasError())
+            noteStructureProblem(ModelUtils::xmlErrorText(header));
+
+        QXmlStreamReader reader(bytes);
+        readObservations(reader);
+        // Read to the end, so that a file cut short is noticed wherever the readers stopped.
+        while (!reader.atEnd())
+            reader.readNext();
         if (reader.hasError())
             noteStructureProblem(ModelUtils::xmlErrorText(reader));
-        file.close();
-
-        if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            reader.clear();
-            reader.setDevice(&file);
-            readObservations(reader);
-            // Read to the end, so that a file cut short is noticed wherever the readers stopped.
-            while (!reader.atEnd())
-                reader.readNext();
-            if (reader.hasError())
-                noteStructureProblem(ModelUtils::xmlErrorText(reader));
-            file.close();
-        }
         readSideFile(path);
     }
     setPath(path);

@@ -142,7 +142,8 @@ public:
     QString videoFile() const { return m_videoFile; }
     void setVideoFile(const QString &path);
     bool isVideoCompatible() const { return m_videoCompatible; }
-    QCompleter *completer() const { return m_completer; }
+    // Made on first use: opening a project builds every inspection, and few are edited.
+    QCompleter *completer() const;
 
     InspectionHeader mainData() const { return m_header; }
     void setMainData(const InspectionHeader &header) { m_header = header; }
@@ -272,7 +273,7 @@ protected:
     InspectionHeader m_header;
     QVector<ObservationRecord> m_observations;
     QStringList m_codes;
-    QCompleter *m_completer = nullptr;
+    mutable QCompleter *m_completer = nullptr;
     int m_photoCounter = 0;
 
 private:
