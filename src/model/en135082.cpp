@@ -87,14 +87,6 @@ const hf::Field kHeaderRows[] = {
 };
 const hf::Table kHeaderFields(kHeaderRows);
 
-// Whether the element holds header data of a pipe inspection (the fixed texts this program
-// writes do not tell a pipe from a manhole record).
-bool isHeaderElement(const QStringRef &name)
-{
-    const hf::Field *field = kHeaderFields.find(name);
-    return field && field->readsField();
-}
-
 // The program's translation into a catalogue language, loaded once per language: a description
 // has the language of its catalogue, whatever language the user interface has. Null for German,
 // the language of the program's texts, and for a language without a translation file.
@@ -174,10 +166,25 @@ QString EN135082::fileLanguage(const QString &path)
 
 bool EN135082::load(const QString &path)
 {
-    const bool ok = Investigation::load(path);
+    beginLoad();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        noteLoadFailure(file.errorString());
+    } else {
+        QXmlStreamReader reader(&file);
+        readMainData(reader);
+        // Read to the end, so that a file cut short is noticed wherever the reading stopped.
+        while (!reader.atEnd())
+            reader.readNext();
+        if (reader.hasError())
+            noteStructureProblem(xmlErrorText(reader));
+        file.close();
+        readSideFile(path);
+    }
+    setPath(path);
     if (m_header.profile == QLatin1String("A"))
         m_header.width = m_header.height;
-    return ok;
+    return finishLoad(path);
 }
 
 QString EN135082::word(const char *german, const char *context) const
@@ -415,11 +422,10 @@ ExchangeValueReader EN135082::values(QXmlStreamReader &reader)
 // The inspection of a file is its first header group that holds observations; a group without
 // any (a manhole record) is passed over. A file whose groups hold no observations at all is an
 // inspection without observations when one of its groups holds header data this reader knows.
+// Header and observations are read in one pass over the file.
 void EN135082::readMainData(QXmlStreamReader &reader)
 {
     clear();
-    m_inspectionGroup = -1;
-    m_groupHasObservations = false;
     if (!reader.readNextStartElement()) {
         noteLoadFailure(reader.hasError() ? xmlErrorText(reader) : tr("Die Datei ist leer."));
         return;
@@ -430,34 +436,47 @@ void EN135082::readMainData(QXmlStreamReader &reader)
         return;
     }
     InspectionHeader withoutObservations;
-    int withoutObservationsGroup = -1;
-    for (int group = 0; reader.readNextStartElement();) {
+    int knownGroups = 0;       // groups without observations that hold header data
+    int observationGroups = 0; // groups with observations
+    while (reader.readNextStartElement()) {
         if (!isGroup(reader.name())) {
             reader.skipCurrentElement();
+            continue;
+        }
+        if (observationGroups > 0) {
+            if (holdsObservation(reader))
+                ++observationGroups;
             continue;
         }
         InspectionHeader header = m_header; // as clear() left it: today's date and time
         bool known = false;
         if (readHeaderGroup(reader, header, known)) {
             m_header = header;
-            m_inspectionGroup = group;
-            m_groupHasObservations = true;
-            return;
+            ++observationGroups;
+            if (!readGroupObservations(reader))
+                return;
+            continue;
         }
-        if (known && withoutObservationsGroup < 0) {
+        if (known && knownGroups++ == 0)
             withoutObservations = header;
-            withoutObservationsGroup = group;
-        }
-        ++group;
     }
-    if (withoutObservationsGroup >= 0) {
+
+    int further = 0;
+    if (observationGroups > 0) {
+        further = observationGroups - 1;
+    } else if (knownGroups > 0) {
         m_header = withoutObservations;
-        m_inspectionGroup = withoutObservationsGroup;
+        further = knownGroups - 1;
+        // The whole file was read for the header: a damage is named before the count.
+        if (reader.hasError())
+            noteStructureProblem(xmlErrorText(reader));
     } else if (reader.hasError()) {
         noteLoadFailure(xmlErrorText(reader));
     } else {
         noteLoadFailure(tr("Die Datei enthält keine Inspektion: keine Kopfgruppe (\"ZB\") mit Haltungsdaten oder Beobachtungen."));
     }
+    if (further > 0)
+        noteStructureProblem(tr("Die Datei enthält %n weitere Inspektion(en); nur die erste wurde gelesen.", nullptr, further));
 }
 
 // Reads the header elements of the group the reader stands on, up to its first observation
@@ -482,50 +501,37 @@ bool EN135082::readHeaderGroup(QXmlStreamReader &reader, InspectionHeader &h, bo
     return false;
 }
 
-// Whether the group the reader stands on is an inspection of the kind the file's inspection is;
-// the reader is left at the group's end.
-bool EN135082::isFurtherInspection(QXmlStreamReader &reader) const
+// Reads the observations of the group, from the first one, on whose start the reader stands, to
+// the group's end; header elements among them are passed over. False when the file breaks off:
+// the record cut off is not kept.
+bool EN135082::readGroupObservations(QXmlStreamReader &reader)
 {
-    bool inspection = false;
-    while (reader.readNextStartElement()) {
-        const QStringRef name = reader.name();
-        if (m_groupHasObservations ? isObservation(name) : isHeaderElement(name))
-            inspection = true;
-        reader.skipCurrentElement();
-    }
-    return inspection;
-}
-
-void EN135082::readObservations(QXmlStreamReader &reader)
-{
-    if (m_inspectionGroup < 0 || !reader.readNextStartElement() || reader.name() != QLatin1String("DATA"))
-        return;
-    int further = 0;
     ObservationRecord observation;
-    for (int group = 0; reader.readNextStartElement();) {
-        if (!isGroup(reader.name())) {
+    do {
+        if (!isObservation(reader.name())) {
             reader.skipCurrentElement();
             continue;
         }
-        if (group++ != m_inspectionGroup) {
-            if (isFurtherInspection(reader))
-                ++further;
-            continue;
-        }
-        while (reader.readNextStartElement()) {
-            if (!isObservation(reader.name())) {
-                reader.skipCurrentElement();
-                continue;
-            }
-            observation.clear();
-            readObservation(reader, observation);
-            if (reader.hasError())
-                return; // a record cut off by a broken file is not kept
-            m_observations.append(observation);
-        }
+        observation.clear();
+        readObservation(reader, observation);
+        if (reader.hasError())
+            return false;
+        m_observations.append(observation);
+    } while (reader.readNextStartElement());
+    return true;
+}
+
+// Whether the group the reader stands on holds an observation; the reader is left at the
+// group's end.
+bool EN135082::holdsObservation(QXmlStreamReader &reader)
+{
+    bool observation = false;
+    while (reader.readNextStartElement()) {
+        if (isObservation(reader.name()))
+            observation = true;
+        reader.skipCurrentElement();
     }
-    if (further > 0)
-        noteStructureProblem(tr("Die Datei enthält %n weitere Inspektion(en); nur die erste wurde gelesen.", nullptr, further));
+    return observation;
 }
 
 void EN135082::readObservation(QXmlStreamReader &reader, ObservationRecord &o)

@@ -39,8 +39,8 @@ protected:
     void writeDocument(QXmlStreamWriter &writer) override;
     void writeFilms(QXmlStreamWriter &writer) override;
     void writeObservation(QXmlStreamWriter &writer, int index) override;
+    // Reads header and observations; load() calls it.
     void readMainData(QXmlStreamReader &reader) override;
-    void readObservations(QXmlStreamReader &reader) override;
 
 private:
     bool isReverseDirection() const;
@@ -49,14 +49,11 @@ private:
     // context is the translation context the word is listed under.
     QString word(const char *german, const char *context = "EN135082") const;
     bool readHeaderGroup(QXmlStreamReader &reader, InspectionHeader &header, bool &known);
-    bool isFurtherInspection(QXmlStreamReader &reader) const;
+    bool readGroupObservations(QXmlStreamReader &reader);
+    static bool holdsObservation(QXmlStreamReader &reader);
     void readObservation(QXmlStreamReader &reader, ObservationRecord &observation);
     // Reads the values of a record: problems go to the load's report.
     ExchangeValueReader values(QXmlStreamReader &reader);
 
     QString m_language;
-    // Which header group of the file is the inspection (counted among the groups, from 0; -1
-    // none), and whether that group holds observations.
-    int m_inspectionGroup = -1;
-    bool m_groupHasObservations = false;
 };

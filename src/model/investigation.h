@@ -70,7 +70,7 @@ public:
     // reported, the result is false, and this inspection will not be saved over that file;
     // loadResult() tells a failed load from a partial one. The project and the open commands
     // call it. The default reads an XML file through readMainData, readObservations and
-    // readSideFile; every standard overrides it (EN 13508-2 and DanDas around the default).
+    // readSideFile; every standard overrides it (DanDas around the default).
     virtual bool load(const QString &path);
     // Writes the inspection to folder() + fileName() (and its side file), each replacing the old
     // file only once written whole. False, with a report, when it could not be written or when
@@ -228,8 +228,9 @@ protected:
     virtual void writeFilms(QXmlStreamWriter &writer);
     virtual void writeObservation(QXmlStreamWriter &writer, int index);
     // The XML reader's steps; the default load() calls each with a reader at the start of the
-    // file: first the header, then the observations. The defaults read nothing; EN 13508-2 and
-    // DanDas override both, the other standards read in their own load().
+    // file: first the header, then the observations. The defaults read nothing; DanDas
+    // overrides both, EN 13508-2 reads everything in readMainData from its own load(), the
+    // other standards read in their own load().
     virtual void readMainData(QXmlStreamReader &reader);
     virtual void readObservations(QXmlStreamReader &reader);
 
