@@ -31,7 +31,8 @@ bool isSpecialCode(const QString &code)
 
 namespace hf = HeaderFields;
 
-// The header group "DZB", in file order. Its last element, "AAW", ends the header.
+// The header group "DZB", in file order. Its last element, "AAW", ends the header. The reader
+// takes the rows' kinds but reports bad values in this format's own words.
 const hf::Field kHeaderRows[] = {
     hf::text("AAA", &InspectionHeader::sectionName),
     hf::text("AAB", &InspectionHeader::startNode),

@@ -20,7 +20,7 @@ namespace HeaderFields {
 
 enum class Kind {
     Text,        // written only when not blank
-    FirstText,   // a second element for the field of an earlier row: read only while the field is empty
+    FirstText,   // another element for the field of a Text row: read only while the field is empty
     Flag,        // a text "0" or "1"; other programs also write "true" and "false"
     Fixed,       // always written as the row's fixed text; read into the field when the row has one
     Date,        // written in the row's format, read as "yyyy-MM-dd"
