@@ -760,11 +760,14 @@ void Viewer3D::selectPicked(const QPoint &)
 Vector3D Viewer3D::probePoint(const QPoint &pos, bool &found)
 {
     found = false;
+    // In window pixels, as the camera reads them back.
     const QSize size(std::max(1, width()), std::max(1, height()));
+    m_printSize = size;
     Vector3D point;
     if (renderInto(DepthProbe, size))
         point = camera()->pointUnderPixel(pos, found);
     releaseTarget();
+    m_printSize = QSize();
     m_renderMode = Screen;
     renderLater();
     return point;

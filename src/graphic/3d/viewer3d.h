@@ -263,7 +263,7 @@ private:
     QHash<const Object3D *, int> m_pickingIds;
     QOpenGLFramebufferObject *m_target = nullptr;
     QOffscreenSurface *m_offscreenSurface = nullptr;
-    // What a print pass draws at, in pixels; empty for the window's size.
+    // What a print or probe pass draws at, in pixels; empty for the window's own size.
     QSize m_printSize;
     QImage m_labelOverlay;
 };

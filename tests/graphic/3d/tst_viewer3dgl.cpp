@@ -29,6 +29,17 @@
 #include <cmath>
 #include <memory>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define ZZ_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZZ_LEAK_CHECK 1
+#endif
+#endif
+#ifdef ZZ_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 bool isWhite(QRgb c)
@@ -544,6 +555,13 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     TestViewer3DGL test;
     QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    const int result = QTest::qExec(&test, argc, argv);
+#ifdef ZZ_LEAK_CHECK
+    // Mesa's driver is unloaded with the X connection when the application goes, and what it
+    // keeps for the life of the process would then show as leaks of an unknown module. Look for
+    // leaks while it is still loaded.
+    __lsan_do_leak_check();
+#endif
+    return result;
 }
 #include "tst_viewer3dgl.moc"
