@@ -6,6 +6,7 @@
 #include "core/progressdialog.h"
 #include "core/reporter.h"
 #include "graphic/2d/graphicsscene.h"
+#include "graphic/3d/viewer3d.h"
 #include "model/investigation.h"
 #include "print/printer.h"
 #include "print/printjobs.h"
@@ -568,6 +569,8 @@ void PrintDialog::showPages()
     if (!m_scene) {
         m_scene = new GraphicsScene(this);
         m_view->setScene(m_scene);
+        connect(m_scene, &GraphicsScene::mouseClicked, this, &PrintDialog::sceneMouseClicked);
+        connect(m_scene, &GraphicsScene::mouseMoved, this, &PrintDialog::sceneMouseMoved);
     }
     m_scene->clear();
     const int count = m_pages.size();
@@ -611,8 +614,9 @@ QGraphicsPixmapItem *PrintDialog::findSceneItem(const QString &id) const
     if (!m_scene)
         return nullptr;
     for (QGraphicsItem *item : m_scene->items()) {
-        if (item->data(0).toString() == id)
-            return qgraphicsitem_cast<QGraphicsPixmapItem *>(item);
+        auto *pixmap = qgraphicsitem_cast<QGraphicsPixmapItem *>(item);
+        if (pixmap && item->data(0).toString() == id)
+            return pixmap;
     }
     return nullptr;
 }
@@ -649,6 +653,106 @@ void PrintDialog::on_zoomIn_clicked()
 void PrintDialog::on_zoomOut_clicked()
 {
     m_view->scale(0.8, 0.8);
+}
+
+// --- plan page
+
+PlanSettings PrintDialog::planSettings() const
+{
+    PlanSettings plan;
+    plan.scale = m_scale->currentText().toInt();
+    if (plan.scale < 1)
+        plan.scale = 50;
+    plan.paperSize = m_paperSize->currentIndex();
+    plan.orientation = m_format->currentIndex();
+    plan.letterheadPosition = m_firmdata->currentIndex();
+    plan.legendPosition = m_legend->currentIndex();
+    plan.customer = m_customer->text();
+    plan.city = m_city->text();
+    plan.street = m_street->text();
+    plan.title = m_title->text();
+    plan.commentary = m_commentary->text();
+    plan.date = m_date->date();
+    return plan;
+}
+
+QSize PrintDialog::planImageSize() const
+{
+    return Printer::planAreaSize(m_planPaperSize, m_planOrientation);
+}
+
+void PrintDialog::on_plan3D_clicked()
+{
+    if (!m_viewer)
+        return;
+    setEnabled(false);
+    m_pages.clear();
+    m_tocPageCount = 0;
+    showPages();
+    const PlanSettings plan = planSettings();
+    m_planPaperSize = plan.paperSize;
+    m_planOrientation = plan.orientation;
+    const QSize page = Printer::planPageSize(plan.paperSize, plan.orientation);
+    m_pageWidth = page.width();
+    m_pageHeight = page.height();
+    m_pages += Printer::runPlanPage(plan, m_viewer, PlanElementId);
+    showPages();
+    setEnabled(true);
+    m_view->fitInView(m_scene->sceneRect(), Qt::KeepAspectRatio);
+    m_view->setDragMode(QGraphicsView::NoDrag);
+    m_planShown = true;
+}
+
+void PrintDialog::sceneMouseClicked(QMouseEvent *event)
+{
+    if (m_planItem)
+        m_lastMouse = event->localPos();
+}
+
+void PrintDialog::sceneMouseMoved(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || !m_planItem || !m_viewer)
+        return;
+    const QPointF position = event->localPos();
+    if (!m_planItem->sceneBoundingRect().contains(position))
+        return;
+    const QPointF d = position - m_lastMouse;
+    m_viewer->moveCamera(QPointF(-d.x() / 10000, -d.y() / 10000));
+    const QSize size = planImageSize();
+    QImage image;
+    m_viewer->renderToImage(image, size.width(), size.height());
+    m_planItem->setPixmap(QPixmap::fromImage(image));
+    m_planShown = true;
+    m_lastMouse = position;
+}
+
+void PrintDialog::renderPlanForPrint()
+{
+    if (!m_planItem || !m_planShown || !m_viewer || m_pages.isEmpty())
+        return;
+    ProgressDialog progress(this);
+    progress.setText(tr("Erstelle 3D-Plan fürs Drucken..."));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setValue(0);
+    progress.setMaximum(0);
+    progress.show();
+    QApplication::processEvents();
+    PrintElement *element = m_pages.last().findElement(PlanElementId);
+    if (element && !element->rect().isEmpty()) {
+        // The same view as on screen, drawn in tiles at print resolution; the part that belongs
+        // to the element is the whole of it up to the rounding of the element's size.
+        const QSize size = planImageSize();
+        QImage image;
+        m_viewer->renderToImage(image, size.width(), size.height(), progress.progressBar());
+        if (!image.isNull()) {
+            const double fx = size.width() / element->rect().width();
+            const double fy = size.height() / element->rect().height();
+            element->setImage(image.copy(0, 0, int(std::lround(image.width() / fx)),
+                                         int(std::lround(image.height() / fy))));
+            element->setImageScaled(true);
+        }
+    }
+    m_planShown = false;
 }
 
 void PrintDialog::on_close_clicked()
@@ -699,6 +803,7 @@ void PrintDialog::print(QPrinter *printer, int from, int to)
 {
     from = std::max(from, 0);
     to = std::min(to, int(m_pages.size()));
+    renderPlanForPrint();
 
     auto *progress = new ProgressDialog(this);
     progress->setText(tr("PDF wird erstellt..."));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/printer.h"
 #include "print/records/printpage.h"
 #include "print/records/reportrecords.h"
 
@@ -98,7 +99,12 @@ public slots:
     void on_insp_toggled(bool on);
     void on_foto_toggled(bool on);
     void scrollBarValueChanged(int value);
+    void on_plan3D_clicked();
     void on_projects_itemDoubleClicked(QListWidgetItem *item);
+    // Presses and moves in the preview, in scene coordinates: a drag over the plan image pans
+    // the 3D view under it.
+    void sceneMouseClicked(QMouseEvent *event);
+    void sceneMouseMoved(QMouseEvent *event);
     void on_close_clicked();
 
 private:
@@ -119,6 +125,11 @@ private:
     void applyApproximateNote();
     void showPages();
     QGraphicsPixmapItem *findSceneItem(const QString &id) const;
+
+    PlanSettings planSettings() const;
+    // The plan image at the size of its element, rounded up to whole pixels.
+    QSize planImageSize() const;
+    void renderPlanForPrint();
 
     QVector<QPicture> toPictures(QProgressBar *progress) const;
     // False when the printer or file could not be opened.
@@ -163,8 +174,6 @@ private:
     double m_pageGap = PageGap;
     int m_planPaperSize = 0;
     int m_planOrientation = 0;
-    int m_planFirmData = 0;
-    int m_planLegend = 0;
     int m_tocPageCount = 0;
     bool m_planShown = false;
     QDir m_dir;

@@ -5,6 +5,7 @@
 #include "print/records/reportrecords.h"
 
 #include <QColor>
+#include <QDate>
 #include <QFont>
 #include <QImage>
 #include <QList>
@@ -12,12 +13,30 @@
 #include <QPen>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 class Firm;
+class Viewer3D;
+
+// What the pipe-network plan page is made of, as chosen in the print dialog.
+struct PlanSettings
+{
+    double scale = 50;     // the plan is drawn at 1 : scale
+    int paperSize = 0;     // 0 A4, otherwise A3
+    int orientation = 0;   // 0 portrait, otherwise landscape
+    int letterheadPosition = 0;
+    int legendPosition = 0;
+    QString customer;
+    QString city;
+    QString street;
+    QString title;
+    QString commentary;
+    QDate date;
+};
 
 // Lays out the pages of one report section as display lists, in page pixels of an A4 portrait
 // page (793 x 1123). It holds the data of one print job (letterhead, header lists, section data,
@@ -60,6 +79,17 @@ public:
     static QVector<PrintPage> runFotoPagesVideo(PrintJob job);
     // The table of contents; its page count is the number of pages returned.
     static QVector<PrintPage> runTocPages(PrintJob job);
+
+    // The pipe-network plan page: the viewer's camera set to the plan's scale over the plan area
+    // and its view rendered into the plan element (id elementId). The letterhead is always the
+    // standard one.
+    static QVector<PrintPage> runPlanPage(const PlanSettings &plan, Viewer3D *viewer, const QString &elementId);
+    // The plan page in page pixels, and the area of its plan: the page less 20 mm all round,
+    // rounded up to whole pixels, which is the size the plan is rendered at.
+    static QSize planPageSize(int paperSize, int orientation);
+    static QSize planAreaSize(int paperSize, int orientation);
+    // Scene units of the 3D view per page pixel of a plan at 1 : scale.
+    static double planSceneUnitsPerPixel(double scale);
 
     // The current company's letterhead: its designed one when it uses that and the stored bytes
     // read, else the standard one with logo, address and contact.

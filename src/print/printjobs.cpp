@@ -7,6 +7,9 @@
 #include "core/firm.h"
 #include "core/firmstore.h"
 #include "core/global.h"
+#include "core/meterratioobserver.h"
+#include "graphic/3d/camera.h"
+#include "graphic/3d/viewer3d.h"
 #include "model/investigation.h"
 #include "print/printer.h"
 #include "project/project.h"
@@ -185,5 +188,34 @@ QVector<PrintPage> Printer::runTocPages(PrintJob job)
     Printer printer;
     setCurrentLetterhead(printer);
     printer.addTableOfContents(job.entries, job.sectionName, QColor(200, 0, 0), colorProjects, job.client);
+    return printer.pages();
+}
+
+double Printer::planSceneUnitsPerPixel(double scale)
+{
+    // Page pixels to millimetres to metres on paper, at 1 : scale in the field, in scene units.
+    return scale * Global::instance()->meterRatio()->inverseScale() * 210.0 / 793.0 / 1000.0;
+}
+
+QVector<PrintPage> Printer::runPlanPage(const PlanSettings &plan, Viewer3D *viewer, const QString &elementId)
+{
+    if (!viewer)
+        return {};
+    // The plan is rendered at the size of its area on the page, so that one rendered pixel is
+    // one page pixel; every later rendering (panning, print) keeps that size and so shows the
+    // same part of the network at the same scale.
+    const QSize area = planAreaSize(plan.paperSize, plan.orientation);
+    if (Camera *camera = viewer->camera())
+        camera->setOrthoScale(planSceneUnitsPerPixel(plan.scale), area.width(), area.height());
+
+    Printer printer;
+    const Firm firm = Global::instance()->firmStore()->currentFirm();
+    printer.setLetterhead(firm.logo(), firm.address(), firm.contact());
+    QImage image;
+    viewer->renderToImage(image, area.width(), area.height());
+    printer.setPlanData(plan.scale, plan.customer, plan.city, plan.street, plan.title, plan.commentary,
+                        plan.date.toString(QStringLiteral("dd.MM.yyyy")));
+    printer.createSitePlanPage(image, elementId, plan.paperSize, plan.orientation, plan.letterheadPosition,
+                               plan.legendPosition);
     return printer.pages();
 }

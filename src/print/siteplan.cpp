@@ -88,10 +88,9 @@ void Printer::setPlanData(double scale, const QString &customer, const QString &
 void Printer::createSitePlanPage(const QImage &plan, const QString &elementId, int paperSize, int orientation,
                                  int letterheadPosition, int legendPosition)
 {
-    int width = paperSize == 0 ? PrintPage::A4Width : PrintPage::A4Height;
-    int height = paperSize == 0 ? PrintPage::A4Height : 1586;
-    if (orientation != 0)
-        std::swap(width, height);
+    const QSize size = planPageSize(paperSize, orientation);
+    const int width = size.width();
+    const int height = size.height();
     PrintPage page(width, height);
 
     PrintElement image =
@@ -121,6 +120,21 @@ void Printer::createSitePlanPage(const QImage &plan, const QString &elementId, i
         page.addElement(legend);
     }
     m_pages.append(page);
+}
+
+QSize Printer::planPageSize(int paperSize, int orientation)
+{
+    int width = paperSize == 0 ? PrintPage::A4Width : PrintPage::A4Height;
+    int height = paperSize == 0 ? PrintPage::A4Height : 1586;
+    if (orientation != 0)
+        std::swap(width, height);
+    return QSize(width, height);
+}
+
+QSize Printer::planAreaSize(int paperSize, int orientation)
+{
+    const QSize page = planPageSize(paperSize, orientation);
+    return QSize(int(std::ceil(page.width() - 2 * Margin)), int(std::ceil(page.height() - 2 * Margin)));
 }
 
 PrintElement Printer::sitePlanHeader() const
