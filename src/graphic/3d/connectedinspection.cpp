@@ -8,9 +8,12 @@
 #include "graphic/3d/manipulatedsystem3d.h"
 #include "graphic/3d/pipeline.h"
 #include "graphic/3d/quaternion.h"
+#include "graphic/3d/viewer3d.h"
 #include "model/investigation.h"
 
 #include <QDebug>
+#include <QOpenGLShaderProgram>
+#include <QVector4D>
 #include <QPainter>
 
 #include <algorithm>
@@ -437,6 +440,42 @@ void ConnectedInspection::createLabels()
         }
         m_labels.append(label);
         m_labelKeys.insert(label, key);
+    }
+}
+
+void ConnectedInspection::draw(QOpenGLShaderProgram *program, Viewer3D *viewer)
+{
+    if (!program || !viewer || m_objects.isEmpty())
+        return;
+    const int vertex = program->attributeLocation("vertex");
+    const int normal = program->attributeLocation("normal");
+    // A stub without inspection keeps the colour of what was drawn before it (its parent course).
+    QVector4D color;
+    if (m_investigation) {
+        switch (m_investigation->systemText()) {
+        case 1: // storm water
+            color = QVector4D(0.0f, 0.7f, 1.0f, 1.0f);
+            break;
+        case 2: // foul water
+            color = QVector4D(1.0f, 0.0f, 0.0f, 1.0f);
+            break;
+        default:
+            color = QVector4D(1.0f, 0.5f, 0.1f, 1.0f);
+            break;
+        }
+    }
+    const Object3D *identity = m_objects.first();
+    for (Object3D *object : qAsConst(m_objects)) {
+        program->setUniformValue("hasTexture", 0);
+        viewer->setObjectMatrix(object->system()->worldMatrix());
+        if (m_investigation)
+            program->setUniformValue("color", color);
+        viewer->setSelectionUniforms(identity);
+        object->draw(vertex, normal, -1);
+        if (auto *joint = qobject_cast<PipePoint *>(object)) {
+            if (ConnectedInspection *branch = m_branches.value(joint))
+                branch->draw(program, viewer);
+        }
     }
 }
 

@@ -17,9 +17,11 @@ class Investigation;
 class Label3D;
 class Object3D;
 class PipePoint;
+class QOpenGLShaderProgram;
 class QPainter;
 class QPoint;
 class System3D;
+class Viewer3D;
 
 // The placement of a bend or branch the user gave: where on the pipe cross-section and by which
 // angle. It belongs to the observation with its code, video time and distance.
@@ -110,6 +112,9 @@ public:
     QList<Label3D *> labels() const { return m_labels; }
     LabelEntry labelKey(Label3D *label) const { return m_labelKeys.value(label); }
     QMap<LabelEntry, StoredLabel> storedLabels() const { return m_storedLabels; }
+    // Draws the built pipes and joints with the viewer's object program (bound), then the branch
+    // courses at their joints. The whole course picks and highlights as its first object.
+    void draw(QOpenGLShaderProgram *program, Viewer3D *viewer);
     void paintLabels(QPainter *painter, const Camera *camera, double scale) const;
     void drawLabelLines(double depth);
     Label3D *labelAt(const QPoint &pos, const Camera *camera) const;

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -124,20 +125,73 @@ void Label3D::paint(QPainter *painter, const Camera *camera, double scale) const
     const QPointF anchor = anchorPoint(camera, &inFront) / scale;
     if (!inFront)
         return;
+    // Outline and text only move with the anchor between frames: they are laid out once, relative
+    // to it, and laid out again when the text, font, offset, look or scale change.
+    const QPointF offset(m_x, m_y);
+    if (!m_painted || m_paintedScale != scale || m_paintedOffset != offset
+        || m_paintedText != m_text || m_paintedFont != m_font || m_paintedRounded != m_rounded
+        || m_paintedPointer != m_pointer) {
+        layOut(scale);
+        m_painted = true;
+        m_paintedScale = scale;
+        m_paintedOffset = offset;
+        m_paintedText = m_text;
+        m_paintedFont = m_font;
+        m_paintedRounded = m_rounded;
+        m_paintedPointer = m_pointer;
+    }
+    if (painter->transform().type() <= QTransform::TxTranslate) {
+        // At one to one, as on screen, a picture of the label made once is far cheaper to draw
+        // than its outline and text each frame. Whole pixels keep it sharp.
+        if (m_sprite.isNull())
+            makeSprite();
+        painter->drawImage(QPointF(std::round(anchor.x()), std::round(anchor.y())) + m_spriteOrigin,
+                           m_sprite);
+        return;
+    }
     painter->save();
+    painter->translate(anchor);
+    drawLaidOut(painter);
+    painter->restore();
+}
+
+void Label3D::drawLaidOut(QPainter *painter) const
+{
     painter->setBrush(QBrush(m_background));
     QPen pen;
-    pen.setWidthF(1.0 / scale);
+    pen.setWidthF(1.0 / m_paintedScale);
     painter->setPen(pen);
+    painter->setFont(m_paintedTextFont);
+    painter->drawPath(m_outline);
+    painter->drawStaticText(m_textPosition, m_staticText);
+}
+
+void Label3D::makeSprite() const
+{
+    const QRectF bounds = m_outline.boundingRect()
+                              .united(QRectF(m_textPosition, m_staticText.size()))
+                              .adjusted(-2.0, -2.0, 2.0, 2.0);
+    m_spriteOrigin = QPointF(std::floor(bounds.left()), std::floor(bounds.top()));
+    const QSize size(int(std::ceil(bounds.right() - m_spriteOrigin.x())),
+                     int(std::ceil(bounds.bottom() - m_spriteOrigin.y())));
+    m_sprite = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    m_sprite.fill(Qt::transparent);
+    QPainter painter(&m_sprite);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.translate(-m_spriteOrigin);
+    drawLaidOut(&painter);
+}
+
+void Label3D::layOut(double scale) const
+{
     QFont font = m_font;
     font.setPointSizeF(m_font.pointSizeF() / scale);
-    painter->setFont(font);
+    m_paintedTextFont = font;
 
     const double m = 3.0 / scale;
     const double r = 5.0 / scale;
-    const QPointF tip(anchor.x() - m_x / scale, anchor.y() - m_y / scale);
-    const QRectF box(anchor.x() - m, anchor.y() - m, m_box.width() / scale + 2 * m,
-                     m_box.height() / scale + 2 * m);
+    const QPointF tip(-m_x / scale, -m_y / scale);
+    const QRectF box(-m, -m, m_box.width() / scale + 2 * m, m_box.height() / scale + 2 * m);
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     if (m_rounded)
@@ -154,11 +208,20 @@ void Label3D::paint(QPainter *painter, const Camera *camera, double scale) const
         path.addPolygon(triangle);
         path = path.simplified();
     }
-    painter->drawPath(path);
-    painter->drawText(QRect(int(anchor.x() + m), int(anchor.y()), int(m_box.width() / scale),
-                            int(m_box.height() / scale)),
-                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_text);
-    painter->restore();
+    m_outline = path;
+
+    // Left-aligned, wrapped to the box and centred in it from top to bottom.
+    const double width = int(m_box.width() / scale);
+    const double height = int(m_box.height() / scale);
+    m_staticText = QStaticText(QString(m_text).replace(QLatin1Char('\n'), QChar::LineSeparator));
+    m_staticText.setTextFormat(Qt::PlainText);
+    m_staticText.setTextWidth(width);
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    m_staticText.setTextOption(option);
+    m_staticText.prepare(QTransform(), font);
+    m_textPosition = QPointF(m, (height - m_staticText.size().height()) / 2.0);
+    m_sprite = QImage();
 }
 
 QDomElement Label3D::domElement(const QString &tagName, QDomDocument &document) const

@@ -4,9 +4,12 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFont>
+#include <QImage>
 #include <QPoint>
 #include <QPointF>
 #include <QRectF>
+#include <QPainterPath>
+#include <QStaticText>
 #include <QString>
 
 class Camera;
@@ -74,6 +77,9 @@ public:
 
 private:
     void updateSize();
+    void layOut(double scale) const;
+    void drawLaidOut(QPainter *painter) const;
+    void makeSprite() const;
 
     double m_x = 0.0;
     double m_y = 0.0;
@@ -88,4 +94,20 @@ private:
     int m_lastMouseY = 0;
     Object3D *m_owner = nullptr;
     System3D *m_frame = nullptr;
+
+    // The outline and text as last laid out by paint, relative to the anchor, and what they were
+    // laid out for.
+    mutable QPainterPath m_outline;
+    mutable QStaticText m_staticText;
+    mutable QPointF m_textPosition;
+    mutable QImage m_sprite;
+    mutable QPointF m_spriteOrigin;
+    mutable QFont m_paintedTextFont;
+    mutable bool m_painted = false;
+    mutable double m_paintedScale = 0.0;
+    mutable QPointF m_paintedOffset;
+    mutable QString m_paintedText;
+    mutable QFont m_paintedFont;
+    mutable bool m_paintedRounded = true;
+    mutable bool m_paintedPointer = true;
 };

@@ -213,6 +213,8 @@ void Window3D::initObjects()
 
 QSize Window3D::devicePixelSize() const
 {
+    if (!m_renderTargetSize.isEmpty())
+        return m_renderTargetSize;
     return size() * devicePixelRatio();
 }
 
@@ -275,7 +277,9 @@ void Window3D::deletePickingFramebuffer()
 
 QImage Window3D::grabFrame()
 {
-    if (!m_context || !m_context->makeCurrent(this))
+    // A current context keeps the frame buffer it has bound (an off-screen target).
+    if (!m_context
+        || (QOpenGLContext::currentContext() != m_context && !m_context->makeCurrent(this)))
         return QImage();
     const QSize pixels = devicePixelSize();
     // Reading RGBA bytes into an RGBA image keeps the channels right on any byte order.

@@ -116,6 +116,9 @@ protected:
     virtual void initGL() = 0;
     virtual void pickAt(const QPoint &point) = 0;
     virtual void selectPicked(const QPoint &point) = 0;
+    // While not empty, frames are drawn and grabbed at this size in device pixels rather than the
+    // window's: the caller has bound a frame buffer of that size.
+    void setRenderTargetSize(const QSize &size) { m_renderTargetSize = size; }
 
     bool event(QEvent *event) override;
     void exposeEvent(QExposeEvent *event) override;
@@ -176,4 +179,5 @@ private:
     bool m_is3DView = true;
     bool m_perspectivePreferred = true;
     std::unique_ptr<WorldConstraint> m_topViewConstraint;
+    QSize m_renderTargetSize;
 };
