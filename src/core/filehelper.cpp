@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QProgressBar>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QThread>
@@ -517,19 +518,26 @@ QString FileHelper::findVideoByBaseName(const QString &basePath)
     for (QString pattern : patterns)
         suffixes.append(pattern.remove(QLatin1Char('*')));
 
+    // One listing of the folder answers both passes: asking for each suffix in turn cost a file
+    // system call apiece, and opening a project asks for every inspection.
+    const QFileInfo base(basePath);
+    const QString prefix = base.fileName();
+    const QFileInfoList entries =
+        QDir(base.absolutePath()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QSet<QString> names;
+    for (const QFileInfo &entry : entries)
+        names.insert(entry.fileName());
     for (const QString &suffix : suffixes) {
-        if (QFile::exists(basePath + suffix))
+        if (names.contains(prefix + suffix))
             return suffix;
     }
 
     // Videos copied from other systems often carry upper-case suffixes.
-    const QFileInfo base(basePath);
-    const QStringList names = QDir(base.absolutePath()).entryList(QDir::Files | QDir::NoDotAndDotDot);
-    const QString prefix = base.fileName();
     for (const QString &suffix : suffixes) {
-        for (const QString &name : names) {
+        for (const QFileInfo &entry : entries) {
+            const QString name = entry.fileName();
             if (name.size() == prefix.size() + suffix.size() && name.startsWith(prefix)
-                && name.endsWith(suffix, Qt::CaseInsensitive))
+                && name.endsWith(suffix, Qt::CaseInsensitive) && entry.isFile() && !entry.isHidden())
                 return name.mid(prefix.size());
         }
     }

@@ -1,5 +1,6 @@
 #include "model/dandas.h"
 
+#include "model/headerfields.h"
 #include "model/modellog.h"
 #include "model/sharedcatalogue.h"
 
@@ -12,6 +13,8 @@
 #include <QTextCodec>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+
+#include <iterator>
 
 namespace {
 
@@ -26,23 +29,56 @@ bool isSpecialCode(const QString &code)
     return code == QLatin1String("SI") || code == QLatin1String("EI") || code == QLatin1String("CO");
 }
 
-// The header elements of the exchange file that hold texts, in file order.
+namespace hf = HeaderFields;
 
-const HeaderTextField kHeaderTextsBeforeSize[] = {
-    {"AAA", &InspectionHeader::sectionName}, {"AAB", &InspectionHeader::startNode},
-    {"AAC", &InspectionHeader::startNodeType}, {"AAD", &InspectionHeader::endNode},
-    {"AAE", &InspectionHeader::endNodeType}, {"AAF", &InspectionHeader::town},
-    {"AAG", &InspectionHeader::street}, {"AAH", &InspectionHeader::direction},
-    {"AAI", &InspectionHeader::client}, {"AAJ", &InspectionHeader::profile},
+// The header group "DZB", in file order. Its last element, "AAW", ends the header.
+const hf::Field kHeaderRows[] = {
+    hf::text("AAA", &InspectionHeader::sectionName),
+    hf::text("AAB", &InspectionHeader::startNode),
+    hf::text("AAC", &InspectionHeader::startNodeType),
+    hf::text("AAD", &InspectionHeader::endNode),
+    hf::text("AAE", &InspectionHeader::endNodeType),
+    hf::text("AAF", &InspectionHeader::town),
+    hf::text("AAG", &InspectionHeader::street),
+    hf::text("AAH", &InspectionHeader::direction),
+    hf::text("AAI", &InspectionHeader::client),
+    hf::text("AAJ", &InspectionHeader::profile),
+    hf::profileSize("AAK", &InspectionHeader::height, 2),
+    hf::profileSize("AAL", &InspectionHeader::width, 2),
+    hf::date("AAM", "yyyy-MM-dd"),
+    hf::text("AAN", &InspectionHeader::reason),
+    hf::text("AAO", &InspectionHeader::material),
+    hf::text("AAP", &InspectionHeader::cleaning),
+    hf::text("AAQ", &InspectionHeader::inspector),
+    hf::text("AAR", &InspectionHeader::sewerKind),
+    hf::text("AAS", &InspectionHeader::videoReference),
+    hf::text("AAT", &InspectionHeader::videoMedium),
+    hf::text("AAU", &InspectionHeader::pipeType),
+    hf::text("AAV", &InspectionHeader::inspectionKind),
+    hf::text("AAW", &InspectionHeader::weather),
 };
+const hf::Table kHeaderFields(kHeaderRows);
 
-const HeaderTextField kHeaderTextsAfterDate[] = {
-    {"AAN", &InspectionHeader::reason}, {"AAO", &InspectionHeader::material},
-    {"AAP", &InspectionHeader::cleaning}, {"AAQ", &InspectionHeader::inspector},
-    {"AAR", &InspectionHeader::sewerKind}, {"AAS", &InspectionHeader::videoReference},
-    {"AAT", &InspectionHeader::videoMedium}, {"AAU", &InspectionHeader::pipeType},
-    {"AAV", &InspectionHeader::inspectionKind}, {"AAW", &InspectionHeader::weather},
-};
+// The video time "hhmmss". Six digits of a valid time are taken directly: QTime::fromString
+// consults the time zone on every call, and a file holds one time per observation.
+QTime readVideoTime(const QString &text)
+{
+    if (text.size() == 6) {
+        int digits[6] = {};
+        bool plain = true;
+        for (int i = 0; i < 6 && plain; ++i) {
+            const ushort c = text.at(i).unicode();
+            plain = c >= '0' && c <= '9';
+            digits[i] = c - '0';
+        }
+        const int hours = digits[0] * 10 + digits[1];
+        const int minutes = digits[2] * 10 + digits[3];
+        const int seconds = digits[4] * 10 + digits[5];
+        if (plain && QTime::isValid(hours, minutes, seconds))
+            return QTime(hours, minutes, seconds);
+    }
+    return QTime::fromString(text, kTimeFormat);
+}
 
 QString location(const QXmlStreamReader &reader)
 {
@@ -69,17 +105,17 @@ void DanDas::loadCatalog()
 QHash<QString, OptionMap *> DanDas::optionLists()
 {
     return {
-        {QStringLiteral("node_type"), &m_nodeTypeOptions},
-        {QStringLiteral("direction"), &m_directionOptions},
-        {QStringLiteral("section"), &m_profileOptions},
-        {QStringLiteral("sectionsrc"), &m_profileSourceOptions},
-        {QStringLiteral("material"), &m_materialOptions},
-        {QStringLiteral("materialsrc"), &m_materialSourceOptions},
-        {QStringLiteral("system"), &m_systemOptions},
-        {QStringLiteral("cleaning"), &m_cleaningOptions},
-        {QStringLiteral("pipe_use"), &m_pipeTypeOptions},
-        {QStringLiteral("methode"), &m_inspectionKindOptions},
-        {QStringLiteral("weather"), &m_weatherOptions},
+        {QStringLiteral("node_type"), &m_options.nodeType},
+        {QStringLiteral("direction"), &m_options.direction},
+        {QStringLiteral("section"), &m_options.profile},
+        {QStringLiteral("sectionsrc"), &m_options.profileSource},
+        {QStringLiteral("material"), &m_options.material},
+        {QStringLiteral("materialsrc"), &m_options.materialSource},
+        {QStringLiteral("system"), &m_options.system},
+        {QStringLiteral("cleaning"), &m_options.cleaning},
+        {QStringLiteral("pipe_use"), &m_options.pipeType},
+        {QStringLiteral("methode"), &m_options.inspectionKind},
+        {QStringLiteral("weather"), &m_options.weather},
     };
 }
 
@@ -328,7 +364,7 @@ QString DanDas::observationDescription(const ObservationRecord &o) const
 
 int DanDas::systemText() const
 {
-    const QString text = m_systemOptions.value(m_header.sewerKind);
+    const QString text = m_options.system.value(m_header.sewerKind);
     if (text.contains(QLatin1String("Regn")))
         return 1;
     if (text.contains(QLatin1String("Spilde")))
@@ -354,19 +390,19 @@ ModelUtils::TextTable DanDas::mainDataTable() const
     table.endRow();
     table.beginRow();
     table.addPair(tr("Inspektionsårsag: "), h.reason);
-    table.addPair(tr("Spulet: "), optionText(m_cleaningOptions, h.cleaning));
-    table.addPair(tr("Inspektionretning: "), optionText(m_directionOptions, h.direction));
-    table.addPair(tr("Vejrlig: "), optionText(m_weatherOptions, h.weather));
-    table.addPair(tr("Inspektionsmetode: "), optionText(m_inspectionKindOptions, h.inspectionKind));
+    table.addPair(tr("Spulet: "), optionText(m_options.cleaning, h.cleaning));
+    table.addPair(tr("Inspektionretning: "), optionText(m_options.direction, h.direction));
+    table.addPair(tr("Vejrlig: "), optionText(m_options.weather, h.weather));
+    table.addPair(tr("Inspektionsmetode: "), optionText(m_options.inspectionKind, h.inspectionKind));
     table.endRow();
     table.beginRow();
     table.addPair(tr("Start Punkt: "), h.startNode);
-    table.addPair(QStringLiteral(" "), optionText(m_nodeTypeOptions, h.startNodeType));
+    table.addPair(QStringLiteral(" "), optionText(m_options.nodeType, h.startNodeType));
     table.addPair(tr("Slut Punkt: "), h.endNode);
-    table.addPair(QStringLiteral(" "), optionText(m_nodeTypeOptions, h.endNodeType));
+    table.addPair(QStringLiteral(" "), optionText(m_options.nodeType, h.endNodeType));
     table.endRow();
     table.beginRow();
-    table.addPair(tr("Tværsnit: "), optionText(m_profileOptions, h.profile));
+    table.addPair(tr("Tværsnit: "), optionText(m_options.profile, h.profile));
     if (h.profile == QLatin1String("A")) {
         table.addInt(tr("Diameter: "), ModelUtils::truncatedInt(h.height));
     } else {
@@ -375,11 +411,11 @@ ModelUtils::TextTable DanDas::mainDataTable() const
     }
     table.endRow();
     table.beginRow();
-    table.addPair(tr("Materiale: "), optionText(m_materialOptions, h.material));
+    table.addPair(tr("Materiale: "), optionText(m_options.material, h.material));
     table.endRow();
     table.beginRow();
-    table.addPair(tr("System: "), optionText(m_systemOptions, h.sewerKind));
-    table.addPair(tr("I Brug: "), optionText(m_pipeTypeOptions, h.pipeType));
+    table.addPair(tr("System: "), optionText(m_options.system, h.sewerKind));
+    table.addPair(tr("I Brug: "), optionText(m_options.pipeType, h.pipeType));
     table.endRow();
     table.beginRow();
     table.addPair(tr("Medie-ID: "), h.videoReference);
@@ -400,12 +436,12 @@ QStringList DanDas::mainDataList() const
             h.street,
             h.startNode,
             h.endNode,
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             QStringLiteral("%1mm").arg(h.width, 0, 'f', 0),
             QStringLiteral("%1mm").arg(h.height, 0, 'f', 0),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_directionOptions, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.direction, h.direction),
             h.videoReference,
             QStringLiteral("%1m").arg(inspectedLength(), 0, 'f', 2),
             QString()};
@@ -421,28 +457,28 @@ QStringList DanDas::mainDataListFull() const
             h.town,
             h.street,
             h.startNode,
-            optionText(m_nodeTypeOptions, h.startNodeType),
+            optionText(m_options.nodeType, h.startNodeType),
             h.endNode,
-            optionText(m_nodeTypeOptions, h.endNodeType),
-            optionText(m_directionOptions, h.direction),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_pipeTypeOptions, h.pipeType),
+            optionText(m_options.nodeType, h.endNodeType),
+            optionText(m_options.direction, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.pipeType, h.pipeType),
             h.reason,
-            optionText(m_cleaningOptions, h.cleaning),
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.cleaning, h.cleaning),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             QStringLiteral("%1mm").arg(h.width, 0, 'f', 0),
             QStringLiteral("%1mm").arg(h.height, 0, 'f', 0),
             h.videoReference,
             h.videoMedium,
-            optionText(m_inspectionKindOptions, h.inspectionKind),
-            optionText(m_weatherOptions, h.weather),
+            optionText(m_options.inspectionKind, h.inspectionKind),
+            optionText(m_options.weather, h.weather),
             QStringLiteral("%1m").arg(inspectedLength(), 0, 'f', 2)};
 }
 
 TocEntry DanDas::summaryRow()
 {
-    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material), optionText(m_systemOptions, m_header.sewerKind));
+    return makeSummaryRow(1, optionText(m_options.material, m_header.material), optionText(m_options.system, m_header.sewerKind));
 }
 
 bool DanDas::hasStructuralDamage() const
@@ -536,7 +572,6 @@ bool DanDas::load(const QString &path)
 
 void DanDas::writeDocument(QXmlStreamWriter &writer)
 {
-    const InspectionHeader &h = m_header;
     writer.setAutoFormatting(true);
     writer.writeStartDocument(QStringLiteral("1.0"), true);
     writer.writeStartElement(QStringLiteral("DATA"));
@@ -544,13 +579,7 @@ void DanDas::writeDocument(QXmlStreamWriter &writer)
     ModelUtils::writeTextElement(writer, QStringLiteral("A2"), QStringLiteral("da"));
     writer.writeEndElement();
     writer.writeStartElement(QStringLiteral("DZB"));
-    for (const HeaderTextField &f : kHeaderTextsBeforeSize)
-        ModelUtils::writeTextElement(writer, QLatin1String(f.element), h.*f.field);
-    ModelUtils::writeDoubleElement(writer, QStringLiteral("AAK"), h.height, 2);
-    ModelUtils::writeDoubleElement(writer, QStringLiteral("AAL"), h.width, 2);
-    ModelUtils::writeDateElement(writer, QStringLiteral("AAM"), h.date, kDateFormat);
-    for (const HeaderTextField &f : kHeaderTextsAfterDate)
-        ModelUtils::writeTextElement(writer, QLatin1String(f.element), h.*f.field);
+    HeaderFields::write(writer, m_header, kHeaderFields);
     writer.writeEndElement();
 }
 
@@ -605,35 +634,21 @@ void DanDas::readMainData(QXmlStreamReader &reader)
         const QStringRef name = reader.name();
         if (name.size() != 3 || !name.startsWith(QLatin1String("AA")))
             continue;
-        bool found = false;
-        for (const HeaderTextField &f : kHeaderTextsBeforeSize) {
-            if (name == QLatin1String(f.element)) {
-                ModelUtils::readTextElement(reader, h.*f.field);
-                found = true;
-                break;
-            }
-        }
-        for (const HeaderTextField &f : kHeaderTextsAfterDate) {
-            if (!found && name == QLatin1String(f.element)) {
-                ModelUtils::readTextElement(reader, h.*f.field);
-                found = true;
-                if (name == QLatin1String("AAW"))
-                    return;
-                break;
-            }
-        }
-        if (found)
+        const hf::Field *field = kHeaderFields.find(name);
+        if (!field)
             continue;
-        if (name == QLatin1String("AAK")) {
-            readNumber(h.height);
-        } else if (name == QLatin1String("AAL")) {
-            readNumber(h.width);
-        } else if (name == QLatin1String("AAM")) {
+        if (field->kind == hf::Kind::ProfileSize) {
+            readNumber(h.*field->number);
+        } else if (field->kind == hf::Kind::Date) {
             QString text;
             ModelUtils::readTextElement(reader, text);
             h.date = QDate::fromString(text, kDateFormat);
             if (!text.isEmpty() && !h.date.isValid())
                 noteReadProblem(tr("AAM (%1): \"%2\" ist kein Datum").arg(location(reader), text));
+        } else {
+            ModelUtils::readTextElement(reader, h.*field->text);
+            if (field == std::end(kHeaderRows) - 1)
+                return;
         }
     }
 }
@@ -674,17 +689,18 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                 continue;
             }
             ModelUtils::readTextElement(reader, text);
-            const QString where = tr("Feststellung %1, %2 (%3)").arg(number).arg(name, location(reader));
+            // Built only for a problem: formatting it for every field made reading slow.
+            const auto where = [&] { return tr("Feststellung %1, %2 (%3)").arg(number).arg(name, location(reader)); };
             bool ok = true;
             switch (name.at(0).toLatin1()) {
             case 'A':
                 o.code = text;
                 break;
             case 'B':
-                o.videoTime = QTime::fromString(text, kTimeFormat);
+                o.videoTime = readVideoTime(text);
                 ok = text.isEmpty() || o.videoTime.isValid();
                 if (!ok)
-                    noteReadProblem(tr("%1: \"%2\" ist keine Zeit").arg(where, text));
+                    noteReadProblem(tr("%1: \"%2\" ist keine Zeit").arg(where(), text));
                 break;
             case 'C':
             case 'D': {
@@ -695,7 +711,7 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                     value = ModelUtils::checkedNumber(text, -ModelUtils::kMaxFileNumber, ModelUtils::kMaxFileNumber,
                                                       &inRange, &problem);
                 if (!inRange)
-                    noteReadProblem(tr("%1: %2").arg(where, problem));
+                    noteReadProblem(tr("%1: %2").arg(where(), problem));
                 break;
             }
             case 'E':
@@ -711,7 +727,7 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                 // A photo lies in the inspection's folder; a name leading elsewhere is refused.
                 if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')) || text.contains(QLatin1String("..")))
                     noteReadProblem(tr("%1: der Fotoname \"%2\" führt aus dem Ordner der Untersuchung und wird nicht übernommen")
-                                        .arg(where, text));
+                                        .arg(where(), text));
                 else
                     o.photoFile = text;
                 break;
@@ -719,7 +735,7 @@ void DanDas::readObservations(QXmlStreamReader &reader)
                 break;
             }
             if (!ok && name != QLatin1String("B"))
-                noteReadProblem(tr("%1: \"%2\" ist keine Zahl").arg(where, text));
+                noteReadProblem(tr("%1: \"%2\" ist keine Zahl").arg(where(), text));
         }
         if (reader.hasError())
             return; // a record cut off by a broken document is not kept

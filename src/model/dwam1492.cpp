@@ -1,6 +1,7 @@
 #include "model/dwam1492.h"
 
-#include "model/dwaisybauvalues.h"
+#include "model/exchangevaluereader.h"
+#include "model/headerfields.h"
 #include "model/sharedcatalogue.h"
 
 #include <QFile>
@@ -12,9 +13,6 @@
 using namespace ModelUtils;
 
 namespace {
-
-const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
-const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 
 // How deep the reader looks into elements it does not know.
 constexpr int kMaxDepth = 32;
@@ -55,6 +53,60 @@ QString videoTimeText(const QTime &time)
     return text;
 }
 
+namespace hf = HeaderFields;
+
+bool hasLining(const InspectionHeader &h)
+{
+    return !h.lining.isEmpty();
+}
+
+// The section record "HG", in file order.
+const hf::Field kSectionRows[] = {
+    hf::text("HG001", &InspectionHeader::sectionName),
+    hf::text("HG003", &InspectionHeader::startNode),
+    hf::text("HG004", &InspectionHeader::endNode),
+    hf::text("HG102", &InspectionHeader::street),
+    hf::text("HG104", &InspectionHeader::town),
+    hf::text("HG301", &InspectionHeader::sewerKind),
+    hf::text("HG302", &InspectionHeader::pipeType),
+    hf::text("HG304", &InspectionHeader::material),
+    hf::text("HG305", &InspectionHeader::profile),
+    hf::profileSize("HG306", &InspectionHeader::height),
+    hf::profileSize("HG307", &InspectionHeader::width),
+    hf::onlyWhen(hf::text("HG308", &InspectionHeader::lining), hasLining),
+    hf::onlyWhen(hf::text("HG309", &InspectionHeader::liningMaterial), hasLining),
+    hf::number("HG310", &InspectionHeader::inspectionLength, 2),
+    hf::fixed("HG313", "A"),
+    hf::number("HG314", &InspectionHeader::pipeUnitLength, 3),
+    hf::fixed("HG315", "K"),
+    hf::fixed("HG316", "0"),
+    hf::fixed("HG401", "B"),
+    hf::fixed("HG404", "0"),
+    hf::fixed("HG407", "K"),
+};
+const hf::Table kSectionFields(kSectionRows);
+
+// The inspection record "HI", in file order; the video file and the photo kind follow.
+const hf::Field kInspectionRows[] = {
+    hf::text("HI001", &InspectionHeader::client),
+    hf::text("HI002", &InspectionHeader::orderNumber),
+    hf::text("HI004", &InspectionHeader::reason),
+    hf::fixed("HI005", "DWAM149-2:2013"), // the edition the catalogue follows
+    hf::fixed("HI007", "B"),
+    hf::text("HI101", &InspectionHeader::direction),
+    hf::text("HI102", &InspectionHeader::startPosition),
+    hf::fixed("HI103", "KTV"),
+    hf::date("HI104", "yyyy-MM-dd"),
+    hf::time("HI105", "hh:mm:ss"),
+    hf::text("HI107", &InspectionHeader::cleaning),
+    hf::text("HI109", &InspectionHeader::flowControl),
+    hf::text("HI111", &InspectionHeader::company),
+    hf::text("HI112", &InspectionHeader::inspector),
+    hf::text("HI114", &InspectionHeader::videoMedium),
+    hf::text("HI115", &InspectionHeader::videoReference),
+};
+const hf::Table kInspectionFields(kInspectionRows);
+
 QString noneText()
 {
     return QStringLiteral("keine Angabe");
@@ -80,21 +132,21 @@ DWAM1492::DWAM1492()
 void DWAM1492::loadCatalog()
 {
     const QString path = QStringLiteral(":/norm/DWAM1492.xml");
-    const OptionLists lists{{QStringLiteral("pipe_use"), &m_pipeTypeOptions},
-                            {QStringLiteral("pipe_types"), &m_systemOptions},
-                            {QStringLiteral("material"), &m_materialOptions},
-                            {QStringLiteral("section"), &m_profileOptions},
-                            {QStringLiteral("lining"), &m_liningOptions},
-                            {QStringLiteral("reasons"), &m_reasonOptions},
-                            {QStringLiteral("start_position"), &m_startPositionOptions},
-                            {QStringLiteral("video_medium"), &m_videoMediumOptions}};
+    const OptionLists lists{{QStringLiteral("pipe_use"), &m_options.pipeType},
+                            {QStringLiteral("pipe_types"), &m_options.system},
+                            {QStringLiteral("material"), &m_options.material},
+                            {QStringLiteral("section"), &m_options.profile},
+                            {QStringLiteral("lining"), &m_options.lining},
+                            {QStringLiteral("reasons"), &m_options.reason},
+                            {QStringLiteral("start_position"), &m_options.startPosition},
+                            {QStringLiteral("video_medium"), &m_options.videoMedium}};
     loadSharedCatalogue(path, m_catalogue, lists, [&] { readCatalogFile(path, lists); });
-    m_directionOptions.insert(QStringLiteral("I"), QStringLiteral("in Fließrichtung"));
-    m_directionOptions.insert(QStringLiteral("G"), QStringLiteral("gegen Fließrichtung"));
-    m_cleaningOptions.insert(QStringLiteral("J"), QStringLiteral("gereinigt"));
-    m_cleaningOptions.insert(QStringLiteral("N"), QStringLiteral("nicht gereinigt"));
-    m_flowControlOptions.insert(QStringLiteral("J"), QStringLiteral("mit Vorflutsicherung"));
-    m_flowControlOptions.insert(QStringLiteral("N"), QStringLiteral("ohne Vorflutsicherung"));
+    m_options.direction.insert(QStringLiteral("I"), QStringLiteral("in Fließrichtung"));
+    m_options.direction.insert(QStringLiteral("G"), QStringLiteral("gegen Fließrichtung"));
+    m_options.cleaning.insert(QStringLiteral("J"), QStringLiteral("gereinigt"));
+    m_options.cleaning.insert(QStringLiteral("N"), QStringLiteral("nicht gereinigt"));
+    m_options.flowControl.insert(QStringLiteral("J"), QStringLiteral("mit Vorflutsicherung"));
+    m_options.flowControl.insert(QStringLiteral("N"), QStringLiteral("ohne Vorflutsicherung"));
 }
 
 bool DWAM1492::isReverseDirection() const
@@ -131,7 +183,7 @@ QString DWAM1492::addStartNode(const QTime &videoTime)
 int DWAM1492::systemText() const
 {
     static const char *const words[3] = {"Regen", "Schmutz", "Misch"};
-    return sewerClass(optionText(m_pipeTypeOptions, m_header.pipeType), words);
+    return sewerClass(optionText(m_options.pipeType, m_header.pipeType), words);
 }
 
 
@@ -157,17 +209,17 @@ TextTable DWAM1492::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Untersuchungsgrund: "), optionText(m_reasonOptions, h.reason));
+    table.addPair(QStringLiteral("Untersuchungsgrund: "), optionText(m_options.reason, h.reason));
     table.addEmptyLine();
-    table.addPair(QStringLiteral("Reinigung: "), optionText(m_cleaningOptions, h.cleaning));
+    table.addPair(QStringLiteral("Reinigung: "), optionText(m_options.cleaning, h.cleaning));
     table.addEmptyLine();
-    table.addPair(QStringLiteral("Wasserhaltung: "), optionText(m_flowControlOptions, h.flowControl));
+    table.addPair(QStringLiteral("Wasserhaltung: "), optionText(m_options.flowControl, h.flowControl));
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Richtung: "), optionText(m_directionOptions, h.direction));
+    table.addPair(QStringLiteral("Richtung: "), optionText(m_options.direction, h.direction));
     table.addEmptyLine();
-    table.addPair(QStringLiteral("Startpunkt: "), optionText(m_startPositionOptions, h.startPosition));
+    table.addPair(QStringLiteral("Startpunkt: "), optionText(m_options.startPosition, h.startPosition));
     table.endTable();
 
     table.beginTable();
@@ -179,7 +231,7 @@ TextTable DWAM1492::mainDataTable() const
     table.addEmptyLine();
     table.addLine(QStringLiteral("Profil"));
     table.beginRow();
-    table.addPair(QStringLiteral("Art: "), optionText(m_profileOptions, h.profile));
+    table.addPair(QStringLiteral("Art: "), optionText(m_options.profile, h.profile));
     if (h.profile == QLatin1String("DN")) {
         table.addDouble(QStringLiteral("Durchmesser: "), h.height, 2);
     } else {
@@ -190,29 +242,29 @@ TextTable DWAM1492::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Material: "), optionText(m_materialOptions, h.material));
+    table.addPair(QStringLiteral("Material: "), optionText(m_options.material, h.material));
     table.endTable();
 
     if (!h.lining.isEmpty()) {
         table.beginTable();
         table.beginRow();
-        table.addPair(QStringLiteral("Auskleidung: "), optionText(m_liningOptions, h.lining));
-        table.addPair(QStringLiteral("Material: "), optionText(m_materialOptions, h.liningMaterial));
+        table.addPair(QStringLiteral("Auskleidung: "), optionText(m_options.lining, h.lining));
+        table.addPair(QStringLiteral("Material: "), optionText(m_options.material, h.liningMaterial));
         table.endRow();
         table.endTable();
     }
 
     table.beginTable();
     table.beginRow();
-    table.addPair(QStringLiteral("Kanalart: "), optionText(m_systemOptions, h.sewerKind));
-    table.addPair(QStringLiteral(" "), optionText(m_pipeTypeOptions, h.pipeType));
+    table.addPair(QStringLiteral("Kanalart: "), optionText(m_options.system, h.sewerKind));
+    table.addPair(QStringLiteral(" "), optionText(m_options.pipeType, h.pipeType));
     table.endRow();
     table.endTable();
 
     table.beginTable();
     table.beginRow();
     table.addPair(QStringLiteral("Videoreferenz: "), h.videoReference);
-    table.addPair(QStringLiteral("Speichermedium: "), optionText(m_videoMediumOptions, h.videoMedium));
+    table.addPair(QStringLiteral("Speichermedium: "), optionText(m_options.videoMedium, h.videoMedium));
     table.endRow();
     table.endTable();
     return table;
@@ -220,7 +272,7 @@ TextTable DWAM1492::mainDataTable() const
 
 QStringList DWAM1492::mainDataList() const
 {
-    return shortHeaderList(QStringLiteral("DWA_M149_2"), joinedTexts(optionText(m_systemOptions, m_header.sewerKind), optionText(m_pipeTypeOptions, m_header.pipeType)));
+    return shortHeaderList(QStringLiteral("DWA_M149_2"), joinedTexts(optionText(m_options.system, m_header.sewerKind), optionText(m_options.pipeType, m_header.pipeType)));
 }
 
 QStringList DWAM1492::mainDataListFull() const
@@ -237,21 +289,21 @@ QStringList DWAM1492::mainDataListFull() const
             h.street,
             h.startNode,
             h.endNode,
-            optionText(m_directionOptions, h.direction),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_pipeTypeOptions, h.pipeType),
-            optionText(m_reasonOptions, h.reason),
-            optionText(m_cleaningOptions, h.cleaning),
-            optionText(m_flowControlOptions, h.flowControl),
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.direction, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.pipeType, h.pipeType),
+            optionText(m_options.reason, h.reason),
+            optionText(m_options.cleaning, h.cleaning),
+            optionText(m_options.flowControl, h.flowControl),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             millimetreText(h.width),
             millimetreText(h.height),
             h.videoReference,
-            optionText(m_videoMediumOptions, h.videoMedium),
-            optionText(m_startPositionOptions, h.startPosition),
-            h.lining.isEmpty() ? noneText() : optionText(m_liningOptions, h.lining),
-            h.liningMaterial.isEmpty() ? noneText() : optionText(m_materialOptions, h.liningMaterial),
+            optionText(m_options.videoMedium, h.videoMedium),
+            optionText(m_options.startPosition, h.startPosition),
+            h.lining.isEmpty() ? noneText() : optionText(m_options.lining, h.lining),
+            h.liningMaterial.isEmpty() ? noneText() : optionText(m_options.material, h.liningMaterial),
             metreText(inspectedLength()),
             std::fabs(h.pipeUnitLength) <= 0.01 ? noneText() : metreText(h.pipeUnitLength)};
 }
@@ -280,7 +332,6 @@ QString DWAM1492::distanceText(double distance)
 
 void DWAM1492::writeDocument(QXmlStreamWriter &writer)
 {
-    const InspectionHeader &h = m_header;
     writer.setAutoFormatting(true);
     writer.writeStartDocument(QStringLiteral("1.0"), true);
     writer.writeStartElement(QStringLiteral("DATA"));
@@ -292,47 +343,9 @@ void DWAM1492::writeDocument(QXmlStreamWriter &writer)
     writer.writeEndElement();
 
     writer.writeStartElement(QStringLiteral("HG"));
-    writeTextElement(writer, QStringLiteral("HG001"), h.sectionName);
-    writeTextElement(writer, QStringLiteral("HG003"), h.startNode);
-    writeTextElement(writer, QStringLiteral("HG004"), h.endNode);
-    writeTextElement(writer, QStringLiteral("HG102"), h.street);
-    writeTextElement(writer, QStringLiteral("HG104"), h.town);
-    writeTextElement(writer, QStringLiteral("HG301"), h.sewerKind);
-    writeTextElement(writer, QStringLiteral("HG302"), h.pipeType);
-    writeTextElement(writer, QStringLiteral("HG304"), h.material);
-    writeTextElement(writer, QStringLiteral("HG305"), h.profile);
-    writeIntElement(writer, QStringLiteral("HG306"), truncatedMillimetres(h.height));
-    writeIntElement(writer, QStringLiteral("HG307"), truncatedMillimetres(h.width));
-    if (!h.lining.isEmpty()) {
-        writeTextElement(writer, QStringLiteral("HG308"), h.lining);
-        writeTextElement(writer, QStringLiteral("HG309"), h.liningMaterial);
-    }
-    writeDoubleElement(writer, QStringLiteral("HG310"), h.inspectionLength, 2);
-    writeTextElement(writer, QStringLiteral("HG313"), QStringLiteral("A"));
-    writeDoubleElement(writer, QStringLiteral("HG314"), h.pipeUnitLength, 3);
-    writeTextElement(writer, QStringLiteral("HG315"), QStringLiteral("K"));
-    writeTextElement(writer, QStringLiteral("HG316"), QStringLiteral("0"));
-    writeTextElement(writer, QStringLiteral("HG401"), QStringLiteral("B"));
-    writeTextElement(writer, QStringLiteral("HG404"), QStringLiteral("0"));
-    writeTextElement(writer, QStringLiteral("HG407"), QStringLiteral("K"));
-
+    HeaderFields::write(writer, m_header, kSectionFields);
     writer.writeStartElement(QStringLiteral("HI"));
-    writeTextElement(writer, QStringLiteral("HI001"), h.client);
-    writeTextElement(writer, QStringLiteral("HI002"), h.orderNumber);
-    writeTextElement(writer, QStringLiteral("HI004"), h.reason);
-    writeTextElement(writer, QStringLiteral("HI005"), QStringLiteral("DWAM149-2:2013")); // the edition the catalogue follows
-    writeTextElement(writer, QStringLiteral("HI007"), QStringLiteral("B"));
-    writeTextElement(writer, QStringLiteral("HI101"), h.direction);
-    writeTextElement(writer, QStringLiteral("HI102"), h.startPosition);
-    writeTextElement(writer, QStringLiteral("HI103"), QStringLiteral("KTV"));
-    writeDateElement(writer, QStringLiteral("HI104"), h.date, kDateFormat);
-    writeTimeElement(writer, QStringLiteral("HI105"), h.time, kTimeFormat);
-    writeTextElement(writer, QStringLiteral("HI107"), h.cleaning);
-    writeTextElement(writer, QStringLiteral("HI109"), h.flowControl);
-    writeTextElement(writer, QStringLiteral("HI111"), h.company);
-    writeTextElement(writer, QStringLiteral("HI112"), h.inspector);
-    writeTextElement(writer, QStringLiteral("HI114"), h.videoMedium);
-    writeTextElement(writer, QStringLiteral("HI115"), h.videoReference);
+    HeaderFields::write(writer, m_header, kInspectionFields);
     writeTextElement(writer, QStringLiteral("HI116"), m_videoFile.mid(m_videoFile.lastIndexOf(QLatin1Char('/')) + 1));
     writeTextElement(writer, QStringLiteral("HI117"), QStringLiteral("DIGFOTO"));
 }
@@ -465,42 +478,14 @@ void DWAM1492::readContent(QXmlStreamReader &reader, ExchangeValueReader &values
 
 bool DWAM1492::readHeaderValue(const QStringRef &name, ExchangeValueReader &values)
 {
-    InspectionHeader &h = m_header;
-    switch (fieldNumber(name, 'G')) {
-    case 1: h.sectionName = values.text(); return true;
-    case 3: h.startNode = values.text(); return true;
-    case 4: h.endNode = values.text(); return true;
-    case 102: h.street = values.text(); return true;
-    case 104: h.town = values.text(); return true;
-    case 301: h.sewerKind = values.text(); return true;
-    case 302: h.pipeType = values.text(); return true;
-    case 304: h.material = values.text(); return true;
-    case 305: h.profile = values.text(); return true;
-    case 306: h.height = values.number("HG306", 0.0, kMaxFileNumber); return true;
-    case 307: h.width = values.number("HG307", 0.0, kMaxFileNumber); return true;
-    case 308: h.lining = values.text(); return true;
-    case 309: h.liningMaterial = values.text(); return true;
-    case 310: h.inspectionLength = values.number("HG310"); return true;
-    case 314: h.pipeUnitLength = values.number("HG314"); return true;
-    default: break;
-    }
-    switch (fieldNumber(name, 'I')) {
-    case 1: h.client = values.text(); return true;
-    case 2: h.orderNumber = values.text(); return true;
-    case 4: h.reason = values.text(); return true;
-    case 101: h.direction = values.text(); return true;
-    case 102: h.startPosition = values.text(); return true;
-    case 104: h.date = values.date("HI104"); return true;
-    case 105: h.time = values.timeOfDay("HI105"); return true;
-    case 107: h.cleaning = values.text(); return true;
-    case 109: h.flowControl = values.text(); return true;
-    case 111: h.company = values.text(); return true;
-    case 112: h.inspector = values.text(); return true;
-    case 114: h.videoMedium = values.text(); return true;
-    case 115: h.videoReference = values.text(); return true;
-    default: break;
-    }
-    return false;
+    const HeaderFields::Field *field = kSectionFields.find(name);
+    if (!field)
+        field = kInspectionFields.find(name);
+    // The fixed texts hold nothing of the inspection; they are read like unknown elements.
+    if (!field || !field->readsField())
+        return false;
+    HeaderFields::read(*field, values, m_header);
+    return true;
 }
 
 void DWAM1492::readObservation(QXmlStreamReader &reader, ExchangeValueReader &values, ObservationRecord &o)

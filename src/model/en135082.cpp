@@ -1,6 +1,7 @@
 #include "model/en135082.h"
 
-#include "model/dwaisybauvalues.h"
+#include "model/exchangevaluereader.h"
+#include "model/headerfields.h"
 #include "model/modellog.h"
 #include "model/sharedcatalogue.h"
 
@@ -20,9 +21,6 @@
 using namespace ModelUtils;
 
 namespace {
-
-const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
-const QString kTimeFormat = QStringLiteral("hh:mm");
 
 bool isNodeCode(const QString &code)
 {
@@ -55,41 +53,46 @@ bool isObservation(const QStringRef &name)
     return name.startsWith(QLatin1String("ZC"));
 }
 
-// The header elements read as texts ("AAB" is read with them, see readHeaderGroup).
-const HeaderTextField kHeaderTexts[] = {
-    {"AAA", &InspectionHeader::sectionName}, {"AAD", &InspectionHeader::startNode},
-    {"AAF", &InspectionHeader::endNode},     {"AAI", &InspectionHeader::street},
-    {"AAJ", &InspectionHeader::town},        {"AAK", &InspectionHeader::direction},
-    {"AAM", &InspectionHeader::client},      {"ABC", &InspectionHeader::startPosition},
-    {"ABH", &InspectionHeader::inspector},   {"ABJ", &InspectionHeader::orderNumber},
-    {"ABK", &InspectionHeader::videoReference}, {"ABP", &InspectionHeader::reason},
-    {"ACA", &InspectionHeader::profile},     {"ACD", &InspectionHeader::material},
-    {"ACE", &InspectionHeader::lining},      {"ACK", &InspectionHeader::sewerKind},
-    {"ACM", &InspectionHeader::cleaning},    {"ADC", &InspectionHeader::flowControl},
+namespace hf = HeaderFields;
+
+// The header group "ZB", in file order.
+const hf::Field kHeaderRows[] = {
+    hf::text("AAA", &InspectionHeader::sectionName),
+    // Both carry the start node; a file with only the first one keeps it.
+    hf::firstText("AAB", &InspectionHeader::startNode),
+    hf::text("AAD", &InspectionHeader::startNode),
+    hf::text("AAF", &InspectionHeader::endNode),
+    hf::text("AAI", &InspectionHeader::street),
+    hf::text("AAJ", &InspectionHeader::town),
+    hf::text("AAK", &InspectionHeader::direction),
+    hf::text("AAM", &InspectionHeader::client),
+    hf::fixed("ABA", "EN13508-2:2003 A1"),
+    hf::text("ABC", &InspectionHeader::startPosition),
+    hf::fixed("ABE", "B"),
+    hf::date("ABF", "yyyy-MM-dd"),
+    hf::time("ABG", "hh:mm"),
+    hf::text("ABH", &InspectionHeader::inspector),
+    hf::text("ABJ", &InspectionHeader::orderNumber),
+    hf::text("ABK", &InspectionHeader::videoReference),
+    hf::text("ABP", &InspectionHeader::reason),
+    hf::text("ACA", &InspectionHeader::profile),
+    hf::profileSize("ACB", &InspectionHeader::height),
+    hf::profileSize("ACC", &InspectionHeader::width),
+    hf::text("ACD", &InspectionHeader::material),
+    hf::text("ACE", &InspectionHeader::lining),
+    hf::fixed("ACJ", "A"),
+    hf::text("ACK", &InspectionHeader::sewerKind),
+    hf::text("ACM", &InspectionHeader::cleaning),
+    hf::text("ADC", &InspectionHeader::flowControl),
 };
+const hf::Table kHeaderFields(kHeaderRows);
 
-const char *const kOtherHeaderElements[] = {"AAB", "ABF", "ABG", "ACB", "ACC"};
-
-QString *headerText(InspectionHeader &header, const QStringRef &name)
-{
-    for (const HeaderTextField &f : kHeaderTexts) {
-        if (name == QLatin1String(f.element))
-            return &(header.*f.field);
-    }
-    return nullptr;
-}
-
+// Whether the element holds header data of a pipe inspection (the fixed texts this program
+// writes do not tell a pipe from a manhole record).
 bool isHeaderElement(const QStringRef &name)
 {
-    for (const HeaderTextField &f : kHeaderTexts) {
-        if (name == QLatin1String(f.element))
-            return true;
-    }
-    for (const char *element : kOtherHeaderElements) {
-        if (name == QLatin1String(element))
-            return true;
-    }
-    return false;
+    const hf::Field *field = kHeaderFields.find(name);
+    return field && field->readsField();
 }
 
 // The program's translation into a catalogue language, loaded once per language: a description
@@ -129,21 +132,21 @@ void EN135082::loadCatalog()
 {
     const QString path = QStringLiteral(":/norm/EN_135082_%1.xml").arg(m_language);
     if (QFile::exists(path)) {
-        const OptionLists lists{{QStringLiteral("system"), &m_systemOptions},
-                                {QStringLiteral("material"), &m_materialOptions},
-                                {QStringLiteral("section"), &m_profileOptions},
-                                {QStringLiteral("direction"), &m_directionOptions},
-                                {QStringLiteral("start_position"), &m_startPositionOptions},
-                                {QStringLiteral("hold_back"), &m_flowControlOptions},
-                                {QStringLiteral("lining"), &m_liningOptions},
-                                {QStringLiteral("reasons"), &m_reasonOptions}};
+        const OptionLists lists{{QStringLiteral("system"), &m_options.system},
+                                {QStringLiteral("material"), &m_options.material},
+                                {QStringLiteral("section"), &m_options.profile},
+                                {QStringLiteral("direction"), &m_options.direction},
+                                {QStringLiteral("start_position"), &m_options.startPosition},
+                                {QStringLiteral("hold_back"), &m_options.flowControl},
+                                {QStringLiteral("lining"), &m_options.lining},
+                                {QStringLiteral("reasons"), &m_options.reason}};
         loadSharedCatalogue(path, m_catalogue, lists, [&] { readCatalogFile(path, lists); });
     } else {
         qCDebug(lcModel) << "no EN 13508-2 catalogue for the language" << m_language;
     }
     // Option texts like the catalogue's, in its language.
-    m_cleaningOptions.insert(QStringLiteral("A"), word(QT_TRANSLATE_NOOP("EN135082", "durchgeführt")));
-    m_cleaningOptions.insert(QStringLiteral("B"), word(QT_TRANSLATE_NOOP("EN135082", "nicht durchgeführt")));
+    m_options.cleaning.insert(QStringLiteral("A"), word(QT_TRANSLATE_NOOP("EN135082", "durchgeführt")));
+    m_options.cleaning.insert(QStringLiteral("B"), word(QT_TRANSLATE_NOOP("EN135082", "nicht durchgeführt")));
 }
 
 QString EN135082::fileLanguage(const QString &path)
@@ -234,7 +237,7 @@ int EN135082::systemText() const
     // Only the German and Spanish catalogues are told apart by their words.
     static const char *const german[3] = {"Regen", "Ab", "Misch"};
     static const char *const spanish[3] = {"superficiales", "residuales", "combinado"};
-    const QString text = optionText(m_systemOptions, m_header.sewerKind);
+    const QString text = optionText(m_options.system, m_header.sewerKind);
     if (m_language == QLatin1String("de"))
         return sewerClass(text, german);
     if (m_language == QLatin1String("es"))
@@ -267,18 +270,18 @@ TextTable EN135082::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(tr("Reinigung: "), optionText(m_cleaningOptions, h.cleaning));
+    table.addPair(tr("Reinigung: "), optionText(m_options.cleaning, h.cleaning));
     table.addEmptyLine();
-    table.addPair(tr("Wasserhaltung: "), optionText(m_flowControlOptions, h.flowControl));
+    table.addPair(tr("Wasserhaltung: "), optionText(m_options.flowControl, h.flowControl));
     table.addEmptyLine();
-    table.addPair(tr("Richtung: "), optionText(m_directionOptions, h.direction));
+    table.addPair(tr("Richtung: "), optionText(m_options.direction, h.direction));
     table.addEmptyLine();
-    table.addPair(tr("Startpunkt: "), optionText(m_startPositionOptions, h.startPosition));
+    table.addPair(tr("Startpunkt: "), optionText(m_options.startPosition, h.startPosition));
     table.endTable();
 
     table.beginTable();
     table.beginRow();
-    table.addPair(tr("Profil:"), optionText(m_profileOptions, h.profile));
+    table.addPair(tr("Profil:"), optionText(m_options.profile, h.profile));
     if (h.profile == QLatin1String("A")) {
         table.addInt(tr("Durchmesser: "), truncatedMillimetres(h.height));
     } else {
@@ -289,17 +292,17 @@ TextTable EN135082::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(tr("Material: "), optionText(m_materialOptions, h.material));
+    table.addPair(tr("Material: "), optionText(m_options.material, h.material));
     table.endTable();
 
     if (!h.lining.isEmpty()) {
         table.beginTable();
-        table.addPair(tr("Auskleidung: "), optionText(m_liningOptions, h.lining));
+        table.addPair(tr("Auskleidung: "), optionText(m_options.lining, h.lining));
         table.endTable();
     }
     if (!h.sewerKind.isEmpty()) {
         table.beginTable();
-        table.addPair(tr("Abwassertyp: "), optionText(m_systemOptions, h.sewerKind));
+        table.addPair(tr("Abwassertyp: "), optionText(m_options.system, h.sewerKind));
         table.endTable();
     }
     return table;
@@ -307,7 +310,7 @@ TextTable EN135082::mainDataTable() const
 
 QStringList EN135082::mainDataList() const
 {
-    return shortHeaderList(QStringLiteral("EN_13508_2"), optionText(m_systemOptions, m_header.sewerKind));
+    return shortHeaderList(QStringLiteral("EN_13508_2"), optionText(m_options.system, m_header.sewerKind));
 }
 
 QStringList EN135082::mainDataListFull() const
@@ -323,17 +326,17 @@ QStringList EN135082::mainDataListFull() const
             h.street,
             h.startNode,
             h.endNode,
-            optionText(m_directionOptions, h.direction),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.direction, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             millimetreText(h.width),
             millimetreText(h.height),
-            optionText(m_cleaningOptions, h.cleaning),
-            optionText(m_flowControlOptions, h.flowControl),
-            optionText(m_startPositionOptions, h.startPosition),
-            optionText(m_reasonOptions, h.reason),
-            optionText(m_liningOptions, h.lining),
+            optionText(m_options.cleaning, h.cleaning),
+            optionText(m_options.flowControl, h.flowControl),
+            optionText(m_options.startPosition, h.startPosition),
+            optionText(m_options.reason, h.reason),
+            optionText(m_options.lining, h.lining),
             metreText(inspectedLength())};
 }
 
@@ -351,7 +354,6 @@ QVector<PrintJob> EN135082::photoPrintJob()
 
 void EN135082::writeDocument(QXmlStreamWriter &writer)
 {
-    const InspectionHeader &h = m_header;
     writer.setAutoFormatting(true);
     writer.writeStartDocument(QStringLiteral("1.0"), true);
     writer.writeStartElement(QStringLiteral("DATA"));
@@ -361,32 +363,7 @@ void EN135082::writeDocument(QXmlStreamWriter &writer)
     writer.writeEndElement();
 
     writer.writeStartElement(QStringLiteral("ZB"));
-    writeTextElement(writer, QStringLiteral("AAA"), h.sectionName);
-    writeTextElement(writer, QStringLiteral("AAB"), h.startNode);
-    writeTextElement(writer, QStringLiteral("AAD"), h.startNode);
-    writeTextElement(writer, QStringLiteral("AAF"), h.endNode);
-    writeTextElement(writer, QStringLiteral("AAI"), h.street);
-    writeTextElement(writer, QStringLiteral("AAJ"), h.town);
-    writeTextElement(writer, QStringLiteral("AAK"), h.direction);
-    writeTextElement(writer, QStringLiteral("AAM"), h.client);
-    writeTextElement(writer, QStringLiteral("ABA"), QStringLiteral("EN13508-2:2003 A1"));
-    writeTextElement(writer, QStringLiteral("ABC"), h.startPosition);
-    writeTextElement(writer, QStringLiteral("ABE"), QStringLiteral("B"));
-    writeDateElement(writer, QStringLiteral("ABF"), h.date, kDateFormat);
-    writeTimeElement(writer, QStringLiteral("ABG"), h.time, kTimeFormat);
-    writeTextElement(writer, QStringLiteral("ABH"), h.inspector);
-    writeTextElement(writer, QStringLiteral("ABJ"), h.orderNumber);
-    writeTextElement(writer, QStringLiteral("ABK"), h.videoReference);
-    writeTextElement(writer, QStringLiteral("ABP"), h.reason);
-    writeTextElement(writer, QStringLiteral("ACA"), h.profile);
-    writeIntElement(writer, QStringLiteral("ACB"), truncatedMillimetres(h.height));
-    writeIntElement(writer, QStringLiteral("ACC"), truncatedMillimetres(h.width));
-    writeTextElement(writer, QStringLiteral("ACD"), h.material);
-    writeTextElement(writer, QStringLiteral("ACE"), h.lining);
-    writeTextElement(writer, QStringLiteral("ACJ"), QStringLiteral("A"));
-    writeTextElement(writer, QStringLiteral("ACK"), h.sewerKind);
-    writeTextElement(writer, QStringLiteral("ACM"), h.cleaning);
-    writeTextElement(writer, QStringLiteral("ADC"), h.flowControl);
+    HeaderFields::write(writer, m_header, kHeaderFields);
 }
 
 void EN135082::writeObservation(QXmlStreamWriter &writer, int index)
@@ -430,19 +407,9 @@ void EN135082::writeFilms(QXmlStreamWriter &writer)
 
 // --- reading
 
-void EN135082::noteBadValue(const QXmlStreamReader &reader, const QString &element, const QString &text)
+ExchangeValueReader EN135082::values(QXmlStreamReader &reader)
 {
-    noteReadProblem(tr("Zeile %1: \"%2\" ist kein gültiger Wert für %3.").arg(reader.lineNumber()).arg(text, element));
-}
-
-double EN135082::readNumber(QXmlStreamReader &reader, const char *element, double min, double max)
-{
-    return ExchangeValueReader(reader, [this](const QString &problem) { noteReadProblem(problem); }).number(element, min, max);
-}
-
-int EN135082::readInteger(QXmlStreamReader &reader, const char *element, int min, int max)
-{
-    return ExchangeValueReader(reader, [this](const QString &problem) { noteReadProblem(problem); }).integer(element, min, max);
+    return ExchangeValueReader(reader, [this](const QString &problem) { noteReadProblem(problem); });
 }
 
 // The inspection of a file is its first header group that holds observations; a group without
@@ -469,8 +436,7 @@ void EN135082::readMainData(QXmlStreamReader &reader)
             reader.skipCurrentElement();
             continue;
         }
-        InspectionHeader header;
-        header.clear();
+        InspectionHeader header = m_header; // as clear() left it: today's date and time
         bool known = false;
         if (readHeaderGroup(reader, header, known)) {
             m_header = header;
@@ -499,41 +465,19 @@ void EN135082::readMainData(QXmlStreamReader &reader)
 // a header element of a pipe inspection.
 bool EN135082::readHeaderGroup(QXmlStreamReader &reader, InspectionHeader &h, bool &known)
 {
+    ExchangeValueReader fieldValues = values(reader);
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
         if (isObservation(name))
             return true;
-        if (isHeaderElement(name))
-            known = true;
-        if (QString *text = headerText(h, name)) {
-            readTextElement(reader, *text);
-        } else if (name == QLatin1String("AAB")) {
-            // Both carry the start node; a file with only the first one keeps it.
-            QString node;
-            readTextElement(reader, node);
-            if (h.startNode.isEmpty())
-                h.startNode = node;
-        } else if (name == QLatin1String("ACB")) {
-            h.height = readNumber(reader, "ACB", 0.0, kMaxFileNumber);
-        } else if (name == QLatin1String("ACC")) {
-            h.width = readNumber(reader, "ACC", 0.0, kMaxFileNumber);
-        } else if (name == QLatin1String("ABF")) {
-            QString value;
-            readTextElement(reader, value);
-            h.date = QDate::fromString(value, kDateFormat);
-            if (!value.isEmpty() && !h.date.isValid())
-                noteBadValue(reader, QStringLiteral("ABF"), value);
-        } else if (name == QLatin1String("ABG")) {
-            QString value;
-            readTextElement(reader, value);
-            h.time = QTime::fromString(value, kTimeFormat);
-            if (!h.time.isValid())
-                h.time = QTime::fromString(value, QStringLiteral("hh:mm:ss"));
-            if (!value.isEmpty() && !h.time.isValid())
-                noteBadValue(reader, QStringLiteral("ABG"), value);
-        } else {
+        const HeaderFields::Field *field = kHeaderFields.find(name);
+        if (!field) {
             reader.skipCurrentElement();
+            continue;
         }
+        if (field->readsField())
+            known = true;
+        HeaderFields::read(*field, fieldValues, h);
     }
     return false;
 }
@@ -590,6 +534,7 @@ void EN135082::readObservation(QXmlStreamReader &reader, ObservationRecord &o)
     // known only once the code has been read, wherever it stands in the record.
     QString quantity[2];
     qint64 quantityLine[2] = {0, 0};
+    ExchangeValueReader fieldValues = values(reader);
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
         if (name.size() != 1) {
@@ -598,72 +543,59 @@ void EN135082::readObservation(QXmlStreamReader &reader, ObservationRecord &o)
         }
         switch (name.at(0).unicode()) {
         case 'A':
-            readTextElement(reader, o.code);
+            o.code = fieldValues.text();
             break;
         case 'B':
-            readTextElement(reader, o.character1);
+            o.character1 = fieldValues.text();
             break;
         case 'C':
-            readTextElement(reader, o.character2);
+            o.character2 = fieldValues.text();
             break;
         case 'D':
         case 'E': {
             const int i = name.at(0) == QLatin1Char('D') ? 0 : 1;
-            readTextElement(reader, quantity[i]);
+            quantity[i] = fieldValues.text();
             quantityLine[i] = reader.lineNumber();
             break;
         }
         case 'F':
-            readTextElement(reader, o.remark);
+            o.remark = fieldValues.text();
             break;
         case 'G':
-            o.clockFrom = readInteger(reader, "G", 0, kMaxClock);
+            o.clockFrom = fieldValues.integer("G", 0, kMaxClock);
             break;
         case 'H':
-            o.clockTo = readInteger(reader, "H", 0, kMaxClock);
+            o.clockTo = fieldValues.integer("H", 0, kMaxClock);
             break;
         case 'I':
-            o.distance = readNumber(reader, "I");
+            o.distance = fieldValues.number("I");
             break;
         case 'J': {
-            QString text;
-            readTextElement(reader, text);
+            const QString text = fieldValues.text();
             o.continuousDefect = text.left(1);
             const QString number = text.mid(1);
             bool ok = true;
             o.continuousDefectNumber = number.isEmpty() ? 0 : number.toInt(&ok);
             if (!ok) {
                 o.continuousDefectNumber = 0;
-                noteBadValue(reader, QStringLiteral("J"), text);
+                fieldValues.badValue("J", text);
             }
             break;
         }
-        case 'K': {
-            QString text;
-            readTextElement(reader, text);
-            o.joint = text == QLatin1String("A") ? 1 : 0;
+        case 'K':
+            o.joint = fieldValues.text() == QLatin1String("A") ? 1 : 0;
             break;
-        }
-        case 'M': {
-            QString text;
-            readTextElement(reader, text);
-            if (ExchangeValueReader::isPlainFileName(text))
-                o.photoFile = text;
-            else
-                noteReadProblem(tr("Zeile %1: Der Fotoname \"%2\" verweist aus dem Inspektionsordner heraus und wurde nicht übernommen.")
-                                    .arg(reader.lineNumber())
-                                    .arg(text));
+        case 'M':
+            o.photoFile = fieldValues.photoName();
             break;
-        }
         case 'N': {
-            QString text;
-            readTextElement(reader, text);
+            const QString text = fieldValues.text();
             // Some programs write the video with the time: "file.mpg|hh:mm:ss".
             o.videoTime = ExchangeValueReader::parseVideoPosition(text.mid(text.lastIndexOf(QLatin1Char('|')) + 1));
             if (!o.videoTime.isValid()) {
                 o.videoTime = QTime(0, 0);
                 if (!text.isEmpty())
-                    noteBadValue(reader, QStringLiteral("N"), text);
+                    fieldValues.badValue("N", text);
             }
             break;
         }

@@ -2,8 +2,7 @@
 
 #include "model/en135082investigation.h"
 
-#include <cmath>
-#include <limits>
+class ExchangeValueReader;
 
 // An inspection under EN 13508-2: the catalogue in one of ten languages, the header option
 // lists, and the exchange file (XML, root "DATA": "ZA" with the language, "ZB" with the header
@@ -52,12 +51,8 @@ private:
     bool readHeaderGroup(QXmlStreamReader &reader, InspectionHeader &header, bool &known);
     bool isFurtherInspection(QXmlStreamReader &reader) const;
     void readObservation(QXmlStreamReader &reader, ObservationRecord &observation);
-    // Reads a number element; an empty one is 0, one that does not parse is noted as a problem.
-    // A value of the element, read and checked like those of the other exchange formats.
-    double readNumber(QXmlStreamReader &reader, const char *element, double min = -HUGE_VAL, double max = HUGE_VAL);
-    int readInteger(QXmlStreamReader &reader, const char *element, int min = std::numeric_limits<int>::min(),
-                    int max = std::numeric_limits<int>::max());
-    void noteBadValue(const QXmlStreamReader &reader, const QString &element, const QString &text);
+    // Reads the values of a record: problems go to the load's report.
+    ExchangeValueReader values(QXmlStreamReader &reader);
 
     QString m_language;
     // Which header group of the file is the inspection (counted among the groups, from 0; -1

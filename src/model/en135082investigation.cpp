@@ -172,9 +172,9 @@ int EN135082Investigation::truncatedMillimetres(double value)
 
 TocEntry EN135082Investigation::summaryRow()
 {
-    return makeSummaryRow(1, optionText(m_materialOptions, m_header.material),
-                          joinedTexts(optionText(m_systemOptions, m_header.sewerKind),
-                                      optionText(m_pipeTypeOptions, m_header.pipeType)));
+    return makeSummaryRow(1, optionText(m_options.material, m_header.material),
+                          joinedTexts(optionText(m_options.system, m_header.sewerKind),
+                                      optionText(m_options.pipeType, m_header.pipeType)));
 }
 
 int EN135082Investigation::sewerClass(const QString &text, const char *const (&words)[3])
@@ -198,12 +198,12 @@ QStringList EN135082Investigation::shortHeaderList(const QString &normName, cons
             h.street,
             h.startNode,
             h.endNode,
-            optionText(m_materialOptions, h.material),
-            optionText(m_profileOptions, h.profile),
+            optionText(m_options.material, h.material),
+            optionText(m_options.profile, h.profile),
             millimetreText(h.width),
             millimetreText(h.height),
             sewerText,
-            optionText(m_directionOptions, h.direction),
+            optionText(m_options.direction, h.direction),
             h.videoReference,
             metreText(inspectedLength()),
             QString()};

@@ -11,22 +11,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QSaveFile>
 #include <QTextStream>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtDebug>
 
-#include <algorithm>
 
 namespace {
-
-bool isSafeBaseName(const QString &name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-           && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
-}
 
 QString oneLine(QString text)
 {
@@ -360,60 +352,9 @@ int Investigation::lastPhotoNumber() const
     return last;
 }
 
-QStringList Investigation::folderPhotos() const
-{
-    QStringList paths;
-    if (m_folder.isEmpty())
-        return paths;
-    const QStringList names = QDir(m_folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Unsorted);
-    for (const QString &name : names)
-        paths << m_folder + name;
-    return paths;
-}
-
-QStringList Investigation::photoFiles() const
-{
-    // A photo belongs to an observation when its file name is the observation's photo name;
-    // names from files are compared literally, never as patterns.
-    const QStringList listed = folderPhotos();
-    QStringList result;
-    for (const ObservationRecord &o : m_observations) {
-        if (o.photoFile.isEmpty())
-            continue;
-        for (const QString &path : listed) {
-            if (QFileInfo(path).fileName() == o.photoFile) {
-                result << path;
-                break;
-            }
-        }
-    }
-    return result;
-}
-
 QString Investigation::descriptionPhotoNote() const
 {
     return QStringLiteral(", Foto angelegt");
-}
-
-void Investigation::photoList(const QStringList &paths, QVector<QImage> &images, QStringList &texts) const
-{
-    QStringList remaining = paths;
-    for (int i = 0; i < m_observations.size(); ++i) {
-        const ObservationRecord &o = m_observations.at(i);
-        if (o.photoFile.isEmpty())
-            continue;
-        const auto found = std::find_if(remaining.begin(), remaining.end(), [&](const QString &path) {
-            return QFileInfo(path).fileName() == o.photoFile;
-        });
-        if (found == remaining.end())
-            continue;
-        images.append(QImage(*found));
-        remaining.erase(found);
-        QString description = observationText(i, false);
-        description.remove(descriptionPhotoNote());
-        texts << o.videoTime.toString(QStringLiteral("hh:mm:ss"))
-              << QStringLiteral("%1m").arg(o.distance, 0, 'f', 2) << description;
-    }
 }
 
 int Investigation::sideFlag(int clockFrom, int clockTo)
@@ -432,152 +373,7 @@ int Investigation::sideFlag(int clockFrom, int clockTo)
     return (m < 5 || m > 10) ? 1 : 0;
 }
 
-QVector<ObservationRow> Investigation::observationRows()
-{
-    std::stable_sort(m_observations.begin(), m_observations.end(), lessByDistance);
-    QVector<ObservationRow> rows;
-    rows.reserve(m_observations.size());
-    for (int i = 0; i < m_observations.size(); ++i) {
-        const ObservationRecord &o = m_observations.at(i);
-        ObservationRow row;
-        row.distance = o.distance;
-        row.videoTime = o.videoTime;
-        row.label = o.code + o.character1 + o.character2;
-        row.text = observationText(i, false);
-        row.side = sideFlag(o.clockFrom, o.clockTo);
-        row.category = codeGroup(o.code);
-        row.damageClass = o.damageClass;
-        rows.append(row);
-    }
-    return rows;
-}
-
-QList<PipeMarker> Investigation::pipeMarkers()
-{
-    return {};
-}
-
-// --- print jobs
-
-QVector<PrintJob> Investigation::inspectionJobs()
-{
-    return inspectionPrintJob();
-}
-
-QVector<PrintJob> Investigation::photoJobs()
-{
-    return photoPrintJob();
-}
-
-QVector<PrintJob> Investigation::printJobs()
-{
-    return inspectionPrintJob() + photoPrintJob();
-}
-
-QVector<PrintJob> Investigation::makeInspectionJobs(int reverseDirection)
-{
-    PrintJob job;
-    job.type = QStringLiteral("inspectionPages");
-    job.shortHeader = mainDataList();
-    job.normHeader = mainDataListFull();
-    job.section = reverseDirection;
-    job.flowColorKind = systemText();
-    job.startNode = m_header.startNode;
-    job.endNode = m_header.endNode;
-    job.sectionName = m_header.sectionName;
-    job.length = inspectedLength();
-    job.rows = observationRows();
-    job.points = pipeMarkers();
-    return {job};
-}
-
-QVector<PrintJob> Investigation::makePhotoJobs(int reverseDirection)
-{
-    PrintJob job;
-    job.type = QStringLiteral("fotoPages");
-    job.shortHeader = mainDataList();
-    job.normHeader = mainDataListFull();
-    job.section = reverseDirection;
-    job.startNode = m_header.startNode;
-    job.endNode = m_header.endNode;
-    job.sectionName = m_header.sectionName;
-    job.length = inspectedLength();
-    const QStringList paths = folderPhotos();
-    photoList(paths, job.photos, job.photoTexts);
-    qCDebug(lcModel) << "photo job" << paths << job.photoTexts << job.photos.size();
-    return {job};
-}
-
-TocEntry Investigation::makeSummaryRow(int kind, const QString &materialText, const QString &sewerText)
-{
-    TocEntry entry;
-    entry.sectionName = m_header.sectionName;
-    entry.street = m_header.street;
-    entry.date = m_header.date.toString(QStringLiteral("dd.MM.yyyy"));
-    entry.startNode = m_header.startNode;
-    entry.endNode = m_header.endNode;
-    entry.material = materialText;
-    entry.height = QStringLiteral("%1mm").arg(m_header.height, 0, 'f', 0);
-    entry.width = QStringLiteral("%1mm").arg(m_header.width, 0, 'f', 0);
-    entry.videoReference = m_header.videoReference;
-    const double length = inspectedLength();
-    entry.lengthText = QStringLiteral("%1").arg(length, 0, 'f', 2);
-    entry.length = length;
-    entry.sewerText = sewerText;
-    entry.color = hasStructuralDamage() ? QColor(200, 0, 0, 255) : QColor(0, 0, 0, 255);
-    entry.kind = kind;
-    return entry;
-}
-
-// --- rename and orders
-
-bool Investigation::rename(const QString &newBaseName)
-{
-    if (!isSafeBaseName(newBaseName)) {
-        Reporter::error(QCoreApplication::translate("Investigation", "Der Name \"%1\" ist als Dateiname nicht erlaubt.").arg(newBaseName));
-        return false;
-    }
-    const QFileInfo oldInfo(m_fileName);
-    const QString oldBase = oldInfo.completeBaseName();
-    const QString suffix = oldInfo.suffix();
-    const QString oldFolder = m_folder;
-    QDir dir(m_folder);
-    bool ok = true;
-
-    // The inspection's folder carries its name; a folder named otherwise stays as it is.
-    if (dir.dirName() == oldBase) {
-        QDir parent = dir;
-        parent.cdUp();
-        if (!parent.rename(oldBase, newBaseName))
-            return false;
-        dir.setPath(parent.absoluteFilePath(newBaseName));
-        m_folder = dir.absolutePath() + QLatin1Char('/');
-    }
-    m_fileName = suffix.isEmpty() && !oldInfo.fileName().endsWith(QLatin1Char('.'))
-                     ? newBaseName
-                     : newBaseName + QLatin1Char('.') + suffix;
-
-    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &name : files) {
-        if (!name.startsWith(oldBase))
-            continue;
-        const QString renamed = QString(name).replace(oldBase, newBaseName);
-        if (!dir.rename(name, renamed))
-            ok = false;
-    }
-
-    // The video moved with the folder.
-    if (!m_videoFile.isEmpty() && m_videoFile.startsWith(oldFolder)) {
-        QString videoName = m_videoFile.mid(oldFolder.size());
-        if (!videoName.contains(QLatin1Char('/')) && videoName.startsWith(oldBase))
-            videoName.replace(oldBase, newBaseName);
-        m_videoFile = m_folder + videoName;
-    }
-    // A file that failed to load stays guarded under its new name, also where it did not exist.
-    if (m_loadFailed && m_failedPath == QFileInfo(oldFolder + oldInfo.fileName()).absoluteFilePath())
-        m_failedPath = QFileInfo(filePath()).absoluteFilePath();
-    return ok;
-}
+// --- orders
 
 bool Investigation::lessByDate(const Investigation *a, const Investigation *b)
 {

@@ -18,6 +18,30 @@ class QXmlStreamWriter;
 
 using OptionMap = QMap<QString, QString>;
 
+// The option lists (code -> text) of the header fields, filled by each standard from its
+// catalogue; a list the standard does not have stays empty.
+struct HeaderOptions
+{
+    OptionMap pipeType;
+    OptionMap system;
+    OptionMap material;
+    OptionMap protection;
+    OptionMap profile;
+    OptionMap nodeType;
+    OptionMap installationType;
+    OptionMap direction;
+    OptionMap startPosition;
+    OptionMap flowControl;
+    OptionMap videoMedium;
+    OptionMap lining;
+    OptionMap profileSource;
+    OptionMap materialSource;
+    OptionMap reason;
+    OptionMap inspectionKind;
+    OptionMap weather;
+    OptionMap cleaning;
+};
+
 // One inspected pipe section under one coding standard: header, observations, option lists,
 // code completion, overlay pages, its files, and the print jobs it yields. Each standard is a
 // subclass; loading and saving go through the virtual readers and writers below.
@@ -37,39 +61,74 @@ public:
     };
 
     // --- the interface every standard fills in
+    // Each line says who calls the function and which subclasses override it.
+
+    // The video's text pages (header, then observations); the video overlay calls it. Free
+    // text overrides it.
     virtual void buildOverlayPages(int headerSeconds, int observationSeconds);
     // Reads the inspection from its file. A file that cannot be opened or read completely is
     // reported, the result is false, and this inspection will not be saved over that file;
-    // loadResult() tells a failed load from a partial one.
+    // loadResult() tells a failed load from a partial one. The project and the open commands
+    // call it. The default reads an XML file through readMainData, readObservations and
+    // readSideFile; every standard overrides it (EN 13508-2 and DanDas around the default).
     virtual bool load(const QString &path);
     // Writes the inspection to folder() + fileName() (and its side file), each replacing the old
     // file only once written whole. False, with a report, when it could not be written or when
-    // the file failed to load (see allowOverwrite()).
+    // the file failed to load (see allowOverwrite()). The project and the editors call it. The
+    // default writes XML through writeDocument, writeObservation and writeFilms; ISYBAU 2001
+    // (fixed columns) overrides it, ISYBAU 2006 around the default.
     virtual bool save();
+    // The reports' pages of the inspection, of its photos, and both. The defaults forward to
+    // inspectionPrintJob() and photoPrintJob(); free text overrides them.
     virtual QVector<PrintJob> inspectionJobs();
     virtual QVector<PrintJob> photoJobs();
     virtual QVector<PrintJob> printJobs();
+    // The photos of the observations found in the folder, for copying and listing them. Free
+    // text overrides it.
     virtual QStringList photoFiles() const;
     // Sorts the observations by distance (in place, stable) and returns them as report rows.
+    // The print jobs call it; ISYBAU 2001 and free text override it.
     virtual QVector<ObservationRow> observationRows();
+    // The markers of the pipe graphic in the reports; empty by default. The EN family, ISYBAU
+    // 2001 and free text override it.
     virtual QList<PipeMarker> pipeMarkers();
+    // The inspection's row of the project's table of contents; the project calls it. Every
+    // standard implements it, mostly through makeSummaryRow().
     virtual TocEntry summaryRow() = 0;
+    // Whether an observation names structural damage (the row is marked red); summaryRow uses it.
     virtual bool hasStructuralDamage() const = 0;
+    // The group of a code (its colour in lists and reports); the observation rows and the entry
+    // dialogs call it. Every standard implements it.
     virtual int codeGroup(const QString &code) const = 0;
+    // The header as a label/value table for the overlay and the reports. Every standard.
     virtual ModelUtils::TextTable mainDataTable() const = 0;
+    // Puts the standard's start node observation in front; data entry calls it. Every standard.
     virtual QString addStartNode(const QTime &videoTime) = 0;
-    // Class of the sewer kind: 1 storm water, 2 foul water, 3 combined, 0 unknown.
+    // Class of the sewer kind: 1 storm water, 2 foul water, 3 combined, 0 unknown. The reports
+    // colour the flow with it. Every standard overrides it.
     virtual int systemText() const;
+    // The observation in words, in the catalogue's language; lists, dialogs, the 3D view and
+    // the reports call it. Every standard implements it.
     virtual QString observationDescription(const ObservationRecord &observation) const = 0;
+    // Fills the code list for completion and lookups; the subclass constructors call it. The
+    // EN family, DanDas, ISYBAU 2001 and free text override it.
     virtual void buildCodeIndex();
+    // The short and the full header lists of the reports and the project list. Every standard.
     virtual QStringList mainDataList() const = 0;
     virtual QStringList mainDataListFull() const = 0;
+    // What inspectionJobs() and photoJobs() give by default; every standard implements them,
+    // mostly through makeInspectionJobs() and makePhotoJobs().
     virtual QVector<PrintJob> inspectionPrintJob() = 0;
     virtual QVector<PrintJob> photoPrintJob() = 0;
+    // The images and captions of the photos among paths that belong to observations, in the
+    // order of the observations; the photo jobs call it. Free text overrides it.
     virtual void photoList(const QStringList &paths, QVector<QImage> &images, QStringList &texts) const;
     // The length shown and printed: the stored length, stretched to the farthest observation
-    // and by an observation before the start.
+    // and by an observation before the start. Reports, lists and the 3D view call it; free text
+    // overrides it.
     virtual double inspectedLength() const;
+    // The highest photo number among the observations' photo names; data entry numbers the next
+    // photo after it. Free text overrides it.
     virtual int lastPhotoNumber() const;
 
     // --- state
@@ -120,24 +179,24 @@ public:
     void setChanged(bool changed) { m_changed = changed; }
 
     // --- option lists (code -> text) of the header fields
-    const OptionMap &pipeTypeOptions() const { return m_pipeTypeOptions; }
-    const OptionMap &systemOptions() const { return m_systemOptions; }
-    OptionMap materialOptions() const { return m_materialOptions; }
-    const OptionMap &protectionOptions() const { return m_protectionOptions; }
-    const OptionMap &profileOptions() const { return m_profileOptions; }
-    const OptionMap &nodeTypeOptions() const { return m_nodeTypeOptions; }
-    const OptionMap &installationTypeOptions() const { return m_installationTypeOptions; }
-    OptionMap directionOptions() const { return m_directionOptions; }
-    const OptionMap &startPositionOptions() const { return m_startPositionOptions; }
-    const OptionMap &flowControlOptions() const { return m_flowControlOptions; }
-    const OptionMap &videoMediumOptions() const { return m_videoMediumOptions; }
-    const OptionMap &liningOptions() const { return m_liningOptions; }
-    const OptionMap &profileSourceOptions() const { return m_profileSourceOptions; }
-    const OptionMap &materialSourceOptions() const { return m_materialSourceOptions; }
-    const OptionMap &reasonOptions() const { return m_reasonOptions; }
-    const OptionMap &inspectionKindOptions() const { return m_inspectionKindOptions; }
-    const OptionMap &weatherOptions() const { return m_weatherOptions; }
-    const OptionMap &cleaningOptions() const { return m_cleaningOptions; }
+    const OptionMap &pipeTypeOptions() const { return m_options.pipeType; }
+    const OptionMap &systemOptions() const { return m_options.system; }
+    OptionMap materialOptions() const { return m_options.material; }
+    const OptionMap &protectionOptions() const { return m_options.protection; }
+    const OptionMap &profileOptions() const { return m_options.profile; }
+    const OptionMap &nodeTypeOptions() const { return m_options.nodeType; }
+    const OptionMap &installationTypeOptions() const { return m_options.installationType; }
+    OptionMap directionOptions() const { return m_options.direction; }
+    const OptionMap &startPositionOptions() const { return m_options.startPosition; }
+    const OptionMap &flowControlOptions() const { return m_options.flowControl; }
+    const OptionMap &videoMediumOptions() const { return m_options.videoMedium; }
+    const OptionMap &liningOptions() const { return m_options.lining; }
+    const OptionMap &profileSourceOptions() const { return m_options.profileSource; }
+    const OptionMap &materialSourceOptions() const { return m_options.materialSource; }
+    const OptionMap &reasonOptions() const { return m_options.reason; }
+    const OptionMap &inspectionKindOptions() const { return m_options.inspectionKind; }
+    const OptionMap &weatherOptions() const { return m_options.weather; }
+    const OptionMap &cleaningOptions() const { return m_options.cleaning; }
 
     // Orders of the project's sort command.
     static bool lessByDate(const Investigation *a, const Investigation *b);
@@ -149,12 +208,27 @@ public:
     static int sideFlag(int clockFrom, int clockTo);
 
 protected:
+    // Reads the standard's catalogue and option lists; the subclass constructors call it. Every
+    // standard implements it.
     virtual void loadCatalog() = 0;
+    // The side file ("*.dat") beside the inspection file: finishSave() writes it and load()
+    // reads it. The default holds the client, which the XML files have no place for; ISYBAU
+    // 2001 overrides both with its own list of texts.
     virtual bool writeSideFile(const QString &path) const;
     virtual void readSideFile(const QString &path);
+    // The XML writer's steps; save() calls them in this order. writeDocument starts the
+    // document and writes the header, and leaves open the elements the observations stand in
+    // (EN 13508-2: DATA and ZB; DWA-M 149-2: DATA, HG and HI; ISYBAU 2006: from Identifikation
+    // down to Inspektionsdaten; DanDas: DATA). writeObservation writes one observation as a
+    // whole element inside them. writeFilms writes what follows the observations (the films of
+    // ISYBAU 2006), closes every element writeDocument left open and ends the document. The
+    // defaults write nothing; every XML standard overrides all three.
     virtual void writeDocument(QXmlStreamWriter &writer);
     virtual void writeFilms(QXmlStreamWriter &writer);
     virtual void writeObservation(QXmlStreamWriter &writer, int index);
+    // The XML reader's steps; the default load() calls each with a reader at the start of the
+    // file: first the header, then the observations. The defaults read nothing; EN 13508-2 and
+    // DanDas override both, the other standards read in their own load().
     virtual void readMainData(QXmlStreamReader &reader);
     virtual void readObservations(QXmlStreamReader &reader);
 
@@ -184,7 +258,8 @@ protected:
     // Every "*.jpg" file of the folder, with its folder.
     QStringList folderPhotos() const;
     // The note a description ends with when its observation has a photo (", Foto angelegt" in the
-    // description's language); photo captions leave it out.
+    // description's language); photo captions leave it out. The descriptions and photoList()
+    // call it; EN 13508-2 overrides it with the catalogue's language.
     virtual QString descriptionPhotoNote() const;
 
     NormKind m_normKind = NormFreetext;
@@ -192,24 +267,7 @@ protected:
     QString m_folder;
     QString m_videoFile;
     bool m_videoCompatible = false;
-    OptionMap m_pipeTypeOptions;
-    OptionMap m_systemOptions;
-    OptionMap m_materialOptions;
-    OptionMap m_protectionOptions;
-    OptionMap m_profileOptions;
-    OptionMap m_nodeTypeOptions;
-    OptionMap m_installationTypeOptions;
-    OptionMap m_directionOptions;
-    OptionMap m_startPositionOptions;
-    OptionMap m_flowControlOptions;
-    OptionMap m_videoMediumOptions;
-    OptionMap m_liningOptions;
-    OptionMap m_profileSourceOptions;
-    OptionMap m_materialSourceOptions;
-    OptionMap m_reasonOptions;
-    OptionMap m_inspectionKindOptions;
-    OptionMap m_weatherOptions;
-    OptionMap m_cleaningOptions;
+    HeaderOptions m_options;
     OverlayPages m_overlayPages;
     InspectionHeader m_header;
     QVector<ObservationRecord> m_observations;

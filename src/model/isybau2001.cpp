@@ -50,10 +50,10 @@ QHash<QString, OptionMap *> Isybau2001::optionLists()
         {QStringLiteral("condition"), &m_conditionOptions},
         {QStringLiteral("position"), &m_positionOptions},
         {QStringLiteral("snum"), &m_snumOptions},
-        {QStringLiteral("profil"), &m_profileOptions},
-        {QStringLiteral("material"), &m_materialOptions},
-        {QStringLiteral("system"), &m_systemOptions},
-        {QStringLiteral("direction"), &m_directionOptions},
+        {QStringLiteral("profil"), &m_options.profile},
+        {QStringLiteral("material"), &m_options.material},
+        {QStringLiteral("system"), &m_options.system},
+        {QStringLiteral("direction"), &m_options.direction},
     };
 }
 
@@ -353,7 +353,7 @@ QString Isybau2001::observationDescription(const ObservationRecord &o) const
 
 QString Isybau2001::materialDisplayText() const
 {
-    const QString text = m_materialOptions.value(m_header.material);
+    const QString text = m_options.material.value(m_header.material);
     if (text.startsWith(QLatin1String("son")) && !m_header.materialText.isEmpty())
         return m_header.materialText;
     return text;
@@ -361,7 +361,7 @@ QString Isybau2001::materialDisplayText() const
 
 QString Isybau2001::systemDisplayText() const
 {
-    const QString text = m_systemOptions.value(m_header.sewerKind);
+    const QString text = m_options.system.value(m_header.sewerKind);
     if (text.startsWith(QLatin1String("Sonder")) && !m_header.sewerKindText.isEmpty())
         return m_header.sewerKindText;
     return text;
@@ -369,7 +369,7 @@ QString Isybau2001::systemDisplayText() const
 
 int Isybau2001::systemText() const
 {
-    const QString text = m_systemOptions.value(m_header.sewerKind);
+    const QString text = m_options.system.value(m_header.sewerKind);
     if (text.contains(QLatin1String("Regen")))
         return 1;
     if (text.contains(QLatin1String("Schmutz")))
@@ -395,9 +395,9 @@ ModelUtils::TextTable Isybau2001::mainDataTable() const
     table.addPair(tr("oben: "), h.startNode);
     table.addPair(tr("unten: "), h.endNode);
     table.endRow();
-    table.addLine(m_directionOptions.value(h.direction));
+    table.addLine(m_options.direction.value(h.direction));
     table.beginRow();
-    table.addPair(tr("Profil: "), m_profileOptions.value(h.profile));
+    table.addPair(tr("Profil: "), m_options.profile.value(h.profile));
     if (h.profile == QLatin1String("0")) {
         table.addInt(tr("Durchmesser: "), ModelUtils::truncatedInt(h.height));
     } else {
@@ -427,11 +427,11 @@ QStringList Isybau2001::mainDataList() const
             h.startNode,
             h.endNode,
             materialDisplayText(),
-            m_profileOptions.value(h.profile),
+            m_options.profile.value(h.profile),
             QStringLiteral("%1mm").arg(h.width, 0, 'f', 0),
             QStringLiteral("%1mm").arg(h.height, 0, 'f', 0),
             systemDisplayText(),
-            m_directionOptions.value(h.direction),
+            m_options.direction.value(h.direction),
             h.videoReference,
             QStringLiteral("%1m").arg(inspectedLength(), 0, 'f', 2)};
 }

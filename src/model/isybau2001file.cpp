@@ -110,16 +110,53 @@ struct Isybau2001::Row
 
 const Isybau2001::Layout &Isybau2001::layout() const
 {
-    static const Layout atv{QStringLiteral("H 0601"), QStringLiteral("H"),
-                            {QStringLiteral("HI 1"), QStringLiteral("HI 2"), QStringLiteral("HI 3")},
-                            QStringLiteral("HI 4"),
-                            10, 19, 14, 10, 24, 38, 40, 44, 48, 60, 62, 64, 71,
-                            14, 24, 49, 56, 64, 56, 24, 10};
-    static const Layout isybau{QStringLiteral("LH0601"), QStringLiteral("LH"),
-                               {QStringLiteral("LI 1"), QStringLiteral("LI 2"), QStringLiteral("LI 3")},
-                               QStringLiteral("LI 4"),
-                               14, 22, 18, 14, 32, 48, 50, 55, 59, 71, 72, -1, 73,
-                               18, 27, 52, 59, 66, 59, 21, 10};
+    // The columns of the two variants, field by field.
+    struct Column
+    {
+        int Layout::*field;
+        int atv;
+        int isybau;
+    };
+    static const Column columns[] = {
+        //                                ATV  ISYBAU
+        {&Layout::sectionWidth,           10,  14},
+        {&Layout::streetColumn,           19,  22},
+        {&Layout::startNodeColumn,        14,  18},
+        {&Layout::nodeWidth,              10,  14},
+        {&Layout::endNodeColumn,          24,  32},
+        {&Layout::profileColumn,          38,  48},
+        {&Layout::heightColumn,           40,  50},
+        {&Layout::widthColumn,            44,  55},
+        {&Layout::materialColumn,         48,  59},
+        {&Layout::zeroColumn,             60,  71},
+        {&Layout::directionColumn,        62,  72},
+        {&Layout::lengthColumn,           64,  -1},
+        {&Layout::videoColumn,            71,  73},
+        {&Layout::distanceColumn,         14,  18},
+        {&Layout::timeColumn,             24,  27},
+        {&Layout::codeColumn,             49,  52},
+        {&Layout::value1Column,           56,  59},
+        {&Layout::value2Column,           64,  66},
+        {&Layout::remarkColumn,           56,  59},
+        {&Layout::remarkWidth,            24,  21},
+        {&Layout::photoSectionWidth,      10,  10},
+    };
+    // The record tags: "H" and "HI" in ATV files, "LH" and "LI" in ISYBAU files.
+    const auto variant = [](const QString &fileTag, const QString &secondTag, const QString &lineTag,
+                             int Column::*column) {
+        Layout layout{};
+        layout.fileTag = fileTag;
+        layout.secondTag = secondTag;
+        for (int i = 0; i < 3; ++i)
+            layout.headerTags[i] = QStringLiteral("%1 %2").arg(lineTag).arg(i + 1);
+        layout.observationTag = lineTag + QStringLiteral(" 4");
+        for (const Column &c : columns)
+            layout.*c.field = c.*column;
+        return layout;
+    };
+    static const Layout atv = variant(QStringLiteral("H 0601"), QStringLiteral("H"), QStringLiteral("HI"), &Column::atv);
+    static const Layout isybau =
+        variant(QStringLiteral("LH0601"), QStringLiteral("LH"), QStringLiteral("LI"), &Column::isybau);
     return m_normKind == NormATV ? atv : isybau;
 }
 

@@ -1,6 +1,7 @@
 #include "model/isybau2006.h"
 
-#include "model/dwaisybauvalues.h"
+#include "model/exchangevaluereader.h"
+#include "model/headerfields.h"
 #include "model/sharedcatalogue.h"
 
 #include "core/reporter.h"
@@ -20,7 +21,6 @@ using namespace ModelUtils;
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
-const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 
 // Video positions are frames at this rate.
 constexpr int kFramesPerSecond = 25;
@@ -38,34 +38,74 @@ bool isNamed(const QStringRef &name, const char *text)
     return name == QLatin1String(text);
 }
 
-// The header elements of the inspected object that hold plain texts.
-const HeaderTextField kTextFields[] = {
-    {"Objektbezeichnung", &InspectionHeader::sectionName},
-    {"Anlagentyp", &InspectionHeader::installationType},
-    {"Strassenname", &InspectionHeader::street},
-    {"Ortsteilname", &InspectionHeader::town},
-    {"Inspektionsverfahren", &InspectionHeader::inspectionMethod},
-    {"NameUntersucher", &InspectionHeader::inspector},
-    {"Wasserhaltung", &InspectionHeader::flowControl},
-    {"Videoablagereferenz", &InspectionHeader::videoReference},
-    {"VideoSpeichermedium", &InspectionHeader::videoMedium},
-    {"Rohrleitungstyp", &InspectionHeader::pipeType},
-    {"Inspektionsrichtung", &InspectionHeader::direction},
-    {"BezugspunktLage", &InspectionHeader::startPosition},
-    {"Inspektionsart", &InspectionHeader::inspectionKind},
-    {"ArtVideoreferenz", &InspectionHeader::videoReferenceKind},
-    {"KnotenZulauf", &InspectionHeader::startNode},
-    {"KnotenZulaufTyp", &InspectionHeader::startNodeType},
-    {"KnotenAblauf", &InspectionHeader::endNode},
-    {"KnotenAblaufTyp", &InspectionHeader::endNodeType},
-    {"HerkunftProfilmasse", &InspectionHeader::profileSource},
-    {"Profilart", &InspectionHeader::profile},
-    {"HerkunftMaterial", &InspectionHeader::materialSource},
-    {"Material", &InspectionHeader::material},
-    {"Innenschutz", &InspectionHeader::protection},
-    {"ArtAuskleidung", &InspectionHeader::lining},
-    {"Kanalart", &InspectionHeader::sewerKind},
+namespace hf = HeaderFields;
+
+bool hasLining(const InspectionHeader &h)
+{
+    return h.lining.toInt() > 0;
+}
+
+// The header fields of the inspected object, one table per element that holds them, each in
+// file order.
+const hf::Field kObjectRows[] = {
+    hf::text("Objektbezeichnung", &InspectionHeader::sectionName),
+    hf::text("Anlagentyp", &InspectionHeader::installationType),
 };
+const hf::Field kLocationRows[] = { // "Lage"
+    hf::text("Strassenname", &InspectionHeader::street),
+    hf::text("Ortsteilname", &InspectionHeader::town),
+};
+const hf::Field kOpticalInspectionRows[] = { // "OptischeInspektion"
+    hf::text("Auftragskennung", &InspectionHeader::orderNumber),
+    hf::date("Inspektionsdatum", "yyyy-MM-dd"),
+    hf::text("Inspektionsverfahren", &InspectionHeader::inspectionMethod),
+    hf::text("NameUntersucher", &InspectionHeader::inspector),
+    hf::time("Uhrzeit", "hh:mm:ss"),
+    hf::flag("Reinigung", &InspectionHeader::cleaning),
+    hf::text("Wasserhaltung", &InspectionHeader::flowControl),
+    hf::text("VideoSpeichermedium", &InspectionHeader::videoMedium),
+    hf::text("Videoablagereferenz", &InspectionHeader::videoReference),
+};
+const hf::Field kPipeRows[] = { // "Rohrleitung"
+    hf::text("Rohrleitungstyp", &InspectionHeader::pipeType),
+    hf::text("Inspektionsrichtung", &InspectionHeader::direction),
+    hf::text("BezugspunktLage", &InspectionHeader::startPosition),
+    hf::number("Inspektionslaenge", &InspectionHeader::inspectionLength, 2),
+    hf::text("Inspektionsart", &InspectionHeader::inspectionKind),
+    // This program's videos are always referenced the same way; what a file holds is kept.
+    hf::fixed("ArtVideoreferenz", "2", &InspectionHeader::videoReferenceKind),
+};
+const hf::Field kPipeDataRows[] = { // "RGrunddaten"
+    hf::text("KnotenZulauf", &InspectionHeader::startNode),
+    hf::text("KnotenZulaufTyp", &InspectionHeader::startNodeType),
+    hf::text("KnotenAblauf", &InspectionHeader::endNode),
+    hf::text("KnotenAblaufTyp", &InspectionHeader::endNodeType),
+    hf::text("HerkunftProfilmasse", &InspectionHeader::profileSource),
+    hf::profileSize("Profilhoehe", &InspectionHeader::height),
+    hf::profileSize("Profilbreite", &InspectionHeader::width),
+    hf::text("Profilart", &InspectionHeader::profile),
+    hf::text("HerkunftMaterial", &InspectionHeader::materialSource),
+    hf::text("Material", &InspectionHeader::material),
+    hf::text("Innenschutz", &InspectionHeader::protection),
+    hf::number("Regeleinzelrohrlaenge", &InspectionHeader::pipeUnitLength, 2),
+    hf::onlyWhen(hf::text("ArtAuskleidung", &InspectionHeader::lining), hasLining),
+    hf::text("Kanalart", &InspectionHeader::sewerKind),
+};
+const hf::Table kObjectFields(kObjectRows);
+const hf::Table kLocationFields(kLocationRows);
+const hf::Table kOpticalInspectionFields(kOpticalInspectionRows);
+const hf::Table kPipeFields(kPipeRows);
+const hf::Table kPipeDataFields(kPipeDataRows);
+
+// The row of a header element of the inspected object, wherever it stands in the object.
+const hf::Field *objectField(const QStringRef &name)
+{
+    for (const hf::Table &table : {kObjectFields, kLocationFields, kOpticalInspectionFields, kPipeFields, kPipeDataFields}) {
+        if (const hf::Field *field = table.find(name))
+            return field;
+    }
+    return nullptr;
+}
 
 // The photo storage medium written for a video storage medium; empty for none.
 QString photoMedium(const QString &videoMedium)
@@ -139,23 +179,23 @@ Isybau2006::Isybau2006()
 void Isybau2006::loadCatalog()
 {
     const QString path = QStringLiteral(":/norm/Isybau2006.xml");
-    const OptionLists lists{{QStringLiteral("system"), &m_systemOptions},
-                            {QStringLiteral("material"), &m_materialOptions},
-                            {QStringLiteral("protection"), &m_protectionOptions},
-                            {QStringLiteral("section"), &m_profileOptions},
-                            {QStringLiteral("node_types"), &m_nodeTypeOptions},
-                            {QStringLiteral("pipe_types"), &m_pipeTypeOptions},
-                            {QStringLiteral("installation_types"), &m_installationTypeOptions},
-                            {QStringLiteral("direction"), &m_directionOptions},
-                            {QStringLiteral("start_position"), &m_startPositionOptions},
-                            {QStringLiteral("hold_back"), &m_flowControlOptions},
-                            {QStringLiteral("video_medium"), &m_videoMediumOptions},
-                            {QStringLiteral("lining"), &m_liningOptions},
-                            {QStringLiteral("section_source"), &m_profileSourceOptions},
-                            {QStringLiteral("material_source"), &m_materialSourceOptions}};
+    const OptionLists lists{{QStringLiteral("system"), &m_options.system},
+                            {QStringLiteral("material"), &m_options.material},
+                            {QStringLiteral("protection"), &m_options.protection},
+                            {QStringLiteral("section"), &m_options.profile},
+                            {QStringLiteral("node_types"), &m_options.nodeType},
+                            {QStringLiteral("pipe_types"), &m_options.pipeType},
+                            {QStringLiteral("installation_types"), &m_options.installationType},
+                            {QStringLiteral("direction"), &m_options.direction},
+                            {QStringLiteral("start_position"), &m_options.startPosition},
+                            {QStringLiteral("hold_back"), &m_options.flowControl},
+                            {QStringLiteral("video_medium"), &m_options.videoMedium},
+                            {QStringLiteral("lining"), &m_options.lining},
+                            {QStringLiteral("section_source"), &m_options.profileSource},
+                            {QStringLiteral("material_source"), &m_options.materialSource}};
     loadSharedCatalogue(path, m_catalogue, lists, [&] { readCatalogFile(path, lists); });
-    m_cleaningOptions.insert(QStringLiteral("1"), QStringLiteral("gereinigt"));
-    m_cleaningOptions.insert(QStringLiteral("0"), QStringLiteral("nicht gereinigt"));
+    m_options.cleaning.insert(QStringLiteral("1"), QStringLiteral("gereinigt"));
+    m_options.cleaning.insert(QStringLiteral("0"), QStringLiteral("nicht gereinigt"));
 }
 
 bool Isybau2006::isReverseDirection() const
@@ -194,7 +234,7 @@ QString Isybau2006::addStartNode(const QTime &videoTime)
 int Isybau2006::systemText() const
 {
     static const char *const words[3] = {"Regen", "Schmutz", "Misch"};
-    return sewerClass(optionText(m_systemOptions, m_header.sewerKind), words);
+    return sewerClass(optionText(m_options.system, m_header.sewerKind), words);
 }
 
 
@@ -220,33 +260,33 @@ TextTable Isybau2006::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Anlagentyp: "), optionText(m_installationTypeOptions, h.installationType));
+    table.addPair(QStringLiteral("Anlagentyp: "), optionText(m_options.installationType, h.installationType));
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Reinigung: "), optionText(m_cleaningOptions, h.cleaning));
+    table.addPair(QStringLiteral("Reinigung: "), optionText(m_options.cleaning, h.cleaning));
     table.addEmptyLine();
-    table.addPair(QStringLiteral("Wasserhaltung: "), optionText(m_flowControlOptions, h.flowControl));
+    table.addPair(QStringLiteral("Wasserhaltung: "), optionText(m_options.flowControl, h.flowControl));
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Richtung: "), optionText(m_directionOptions, h.direction));
+    table.addPair(QStringLiteral("Richtung: "), optionText(m_options.direction, h.direction));
     table.addEmptyLine();
-    table.addPair(QStringLiteral("Startpunkt: "), optionText(m_startPositionOptions, h.startPosition));
+    table.addPair(QStringLiteral("Startpunkt: "), optionText(m_options.startPosition, h.startPosition));
     table.endTable();
 
     table.beginTable();
     table.beginRow();
     table.addPair(QStringLiteral("Zulaufknoten:"), h.startNode);
-    table.addPair(QStringLiteral("Typ:"), optionText(m_nodeTypeOptions, h.startNodeType));
+    table.addPair(QStringLiteral("Typ:"), optionText(m_options.nodeType, h.startNodeType));
     table.addPair(QStringLiteral(" "), QStringLiteral(" "));
     table.addPair(QStringLiteral("Ablaufknoten:"), h.endNode);
-    table.addPair(QStringLiteral("Typ:"), optionText(m_nodeTypeOptions, h.endNodeType));
+    table.addPair(QStringLiteral("Typ:"), optionText(m_options.nodeType, h.endNodeType));
     table.endRow();
     table.addEmptyLine();
     table.addLine(QStringLiteral("Profil"));
     table.beginRow();
-    table.addPair(QStringLiteral("Art:"), optionText(m_profileOptions, h.profile));
+    table.addPair(QStringLiteral("Art:"), optionText(m_options.profile, h.profile));
     if (isCircularProfile()) {
         table.addInt(QStringLiteral("Durchmesser:"), truncatedMillimetres(h.height));
     } else {
@@ -257,22 +297,22 @@ TextTable Isybau2006::mainDataTable() const
     table.endTable();
 
     table.beginTable();
-    table.addPair(QStringLiteral("Material: "), optionText(m_materialOptions, h.material));
+    table.addPair(QStringLiteral("Material: "), optionText(m_options.material, h.material));
     table.endTable();
 
     if (!h.protection.isEmpty()) {
         table.beginTable();
-        table.addPair(QStringLiteral("Innenschutz: "), optionText(m_protectionOptions, h.protection));
+        table.addPair(QStringLiteral("Innenschutz: "), optionText(m_options.protection, h.protection));
         table.endTable();
     }
     if (h.lining.toInt() > 0) {
         table.beginTable();
-        table.addPair(QStringLiteral("Auskleidung: "), optionText(m_liningOptions, h.lining));
+        table.addPair(QStringLiteral("Auskleidung: "), optionText(m_options.lining, h.lining));
         table.endTable();
     }
 
     table.beginTable();
-    table.addPair(QStringLiteral("Kanalart: "), optionText(m_systemOptions, h.sewerKind));
+    table.addPair(QStringLiteral("Kanalart: "), optionText(m_options.system, h.sewerKind));
     table.endTable();
 
     table.beginTable();
@@ -280,14 +320,14 @@ TextTable Isybau2006::mainDataTable() const
     table.addPair(QStringLiteral("Videoreferenz: "), h.videoReference);
     table.addPair(QStringLiteral("Speichermedium:"), QString());
     table.endRow();
-    table.addLine(optionText(m_videoMediumOptions, h.videoMedium));
+    table.addLine(optionText(m_options.videoMedium, h.videoMedium));
     table.endTable();
     return table;
 }
 
 QStringList Isybau2006::mainDataList() const
 {
-    return shortHeaderList(QStringLiteral("ISYBAU2006"), optionText(m_systemOptions, m_header.sewerKind));
+    return shortHeaderList(QStringLiteral("ISYBAU2006"), optionText(m_options.system, m_header.sewerKind));
 }
 
 QStringList Isybau2006::mainDataListFull() const
@@ -302,26 +342,26 @@ QStringList Isybau2006::mainDataListFull() const
             h.town,
             h.street,
             h.startNode,
-            optionText(m_nodeTypeOptions, h.startNodeType),
+            optionText(m_options.nodeType, h.startNodeType),
             h.endNode,
-            optionText(m_nodeTypeOptions, h.endNodeType),
-            optionText(m_pipeTypeOptions, h.pipeType),
-            optionText(m_installationTypeOptions, h.installationType),
-            optionText(m_directionOptions, h.direction),
-            optionText(m_systemOptions, h.sewerKind),
-            optionText(m_materialOptions, h.material),
-            optionText(m_materialSourceOptions, h.materialSource),
-            optionText(m_profileOptions, h.profile),
-            optionText(m_profileSourceOptions, h.profileSource),
+            optionText(m_options.nodeType, h.endNodeType),
+            optionText(m_options.pipeType, h.pipeType),
+            optionText(m_options.installationType, h.installationType),
+            optionText(m_options.direction, h.direction),
+            optionText(m_options.system, h.sewerKind),
+            optionText(m_options.material, h.material),
+            optionText(m_options.materialSource, h.materialSource),
+            optionText(m_options.profile, h.profile),
+            optionText(m_options.profileSource, h.profileSource),
             millimetreText(h.width),
             millimetreText(h.height),
             h.videoReference,
-            optionText(m_videoMediumOptions, h.videoMedium),
-            optionText(m_cleaningOptions, h.cleaning),
-            optionText(m_flowControlOptions, h.flowControl),
-            optionText(m_startPositionOptions, h.startPosition),
-            h.protection.isEmpty() ? noneText() : optionText(m_protectionOptions, h.protection),
-            h.lining.toInt() == 0 ? noneText() : optionText(m_liningOptions, h.lining),
+            optionText(m_options.videoMedium, h.videoMedium),
+            optionText(m_options.cleaning, h.cleaning),
+            optionText(m_options.flowControl, h.flowControl),
+            optionText(m_options.startPosition, h.startPosition),
+            h.protection.isEmpty() ? noneText() : optionText(m_options.protection, h.protection),
+            h.lining.toInt() == 0 ? noneText() : optionText(m_options.lining, h.lining),
             metreText(inspectedLength()),
             std::fabs(h.pipeUnitLength) <= 0.01 ? noneText() : metreText(h.pipeUnitLength)};
 }
@@ -385,22 +425,22 @@ QStringList Isybau2006::schemaProblems() const
     longest(h.videoReference, 30, tr("Die Videoablagereferenz"));
     longest(h.client, 60, tr("Der Auftragnehmer"));
 
-    known(h.installationType, m_installationTypeOptions, tr("Der Anlagentyp"));
-    known(h.pipeType, m_pipeTypeOptions, tr("Der Rohrleitungstyp"));
-    known(h.direction, m_directionOptions, tr("Die Inspektionsrichtung"));
-    known(h.startPosition, m_startPositionOptions, tr("Der Bezugspunkt"));
-    known(h.flowControl, m_flowControlOptions, tr("Die Wasserhaltung"));
-    known(h.videoMedium, m_videoMediumOptions, tr("Das Videospeichermedium"));
-    known(h.startNodeType, m_nodeTypeOptions, tr("Der Typ des Anfangsknotens"));
-    known(h.endNodeType, m_nodeTypeOptions, tr("Der Typ des Endknotens"));
-    known(h.profileSource, m_profileSourceOptions, tr("Die Herkunft der Profilmaße"));
-    known(h.profile, m_profileOptions, tr("Die Profilart"));
-    known(h.materialSource, m_materialSourceOptions, tr("Die Herkunft des Materials"));
-    known(h.material, m_materialOptions, tr("Das Material"));
-    known(h.protection, m_protectionOptions, tr("Der Innenschutz"));
+    known(h.installationType, m_options.installationType, tr("Der Anlagentyp"));
+    known(h.pipeType, m_options.pipeType, tr("Der Rohrleitungstyp"));
+    known(h.direction, m_options.direction, tr("Die Inspektionsrichtung"));
+    known(h.startPosition, m_options.startPosition, tr("Der Bezugspunkt"));
+    known(h.flowControl, m_options.flowControl, tr("Die Wasserhaltung"));
+    known(h.videoMedium, m_options.videoMedium, tr("Das Videospeichermedium"));
+    known(h.startNodeType, m_options.nodeType, tr("Der Typ des Anfangsknotens"));
+    known(h.endNodeType, m_options.nodeType, tr("Der Typ des Endknotens"));
+    known(h.profileSource, m_options.profileSource, tr("Die Herkunft der Profilmaße"));
+    known(h.profile, m_options.profile, tr("Die Profilart"));
+    known(h.materialSource, m_options.materialSource, tr("Die Herkunft des Materials"));
+    known(h.material, m_options.material, tr("Das Material"));
+    known(h.protection, m_options.protection, tr("Der Innenschutz"));
     if (h.lining.toInt() > 0)
-        known(h.lining, m_liningOptions, tr("Die Auskleidung"));
-    known(h.sewerKind, m_systemOptions, tr("Die Kanalart"));
+        known(h.lining, m_options.lining, tr("Die Auskleidung"));
+    known(h.sewerKind, m_options.system, tr("Die Kanalart"));
     return problems;
 }
 
@@ -463,48 +503,17 @@ void Isybau2006::writeDocument(QXmlStreamWriter &writer)
     writer.writeEndElement(); // Auftraege
 
     writer.writeStartElement(QStringLiteral("InspizierteAbwassertechnischeAnlage"));
-    writeTextElement(writer, QStringLiteral("Objektbezeichnung"), h.sectionName);
-    writeTextElement(writer, QStringLiteral("Anlagentyp"), h.installationType);
+    HeaderFields::write(writer, h, kObjectFields);
     writer.writeStartElement(QStringLiteral("Lage"));
-    writeTextElement(writer, QStringLiteral("Strassenname"), h.street);
-    writeTextElement(writer, QStringLiteral("Ortsteilname"), h.town);
+    HeaderFields::write(writer, h, kLocationFields);
     writer.writeEndElement(); // Lage
 
     writer.writeStartElement(QStringLiteral("OptischeInspektion"));
-    writeTextElement(writer, QStringLiteral("Auftragskennung"), h.orderNumber);
-    writeTextElement(writer, QStringLiteral("Inspektionsdatum"), date);
-    writeTextElement(writer, QStringLiteral("Inspektionsverfahren"), h.inspectionMethod);
-    writeTextElement(writer, QStringLiteral("NameUntersucher"), h.inspector);
-    writeTimeElement(writer, QStringLiteral("Uhrzeit"), h.time, kTimeFormat);
-    writeTextElement(writer, QStringLiteral("Reinigung"), h.cleaning);
-    writeTextElement(writer, QStringLiteral("Wasserhaltung"), h.flowControl);
-    writeTextElement(writer, QStringLiteral("VideoSpeichermedium"), h.videoMedium);
-    writeTextElement(writer, QStringLiteral("Videoablagereferenz"), h.videoReference);
-
+    HeaderFields::write(writer, h, kOpticalInspectionFields);
     writer.writeStartElement(QStringLiteral("Rohrleitung"));
-    writeTextElement(writer, QStringLiteral("Rohrleitungstyp"), h.pipeType);
-    writeTextElement(writer, QStringLiteral("Inspektionsrichtung"), h.direction);
-    writeTextElement(writer, QStringLiteral("BezugspunktLage"), h.startPosition);
-    writeDoubleElement(writer, QStringLiteral("Inspektionslaenge"), h.inspectionLength, 2);
-    writeTextElement(writer, QStringLiteral("Inspektionsart"), h.inspectionKind);
-    writeTextElement(writer, QStringLiteral("ArtVideoreferenz"), QStringLiteral("2"));
-
+    HeaderFields::write(writer, h, kPipeFields);
     writer.writeStartElement(QStringLiteral("RGrunddaten"));
-    writeTextElement(writer, QStringLiteral("KnotenZulauf"), h.startNode);
-    writeTextElement(writer, QStringLiteral("KnotenZulaufTyp"), h.startNodeType);
-    writeTextElement(writer, QStringLiteral("KnotenAblauf"), h.endNode);
-    writeTextElement(writer, QStringLiteral("KnotenAblaufTyp"), h.endNodeType);
-    writeTextElement(writer, QStringLiteral("HerkunftProfilmasse"), h.profileSource);
-    writeIntElement(writer, QStringLiteral("Profilhoehe"), truncatedMillimetres(h.height));
-    writeIntElement(writer, QStringLiteral("Profilbreite"), truncatedMillimetres(h.width));
-    writeTextElement(writer, QStringLiteral("Profilart"), h.profile);
-    writeTextElement(writer, QStringLiteral("HerkunftMaterial"), h.materialSource);
-    writeTextElement(writer, QStringLiteral("Material"), h.material);
-    writeTextElement(writer, QStringLiteral("Innenschutz"), h.protection);
-    writeDoubleElement(writer, QStringLiteral("Regeleinzelrohrlaenge"), h.pipeUnitLength, 2);
-    if (h.lining.toInt() > 0)
-        writeTextElement(writer, QStringLiteral("ArtAuskleidung"), h.lining);
-    writeTextElement(writer, QStringLiteral("Kanalart"), h.sewerKind);
+    HeaderFields::write(writer, h, kPipeDataFields);
     writer.writeEndElement(); // RGrunddaten
 
     writer.writeStartElement(QStringLiteral("Inspektionsdaten"));
@@ -756,38 +765,10 @@ void Isybau2006::readObject(QXmlStreamReader &reader, ExchangeValueReader &value
             reader.skipCurrentElement();
             continue;
         }
-        bool taken = false;
-        for (const HeaderTextField &field : kTextFields) {
-            if (isNamed(name, field.element)) {
-                h.*field.field = values.text();
-                taken = true;
-                break;
-            }
-        }
-        if (taken)
-            continue;
-        if (isNamed(name, "Auftragskennung")) {
-            h.orderNumber = values.text();
-            object.hasOrderNumber = true;
-        } else if (isNamed(name, "Inspektionsdatum")) {
-            h.date = values.date("Inspektionsdatum");
-        } else if (isNamed(name, "Uhrzeit")) {
-            h.time = values.timeOfDay("Uhrzeit");
-        } else if (isNamed(name, "Reinigung")) {
-            // A boolean; other programs also write it as a word.
-            h.cleaning = values.text();
-            if (h.cleaning.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-                h.cleaning = QStringLiteral("1");
-            else if (h.cleaning.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-                h.cleaning = QStringLiteral("0");
-        } else if (isNamed(name, "Inspektionslaenge")) {
-            h.inspectionLength = values.number("Inspektionslaenge");
-        } else if (isNamed(name, "Profilhoehe")) {
-            h.height = values.number("Profilhoehe", 0.0, kMaxFileNumber);
-        } else if (isNamed(name, "Profilbreite")) {
-            h.width = values.number("Profilbreite", 0.0, kMaxFileNumber);
-        } else if (isNamed(name, "Regeleinzelrohrlaenge")) {
-            h.pipeUnitLength = values.number("Regeleinzelrohrlaenge");
+        if (const HeaderFields::Field *field = objectField(name)) {
+            HeaderFields::read(*field, values, h);
+            if (field->text == &InspectionHeader::orderNumber)
+                object.hasOrderNumber = true;
         } else {
             readObject(reader, values, object, depth + 1); // a container, or an element not read: look inside
         }

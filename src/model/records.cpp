@@ -1,5 +1,7 @@
 #include "model/records.h"
 
+#include <QDateTime>
+
 void ObservationRecord::clear()
 {
     distance = 0.0;
@@ -24,6 +26,8 @@ void ObservationRecord::clear()
 void InspectionHeader::clear()
 {
     *this = InspectionHeader();
-    date = QDate::currentDate();
-    time = QTime::currentTime();
+    // One reading of the clock: each one looks up the time zone.
+    const QDateTime now = QDateTime::currentDateTime();
+    date = now.date();
+    time = now.time();
 }

@@ -97,10 +97,3 @@ struct InspectionHeader
     QString sewerKindText;
     QString materialText;
 };
-
-// A header text of an exchange file: the element that holds it and the header field it fills.
-struct HeaderTextField
-{
-    const char *element;
-    QString InspectionHeader::*field;
-};

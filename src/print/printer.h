@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <QVector>
 
+class Firm;
+
 // Lays out the pages of one report section as display lists, in page pixels of an A4 portrait
 // page (793 x 1123). It holds the data of one print job (letterhead, header lists, section data,
 // pipe markers), offers the layout operations every section shares, and collects the pages the
@@ -46,6 +48,22 @@ public:
     static QFont font(int pixelSize, bool bold = false);
 
     explicit Printer(QObject *parent = nullptr);
+
+    // --- job runners: each lays out one print job with a fresh generator and returns its pages
+
+    // The pipe report (left out for an ISYBAU 2001 inspection while text reports are off) and
+    // the pipe graphic, with the rows coloured. graphicalDamages draws the damages on the pipe.
+    static QVector<PrintPage> runInspectionPages(PrintJob job, bool graphicalDamages);
+    // The photo pages in the configured photo layout, with the short header table.
+    static QVector<PrintPage> runFotoPages(PrintJob job);
+    // The photo pages of a free-text inspection, by photo name.
+    static QVector<PrintPage> runFotoPagesVideo(PrintJob job);
+    // The table of contents; its page count is the number of pages returned.
+    static QVector<PrintPage> runTocPages(PrintJob job);
+
+    // The current company's letterhead: its designed one when it uses that and the stored bytes
+    // read, else the standard one with logo, address and contact.
+    void setFirmLetterhead(const Firm &firm);
 
     // --- job data
 

@@ -47,9 +47,17 @@ struct XmlContent
     QString language;
 };
 
+// Which deciding elements could still turn up and overrule one already seen. A scan that knows
+// none can may stop at the first one it meets.
+struct LaterElements
+{
+    bool za = true;
+    bool fd = true;
+};
+
 // One pass of the stream reader over the document: which of the deciding elements it holds and
 // the text of the first "A2". A document that breaks is decided by what came before the break.
-XmlContent scanXml(QXmlStreamReader &reader)
+XmlContent scanXml(QXmlStreamReader &reader, LaterElements later = LaterElements())
 {
     bool za = false;
     bool fd = false;
@@ -66,8 +74,12 @@ XmlContent scanXml(QXmlStreamReader &reader)
                 break; // nothing later can change the answer
         } else if (name == QLatin1String("FD")) {
             fd = true;
+            if (!later.za)
+                break;
         } else if (name == QLatin1String("DZA")) {
             dza = true;
+            if (!later.za && !later.fd)
+                break;
         } else if (!a2 && name == QLatin1String("A2")) {
             a2 = true;
             content.language = reader.readElementText(QXmlStreamReader::IncludeChildElements);
@@ -100,18 +112,53 @@ bool declaresUtf8(const QByteArray &bytes)
     return at < 0 || declaration.indexOf("utf-8", at) >= 0;
 }
 
-XmlContent examineXml(const QString &path)
+// Whether the bytes hold the name as a tag could ("<ZA", "<x:ZA", then a blank, ">" or "/").
+// True also whenever the bytes may not spell names in ASCII (a NUL byte, an encoding other than
+// UTF-8, Latin or a Windows code page), so that a false answer is certain.
+bool mayHoldElement(const QByteArray &bytes, const QByteArray &name)
+{
+    if (bytes.contains('\0'))
+        return true;
+    if (bytes.startsWith("<?xml")) {
+        const QByteArray declaration = bytes.left(bytes.indexOf("?>")).toLower();
+        const int at = declaration.indexOf("encoding");
+        if (at >= 0) {
+            const QByteArray rest = declaration.mid(at);
+            const bool ascii = rest.contains("utf-8") || rest.contains("iso-8859") || rest.contains("latin")
+                               || rest.contains("windows-125") || rest.contains("ascii");
+            if (!ascii)
+                return true;
+        }
+    }
+    for (int at = bytes.indexOf(name); at >= 0; at = bytes.indexOf(name, at + 1)) {
+        const char before = at > 0 ? bytes.at(at - 1) : ' ';
+        const int next = at + name.size();
+        const char after = next < bytes.size() ? bytes.at(next) : '>';
+        if ((before == '<' || before == ':')
+            && (after == '>' || after == '/' || after == ' ' || after == '\t' || after == '\n' || after == '\r'))
+            return true;
+    }
+    return false;
+}
+
+// kindOnly: the language matters only where a "ZA" decides, so the scan may stop at the first
+// deciding element that nothing later in the file could overrule.
+XmlContent examineXml(const QString &path, bool kindOnly)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QXmlStreamReader reader(&file);
-    XmlContent content = scanXml(reader);
+    const QByteArray bytes = file.readAll();
+    LaterElements later;
+    if (kindOnly) {
+        later.za = mayHoldElement(bytes, QByteArrayLiteral("ZA"));
+        later.fd = later.za || mayHoldElement(bytes, QByteArrayLiteral("FD"));
+    }
+    QXmlStreamReader reader(bytes);
+    XmlContent content = scanXml(reader, later);
     if (content.kind != Project::UnknownKind || reader.error() != QXmlStreamReader::NotWellFormedError)
         return content;
     // Maybe only the encoding broke the read.
-    file.seek(0);
-    const QByteArray bytes = file.readAll();
     if (!declaresUtf8(bytes))
         return content;
     QTextCodec::ConverterState state;
@@ -119,7 +166,7 @@ XmlContent examineXml(const QString &path)
     if (state.invalidChars == 0 && state.remainingChars == 0)
         return content;
     QXmlStreamReader recoded(QTextCodec::codecForName("Windows-1252")->toUnicode(bytes).toUtf8());
-    return scanXml(recoded);
+    return scanXml(recoded, later);
 }
 
 // A new inspection of the given file's kind, not yet loaded; null for an ".xml" file of
@@ -132,7 +179,7 @@ Investigation *makeInspection(const QString &path)
         return inspection;
     }
     if (path.endsWith(QLatin1String(".xml"))) {
-        const XmlContent content = examineXml(path);
+        const XmlContent content = examineXml(path, true);
         switch (content.kind) {
         case NormEN135082:
             return new EN135082(content.language);
@@ -596,12 +643,12 @@ Investigation *Project::loadInspectionFile(const QString &path)
 
 NormKind Project::detectXmlKind(const QString &path)
 {
-    return examineXml(path).kind;
+    return examineXml(path, true).kind;
 }
 
 QString Project::catalogLanguage(const QString &path)
 {
-    return examineXml(path).language;
+    return examineXml(path, false).language;
 }
 
 PrintJob Project::createTOC(const QList<Investigation *> &investigations, const QList<int> &indexes, const QString &text)
@@ -616,6 +663,6 @@ PrintJob Project::createTOC(const QList<Investigation *> &investigations, const 
         job.entries << inspection->summaryRow();
     }
     if (!investigations.isEmpty())
-        job.client = investigations.first()->mainDataList().value(0);
+        job.client = investigations.first()->mainData().client;
     return job;
 }

@@ -112,7 +112,8 @@ public:
     static QString catalogLanguage(const QString &path);
 
     // The table-of-contents job of the given inspections (those at the given indexes of the
-    // list, every one when indexes is empty; free-text inspections never).
+    // list, every one when indexes is empty; free-text inspections never). The client of the
+    // contents is the first inspection's client.
     static PrintJob createTOC(const QList<Investigation *> &investigations, const QList<int> &indexes,
                               const QString &text);
 

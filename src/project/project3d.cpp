@@ -9,6 +9,7 @@
 #include "graphic/2d/floorplan.h"
 #include "graphic/2d/graphicsscene.h"
 #include "graphic/3d/camera.h"
+#include "graphic/3d/connectedinspection.h"
 #include "graphic/3d/dimensionnote.h"
 #include "graphic/3d/duct.h"
 #include "graphic/3d/object3d.h"
@@ -21,6 +22,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,6 +45,40 @@ Object3D *makeObject(const QString &type)
     return nullptr;
 }
 
+// Tag, attributes in name order, children in document order: equal for equal content, whatever
+// order the DOM happens to list attributes in.
+void appendForm(const QDomNode &node, QString &out)
+{
+    if (node.isText()) {
+        out += QLatin1Char('"') + node.nodeValue() + QLatin1Char('"');
+        return;
+    }
+    if (!node.isElement())
+        return;
+    const QDomElement element = node.toElement();
+    out += QLatin1Char('<') + element.tagName();
+    const QDomNamedNodeMap attributes = element.attributes();
+    QStringList pairs;
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QDomAttr attribute = attributes.item(i).toAttr();
+        pairs << attribute.name() + QLatin1String("=\"") + attribute.value() + QLatin1Char('"');
+    }
+    std::sort(pairs.begin(), pairs.end());
+    out += QLatin1Char(' ') + pairs.join(QLatin1Char(' ')) + QLatin1Char('>');
+    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling())
+        appendForm(child, out);
+    out += QLatin1String("</>");
+}
+
+QString formOf(const QDomElement &element, const ConnectedInspection *course)
+{
+    // The name counts too: a course keeps the name of an inspection it could not find, but only
+    // writes it while the inspection is attached.
+    QString form = course->investigationName() + QLatin1Char('|');
+    appendForm(element, form);
+    return form;
+}
+
 } // namespace
 
 Project3D::Project3D() = default;
@@ -54,10 +91,15 @@ Project3D::~Project3D()
 void Project3D::deleteOwned()
 {
     if (m_ownsContents) {
+        // Courses first: their frames hang from the objects' frames.
+        for (const Course &course : qAsConst(m_courses))
+            delete course.course;
         for (const QPointer<Object3D> &object : qAsConst(m_objects))
             delete object.data();
         delete m_camera.data();
     }
+    m_courses.clear();
+    m_coursesAsRead = QDomDocument();
     m_objects.clear();
     m_camera.clear();
 }
@@ -113,6 +155,54 @@ bool Project3D::removeObject(Object3D *object)
     return false;
 }
 
+QList<ConnectedInspection *> Project3D::inspections() const
+{
+    QList<ConnectedInspection *> list;
+    for (const Course &course : m_courses)
+        list << course.course;
+    return list;
+}
+
+void Project3D::addInspection(ConnectedInspection *course)
+{
+    if (course && !inspections().contains(course))
+        m_courses << Course{course, QDomElement(), QString()};
+}
+
+QList<ConnectedInspection *> Project3D::inspectionsConnectedTo(const Object3D *object) const
+{
+    QList<ConnectedInspection *> list;
+    if (!object)
+        return list;
+    for (const Course &course : m_courses) {
+        if (course.course->ownerOf(object))
+            list << course.course;
+    }
+    return list;
+}
+
+QList<ConnectedInspection *> Project3D::inspectionsStartingAt(const Object3D *object) const
+{
+    QList<ConnectedInspection *> list;
+    if (!object)
+        return list;
+    for (const Course &course : m_courses) {
+        if (course.course->parent() == object)
+            list << course.course;
+    }
+    return list;
+}
+
+void Project3D::removeInspectionsAt(Object3D *object)
+{
+    if (!object)
+        return;
+    m_courses.erase(std::remove_if(m_courses.begin(), m_courses.end(),
+                                   [object](const Course &course) { return course.course->parent() == object; }),
+                    m_courses.end());
+    removeObject(object);
+}
+
 bool Project3D::load()
 {
     const QString file = path();
@@ -122,7 +212,6 @@ bool Project3D::load()
     deleteOwned();
     m_ownsContents = true;
     m_plan.clear();
-    m_courses = QDomDocument();
     m_showFlags = DefaultShowFlags;
     m_loadFailed = false;
     m_loadError.clear();
@@ -146,8 +235,8 @@ bool Project3D::load()
         return false;
     }
 
-    QDomElement courseRoot = m_courses.createElement(QStringLiteral("INSPECTIONS"));
-    m_courses.appendChild(courseRoot);
+    QDomElement coursesAsRead = m_coursesAsRead.createElement(QStringLiteral("INSPECTIONS"));
+    m_coursesAsRead.appendChild(coursesAsRead);
 
     const QDomElement root = document.documentElement();
     for (QDomElement element = root.firstChildElement(); !element.isNull(); element = element.nextSiblingElement()) {
@@ -176,11 +265,17 @@ bool Project3D::load()
                 m_objects << object;
             }
         } else if (tag == QLatin1String("INSPECTIONS")) {
-            // Pipe courses: kept as read until the course objects read them (given the objects
-            // read so far and the project), so saving never drops them.
+            // After the objects: a course finds its parent among them.
+            const QList<Object3D *> sceneObjects = objects();
             for (QDomElement child = element.firstChildElement(QStringLiteral("Inspection")); !child.isNull();
-                 child = child.nextSiblingElement(QStringLiteral("Inspection")))
-                courseRoot.appendChild(m_courses.importNode(child, true));
+                 child = child.nextSiblingElement(QStringLiteral("Inspection"))) {
+                auto *course = new ConnectedInspection;
+                course->load(child, m_project, sceneObjects);
+                QDomDocument scratch;
+                const QString form = formOf(course->save(QStringLiteral("Inspection"), scratch), course);
+                const QDomElement kept = coursesAsRead.appendChild(m_coursesAsRead.importNode(child, true)).toElement();
+                m_courses << Course{course, kept, form};
+            }
         }
     }
     return true;
@@ -247,10 +342,13 @@ bool Project3D::writeFile(const QString &path)
 
     QDomElement courseList = document.createElement(QStringLiteral("INSPECTIONS"));
     root.appendChild(courseList);
-    // Pipe courses: written back as they were read.
-    const QDomElement keptCourses = m_courses.documentElement();
-    for (QDomElement course = keptCourses.firstChildElement(); !course.isNull(); course = course.nextSiblingElement())
-        courseList.appendChild(document.importNode(course, true));
+    for (const Course &course : qAsConst(m_courses)) {
+        const QDomElement element = course.course->save(QStringLiteral("Inspection"), document);
+        if (!course.element.isNull() && formOf(element, course.course) == course.formAsRead)
+            courseList.appendChild(document.importNode(course.element, true));
+        else
+            courseList.appendChild(element);
+    }
 
     const QString backup = path + QLatin1String(".bak");
     if (QFileInfo::exists(path) && !QFileInfo::exists(backup) && !QFile::copy(path, backup))

@@ -8,6 +8,7 @@
 #include <QString>
 
 class Camera;
+class ConnectedInspection;
 class FloorPlan;
 class Object3D;
 class Project;
@@ -16,10 +17,11 @@ class Project;
 // used as ground (itself in "plan.tkp"), the camera, the 3D objects and the pipe courses of the
 // inspections.
 //
-// Ownership: the objects and the camera that load() makes (and those handed in with addObject()
-// or setCamera()) belong to the Project3D until releaseToView() passes them to the 3D view that
-// registered them. The destructor deletes only what it still owns; an object the view has
-// deleted already is never touched again.
+// Ownership: the objects, pipe courses and camera that load() makes (and those handed in with
+// addObject(), addInspection() or setCamera()) belong to the Project3D until releaseToView()
+// passes them to the 3D view that registered them. The destructor deletes only what it still
+// owns; an object the view has deleted already is never touched again. Courses are no QObjects:
+// whoever deletes one takes it out of the list first (removeInspectionsAt()).
 class Project3D
 {
     Q_DECLARE_TR_FUNCTIONS(Project3D)
@@ -72,6 +74,18 @@ public:
     // Takes the object out of the list and hands it back to the caller; false when absent.
     bool removeObject(Object3D *object);
 
+    // The pipe courses in file order, then those added since.
+    QList<ConnectedInspection *> inspections() const;
+    // Appends the course under the ownership rule above.
+    void addInspection(ConnectedInspection *course);
+    // The courses the object is part of (a pipe or joint of the course or of one of its branches).
+    QList<ConnectedInspection *> inspectionsConnectedTo(const Object3D *object) const;
+    // The courses that hang from the object.
+    QList<ConnectedInspection *> inspectionsStartingAt(const Object3D *object) const;
+    // Takes the courses that hang from the object out of the list, then the object itself;
+    // nothing is deleted.
+    void removeInspectionsAt(Object3D *object);
+
     // The view registered what was read and owns it now: nothing held so far or added later is
     // deleted by this store.
     void releaseToView() { m_ownsContents = false; }
@@ -86,9 +100,19 @@ private:
     QPointer<Camera> m_camera;
     int m_showFlags = DefaultShowFlags;
     QList<QPointer<Object3D>> m_objects;
-    // Pipe courses: the "Inspection" elements of "INSPECTIONS", kept as read and written back
-    // unchanged until the course objects read and write them themselves; never dropped.
-    QDomDocument m_courses;
+    struct Course
+    {
+        ConnectedInspection *course = nullptr;
+        // The element as read (null for a course made since) and the course's own form of it
+        // right after reading. A course still in that form is written back as read: what it
+        // could not take up (an inspection or parent that is not there, a branch that no longer
+        // fits, content of other versions) is kept rather than dropped.
+        QDomElement element;
+        QString formAsRead;
+    };
+    QList<Course> m_courses;
+    // Holds the elements as read.
+    QDomDocument m_coursesAsRead;
     bool m_ownsContents = true;
     bool m_loadFailed = false;
     QString m_loadError;

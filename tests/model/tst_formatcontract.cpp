@@ -28,6 +28,16 @@ private slots:
         checkResavesUnchanged(FormatContract::format(format));
     }
 
+    void fieldsKeepTheirPlace_data()
+    {
+        resavesUnchanged_data();
+    }
+    void fieldsKeepTheirPlace()
+    {
+        QFETCH(QString, format);
+        checkFieldsKeepTheirPlace(FormatContract::format(format));
+    }
+
     void brokenFilesAreReportedAndKept_data()
     {
         QTest::addColumn<QString>("format");

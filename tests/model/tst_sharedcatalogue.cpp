@@ -20,7 +20,7 @@ public:
     void change()
     {
         m_catalogue.remove(QStringLiteral("BA"));
-        m_materialOptions.insert(QStringLiteral("ZZ"), QStringLiteral("changed"));
+        m_options.material.insert(QStringLiteral("ZZ"), QStringLiteral("changed"));
     }
 };
 

@@ -169,6 +169,15 @@ private slots:
         QTest::newRow("ZA without A2") << "K.xml" << QByteArray("<Doc><ZA><A1>x</A1></ZA></Doc>") << int(NormEN135082) << "de";
         QTest::newRow("FD") << "K.xml" << QByteArray("<Doc><FD><A2>en</A2></FD></Doc>") << int(NormDWAM1492) << "";
         QTest::newRow("DZA") << "K.xml" << QByteArray("<Doc><DZA/><FA/></Doc>") << int(NormDanDas) << "";
+        QTest::newRow("DZA before FD") << "K.xml" << QByteArray("<Doc><DZA/><FD/></Doc>") << int(NormDWAM1492) << "";
+        QTest::newRow("FD before a ZA with prefix")
+            << "K.xml" << QByteArray("<Doc><FD/><n:ZA xmlns:n=\"urn:n\"/></Doc>") << int(NormEN135082) << "de";
+        QTest::newRow("FD, ZA only in text")
+            << "K.xml" << QByteArray("<Doc><FD/><!-- <ZA/> --><T>ZA &lt;ZA></T><DZA/></Doc>") << int(NormDWAM1492) << "";
+        QTest::newRow("FD before ZA in UTF-16")
+            << "K.xml"
+            << QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(u"<Doc><FD/><ZA/></Doc>"), 42)
+            << int(NormEN135082) << "de";
         QTest::newRow("DZA in Windows-1252") << "K.xml" << QByteArray("<?xml version=\"1.0\"?><Doc><A>Gr\xf8n</A><DZA/></Doc>")
                                             << int(NormDanDas) << "";
         QTest::newRow("none") << "K.xml" << QByteArray("<Doc><Kopf/><Befund/></Doc>") << int(NormIsybau2006) << "";

@@ -5,12 +5,15 @@
 #include "graphic/2d/floorplan.h"
 #include "graphic/2d/graphicsscene.h"
 #include "graphic/3d/camera.h"
+#include "graphic/3d/connectedinspection.h"
 #include "graphic/3d/dimensionnote.h"
 #include "graphic/3d/duct.h"
+#include "graphic/3d/label3d.h"
 #include "graphic/3d/manipulatedsystem3d.h"
 #include "graphic/3d/point.h"
 #include "graphic/3d/referencepoint.h"
 #include "support/model/inspections.h"
+#include "support/model/observations.h"
 #include "support/testenv.h"
 #include "support/testfiles.h"
 
@@ -56,6 +59,52 @@ QString elementText(const QDomElement &element)
     QDomDocument document;
     document.appendChild(document.importNode(element, true));
     return document.toString(-1);
+}
+
+ObservationRecord at(double distance, const QString &code, int clock = 0, double q1 = 0.0,
+                     const QString &c1 = QString(), const QString &c2 = QString())
+{
+    ObservationRecord o = observation(distance, code, c1, c2);
+    o.clockFrom = clock;
+    o.quantity1 = q1;
+    o.videoTime = QTime(0, 2, int(distance * 2) % 60);
+    return o;
+}
+
+// An EN inspection in its own folder of the project, to be found by its file name.
+Investigation *courseInspection(const QString &projectFolder, const QString &fileName, double length,
+                                const QVector<ObservationRecord> &observations)
+{
+    Investigation *inspection = makeInspection(NormEN135082).release();
+    inspection->setFolder(projectFolder + QLatin1Char('/') + QFileInfo(fileName).completeBaseName());
+    QDir().mkpath(inspection->folder());
+    inspection->setFileName(fileName);
+    InspectionHeader header = inspection->mainData();
+    header.width = 300;
+    header.inspectionLength = length;
+    inspection->setMainData(header);
+    inspection->mutableObservations() = observations;
+    return inspection;
+}
+
+// Builds the course, placing each bend and branch as it comes.
+void place(ConnectedInspection &course)
+{
+    for (CourseStep step = course.build(0.0); !step.code.isEmpty(); step = course.build(0.0)) {
+        CIEntry entry;
+        entry.type = step.kind == CourseStep::Branch ? CIEntry::Branch : CIEntry::Elbow;
+        entry.position = step.position;
+        entry.angle = step.kind == CourseStep::Bend ? 20 : 75;
+        entry.code = step.code;
+        entry.timecode = step.timecode;
+        entry.meter = step.meter;
+        course.addEntry(entry);
+    }
+}
+
+QDomElement courseElements(const QString &path)
+{
+    return parseFile(path).documentElement().firstChildElement(QStringLiteral("INSPECTIONS"));
 }
 
 // An inspection whose save notes what the disk held at that moment, to see the save order.
@@ -263,6 +312,159 @@ private slots:
         QVERIFY(capture->errors().isEmpty());
     }
 
+    void connectedInspectionRoundTrips()
+    {
+        const QString folder = root + QStringLiteral("/P");
+        Investigation *main = courseInspection(folder, QStringLiteral("K1.xml"), 20,
+                                               {at(4, "BCC", 0, 20, "A", "B"), at(9, "BCA", 12), at(11, "BAB")});
+        Investigation *side = courseInspection(folder, QStringLiteral("K2.xml"), 6, {at(1, "BAB"), at(2, "BDB")});
+        project->addInspection(main);
+        project->addInspection(side);
+
+        QList<CIEntry> entries;
+        {
+            Project3D store;
+            store.setProject(project.get());
+            auto *manhole = new Duct(1.0, 3.0);
+            manhole->setName(QStringLiteral("Schacht 1"), true);
+            store.addObject(manhole);
+            auto *course = new ConnectedInspection(main, new ManipulatedSystem3D, manhole);
+            place(*course);
+            QCOMPARE(course->allBranches().size(), 1);
+            ConnectedInspection *branch = course->allBranches().at(0);
+            branch->setInvestigation(side);
+            branch->build(0.0);
+            branch->labels().at(1)->setVisible(false);
+            course->labels().at(0)->setVisible(false);
+            entries = course->entries();
+            store.addInspection(course);
+            QVERIFY(store.save());
+        }
+        const QDomElement written = courseElements(file);
+        QCOMPARE(childTags(written), QStringList{QStringLiteral("Inspection")});
+        QCOMPARE(written.firstChildElement().attribute(QStringLiteral("Investigation")), QStringLiteral("K1.xml"));
+
+        // Read back twice: the course finds its manhole and its inspections again, and an
+        // unchanged course goes back into the file as it was.
+        for (int round = 0; round < 2; ++round) {
+            Project3D store;
+            store.setProject(project.get());
+            QVERIFY(store.load());
+            QCOMPARE(store.inspections().size(), 1);
+            ConnectedInspection *course = store.inspections().at(0);
+            QCOMPARE(course->investigation(), main);
+            QCOMPARE(course->parent(), store.objects().at(0));
+            QCOMPARE(course->entries(), entries);
+            QCOMPARE(course->allBranches().size(), 1);
+            ConnectedInspection *branch = course->allBranches().at(0);
+            QCOMPARE(branch->investigation(), side);
+            QVERIFY(!course->labels().at(0)->isVisible());
+            QVERIFY(course->labels().at(1)->isVisible());
+            QVERIFY(!branch->labels().at(1)->isVisible());
+            QVERIFY(store.save());
+            QCOMPARE(elementText(courseElements(file)), elementText(written));
+        }
+
+        // A course changed after reading is written in its new form.
+        {
+            Project3D store;
+            store.setProject(project.get());
+            QVERIFY(store.load());
+            store.inspections().at(0)->detachInvestigation();
+            QVERIFY(store.save());
+        }
+        const QDomElement detached = courseElements(file).firstChildElement();
+        QVERIFY(!detached.hasAttribute(QStringLiteral("Investigation")));
+        QCOMPARE(detached.attribute(QStringLiteral("Parent")), QStringLiteral("Schacht 1"));
+        QVERIFY(detached.firstChildElement(QStringLiteral("Branch")).isNull());
+        QVERIFY2(capture->errors().isEmpty(), qPrintable(capture->errors().join('\n')));
+    }
+
+    void unbuiltCourseIsKept_data()
+    {
+        QTest::addColumn<QString>("course");
+        const QString entry = QStringLiteral(
+            "<CIEntry Type=\"Elbow\" Position=\"90\" Angle=\"20\" Code=\"BCC\" Timecode=\"000208\" Meter=\"4\"/>");
+        const QString label = QStringLiteral(
+            "<LabelEntry Code=\"BAB\" Timecode=\"000222\" Meter=\"11\" x=\"3\" y=\"-2\" Visible=\"false\"/>");
+        QTest::newRow("inspection missing")
+            << QStringLiteral("<Inspection Investigation=\"fehlt.xml\" Parent=\"Schacht 1\">") + entry + label
+                   + QStringLiteral("</Inspection>");
+        QTest::newRow("parent missing")
+            << QStringLiteral("<Inspection Investigation=\"K1.xml\" Parent=\"weg\">") + entry + label
+                   + QStringLiteral("</Inspection>");
+        QTest::newRow("branch no longer on the course")
+            << QStringLiteral("<Inspection Investigation=\"K1.xml\" Parent=\"Schacht 1\">") + entry
+                   + QStringLiteral("<Branch Investigation=\"K1.xml\"><BranchEntry Position=\"0\" Angle=\"75\" "
+                                    "Code=\"BCA\" Timecode=\"000230\" Meter=\"15\"/></Branch></Inspection>");
+    }
+    void unbuiltCourseIsKept()
+    {
+        QFETCH(QString, course);
+        project->addInspection(courseInspection(root + QStringLiteral("/P"), QStringLiteral("K1.xml"), 20,
+                                                {at(4, "BCC", 0, 20, "A", "B"), at(11, "BAB")}));
+        writeFile(file, kDeclaration + "<ZOZOrureProject3D version=\"1.0\"><OBJECTS>"
+                            "<Object Type=\"Duct\" Name=\"Schacht 1\" Diameter=\"1\" Depth=\"3\"/></OBJECTS>"
+                            "<INSPECTIONS>" + course.toUtf8() + "</INSPECTIONS></ZOZOrureProject3D>\n");
+        Project3D store;
+        store.setProject(project.get());
+        QVERIFY(store.load());
+        QCOMPARE(store.inspections().size(), 1);
+        QVERIFY(store.save());
+        QDomDocument expected;
+        QVERIFY(expected.setContent(course));
+        QCOMPARE(elementText(courseElements(file).firstChildElement()), elementText(expected.documentElement()));
+    }
+
+    void courseQueries()
+    {
+        const QString folder = root + QStringLiteral("/P");
+        Investigation *k1 = courseInspection(folder, QStringLiteral("K1.xml"), 12, {at(5, "BCA", 3), at(8, "BAB")});
+        Investigation *k2 = courseInspection(folder, QStringLiteral("K2.xml"), 6, {});
+        project->addInspection(k1);
+        project->addInspection(k2);
+        Project3D store;
+        auto *a = new Duct(1.0, 3.0);
+        auto *b = new Duct(1.0, 3.0);
+        store.addObject(a);
+        store.addObject(b);
+        auto *c1 = new ConnectedInspection(k1, new ManipulatedSystem3D, a);
+        place(*c1);
+        auto *c2 = new ConnectedInspection(k2, new ManipulatedSystem3D, b);
+        place(*c2);
+        auto *c3 = new ConnectedInspection(nullptr, new ManipulatedSystem3D, a);
+        c3->build(0.05);
+        for (ConnectedInspection *course : {c1, c2, c3})
+            store.addInspection(course);
+        store.addInspection(c1); // held once
+        using Courses = QList<ConnectedInspection *>;
+        QCOMPARE(store.inspections(), (Courses{c1, c2, c3}));
+
+        QCOMPARE(store.inspectionsStartingAt(a), (Courses{c1, c3}));
+        QCOMPARE(store.inspectionsStartingAt(b), Courses{c2});
+        QCOMPARE(store.inspectionsStartingAt(nullptr), Courses{});
+        // Members are the built pipes and joints, a branch's included, not the manhole.
+        QCOMPARE(c1->allBranches().size(), 1);
+        QCOMPARE(store.inspectionsConnectedTo(c1->objects().at(0)), Courses{c1});
+        QCOMPARE(store.inspectionsConnectedTo(c1->allBranches().at(0)->objects().at(0)), Courses{c1});
+        QCOMPARE(store.inspectionsConnectedTo(c2->objects().last()), Courses{c2});
+        QCOMPARE(store.inspectionsConnectedTo(c3->objects().at(0)), Courses{c3});
+        QCOMPARE(store.inspectionsConnectedTo(a), Courses{});
+        QCOMPARE(store.inspectionsConnectedTo(nullptr), Courses{});
+
+        // Removing at a manhole takes its courses and itself out of the store, deleting nothing.
+        QPointer<Object3D> pipe = c1->objects().at(0);
+        store.removeInspectionsAt(a);
+        QCOMPARE(store.inspections(), Courses{c2});
+        QCOMPARE(store.objects(), QList<Object3D *>{b});
+        QVERIFY(pipe);
+        QCOMPARE(c3->parent(), a);
+        delete c1;
+        delete c3;
+        delete a;
+        QVERIFY(!pipe);
+    }
+
     void nothingWrittenWithoutProject()
     {
         Project3D store;
@@ -372,7 +574,7 @@ private slots:
         writeFile(file, kDeclaration + "<ZOZOrureProject3D version=\"1.0\"><Camera/><OBJECTS>"
                             "<Object Type=\"Duct\" Name=\"d\" Diameter=\"1\" Depth=\"2\"/>"
                             "<Object Type=\"Point\" Name=\"p\" Diameter=\"1\" Depth=\"2\"/>"
-                            "</OBJECTS></ZOZOrureProject3D>");
+                            "</OBJECTS><INSPECTIONS><Inspection Parent=\"d\"/></INSPECTIONS></ZOZOrureProject3D>");
         // Nobody took them: the store deletes everything, also what was added later, and
         // leaves alone what was deleted elsewhere already.
         QList<QPointer<QObject>> held;
@@ -384,6 +586,9 @@ private slots:
             held << store.camera();
             for (Object3D *object : store.objects())
                 held << object;
+            QCOMPARE(store.inspections().size(), 1);
+            QCOMPARE(store.inspections().at(0)->parent(), store.objects().at(0));
+            held << store.inspections().at(0)->frame() << store.inspections().at(0)->objects().at(0);
             auto *added = new Point(1.0, 1.0);
             store.addObject(added);
             held << added;
@@ -396,16 +601,20 @@ private slots:
         // The view took them: deleting the store frees nothing it holds.
         std::unique_ptr<Camera> viewCamera;
         QList<Object3D *> viewObjects;
+        std::unique_ptr<ConnectedInspection> viewCourse;
         {
             Project3D store;
             store.setProject(project.get());
             QVERIFY(store.load());
             viewCamera.reset(store.camera());
             viewObjects = store.objects();
+            viewCourse.reset(store.inspections().at(0));
             store.releaseToView();
             QVERIFY(!store.ownsContents());
         }
         QVERIFY(viewCamera);
+        QVERIFY(!viewCourse->objects().isEmpty());
+        viewCourse.reset(); // before the manhole it hangs from
         QCOMPARE(viewObjects.size(), 2);
         for (Object3D *object : viewObjects) {
             QVERIFY(!object->name().isEmpty());

@@ -66,6 +66,9 @@ Format format(const QString &name);
 // The checks, each in a fresh folder of its own; they report through QTest, so a caller
 // checks QTest::currentTestFailed() after each.
 void checkResavesUnchanged(const Format &format);
+// Every header field saved with a value of its own loads back with that value or none, never
+// with the value of another field.
+void checkFieldsKeepTheirPlace(const Format &format);
 void checkRefused(const Format &format, const Sample &sample);
 void checkWhatCanBeReadIsKept(const Format &format);
 // Free text keeps nothing on disk: saving writes no file and leaves a file of its name alone.

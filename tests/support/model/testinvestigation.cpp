@@ -15,8 +15,8 @@ TestInvestigation::TestInvestigation()
 
 void TestInvestigation::loadCatalog()
 {
-    m_materialOptions.insert(QStringLiteral("B"), QStringLiteral("Beton"));
-    m_systemOptions.insert(QStringLiteral("KR"), QStringLiteral("Regenwasser"));
+    m_options.material.insert(QStringLiteral("B"), QStringLiteral("Beton"));
+    m_options.system.insert(QStringLiteral("KR"), QStringLiteral("Regenwasser"));
 }
 
 void TestInvestigation::buildCodeIndex()
@@ -26,7 +26,7 @@ void TestInvestigation::buildCodeIndex()
 
 TocEntry TestInvestigation::summaryRow()
 {
-    return makeSummaryRow(1, m_materialOptions.value(m_header.material), m_systemOptions.value(m_header.sewerKind));
+    return makeSummaryRow(1, m_options.material.value(m_header.material), m_options.system.value(m_header.sewerKind));
 }
 
 bool TestInvestigation::hasStructuralDamage() const

@@ -8,9 +8,9 @@
 
 class QXmlStreamReader;
 
-// Reads the values of the DWA-M 149-2 and ISYBAU 2006 exchange files: the reader stands on a
-// value's start element, and each call reads its text and leaves the reader on its end
-// element. An empty element is no value (0, null, empty); a text that is not a value of the
+// Reads the values of the XML exchange files (EN 13508-2, DWA-M 149-2, ISYBAU 2006): the reader
+// stands on a value's start element, and each call reads its text and leaves the reader on its
+// end element. An empty element is no value (0, null, empty); a text that is not a value of the
 // kind is handed to the problem sink with its line, and reads as 0, null or empty.
 class ExchangeValueReader
 {
