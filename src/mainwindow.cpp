@@ -10,7 +10,9 @@
 #include "graphic/2d/floorplan.h"
 #include "graphic/2d/graphicsscene.h"
 #include "graphic/3d/camera.h"
+#include "graphic/3d/connectedinspection.h"
 #include "graphic/3d/object3d.h"
+#include "graphic/3d/viewer3d.h"
 #include "model/investigation.h"
 #include "project/openprojectdialog.h"
 #include "project/project.h"
@@ -22,9 +24,12 @@
 #include <QFileInfo>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QOpenGLContext>
 #include <QPushButton>
 #include <QSettings>
+#include <QSurfaceFormat>
 #include <QTranslator>
 
 #include <algorithm>
@@ -46,6 +51,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
+    // The view goes first: the courses it owns read the project's inspections.
+    delete viewer;
     delete project3D;
     delete project;
     delete ui;
@@ -86,8 +93,7 @@ void MainWindow::init()
     adjustProjectUi();
 
     buildTool3DBox();
-
-    ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->info3dTab));
+    build3DView();
 
     showMessage(tr("convert projects..."));
 
@@ -173,6 +179,38 @@ void MainWindow::buildTool3DBox()
     connect(box, &ToolBox::clicked, this, &MainWindow::toolBox_clicked);
 }
 
+void MainWindow::build3DView()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setSamples(16);
+    viewer = new Viewer3D;
+    viewer->setFormat(format);
+    QWidget *container = QWidget::createWindowContainer(viewer);
+    container->setFocusPolicy(Qt::WheelFocus);
+    viewer->setContainerWidget(container);
+    auto *layout = new QHBoxLayout(ui->view3dWidget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(container);
+
+    // Connected before the page is made current: the context may come as soon as it shows.
+    connect(viewer, &Window3D::contextInit, this, &MainWindow::setTabWidget);
+    ui->tabWidget->setCurrentWidget(ui->tab_4);
+    QOpenGLContext probe;
+    probe.setFormat(format);
+    if (!probe.create()) {
+        // No context will ever come; the 3D view stays empty.
+        qWarning() << "No OpenGL context: the 3D view cannot be shown.";
+        setTabWidget();
+    }
+    ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->info3dTab));
+}
+
+void MainWindow::setTabWidget()
+{
+    ui->tabWidget->setCurrentIndex(0);
+}
+
 void MainWindow::setChanged(int kind, bool value)
 {
     switch (kind) {
@@ -229,6 +267,7 @@ void MainWindow::openProject()
     closeProject();
     project = new Project(dialog.projectFile());
     loadProject3D();
+    viewer->clearSelection();
     adjustProjectUi();
 }
 
@@ -237,6 +276,10 @@ void MainWindow::loadProject3D()
     project3D = new Project3D;
     project3D->setProject(project);
     project3D->load();
+    if (Camera *camera = project3D->camera())
+        viewer->setCamera(camera);
+    else
+        project3D->setCamera(viewer->camera());
 }
 
 void MainWindow::newProject()
@@ -250,6 +293,7 @@ void MainWindow::newProject()
     project = new Project(dialog.projectFile());
     project3D = new Project3D;
     project3D->setProject(project);
+    viewer->clearSelection();
     adjustProjectUi();
 }
 
@@ -275,6 +319,8 @@ void MainWindow::closeProject()
 {
     if (!project)
         return;
+    // The view owns the objects and courses by now; they go before the inspections they show.
+    emptyView();
     delete project3D;
     project3D = nullptr;
     delete project;
@@ -429,11 +475,22 @@ void MainWindow::adjustProjectUi()
     updateInspectionList();
 
     if (project && project3D) {
+        if (const QSharedPointer<FloorPlan> plan = project3D->plan())
+            viewer->setFloorPlan(plan);
+        // A second run on the same project (an import) must neither register nor connect again.
         for (Object3D *object : project3D->objects()) {
-            if (object)
-                connect(object, &Object3D::changed, this, &MainWindow::project3ddata_changed, Qt::UniqueConnection);
+            if (!object)
+                continue;
+            connect(object, &Object3D::changed, this, &MainWindow::project3ddata_changed, Qt::UniqueConnection);
+            viewer->addObject(object);
         }
+        for (ConnectedInspection *course : project3D->inspections()) {
+            if (course && !viewer->hasInspection(course))
+                viewer->addInspection(course);
+        }
+        project3D->releaseToView();
         const int flags = project3D->showFlags();
+        viewer->setShowFlags(flags);
         const QList<QPair<QString, int>> toggles = {{keys.viewLabel, 1},
                                                     {keys.viewReferencePoints, 16},
                                                     {keys.viewDimensions, 32},
@@ -443,9 +500,24 @@ void MainWindow::adjustProjectUi()
             ui->tool3DBox->setChecked(toggle.first, (flags & toggle.second) != 0);
         if (const QSharedPointer<FloorPlan> plan = project3D->plan())
             ui->tool3DBox->setValue(keys.northAngle, plan->northAngle() * kDegreesPerRadian);
+        const bool freeView = (flags & 8) != 0;
+        if (viewer->is3DView() != freeView)
+            viewer->toggleTopView();
+        viewer->renderLater();
+    } else if (!project) {
+        emptyView();
     }
 
     updateTitle();
+}
+
+void MainWindow::emptyView()
+{
+    if (!viewer)
+        return;
+    viewer->clearSelection();
+    viewer->clearScene();
+    viewer->renderLater();
 }
 
 void MainWindow::updateInspectionList()

@@ -10,6 +10,7 @@ class Investigation;
 class Project;
 class Project3D;
 class QTranslator;
+class Viewer3D;
 
 namespace Ui {
 class MainWindow;
@@ -39,6 +40,7 @@ public:
 
     Project *currentProject() const { return project; }
     Project3D *currentProject3D() const { return project3D; }
+    Viewer3D *view3D() const { return viewer; }
 
     // Installs the translation of the configured language in place of the one installed before
     // (German needs none) and puts the form's texts into it.
@@ -71,6 +73,8 @@ public slots:
 
 private slots:
     void project3ddata_changed();
+    // Back to the first page once the 3D view has its OpenGL context.
+    void setTabWidget();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -95,6 +99,8 @@ private:
     void showMessage(const QString &text);
     void buildToolBox();
     void buildTool3DBox();
+    void build3DView();
+    void emptyView();
 
     void openProject();
     void newProject();
@@ -111,6 +117,7 @@ private:
     void paintBackground();
 
     Ui::MainWindow *ui;
+    Viewer3D *viewer = nullptr;
     QMap<QString, Command> commands;
     QImage logo;
     Project *project = nullptr;

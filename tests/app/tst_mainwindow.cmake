@@ -1,3 +1,4 @@
+include(${TEST_DIR}/viewerdata.cmake)
 # Two small shell translations beside the test program, where the window looks for them.
 foreach(code en da)
   set(qm ${CMAKE_CURRENT_BINARY_DIR}/app/${TEST_TARGET}/i18n/zozorure_${code}.qm)

@@ -11,6 +11,10 @@
 #include "graphic/2d/floorplan.h"
 #include "graphic/2d/graphicsscene.h"
 #include "graphic/3d/camera.h"
+#include "graphic/3d/connectedinspection.h"
+#include "graphic/3d/manipulatedsystem3d.h"
+#include "graphic/3d/viewer3d.h"
+#include "model/en135082.h"
 #include "graphic/3d/point.h"
 #include "mainwindow.h"
 #include "support/modalanswerer.h"
@@ -114,7 +118,9 @@ private slots:
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Video"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Rohrverlauf"));
-        QCOMPARE(tabs->currentIndex(), 0);
+        // Back on the first page once the 3D view has its context (and has built its house).
+        QTRY_COMPARE(tabs->currentIndex(), 0);
+        QVERIFY(window->view3D()->house());
         auto *files = formChild<QTabWidget>(*window, "fileWidget");
         QCOMPARE(files->count(), 1);
         QCOMPARE(files->tabText(0), QStringLiteral("Untersuchungen"));
@@ -377,6 +383,17 @@ private slots:
         }
         auto *point = new Point(1.0, 2.0);
         p3->addObject(point);
+        auto *inspection = new EN135082;
+        inspection->setFolder(window->currentProject()->folder() + QStringLiteral("/K9"));
+        inspection->setFileName(QStringLiteral("K9.xml"));
+        InspectionHeader header = inspection->mainData();
+        header.width = 300;
+        header.inspectionLength = 10;
+        inspection->setMainData(header);
+        window->currentProject()->addInspection(inspection);
+        auto *course = new ConnectedInspection(inspection, new ManipulatedSystem3D, point);
+        QVERIFY(course->build(0.0).code.isEmpty());
+        p3->addInspection(course);
         ToolBox *box3D = formChild<ToolBox>(*window, "tool3DBox");
         box3D->setValue(QStringLiteral("Ausrichtung"), 12.0);
 
@@ -392,9 +409,23 @@ private slots:
             QCOMPARE(box3D->isChecked(QString::fromUtf8(toggle.first)), (flags & toggle.second) != 0);
         QVERIFY(qAbs(box3D->value(QStringLiteral("Ausrichtung")) - std::round(shownAngle * 100) / 100) < 0.006);
 
+        Viewer3D *view = window->view3D();
+        QCOMPARE(view->showFlags(), flags);
+        QCOMPARE(view->is3DView(), (flags & 8) != 0);
+        QCOMPARE(view->objects(), QList<Object3D *>{point});
+        QCOMPARE(view->inspections(), QList<ConnectedInspection *>{course});
+        QVERIFY(!p3->ownsContents());
+
         QVERIFY(!window->isChanged(MainWindow::Project3DChange));
         emit point->changed();
         QVERIFY(window->isChanged(MainWindow::Project3DChange));
+
+        // Closing empties the view; the view deleted what it owned, once.
+        window->setChanged(MainWindow::Project3DChange, false);
+        click(QStringLiteral("Projekte_Schließen"));
+        QVERIFY(view->objects().isEmpty());
+        QVERIFY(view->inspections().isEmpty());
+        QVERIFY(!formChild<QFrame>(*window, "tool3DFrame")->isEnabled());
     }
 
     void inspectionListInOneOrTwoColumns()
