@@ -5,7 +5,4 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 build="${BUILD_DIR:-$root/build}"
-if [ -x "$build/bin/zozorure" ]; then
-  exec "$build/bin/zozorure" "$@"
-fi
-echo "Built everything that exists; there is no program to start yet (see README.md)."
+exec "$build/bin/zozorure" "$@"

@@ -3,7 +3,9 @@
 #include "core/messagedialog.h"
 
 #include <QApplication>
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
 
 namespace {
 
@@ -28,6 +30,25 @@ Reporter::Handler &current()
     return handler;
 }
 
+bool held = false;
+QList<QPair<Reporter::Kind, QString>> &waiting()
+{
+    static QList<QPair<Reporter::Kind, QString>> messages;
+    return messages;
+}
+
+void deliver(Reporter::Kind kind, const QString &text)
+{
+    if (held) {
+        waiting().append({kind, text});
+        return;
+    }
+    if (current())
+        current()(kind, text);
+    else
+        showDefault(kind, text);
+}
+
 } // namespace
 
 namespace Reporter {
@@ -41,18 +62,33 @@ Handler setHandler(Handler handler)
 
 void notice(const QString &text)
 {
-    if (current())
-        current()(Kind::Notice, text);
-    else
-        showDefault(Kind::Notice, text);
+    deliver(Kind::Notice, text);
 }
 
 void error(const QString &text)
 {
-    if (current())
-        current()(Kind::Error, text);
-    else
-        showDefault(Kind::Error, text);
+    deliver(Kind::Error, text);
+}
+
+void hold()
+{
+    held = true;
+}
+
+void release()
+{
+    held = false;
+    // Taken one at a time: a message shown now may open its own event loop, in which further
+    // messages come (and are shown at once) or start-up holds again.
+    while (!held && !waiting().isEmpty()) {
+        const auto message = waiting().takeFirst();
+        deliver(message.first, message.second);
+    }
+}
+
+bool isHeld()
+{
+    return held;
 }
 
 } // namespace Reporter

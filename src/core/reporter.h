@@ -19,6 +19,12 @@ using Handler = std::function<void(Kind kind, const QString &text)>;
 Handler setHandler(Handler handler);
 
 void notice(const QString &text);
+
+// While held, messages wait in order instead of reaching the handler; release() hands them on.
+// Start-up holds them while the splash screen, which stays on top, would hide a modal notice.
+void hold();
+void release();
+bool isHeld();
 void error(const QString &text);
 
 } // namespace Reporter

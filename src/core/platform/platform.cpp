@@ -135,4 +135,17 @@ unsigned int registerMessage(const QString &name)
     return id;
 }
 
+QByteArray searchPathWith(const QByteArray &path, const QString &dir)
+{
+    const QByteArray encoded = QFile::encodeName(QDir::toNativeSeparators(dir));
+    if (path.isEmpty())
+        return encoded;
+    return path + QByteArray(1, char(QDir::listSeparator().toLatin1())) + encoded;
+}
+
+void appendToSearchPath(const QString &dir)
+{
+    qputenv("PATH", searchPathWith(qgetenv("PATH"), dir));
+}
+
 } // namespace Platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMap>
 #include <QPair>
 #include <QString>
@@ -39,5 +40,11 @@ void setVideoSysfsRoot(const QString &folder); // an empty string restores the d
 // A process-wide message id for a name: the same name always gives the same id, different names
 // give different ids, all in 0xC000..0xFFFF (0 once that range is used up). Thread-safe.
 unsigned int registerMessage(const QString &name);
+
+// A program search path (the form of PATH) with dir appended after the platform's list separator.
+// An empty or missing path gives dir alone: an empty element would mean the current folder.
+QByteArray searchPathWith(const QByteArray &path, const QString &dir);
+// Appends dir to the process's PATH in that way.
+void appendToSearchPath(const QString &dir);
 
 } // namespace Platform

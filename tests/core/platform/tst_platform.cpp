@@ -31,6 +31,8 @@ private slots:
     void videoDevices();
     void registeredMessages();
     void mediaInfoLibrary();
+    void searchPath_data();
+    void searchPath();
 };
 
 void TestPlatform::freeSpace()
@@ -113,6 +115,37 @@ void TestPlatform::mediaInfoLibrary()
     }
     Platform::MediaInfo::setLibraryName(QString());
     QVERIFY(Platform::MediaInfo().isValid());
+}
+
+void TestPlatform::searchPath_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("appended after the list separator")
+        << QByteArray("/usr/bin:/bin") << QStringLiteral("/opt/zz app") << QByteArray("/usr/bin:/bin:/opt/zz app");
+    // An empty element would put the current folder on the search path.
+    QTest::newRow("unset gives the folder alone") << QByteArray() << QStringLiteral("/opt/zz app") << QByteArray("/opt/zz app");
+    QTest::newRow("folder in the file-name encoding")
+        << QByteArray("/bin") << QStringLiteral("/opt/Über") << QByteArray("/bin:/opt/\xc3\x9c" "ber");
+}
+
+void TestPlatform::searchPath()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(Platform::searchPathWith(path, folder), expected);
+
+    const QByteArray saved = qgetenv("PATH");
+    if (path.isNull())
+        qunsetenv("PATH");
+    else
+        qputenv("PATH", path);
+    Platform::appendToSearchPath(folder);
+    const QByteArray after = qgetenv("PATH");
+    qputenv("PATH", saved);
+    QCOMPARE(after, expected);
 }
 
 QTEST_MAIN(TestPlatform)
