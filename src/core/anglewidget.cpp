@@ -41,7 +41,7 @@ double AngleWidget::directionAt(const QPoint &point) const
 
 void AngleWidget::setAngle(double value)
 {
-    angle = value;
+    m_angle = value;
     update();
 }
 
@@ -52,8 +52,8 @@ void AngleWidget::mousePressEvent(QMouseEvent *event)
     const double direction = directionAt(event->pos());
     if (direction < 0.0)
         return;
-    angle = direction;
-    emit angleChanged(angle);
+    m_angle = direction;
+    emit angleChanged(m_angle);
     update();
 }
 
@@ -117,6 +117,6 @@ void AngleWidget::paintEvent(QPaintEvent *)
         const double t = -value * 0.017453292519943295;
         painter.drawLine(c, c + QPointF(std::cos(t), std::sin(t)) * (r - 3));
     };
-    drawPointer(angle, QColor(255, 255, 0, 200));
+    drawPointer(m_angle, QColor(255, 255, 0, 200));
     drawPointer(hoverAngle, QColor(255, 130, 0, 180));
 }

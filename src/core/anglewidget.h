@@ -12,6 +12,9 @@ class AngleWidget : public QWidget
 public:
     explicit AngleWidget(QWidget *parent = nullptr);
 
+    // The direction shown, -1 for none.
+    double angle() const { return m_angle; }
+
 public slots:
     // Shows the angle without emitting angleChanged().
     void setAngle(double angle);
@@ -30,6 +33,6 @@ private:
     // dial.
     double directionAt(const QPoint &point) const;
 
-    double angle = -1.0;
+    double m_angle = -1.0;
     double hoverAngle = -1.0;
 };
