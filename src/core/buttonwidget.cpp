@@ -6,7 +6,7 @@
 ButtonWidget::ButtonWidget(bool collapsible, QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::ButtonWidget)
-    , collapsible(collapsible)
+    , m_collapsible(collapsible)
 {
     ui->setupUi(this);
     // A plain QWidget subclass paints no style-sheet background without this.
@@ -58,7 +58,7 @@ void ButtonWidget::setExpanded(bool on)
 void ButtonWidget::on_mainButton_toggled(bool checked)
 {
     // A fixed section cannot be closed by its header: a click on it opens it again.
-    setExpanded(collapsible ? checked : true);
+    setExpanded(m_collapsible ? checked : true);
 }
 
 void ButtonWidget::collapse()

@@ -24,7 +24,7 @@ public:
     // The box into which the owner puts the section's layout.
     QFrame *box() const;
 
-    bool isCollapsible() const { return collapsible; }
+    bool isCollapsible() const { return m_collapsible; }
     bool isExpanded() const;
     void setExpanded(bool on);
 
@@ -39,5 +39,5 @@ private:
     void collapse();
 
     Ui::ButtonWidget *ui;
-    bool collapsible;
+    bool m_collapsible;
 };

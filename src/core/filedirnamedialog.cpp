@@ -18,7 +18,7 @@ const QChar ForbiddenCharacters[] = {
 FileDirNameDialog::FileDirNameDialog(int mode, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::FileDirNameDialog)
-    , mode(mode)
+    , m_mode(mode)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
@@ -61,7 +61,7 @@ void FileDirNameDialog::on_input_textEdited(const QString &arg1)
 void FileDirNameDialog::on_accept_clicked()
 {
     QString text = ui->input->text().trimmed();
-    if (mode == 1) {
+    if (m_mode == 1) {
         // Folder names must not end in a dot on every system the data goes to.
         while (text.endsWith(QLatin1Char('.')))
             text = text.left(text.size() - 1).trimmed();

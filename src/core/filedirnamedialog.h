@@ -31,6 +31,6 @@ private:
     void refuse(const QString &text);
 
     Ui::FileDirNameDialog *ui;
-    int mode;
+    int m_mode;
     QStringList existingNames;
 };

@@ -8,8 +8,8 @@
 MessageDialog::MessageDialog(const QString &text, int buttons, int timeoutMs, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::MessageDialog)
-    , buttons(buttons)
-    , timeoutMs(timeoutMs)
+    , m_buttons(buttons)
+    , m_timeoutMs(timeoutMs)
     , m_escapeResult((buttons & Cancel) ? Cancel : 0)
 {
     ui->setupUi(this);
@@ -63,8 +63,8 @@ void MessageDialog::setEscapeResult(int result)
 
 int MessageDialog::exec()
 {
-    if (timeoutMs >= 0 && buttons == 0)
-        QTimer::singleShot(timeoutMs, this, &QDialog::accept);
+    if (m_timeoutMs >= 0 && m_buttons == 0)
+        QTimer::singleShot(m_timeoutMs, this, &QDialog::accept);
     return QDialog::exec();
 }
 
@@ -80,10 +80,10 @@ void MessageDialog::on_no_clicked() { done(No); }
 
 void MessageDialog::fitSize()
 {
-    const int rowHeight = buttons > 0 ? 40 : 0;
+    const int rowHeight = m_buttons > 0 ? 40 : 0;
     int buttonWidth = 0;
     for (int flag : {Ok, Cancel, Yes, No}) {
-        if (buttons & flag)
+        if (m_buttons & flag)
             buttonWidth += 160;
     }
 

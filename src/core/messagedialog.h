@@ -42,7 +42,7 @@ private:
     void fitSize();
 
     Ui::MessageDialog *ui;
-    int buttons;
-    int timeoutMs;
+    int m_buttons;
+    int m_timeoutMs;
     int m_escapeResult;
 };

@@ -1,19 +1,19 @@
 #include "video/videoframe.h"
 
-VideoFrame::VideoFrame(quint32 width, quint32 height)
-    : width(width)
-    , height(height)
-    , nbBytes(byteSize(width, height))
-    , nbPixels(width * height)
+VideoFrame::VideoFrame(quint32 frameWidth, quint32 frameHeight)
+    : width(frameWidth)
+    , height(frameHeight)
+    , nbBytes(byteSize(frameWidth, frameHeight))
+    , nbPixels(frameWidth * frameHeight)
 {
     allocate(nbBytes);
 }
 
-VideoFrame::VideoFrame(quint32 width, quint32 height, quint32 bytes)
-    : width(width)
-    , height(height)
+VideoFrame::VideoFrame(quint32 frameWidth, quint32 frameHeight, quint32 bytes)
+    : width(frameWidth)
+    , height(frameHeight)
     , nbBytes(bytes)
-    , nbPixels(width * height)
+    , nbPixels(frameWidth * frameHeight)
 {
     allocate(bytes);
 }
