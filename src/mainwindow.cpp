@@ -384,7 +384,7 @@ bool MainWindow::maybeSave()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!maybeSave()) {
+    if (isBusy() || !maybeSave()) {
         event->ignore();
         return;
     }

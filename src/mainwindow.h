@@ -63,6 +63,21 @@ public:
     // failed, so the caller keeps everything open.
     bool maybeSave();
 
+    // Held by a handler while it waits in a local event loop (a dialog, a placement on the 3D
+    // view): closing the window then would delete the project under it, so the close is ignored.
+    class BusyScope
+    {
+    public:
+        explicit BusyScope(MainWindow *window) : m_window(window) { ++m_window->m_busy; }
+        ~BusyScope() { --m_window->m_busy; }
+        BusyScope(const BusyScope &) = delete;
+        BusyScope &operator=(const BusyScope &) = delete;
+
+    private:
+        MainWindow *m_window;
+    };
+    bool isBusy() const { return m_busy > 0; }
+
 signals:
     void message(const QString &text, int alignment, const QColor &color);
     void finishedInit();
@@ -82,6 +97,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    int m_busy = 0;
     using Command = void (MainWindow::*)();
 
     // The keys the panels emit, built once from the texts the panels were given, so that a

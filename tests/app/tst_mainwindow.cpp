@@ -474,6 +474,26 @@ private slots:
                  title);
     }
 
+    void closeIsIgnoredWhileAHandlerWaits()
+    {
+        openFixture(QStringLiteral("Busy"));
+        window->setChanged(MainWindow::Project3DChange, true);
+        {
+            MainWindow::BusyScope busy(window);
+            ModalAnswerer answer;
+            QVERIFY(!window->close());
+            QVERIFY(answer.done());
+            QVERIFY(answer.texts().isEmpty());
+            QVERIFY(window->isVisible());
+            QVERIFY(window->currentProject());
+        }
+        QVERIFY(!window->isBusy());
+        ModalAnswerer answer;
+        answer.message(MessageDialog::Cancel);
+        QVERIFY(!window->close());
+        QCOMPARE(answer.texts(), QStringList{kSaveQuestion});
+    }
+
     void windowStateIsSavedAndRestored()
     {
         // Larger than the form's 1142 x 746 and than the window's least size.

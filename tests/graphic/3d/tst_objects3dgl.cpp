@@ -1,4 +1,5 @@
 // test-needs: x11
+#include "support/leakcheck.h"
 #include "sceneobjects.h"
 #include "graphic/3d/duct.h"
 #include "graphic/3d/manipulatedsystem3d.h"
@@ -16,16 +17,6 @@
 
 #include <memory>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define ZZ_LEAK_CHECK 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ZZ_LEAK_CHECK 1
-#endif
-#endif
-#ifdef ZZ_LEAK_CHECK
-#include <sanitizer/lsan_interface.h>
-#endif
 
 // Draws scene objects from straight above into a 64 x 64 frame buffer: x to the right, z
 // downwards (or, from the side, y upwards), 0.01 scene units from the centre to each edge. Textured meshes show their texture's
@@ -225,11 +216,7 @@ int main(int argc, char *argv[])
         QTEST_SET_MAIN_SOURCE_PATH
         result = QTest::qExec(&test, argc, argv);
     }
-#ifdef ZZ_LEAK_CHECK
-    // Mesa's driver goes with the X connection when the application ends; look for leaks while
-    // it is still loaded.
-    __lsan_do_leak_check();
-#endif
+    checkLeaksWhileDriversLoaded();
     return result;
 }
 #include "tst_objects3dgl.moc"

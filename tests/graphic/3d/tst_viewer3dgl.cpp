@@ -1,4 +1,5 @@
 // test-needs: x11
+#include "support/leakcheck.h"
 #include "compare3d.h"
 #include "core/global.h"
 #include "core/meterratioobserver.h"
@@ -29,16 +30,6 @@
 #include <cmath>
 #include <memory>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define ZZ_LEAK_CHECK 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ZZ_LEAK_CHECK 1
-#endif
-#endif
-#ifdef ZZ_LEAK_CHECK
-#include <sanitizer/lsan_interface.h>
-#endif
 
 namespace {
 
@@ -556,12 +547,7 @@ int main(int argc, char *argv[])
     TestViewer3DGL test;
     QTEST_SET_MAIN_SOURCE_PATH
     const int result = QTest::qExec(&test, argc, argv);
-#ifdef ZZ_LEAK_CHECK
-    // Mesa's driver is unloaded with the X connection when the application goes, and what it
-    // keeps for the life of the process would then show as leaks of an unknown module. Look for
-    // leaks while it is still loaded.
-    __lsan_do_leak_check();
-#endif
+    checkLeaksWhileDriversLoaded();
     return result;
 }
 #include "tst_viewer3dgl.moc"

@@ -1,4 +1,5 @@
 // test-needs: x11
+#include "support/leakcheck.h"
 #include "compare3d.h"
 #include "graphic/3d/camera.h"
 #include "graphic/3d/matrix4.h"
@@ -11,16 +12,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define ZZ_LEAK_CHECK 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ZZ_LEAK_CHECK 1
-#endif
-#endif
-#ifdef ZZ_LEAK_CHECK
-#include <sanitizer/lsan_interface.h>
-#endif
 
 namespace {
 
@@ -217,12 +208,7 @@ int main(int argc, char *argv[])
     TestWindow3DGL test;
     QTEST_SET_MAIN_SOURCE_PATH
     const int result = QTest::qExec(&test, argc, argv);
-#ifdef ZZ_LEAK_CHECK
-    // Mesa's driver is unloaded with the X connection when the application goes, and what it
-    // keeps for the life of the process would then show as leaks of an unknown module. Look for
-    // leaks while it is still loaded.
-    __lsan_do_leak_check();
-#endif
+    checkLeaksWhileDriversLoaded();
     return result;
 }
 #include "tst_window3dgl.moc"
