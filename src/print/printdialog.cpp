@@ -812,8 +812,7 @@ void PrintDialog::print(QPrinter *printer, int from, int to)
     progress->setMaximum(m_pages.size());
     progress->show();
     QApplication::processEvents();
-    const QVector<QPicture> pictures = toPictures(progress->progressBar());
-    const bool written = from >= to || paintPictures(printer, pictures, from, to, progress);
+    const bool written = from >= to || paintPages(printer, from, to, progress);
     delete progress;
     if (!written) {
         const QString file = printer->outputFileName();
@@ -822,39 +821,28 @@ void PrintDialog::print(QPrinter *printer, int from, int to)
     }
 }
 
-QVector<QPicture> PrintDialog::toPictures(QProgressBar *progress) const
+void PrintDialog::scaleViewport(QPainter &painter) const
 {
-    const int first = firstNumberedPage();
-    progress->setMaximum(m_pages.size());
-    QVector<QPicture> pictures;
-    pictures.reserve(m_pages.size());
-    for (int i = 0; i < m_pages.size(); ++i) {
-        progress->setValue(i + 1);
-        QApplication::processEvents();
-        pictures << m_pages.at(i).toPicture(first);
-    }
-    return pictures;
-}
-
-void PrintDialog::scaleViewport(QPainter &painter, const QPicture &picture) const
-{
-    // Page pixels are 1/96 inch. A picture replays scaled from the resolution it was recorded
-    // at to the printer's; what is left is that resolution's distance from 96 dpi. (The
-    // window's resolution is not it: under a 100 dpi screen the pages came out 4 % too large,
-    // their page numbers below the paper's edge.)
-    const double factor = picture.logicalDpiX() / 96.0;
+    // Page pixels are 1/96 inch, laid out at the resolution pages are recorded at (that of a
+    // picture); what is left is that resolution's distance from 96 dpi. (The window's
+    // resolution is not it: under a 100 dpi screen the pages came out 4 % too large, their page
+    // numbers below the paper's edge.)
+    const double factor = QPicture().logicalDpiX() / 96.0;
     const QRect viewport = painter.viewport();
     painter.setViewport(viewport.x(), viewport.y(), int(std::lround(viewport.width() * factor)),
                         int(std::lround(viewport.height() * factor)));
 }
 
-bool PrintDialog::paintPictures(QPrinter *printer, const QVector<QPicture> &pictures, int from, int to,
-                                ProgressDialog *progress)
+bool PrintDialog::paintPages(QPrinter *printer, int from, int to, ProgressDialog *progress)
 {
+    // The pages are painted straight onto the printer, not recorded into pictures first: a
+    // picture hands each page its own copy of the letterhead's images, which the PDF then
+    // embeds once per page, and recording and replaying cost more than the painting itself.
+    const int first = firstNumberedPage();
     QPainter painter;
     if (!painter.begin(printer))
         return false;
-    scaleViewport(painter, pictures.at(from));
+    scaleViewport(painter);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     progress->setMaximum(to - from);
     for (int i = from; i < to; ++i) {
@@ -862,7 +850,7 @@ bool PrintDialog::paintPictures(QPrinter *printer, const QVector<QPicture> &pict
         QApplication::processEvents();
         if (i > from)
             printer->newPage();
-        painter.drawPicture(0, 0, pictures.at(i));
+        m_pages.at(i).paint(&painter, first);
     }
     return painter.end();
 }

@@ -131,11 +131,9 @@ private:
     QSize planImageSize() const;
     void renderPlanForPrint();
 
-    QVector<QPicture> toPictures(QProgressBar *progress) const;
     // False when the printer or file could not be opened.
-    bool paintPictures(QPrinter *printer, const QVector<QPicture> &pictures, int from, int to,
-                       ProgressDialog *progress);
-    void scaleViewport(QPainter &painter, const QPicture &picture) const;
+    bool paintPages(QPrinter *printer, int from, int to, ProgressDialog *progress);
+    void scaleViewport(QPainter &painter) const;
 
     // --- form
     QGroupBox *m_projectBox = nullptr;

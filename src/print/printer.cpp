@@ -41,9 +41,13 @@ void Printer::setLetterhead(const QImage &logo, const QString &address, const QS
     m_contact = contact;
 
     m_letterhead = PrintElement::makeGroup(QRectF(mm(20), mm(20), mm(170), mm(30)), false);
-    // A white ground, so that the boxes read the same on any paper or preview background.
-    QImage ground(641, 113, QImage::Format_RGB32);
-    ground.fill(Qt::white);
+    // A white ground, so that the boxes read the same on any paper or preview background. One
+    // image for every letterhead: a PDF stores an image drawn again and again only once.
+    static const QImage ground = [] {
+        QImage white(641, 113, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        return white;
+    }();
     m_letterhead.addChild(PrintElement::makeImage(QRectF(0, 0, mm(170), mm(30)), ground, false, true));
     m_letterhead.addChild(PrintElement::makeImage(QRectF(0, 0, mm(45), mm(30)), logo, true, true));
     m_letterhead.addChild(PrintElement::makeRichText(QRectF(mm(45), 0, mm(80), mm(30)), address, true));

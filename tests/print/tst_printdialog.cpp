@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QSettings>
 #include <QSpinBox>
 #include <QToolButton>
@@ -47,6 +48,23 @@ QString pdfInfo(const QString &path, const QString &field)
             return line.mid(field.size() + 1).trimmed();
     }
     return QString();
+}
+
+// Per drawn image of the file: its size ("641x113") and the PDF object that holds its pixels.
+QVector<QPair<QString, QString>> imageUses(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+    if (!process.waitForFinished(60000))
+        return {};
+    QVector<QPair<QString, QString>> uses;
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString &line : lines.mid(2)) {
+        const QStringList f = line.simplified().split(QLatin1Char(' '));
+        if (f.size() >= 12)
+            uses.append({f.at(3) + QLatin1Char('x') + f.at(4), f.at(10)});
+    }
+    return uses;
 }
 
 // The page numbers printed at the foot of each page of the file, "" for a page without one.
@@ -517,6 +535,17 @@ private slots:
         const QString contents = ReportPdf::layoutText(pdf, 1);
         QVERIFY(contents.contains(project.inspections().first()->mainData().client));
         QVERIFY(contents.contains(QStringLiteral("Nord 1")) && contents.contains(QStringLiteral("Süd 2")));
+        // The letterhead's white ground is drawn on every page but stored in the file once.
+        QSet<QString> groundObjects;
+        int groundUses = 0;
+        for (const auto &use : imageUses(pdf)) {
+            if (use.first == QLatin1String("641x113")) {
+                ++groundUses;
+                groundObjects.insert(use.second);
+            }
+        }
+        QCOMPARE(groundUses, expected.size());
+        QCOMPARE(groundObjects.size(), 1);
         QVERIFY(capture->errors().isEmpty());
     }
 

@@ -41,20 +41,28 @@ QString PrintPage::shownNumber(int firstNumberedPage) const
 
 QPicture PrintPage::toPicture(int firstNumberedPage) const
 {
-    const QRect pageRect(75, 75, m_width, m_height);
     QPicture picture;
-    picture.setBoundingRect(pageRect);
+    picture.setBoundingRect(QRect(75, 75, m_width, m_height));
     QPainter painter(&picture);
-    painter.setClipRect(pageRect);
-    for (const PrintElement &element : m_elements)
-        element.paint(&painter);
-    const QString number = shownNumber(firstNumberedPage);
-    if (!number.isEmpty()) {
-        painter.setFont(m_font);
-        painter.drawText(QRect(QPoint(0, 1047), QPoint(792, 1121)), Qt::AlignCenter, number);
-    }
+    paint(&painter, firstNumberedPage);
     painter.end();
     return picture;
+}
+
+void PrintPage::paint(QPainter *painter, int firstNumberedPage) const
+{
+    if (!painter)
+        return;
+    painter->save();
+    painter->setClipRect(QRect(75, 75, m_width, m_height));
+    for (const PrintElement &element : m_elements)
+        element.paint(painter);
+    const QString number = shownNumber(firstNumberedPage);
+    if (!number.isEmpty()) {
+        painter->setFont(m_font);
+        painter->drawText(QRect(QPoint(0, 1047), QPoint(792, 1121)), Qt::AlignCenter, number);
+    }
+    painter->restore();
 }
 
 void PrintPage::addToScene(QGraphicsScene *scene, const QPointF &offset, int firstNumberedPage) const

@@ -10,6 +10,7 @@
 #include <QVector>
 
 class QGraphicsScene;
+class QPainter;
 
 // One page of a report: its drawing records, size in page pixels, number in the report, and
 // whether the note that all dimensions are approximate belongs on it (shown in the preview).
@@ -39,6 +40,9 @@ public:
 
     // Pages before firstNumberedPage (cover, contents) carry no number; 0 numbers no page.
     QPicture toPicture(int firstNumberedPage) const;
+    // Paints the page straight onto a painter in page pixels, as toPicture records it. Printing
+    // paints this way: images replayed from pictures reach a PDF as one copy per page.
+    void paint(QPainter *painter, int firstNumberedPage) const;
     void addToScene(QGraphicsScene *scene, const QPointF &offset, int firstNumberedPage) const;
 
 private:
