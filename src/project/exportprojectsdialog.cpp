@@ -236,9 +236,9 @@ void ExportProjectsDialog::createViewerData()
     if (!icon.save(iconFile, nullptr, 100))
         failed << QDir::toNativeSeparators(iconFile);
 
-    const QString data = Global::instance()->dataDirectory() + QLatin1Char('/');
+    const QString dataFolder = Global::instance()->dataDirectory() + QLatin1Char('/');
     for (const QString &ini : {QStringLiteral("tsfirm.ini"), QStringLiteral("tsconfig.ini")})
-        copyReplacing(data + ini, staging + QStringLiteral("Viewer/data/") + ini, failed);
+        copyReplacing(dataFolder + ini, staging + QStringLiteral("Viewer/data/") + ini, failed);
 
     m_viewerSize = FileHelper::folderSizeKB(staging) / 1024.0;
     reportFailures(failed);
@@ -424,8 +424,8 @@ void ExportProjectsDialog::on_usb_clicked()
 void ExportProjectsDialog::on_accept_clicked()
 {
     setEnabled(false);
-    const QString data = Global::instance()->dataDirectory();
-    if (!enoughSpace(data, tr("Auf dem Laufwerk ist nicht genügend freier Speicher zum Zwischenspeichern vorhanden. "
+    const QString dataFolder = Global::instance()->dataDirectory();
+    if (!enoughSpace(dataFolder, tr("Auf dem Laufwerk ist nicht genügend freier Speicher zum Zwischenspeichern vorhanden. "
                               "Es werden %1MB benötigt, aber nur %2MB sind vorhanden."))) {
         setEnabled(true);
         return;

@@ -8,7 +8,7 @@ class Quaternion
 {
 public:
     Quaternion() = default; // the identity
-    Quaternion(double x, double y, double z, double w) : x(x), y(y), z(z), w(w) {}
+    Quaternion(double qx, double qy, double qz, double qw) : x(qx), y(qy), z(qz), w(qw) {}
     // The rotation by angle (radians) about axis.
     Quaternion(const Vector3D &axis, double angle);
     // The rotation that turns the direction from into the direction to: about their common

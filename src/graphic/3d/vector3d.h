@@ -9,7 +9,7 @@ class Vector3D
 {
 public:
     Vector3D() = default;
-    Vector3D(double x, double y, double z) : x(x), y(y), z(z) {}
+    Vector3D(double vx, double vy, double vz) : x(vx), y(vy), z(vz) {}
     // Reads the attributes "x", "y" and "z" in single precision; a missing or unreadable one is 0.
     explicit Vector3D(const QDomElement &element);
 
