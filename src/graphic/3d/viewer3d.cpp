@@ -513,13 +513,9 @@ void Viewer3D::draw(QPainter *painter)
     painter->endNativePainting();
 }
 
-void Viewer3D::drawObjects()
+// The camera's projection ("P") and view ("V"); a tiled print projects onto its current tile.
+void Viewer3D::setCameraMatrices(QOpenGLShaderProgram *program) const
 {
-    QOpenGLShaderProgram *program = m_objectProgram;
-    if (!program || !program->bind())
-        return;
-    const int vertex = program->attributeLocation("vertex");
-    const int normal = program->attributeLocation("normal");
     double projection[16];
     if (m_renderMode == PrintTiled)
         ::tileProjectionMatrix(projection, 100, currentTileRow, currentTileColumn, *camera(),
@@ -529,6 +525,16 @@ void Viewer3D::drawObjects()
                   projection);
     setMatrix(program, "P", projection);
     setMatrix(program, "V", camera()->modelViewMatrix().data());
+}
+
+void Viewer3D::drawObjects()
+{
+    QOpenGLShaderProgram *program = m_objectProgram;
+    if (!program || !program->bind())
+        return;
+    const int vertex = program->attributeLocation("vertex");
+    const int normal = program->attributeLocation("normal");
+    setCameraMatrices(program);
 
     // Reference points and dimension notes lie on the plan, below the whole network.
     const double lift = 0.0002 - Object3D::toUnits(m_maxDepth);
@@ -561,15 +567,7 @@ void Viewer3D::drawProjection()
     QOpenGLShaderProgram *program = m_projectionProgram;
     if (!program || !program->bind())
         return;
-    double projection[16];
-    if (m_renderMode == PrintTiled)
-        ::tileProjectionMatrix(projection, 100, currentTileRow, currentTileColumn, *camera(),
-                               drawWidth(), drawHeight());
-    else
-        std::copy(camera()->projectionMatrix().begin(), camera()->projectionMatrix().end(),
-                  projection);
-    setMatrix(program, "P", projection);
-    setMatrix(program, "V", camera()->modelViewMatrix().data());
+    setCameraMatrices(program);
     for (Object3D *object : qAsConst(m_objects)) {
         if (!isShown(object))
             continue;
@@ -587,15 +585,7 @@ void Viewer3D::drawGround()
         return;
     const int vertex = program->attributeLocation("vertex");
     const int uv = program->attributeLocation("uv");
-    double projection[16];
-    if (m_renderMode == PrintTiled)
-        ::tileProjectionMatrix(projection, 100, currentTileRow, currentTileColumn, *camera(),
-                               drawWidth(), drawHeight());
-    else
-        std::copy(camera()->projectionMatrix().begin(), camera()->projectionMatrix().end(),
-                  projection);
-    setMatrix(program, "P", projection);
-    setMatrix(program, "V", camera()->modelViewMatrix().data());
+    setCameraMatrices(program);
     program->setUniformValue("depth", float(Object3D::toUnits(m_maxDepth)));
     setMatrix(program, "M", m_groundPlane->system()->worldMatrix().data());
     // Reference points and dimension notes lie a hair above the plan, far less than the depth

@@ -212,6 +212,7 @@ private slots:
 
 private:
     bool isShown(const Object3D *object) const;
+    void setCameraMatrices(QOpenGLShaderProgram *program) const;
     void drawObjects();
     void drawProjection();
     void drawGround();
