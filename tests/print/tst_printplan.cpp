@@ -7,6 +7,7 @@
 #include "graphic/3d/viewer3d.h"
 #include "print/printdialog.h"
 #include "support/formaccess.h"
+#include "support/leakcheck.h"
 #include "support/reportpdf.h"
 #include "support/testenv.h"
 
@@ -249,5 +250,5 @@ private:
     std::unique_ptr<Viewer3D> viewer;
 };
 
-QTEST_MAIN(TestPrintPlan)
+ZZ_GL_TEST_MAIN(TestPrintPlan)
 #include "tst_printplan.moc"

@@ -21,3 +21,16 @@ inline void checkLeaksWhileDriversLoaded()
     __lsan_do_leak_check();
 #endif
 }
+
+// QTEST_MAIN for a test that draws with OpenGL on X11.
+#define ZZ_GL_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char *argv[])                                                              \
+    {                                                                                             \
+        QApplication app(argc, argv);                                                             \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                  \
+        TestObject test;                                                                          \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                \
+        const int result = QTest::qExec(&test, argc, argv);                                       \
+        checkLeaksWhileDriversLoaded();                                                           \
+        return result;                                                                            \
+    }
