@@ -75,6 +75,16 @@ void sendMouse(QGraphicsScene *scene, QEvent::Type type, const QPointF &at, Qt::
     QApplication::sendEvent(scene, &event);
 }
 
+// The preview's picture of the pipe network.
+QGraphicsPixmapItem *planItem(QGraphicsView *view)
+{
+    for (QGraphicsItem *i : view->scene()->items()) {
+        if (i->data(0).toString() == PrintDialog::PlanElementId)
+            return qgraphicsitem_cast<QGraphicsPixmapItem *>(i);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TestPrintPlan : public QObject
@@ -163,11 +173,7 @@ private slots:
         dialog.setViewer3D(viewer.get());
         formChild<QPushButton>(dialog, "plan3D")->click();
         auto *view = formChild<QGraphicsView>(dialog, "graphicsView");
-        QGraphicsPixmapItem *item = nullptr;
-        for (QGraphicsItem *i : view->scene()->items()) {
-            if (i->data(0).toString() == PrintDialog::PlanElementId)
-                item = qgraphicsitem_cast<QGraphicsPixmapItem *>(i);
-        }
+        QGraphicsPixmapItem *item = planItem(view);
         QVERIFY(item);
         const QRectF bounds = item->sceneBoundingRect();
         const Vector3D before = viewer->camera()->position();
@@ -202,11 +208,7 @@ private slots:
         dialog.setViewer3D(viewer.get());
         formChild<QPushButton>(dialog, "plan3D")->click();
         auto *view = formChild<QGraphicsView>(dialog, "graphicsView");
-        QGraphicsPixmapItem *item = nullptr;
-        for (QGraphicsItem *i : view->scene()->items()) {
-            if (i->data(0).toString() == PrintDialog::PlanElementId)
-                item = qgraphicsitem_cast<QGraphicsPixmapItem *>(i);
-        }
+        QGraphicsPixmapItem *item = planItem(view);
         QVERIFY(item);
         const QPointF start = item->sceneBoundingRect().center();
         sendMouse(view->scene(), QEvent::GraphicsSceneMousePress, start, Qt::LeftButton);
