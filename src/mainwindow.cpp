@@ -38,11 +38,6 @@ namespace {
 
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
-QString key(const QString &section, const QString &item)
-{
-    return QStringLiteral("%1_%2").arg(section, item);
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
@@ -85,6 +80,8 @@ void MainWindow::init()
     commands.insert(keys.projectSave, &MainWindow::saveProject);
     commands.insert(keys.extrasInfo, &MainWindow::showInfo);
     commands.insert(keys.close, &MainWindow::closeWindow);
+    registerProjectCommands();
+    registerInspectionCommands();
 
     showMessage(tr("loading user data..."));
     restoreSettings();
@@ -94,10 +91,16 @@ void MainWindow::init()
 
     buildTool3DBox();
     build3DView();
+    register3DCommands();
 
     showMessage(tr("convert projects..."));
 
     emit finishedInit();
+}
+
+QString MainWindow::commandKey(const QString &section, const QString &item)
+{
+    return QStringLiteral("%1_%2").arg(section, item);
 }
 
 void MainWindow::buildToolBox()
@@ -116,16 +119,16 @@ void MainWindow::buildToolBox()
     box->addSection(extras, {tr("Einstellungen"), tr("Firmendaten"), tr("Info"), tr("Debugausgabe")});
     box->addButton(close);
 
-    keys.projectOpen = key(projects, open);
-    keys.projectNew = key(projects, tr("Neu"));
-    keys.projectClose = key(projects, close);
-    keys.projectSave = key(projects, save);
-    keys.projectImport = key(projects, tr("Importieren"));
-    keys.inspectionSave = key(inspection, save);
-    keys.inspectionClose = key(inspection, close);
-    keys.inspectionPrint = key(inspection, print);
-    keys.inspectionStart = key(inspection, start);
-    keys.extrasInfo = key(extras, tr("Info"));
+    keys.projectOpen = commandKey(projects, open);
+    keys.projectNew = commandKey(projects, tr("Neu"));
+    keys.projectClose = commandKey(projects, close);
+    keys.projectSave = commandKey(projects, save);
+    keys.projectImport = commandKey(projects, tr("Importieren"));
+    keys.inspectionSave = commandKey(inspection, save);
+    keys.inspectionClose = commandKey(inspection, close);
+    keys.inspectionPrint = commandKey(inspection, print);
+    keys.inspectionStart = commandKey(inspection, start);
+    keys.extrasInfo = commandKey(extras, tr("Info"));
     keys.close = close;
 
     if (QPushButton *openButton = box->button(keys.projectOpen))
@@ -157,11 +160,11 @@ void MainWindow::buildTool3DBox()
     box->addSpinBox(keys.northAngle, 0, 359.99);
     box->addStretch();
 
-    keys.viewLabel = key(view, label);
-    keys.viewReferencePoints = key(view, referencePoints);
-    keys.viewDimensions = key(view, dimensions);
-    keys.view2DProjection = key(view, projection);
-    keys.viewPerspective = key(view, perspective);
+    keys.viewLabel = commandKey(view, label);
+    keys.viewReferencePoints = commandKey(view, referencePoints);
+    keys.viewDimensions = commandKey(view, dimensions);
+    keys.view2DProjection = commandKey(view, projection);
+    keys.viewPerspective = commandKey(view, perspective);
     keys.reference = tr("Referenz");
     keys.objectSection = tr("Schacht/Punkt");
     keys.courseSection = tr("Untersuchung");

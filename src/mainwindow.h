@@ -112,6 +112,9 @@ private:
         QString northAngle;
     };
 
+    // The key a panel emits for an item of a section.
+    static QString commandKey(const QString &section, const QString &item);
+
     void showMessage(const QString &text);
     void buildToolBox();
     void buildTool3DBox();
@@ -132,6 +135,16 @@ private:
     void updateInspectionList();
     void paintBackground();
 
+    // Project commands (mainwindow_projects.cpp) -----------------------------------------------
+    void registerProjectCommands();
+
+    // Work on the open inspection (mainwindow_inspection.cpp) ---------------------------------
+    void registerInspectionCommands();
+
+    // The 3D tab (mainwindow_3d.cpp) ----------------------------------------------------------
+    void register3DCommands();
+
+    // State ------------------------------------------------------------------------------------
     Ui::MainWindow *ui;
     Viewer3D *viewer = nullptr;
     QMap<QString, Command> commands;

@@ -1,0 +1,6 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+void MainWindow::register3DCommands()
+{
+}
