@@ -552,6 +552,20 @@ void MainWindow::updateInspectionList()
     }
 }
 
+void MainWindow::recreateLabels()
+{
+    if (!project3D || !viewer)
+        return;
+    for (ConnectedInspection *course : project3D->inspections()) {
+        if (!course)
+            continue;
+        if (const Investigation *attached = course->investigation())
+            qDebug() << "inspection length" << attached->mainData().inspectionLength;
+        course->createLabels();
+    }
+    viewer->renderLater();
+}
+
 // Window events ------------------------------------------------------------------------------
 
 void MainWindow::paintBackground()

@@ -133,6 +133,8 @@ private:
     void saveSettings();
     void restoreSettings();
     void updateInspectionList();
+    // Lets every course of the 3D project build its observation labels again and repaints.
+    void recreateLabels();
     void paintBackground();
 
     // Project commands (mainwindow_projects.cpp) -----------------------------------------------
