@@ -1,6 +1,86 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "core/inputlistdialog.h"
+#include "model/investigation.h"
+#include "project/project.h"
+
+#include <QDebug>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
 void MainWindow::registerProjectCommands()
 {
+}
+
+// Inspection list ----------------------------------------------------------------------------
+
+void MainWindow::refillInspectionList(int selectedRow)
+{
+    const QSignalBlocker blocker(ui->investList);
+    updateInspectionList();
+    if (selectedRow >= 0 && selectedRow < ui->investList->rowCount())
+        ui->investList->setCurrentCell(selectedRow, 0);
+}
+
+void MainWindow::moveInspection(int from, int to)
+{
+    // The store saves the new order itself.
+    project->swapInspections(from, to);
+    refillInspectionList(to);
+}
+
+void MainWindow::on_investList_cellClicked(int row, int column)
+{
+    Q_UNUSED(column)
+    qDebug() << "on_investList_cellClicked";
+    ui->investList->setCurrentCell(row, 0);
+}
+
+void MainWindow::on_up_clicked()
+{
+    qDebug() << "on_up_clicked";
+    if (!project)
+        return;
+    const int row = ui->investList->currentRow();
+    if (row > 0 && row < project->inspectionCount())
+        moveInspection(row, row - 1);
+}
+
+void MainWindow::on_down_clicked()
+{
+    qDebug() << "on_down_clicked";
+    if (!project)
+        return;
+    // No current row is -1, which must not count as "above the last row".
+    const int row = ui->investList->currentRow();
+    if (row >= 0 && row < project->inspectionCount() - 1)
+        moveInspection(row, row + 1);
+}
+
+void MainWindow::on_sort_clicked()
+{
+    if (!project)
+        return;
+    InputListDialog dialog(this);
+    dialog.setText(tr("Sortieren"));
+    const QStringList orders{tr("nach Datum"), tr("nach Dateiname"), tr("nach Haltungsname"), tr("nach Videonummer")};
+    dialog.setItems(orders);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    // The same orders as the project browser's, so that both places sort alike.
+    using Less = bool (*)(const Investigation *, const Investigation *);
+    const Less comparisons[] = {Investigation::lessByDate, Investigation::lessByFileName,
+                                Investigation::lessBySectionName, Investigation::lessByVideoNumber};
+    const int order = orders.indexOf(dialog.selectedItem());
+    if (order >= 0) {
+        QList<Investigation *> sorted = project->inspections();
+        std::stable_sort(sorted.begin(), sorted.end(), comparisons[order]);
+        for (int i = 0; i < sorted.size(); ++i)
+            project->moveInspection(sorted.at(i)->fileName(), i);
+    }
+    project->save();
+    refillInspectionList(0);
 }
