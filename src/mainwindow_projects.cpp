@@ -1,17 +1,33 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "core/config.h"
+#include "core/debuglog.h"
+#include "core/global.h"
 #include "core/inputlistdialog.h"
+#include "core/messagedialog.h"
+#include "core/platform/platform.h"
+#include "core/progressdialog.h"
 #include "model/investigation.h"
+#include "print/printdialog.h"
+#include "project/exportprojectsdialog.h"
+#include "project/importdialog.h"
+#include "project/openprojectdialog.h"
 #include "project/project.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
 void MainWindow::registerProjectCommands()
 {
+    const QString projects = tr("Projekte");
+    commands.insert(keys.projectImport, &MainWindow::importInspections);
 }
 
 // Inspection list ----------------------------------------------------------------------------
@@ -83,4 +99,24 @@ void MainWindow::on_sort_clicked()
     }
     project->save();
     refillInspectionList(0);
+}
+
+// Project and extras commands --------------------------------------------------------------------
+
+void MainWindow::importInspections()
+{
+    if (!project)
+        return;
+    const QList<Investigation *> before = project->inspections();
+    {
+        BusyScope busy(this);
+        ImportDialog dialog(project, this);
+        dialog.exec();
+    }
+    // The dialog may end by being closed after it imported: what counts is whether the list
+    // changed, so that imported inspections always reach the project file.
+    if (project->inspections() == before)
+        return;
+    project->save();
+    adjustProjectUi();
 }

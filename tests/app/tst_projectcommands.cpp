@@ -4,19 +4,27 @@
 #include "core/global.h"
 #include "core/messagedialog.h"
 #include "core/toolbox.h"
+#include "graphic/3d/camera.h"
+#include "graphic/3d/connectedinspection.h"
+#include "graphic/3d/manipulatedsystem3d.h"
+#include "graphic/3d/point.h"
+#include "graphic/3d/viewer3d.h"
 #include "mainwindow.h"
 #include "model/en135082.h"
 #include "project/project.h"
+#include "project/project3d.h"
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"
 #include "support/testenv.h"
 #include "support/videotestmain.h"
 
 #include <QDomDocument>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -254,6 +262,74 @@ private slots:
         ModalAnswerer answer; // no sort dialog either
         for (const char *button : {"up", "down", "sort"})
             formChild<QPushButton>(*window, button)->click();
+        QTest::qWait(50);
+        QVERIFY(answer.done());
+        QVERIFY(!window->currentProject());
+    }
+
+    // The import adds what it copied to the project file whichever way its dialog ends, and
+    // the 3D view, brought in line again, holds every object and course once.
+    void importAddsTheChosenFolders()
+    {
+        const QString stick = env->root() + QStringLiteral("/stick");
+        {
+            EN135082 inspection;
+            inspection.setFolder(stick + QStringLiteral("/H1"));
+            QVERIFY(QDir().mkpath(inspection.folder()));
+            inspection.setFileName(QStringLiteral("H1.xml"));
+            QVERIFY(inspection.save());
+        }
+        put(stick + QStringLiteral("/V1/clip.mpg"), QByteArray(64, 'v'));
+        const QString file = makeProject(QStringLiteral("Imp"), {{"A", {}, "", ""}});
+        openProject(QStringLiteral("Imp"));
+
+        Investigation *held = window->currentProject()->inspections().first();
+        InspectionHeader &header = held->mutableMainData();
+        header.width = 300;
+        header.inspectionLength = 10;
+        auto *point = new Point(1.0, 2.0);
+        window->currentProject3D()->addObject(point);
+        auto *course = new ConnectedInspection(held, new ManipulatedSystem3D, point);
+        QVERIFY(course->build(0.0).code.isEmpty());
+        window->currentProject3D()->addInspection(course);
+        window->adjustProjectUi();
+
+        ModalAnswerer answer;
+        int listedEntries = -1;
+        answer.expect("ImportDialog", [&listedEntries, stick](QWidget *dialog) {
+            {
+                // A second answerer: the first one does not run again while this step runs.
+                ModalAnswerer folder;
+                folder.expect("QFileDialog", [stick](QWidget *w) {
+                    auto *name = w->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                    QVERIFY(name);
+                    name->setText(stick);
+                    static_cast<QDialog *>(w)->accept();
+                });
+                formChild<QPushButton>(*dialog, "chooseImport")->click();
+                QVERIFY(folder.done());
+            }
+            listedEntries = formChild<QListWidget>(*dialog, "importList")->count();
+            formChild<QPushButton>(*dialog, "accept")->click();
+        });
+        click(QStringLiteral("Projekte_Importieren"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QVERIFY(!window->isBusy());
+        QCOMPARE(listedEntries, 2);
+
+        const QStringList names{QStringLiteral("A.xml"), QStringLiteral("H1.xml"), QStringLiteral("V1.mpg")};
+        QCOMPARE(namesByPosition(file), names);
+        QCOMPARE(listed(), names);
+        Viewer3D *view = window->view3D();
+        QCOMPARE(view->objects(), QList<Object3D *>{point});
+        QCOMPARE(view->inspections(), QList<ConnectedInspection *>{course});
+    }
+
+    void importWithoutAProjectDoesNothing()
+    {
+        ModalAnswerer answer;
+        // The panel disables the element; the command itself must hold too.
+        window->toolBox_clicked(QStringLiteral("Projekte_Importieren"));
         QTest::qWait(50);
         QVERIFY(answer.done());
         QVERIFY(!window->currentProject());
