@@ -28,6 +28,8 @@ void MainWindow::registerProjectCommands()
 {
     const QString projects = tr("Projekte");
     commands.insert(keys.projectImport, &MainWindow::importInspections);
+    commands.insert(commandKey(projects, tr("Drucken")), &MainWindow::printProject);
+    commands.insert(commandKey(projects, tr("Verwaltung")), &MainWindow::manageProjects);
 }
 
 // Inspection list ----------------------------------------------------------------------------
@@ -119,4 +121,40 @@ void MainWindow::importInspections()
         return;
     project->save();
     adjustProjectUi();
+}
+
+void MainWindow::printProject()
+{
+    BusyScope busy(this);
+    const QString title = project ? project->printTitle() : QString();
+    const QString commentary = project ? project->printCommentary() : QString();
+    {
+        PrintDialog dialog(this);
+        if (project) {
+            dialog.setProject(project);
+            if (project3D)
+                dialog.setViewer3D(viewer);
+        }
+        dialog.exec();
+    }
+    // The dialog puts the plan's title and commentary into the project on its way out; they
+    // belong to the project file.
+    if (project && (project->printTitle() != title || project->printCommentary() != commentary))
+        project->save();
+}
+
+void MainWindow::manageProjects()
+{
+    if (project) {
+        MessageDialog(tr("Bitte schließen Sie vorher das aktuelle Projekt!"), MessageDialog::Ok, -1, this).exec();
+        return;
+    }
+    BusyScope busy(this);
+    OpenProjectDialog dialog(2, this);
+    dialog.setPrintOpener([](Project *edited, QWidget *parent) {
+        PrintDialog print(parent);
+        print.setProject(edited);
+        print.exec();
+    });
+    dialog.exec();
 }

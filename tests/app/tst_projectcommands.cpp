@@ -11,6 +11,7 @@
 #include "graphic/3d/viewer3d.h"
 #include "mainwindow.h"
 #include "model/en135082.h"
+#include "print/printdialog.h"
 #include "project/project.h"
 #include "project/project3d.h"
 #include "support/formaccess.h"
@@ -19,6 +20,7 @@
 #include "support/videotestmain.h"
 
 #include <QDomDocument>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -332,6 +334,93 @@ private slots:
         window->toolBox_clicked(QStringLiteral("Projekte_Importieren"));
         QTest::qWait(50);
         QVERIFY(answer.done());
+        QVERIFY(!window->currentProject());
+    }
+
+    void printHandsOverTheOpenProject()
+    {
+        const QString file = makeProject(QStringLiteral("Druck"), {{"A", {}, "", ""}});
+        openProject(QStringLiteral("Druck"));
+        bool projectBoxHidden = false, planBoxShown = false;
+        Project *printed = nullptr;
+        ModalAnswerer answer;
+        answer.expect("PrintDialog", [&](QWidget *dialog) {
+            projectBoxHidden = !formChild<QGroupBox>(*dialog, "projectBox")->isVisible();
+            planBoxShown = formChild<QGroupBox>(*dialog, "planBox")->isVisible();
+            printed = static_cast<PrintDialog *>(dialog)->project();
+            formChild<QLineEdit>(*dialog, "title_bd")->setText(QStringLiteral("Netzplan Süd"));
+            formChild<QPushButton>(*dialog, "close")->click();
+        });
+        click(QStringLiteral("Projekte_Drucken"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QVERIFY(projectBoxHidden);
+        QVERIFY(planBoxShown);
+        QCOMPARE(printed, window->currentProject());
+        QCOMPARE(rootOf(file).firstChildElement(QStringLiteral("Properties")).attribute(QStringLiteral("PrintTitle")),
+                 QStringLiteral("Netzplan Süd"));
+    }
+
+    void printWithoutAProjectShowsTheBrowser()
+    {
+        bool projectBoxShown = false, planBoxHidden = false;
+        ModalAnswerer answer;
+        answer.expect("PrintDialog", [&](QWidget *dialog) {
+            projectBoxShown = formChild<QGroupBox>(*dialog, "projectBox")->isVisible();
+            planBoxHidden = !formChild<QGroupBox>(*dialog, "planBox")->isVisible();
+            QVERIFY(!static_cast<PrintDialog *>(dialog)->project());
+            formChild<QPushButton>(*dialog, "close")->click();
+        });
+        click(QStringLiteral("Projekte_Drucken"));
+        QVERIFY(answer.done());
+        QVERIFY(projectBoxShown);
+        QVERIFY(planBoxHidden);
+    }
+
+    void managementIsRefusedWhileAProjectIsOpen()
+    {
+        makeProject(QStringLiteral("Offen"), {});
+        openProject(QStringLiteral("Offen"));
+        ModalAnswerer answer; // the browser must not come
+        answer.message(MessageDialog::Ok);
+        click(QStringLiteral("Projekte_Verwaltung"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QCOMPARE(answer.texts(), QStringList{QStringLiteral("Bitte schließen Sie vorher das aktuelle Projekt!")});
+        QCOMPARE(window->currentProject()->name(), QStringLiteral("Offen"));
+    }
+
+    // The management browser prints the project it edits through the real print dialog.
+    void managementPrintsTheEditedProject()
+    {
+        makeProject(QStringLiteral("Verwaltet"), {{"A", {}, "", ""}});
+        bool printShown = false;
+        QString printedName;
+        ModalAnswerer answer;
+        answer.expect("OpenProjectDialog", [&printShown, &printedName](QWidget *dialog) {
+            auto *list = formChild<QListWidget>(*dialog, "listWidget");
+            const QList<QListWidgetItem *> found = list->findItems(QStringLiteral("Verwaltet"), Qt::MatchExactly);
+            QVERIFY(!found.isEmpty());
+            list->setCurrentItem(found.first());
+            formChild<QPushButton>(*dialog, "edit")->click();
+            QPushButton *print = formChild<ToolBox>(*dialog, "toolBox")->button(QStringLiteral("Projekt_Drucken"));
+            QVERIFY(print);
+            printShown = print->isVisible();
+            {
+                // A second answerer: the first one does not run again while this step runs.
+                ModalAnswerer printing;
+                printing.expect("PrintDialog", [&printedName](QWidget *w) {
+                    if (Project *p = static_cast<PrintDialog *>(w)->project())
+                        printedName = p->name();
+                    formChild<QPushButton>(*w, "close")->click();
+                });
+                print->click();
+                QVERIFY(printing.done());
+            }
+            formChild<QPushButton>(*dialog, "accept")->click();
+        });
+        click(QStringLiteral("Projekte_Verwaltung"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QVERIFY(printShown);
+        QCOMPARE(printedName, QStringLiteral("Verwaltet"));
         QVERIFY(!window->currentProject());
     }
 
