@@ -28,6 +28,7 @@ void MainWindow::registerProjectCommands()
 {
     const QString projects = tr("Projekte");
     commands.insert(keys.projectImport, &MainWindow::importInspections);
+    commands.insert(commandKey(projects, tr("Exportieren")), &MainWindow::exportProjects);
     commands.insert(commandKey(projects, tr("Drucken")), &MainWindow::printProject);
     commands.insert(commandKey(projects, tr("Verwaltung")), &MainWindow::manageProjects);
 }
@@ -121,6 +122,32 @@ void MainWindow::importInspections()
         return;
     project->save();
     adjustProjectUi();
+}
+
+void MainWindow::exportProjects()
+{
+    BusyScope busy(this);
+    setEnabled(false);
+    // Windows made after this keep their own state, so the progress and the dialog stay usable.
+    const auto enableAgain = qScopeGuard([this] { setEnabled(true); });
+
+    ProgressDialog progress(this);
+    progress.setText(tr("Lade Export-Daten..."));
+    progress.setMaximum(0);
+    progress.hideFineProgress();
+    progress.show();
+    ExportProjectsDialog dialog(project, this);
+    // The dialog assembles the viewer package once events run, and says when it is done.
+    bool loaded = false;
+    QEventLoop wait;
+    connect(&dialog, &ExportProjectsDialog::finishedLoading, &wait, [&loaded, &wait] {
+        loaded = true;
+        wait.quit();
+    });
+    if (!loaded)
+        wait.exec();
+    progress.hide();
+    dialog.exec();
 }
 
 void MainWindow::printProject()

@@ -3,6 +3,7 @@
 #include "core/config.h"
 #include "core/global.h"
 #include "core/messagedialog.h"
+#include "core/progressdialog.h"
 #include "core/toolbox.h"
 #include "graphic/3d/camera.h"
 #include "graphic/3d/connectedinspection.h"
@@ -12,6 +13,7 @@
 #include "mainwindow.h"
 #include "model/en135082.h"
 #include "print/printdialog.h"
+#include "project/exportprojectsdialog.h"
 #include "project/project.h"
 #include "project/project3d.h"
 #include "support/formaccess.h"
@@ -21,8 +23,10 @@
 
 #include <QDomDocument>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -422,6 +426,53 @@ private slots:
         QVERIFY(printShown);
         QCOMPARE(printedName, QStringLiteral("Verwaltet"));
         QVERIFY(!window->currentProject());
+    }
+
+    // The viewer package is assembled while a busy window shows and the main window is
+    // disabled; a close request then is ignored, and the window is enabled again afterwards.
+    void exportWaitsForItsData()
+    {
+        makeProject(QStringLiteral("Aus"), {});
+        openProject(QStringLiteral("Aus"));
+        struct Seen
+        {
+            bool busyShown = false, windowDisabled = false, closeIgnored = false;
+            bool busyAtLoaded = false, busyHiddenAtDialog = false, windowDisabledAtDialog = false;
+        } seen;
+        QPointer<ProgressDialog> busy;
+        // Fires inside the handler's wait, before the dialog has loaded.
+        QTimer::singleShot(0, window, [&] {
+            for (ProgressDialog *p : window->findChildren<ProgressDialog *>()) {
+                if (p->isVisible() && formChild<QLabel>(*p, "label")->text() == QStringLiteral("Lade Export-Daten..."))
+                    busy = p;
+            }
+            seen.busyShown = busy;
+            seen.windowDisabled = !window->isEnabled();
+            seen.closeIgnored = !window->close() && window->isVisible();
+            auto *dialog = window->findChild<ExportProjectsDialog *>();
+            QVERIFY(dialog);
+            connect(dialog, &ExportProjectsDialog::finishedLoading, this,
+                    [&] { seen.busyAtLoaded = busy && busy->isVisible(); });
+        });
+        ModalAnswerer answer;
+        answer.expect("ExportProjectsDialog", [&](QWidget *dialog) {
+            seen.busyHiddenAtDialog = busy && !busy->isVisible();
+            seen.windowDisabledAtDialog = !window->isEnabled();
+            QVERIFY(dialog->isEnabled());
+            formChild<QPushButton>(*dialog, "reject")->click();
+        });
+        click(QStringLiteral("Projekte_Exportieren"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QVERIFY(seen.busyShown);
+        QVERIFY(seen.windowDisabled);
+        QVERIFY(seen.closeIgnored);
+        QVERIFY(seen.busyAtLoaded);
+        QVERIFY(seen.busyHiddenAtDialog);
+        QVERIFY(seen.windowDisabledAtDialog);
+        QVERIFY(window->isEnabled());
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isBusy());
+        QCOMPARE(window->currentProject()->name(), QStringLiteral("Aus"));
     }
 
     void cleanupTestCase()
