@@ -31,6 +31,7 @@ void MainWindow::registerProjectCommands()
     commands.insert(commandKey(projects, tr("Exportieren")), &MainWindow::exportProjects);
     commands.insert(commandKey(projects, tr("Drucken")), &MainWindow::printProject);
     commands.insert(commandKey(projects, tr("Verwaltung")), &MainWindow::manageProjects);
+    commands.insert(commandKey(tr("Extras"), tr("Debugausgabe")), &MainWindow::toggleDebugLog);
 }
 
 // Inspection list ----------------------------------------------------------------------------
@@ -184,4 +185,17 @@ void MainWindow::manageProjects()
         print.exec();
     });
     dialog.exec();
+}
+
+void MainWindow::toggleDebugLog()
+{
+    QString state;
+    if (!DebugLog::isOpen()) {
+        const QString file = Platform::desktopFolder() + QStringLiteral("/zozorurelog.txt");
+        state = DebugLog::start(file) ? tr("gestartet") : tr("konnte nicht gestartet werden");
+    } else {
+        DebugLog::stop();
+        state = tr("gestoppt");
+    }
+    MessageDialog(QStringLiteral("%1\n%2!").arg(tr("Debugausgabe"), state), 0, 2000, this).exec();
 }

@@ -1,6 +1,7 @@
 // test-needs: x11
 #include "app/startup.h"
 #include "core/config.h"
+#include "core/debuglog.h"
 #include "core/global.h"
 #include "core/messagedialog.h"
 #include "core/progressdialog.h"
@@ -29,6 +30,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -473,6 +475,42 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(!window->isBusy());
         QCOMPARE(window->currentProject()->name(), QStringLiteral("Aus"));
+    }
+
+    void debugLogOnTheDesktop()
+    {
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        QVERIFY(desktop.startsWith(env->root()));
+        QVERIFY(!QFileInfo::exists(desktop)); // made by the command
+        const QString log = desktop + QStringLiteral("/zozorurelog.txt");
+        {
+            ModalAnswerer answer;
+            answer.message(1);
+            answer.message(1);
+            click(QStringLiteral("Extras_Debugausgabe"));
+            QVERIFY(DebugLog::isOpen());
+            click(QStringLiteral("Extras_Debugausgabe"));
+            QVERIFY(answer.done());
+            QCOMPARE(answer.texts(), (QStringList{QStringLiteral("Debugausgabe\ngestartet!"),
+                                                  QStringLiteral("Debugausgabe\ngestoppt!")}));
+            QCOMPARE(answer.buttonsShown(), (QList<bool>{false, false}));
+        }
+        QVERIFY(!DebugLog::isOpen());
+        const QByteArray written = bytesOf(log);
+        QVERIFY2(written.contains("starting zozorure debug system"), written.constData());
+        QVERIFY2(written.contains("closing zozorure debug system"), written.constData());
+
+        // A plain file where the desktop belongs: the log cannot start, and says so.
+        QVERIFY(QDir(desktop).removeRecursively());
+        put(desktop);
+        ModalAnswerer answer;
+        answer.message(1);
+        click(QStringLiteral("Extras_Debugausgabe"));
+        QVERIFY(answer.done());
+        QCOMPARE(answer.texts(), QStringList{QStringLiteral("Debugausgabe\nkonnte nicht gestartet werden!")});
+        QVERIFY(!DebugLog::isOpen());
+        QVERIFY(QFileInfo(desktop).isFile());
+        QVERIFY(QFile::remove(desktop));
     }
 
     void cleanupTestCase()
