@@ -152,6 +152,61 @@ private slots:
         QVERIFY(!window->currentProject());
     }
 
+    void startUpConvertsOlderFolders()
+    {
+        QVERIFY(!messages->isEmpty());
+        QCOMPARE(messages->last().at(0).toString(), QStringLiteral("convert projects..."));
+
+        const QString converted = root + QStringLiteral("/Alt/project.xml");
+        const QDomElement top = rootOf(converted);
+        QCOMPARE(top.tagName(), QStringLiteral("ZOZOrureProject"));
+        QCOMPARE(namesByPosition(converted), QStringList{QStringLiteral("K1.mpg")});
+        const QDomElement entry = top.elementsByTagName(QStringLiteral("Inspection")).at(0).toElement();
+        QCOMPARE(entry.firstChildElement(QStringLiteral("Position")).text(), QStringLiteral("0"));
+
+        // A project that has its file is left alone, even with a sub-folder it does not list.
+        QCOMPARE(bytesOf(root + QStringLiteral("/Kept/project.xml")), keptBytes);
+    }
+
+    void olderProjectFolders_data()
+    {
+        QTest::addColumn<QStringList>("files"); // relative paths; a trailing "/" makes a folder
+        QTest::addColumn<bool>("old");
+        QTest::newRow("order file") << QStringList{QStringLiteral(".project")} << true;
+        QTest::newRow("XML named after the folder") << QStringList{QStringLiteral("X.xml")} << true;
+        QTest::newRow("inspection folder with a video") << QStringList{QStringLiteral("K1/K1.mpg")} << true;
+        QTest::newRow("video suffix in capitals") << QStringList{QStringLiteral("K1/K1.AVI")} << true;
+        QTest::newRow("fixed-column file") << QStringList{QStringLiteral("K1/K1.h"), QStringLiteral("K2/notes.txt")}
+                                           << true;
+        QTest::newRow("nested folder, whatever else")
+            << QStringList{QStringLiteral("K1/K1.mpg"), QStringLiteral("K2/K2.xml"), QStringLiteral("K2/deeper/")}
+            << false;
+        QTest::newRow("nested folder listed first")
+            << QStringList{QStringLiteral("A/deeper/"), QStringLiteral("B/B.mpg")} << false;
+        QTest::newRow("sub-folder with a project file")
+            << QStringList{QStringLiteral("K1/K1.mpg"), QStringLiteral("P/project.xml")} << false;
+        QTest::newRow("only text files") << QStringList{QStringLiteral("K1/a.txt"), QStringLiteral("b.txt")} << false;
+        QTest::newRow("files but no sub-folders")
+            << QStringList{QStringLiteral("K1.mpg"), QStringLiteral("other.xml")} << false;
+        QTest::newRow("empty") << QStringList() << false;
+    }
+
+    void olderProjectFolders()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, old);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/X");
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString &file : files) {
+            if (file.endsWith(QLatin1Char('/')))
+                QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + file));
+            else
+                put(folder + QLatin1Char('/') + file);
+        }
+        QCOMPARE(MainWindow::isOldProjectFolder(folder), old);
+    }
+
     // Up and down exchange the selected inspection with its neighbour in the project file and
     // keep it selected; at the ends and without a selection nothing changes.
     void upAndDownMoveTheSelectedInspection_data()
