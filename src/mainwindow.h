@@ -9,6 +9,7 @@
 class Investigation;
 class Project;
 class Project3D;
+class QTableWidgetItem;
 class QTranslator;
 class Viewer3D;
 
@@ -167,7 +168,53 @@ private slots:
 private:
 
     // Work on the open inspection (mainwindow_inspection.cpp) ---------------------------------
+public:
+    Investigation *currentInspection() const { return investigation; }
+    // Makes the project's inspection of that file name the open one (none when the project
+    // holds no such name) and adjusts the window to it.
+    void openInspectionByName(const QString &name);
+    // Brings the commands, the observation tab, the header panel and the player in line with
+    // the open inspection.
+    void adjustUi();
+    void updateObservationTable();
+    // Writes the open inspection; the changed mark is cleared only when the write succeeded.
+    bool saveInspection();
+    // The standards "Untersuchung starten" offers for a user-interface language.
+    static QStringList offeredStandards(int languageIndex);
+    // Whether a photo name read from a file may be used as a file of the inspection's folder.
+    static bool isPlainFileName(const QString &name);
+
+private:
     void registerInspectionCommands();
+    void openInspectionFile();
+    void saveInspectionCommand() { saveInspection(); }
+    void closeInspectionCommand() { closeInspection(); }
+    // Closes the open inspection, asking first when it was changed; false when a wanted save
+    // failed and the inspection stays open.
+    bool closeInspection();
+    void printInspection();
+    void finalizeInspection();
+    void startInspection();
+    // Reads a project's inspection from its file again, dropping what was edited in memory.
+    void discardInspectionEdits();
+    void markInspectionChanged();
+    // The photo file of the open inspection; empty (with a debug line) for a name that would
+    // leave its folder.
+    QString photoPath(const QString &name) const;
+    void removePhoto(const QString &name);
+    void takeSnapshot(const QString &name);
+
+private slots:
+    void mainData_changed();
+    void photo_requested();
+    void on_investList_itemDoubleClicked(QTableWidgetItem *item);
+    void on_addInvestigation_clicked();
+    void on_editInvestigation_clicked();
+    void on_removeInvestigation_clicked();
+    void on_tableWidget_cellClicked(int row, int column);
+    void on_tableWidget_cellDoubleClicked(int row, int column);
+
+private:
 
     // The 3D tab (mainwindow_3d.cpp) ----------------------------------------------------------
     void register3DCommands();
