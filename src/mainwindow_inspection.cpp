@@ -732,6 +732,8 @@ void MainWindow::startInspection()
         investigation = next.release();
         investigation->save();
         projectChanged = false;
+        // Still an inspection of a file: no project may open over it.
+        ui->toolBox->setEnabled(inspectionKeys.projectsSection, false);
         openInspectionByName(fileName);
     }
     ui->videoWidget->on_stop_clicked();

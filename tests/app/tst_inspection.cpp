@@ -877,6 +877,7 @@ private slots:
         QVERIFY(mainData()->isEnabled());
         QCOMPARE(list()->rowCount(), 1);
         QVERIFY(fileWidget()->isEnabled());
+        QVERIFY(!toolBox()->button(QStringLiteral("Projekte_Öffnen"))->isEnabled());
         std::unique_ptr<Investigation> reread(Project::loadInspectionFile(files + QLatin1Char('/') + expected));
         QVERIFY(reread);
         QCOMPARE(reread->normKind(), kind);
