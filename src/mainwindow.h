@@ -139,7 +139,33 @@ private:
     void paintBackground();
 
     // Project commands (mainwindow_projects.cpp) -----------------------------------------------
+public:
+    // Whether a folder is a project folder of the older layout, without "project.xml": it holds
+    // a ".project" order or an XML file named after itself, or only inspection sub-folders
+    // (none of them nested or holding a project file) with at least one inspection or video file.
+    static bool isOldProjectFolder(const QString &path);
+
+private:
     void registerProjectCommands();
+    void importInspections();
+    void exportProjects();
+    void printProject();
+    void manageProjects();
+    void toggleDebugLog();
+    // Gives every older project folder under the projects root its "project.xml".
+    void convertProjects();
+    // Exchanges two inspections of the open project, saves it and keeps the moved one selected.
+    void moveInspection(int from, int to);
+    // Refills the inspection list without reporting its selection changes and selects a row.
+    void refillInspectionList(int selectedRow);
+
+private slots:
+    void on_investList_cellClicked(int row, int column);
+    void on_up_clicked();
+    void on_down_clicked();
+    void on_sort_clicked();
+
+private:
 
     // Work on the open inspection (mainwindow_inspection.cpp) ---------------------------------
 public:
