@@ -187,6 +187,12 @@ public:
 private:
     void registerInspectionCommands();
     void openInspectionFile();
+    // Keys of this group built once, from the texts the panel was given at start-up.
+    struct InspectionKeys
+    {
+        QString projectsSection, open, finalize;
+    };
+    InspectionKeys inspectionKeys;
     void saveInspectionCommand() { saveInspection(); }
     void closeInspectionCommand() { closeInspection(); }
     // Closes the open inspection, asking first when it was changed; false when a wanted save
