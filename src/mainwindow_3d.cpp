@@ -723,11 +723,7 @@ void MainWindow::viewerNeedsProjectRestart()
     viewer->clearSelection();
     // The open project's own folder: the configured root may have changed since it was opened.
     const QString path = QStringLiteral("%1/%2/project.xml").arg(project->root(), project->name());
-    // An inspection of the project would outlive the project that owns it.
-    if (investigation && project->inspections().contains(investigation)) {
-        investigation = nullptr;
-        investigationChanged = false;
-    }
+    // Closes the open inspection first, asking about its changes.
     closeProject();
     project = new Project(path);
     loadProject3D();
