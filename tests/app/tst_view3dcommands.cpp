@@ -37,6 +37,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -227,15 +228,21 @@ private slots:
         openNew();
         ConnectedInspection *course = addCourse(addDuct(Vector3D(0, 0, 0)), {at(2, "BAB", 0, "A")});
         window->adjustProjectUi();
-        const QList<Label3D *> before = course->labels();
-        QCOMPARE(before.size(), 1);
+        QCOMPARE(course->labels().size(), 1);
+        const QString before = course->labels().first()->text();
+        QVERIFY(!before.isEmpty());
         ModalAnswerer answer;
         answer.expect("ViewOptionsDialog", [accept](QWidget *w) {
+            // Only the comment on the labels; this observation has none.
+            formChild<QRadioButton>(*w, "rbLabelTextCommentOnly")->setChecked(true);
             formChild<QPushButton>(*w, accept ? "btnAccept" : "btnReject")->click();
         });
         click3D(QStringLiteral("Ansicht_Optionen"));
         QVERIFY(answer.done());
-        QCOMPARE(course->labels() != before, accept);
+        QCOMPARE(course->labels().size(), 1);
+        QCOMPARE(course->labels().first()->text() != before, accept);
+        QCOMPARE(Global::instance()->config()->labelText(), accept ? 1 : 0);
+        Global::instance()->config()->setLabelText(0);
         QVERIFY(!window->isChanged(MainWindow::Project3DChange));
         QVERIFY(formChild<QFrame>(*window, "tool3DFrame")->isEnabled());
         QVERIFY(formChild<QTabWidget>(*window, "tabWidget")->isTabEnabled(0));
@@ -430,6 +437,11 @@ private slots:
         if (!accept) {
             QCOMPARE(view->objects(), before);
             QCOMPARE(objects.size(), before.size());
+            // The close refused during the dialog works once it is over.
+            QVERIFY(window->close());
+            QVERIFY(!window->currentProject());
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
             return;
         }
         QCOMPARE(objects.last(), shown);
