@@ -82,6 +82,7 @@ void MainWindow::init()
     commands.insert(keys.close, &MainWindow::closeWindow);
     registerProjectCommands();
     registerInspectionCommands();
+    registerExtrasCommands();
 
     showMessage(tr("loading user data..."));
     restoreSettings();

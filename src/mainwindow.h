@@ -146,6 +146,16 @@ private:
     // The 3D tab (mainwindow_3d.cpp) ----------------------------------------------------------
     void register3DCommands();
 
+    // Settings and company data (mainwindow_extras.cpp) -----------------------------------------
+    void registerExtrasCommands();
+    void showSettings();
+    void showFirmData();
+    struct ExtrasKeys
+    {
+        QString settings, firmData;
+    };
+    ExtrasKeys extrasKeys;
+
     // State ------------------------------------------------------------------------------------
     Ui::MainWindow *ui;
     Viewer3D *viewer = nullptr;
