@@ -43,6 +43,7 @@ double timeToWindow(const Subject &subject, const QProcessEnvironment &environme
         return -1;
     unsigned long window = 0;
     double elapsed = -1;
+    // Polled as fast as the helper can look: each look opens a connection to the display.
     while (clock.elapsed() < 120000 && process.state() == QProcess::Running) {
         for (unsigned long found : XWindows::findByTitle(subject.title)) {
             if (XWindows::isViewable(found)) {
@@ -54,9 +55,15 @@ double timeToWindow(const Subject &subject, const QProcessEnvironment &environme
             break;
         QThread::msleep(2);
     }
-    if (window)
-        XWindows::requestClose(window);
-    if (!process.waitForFinished(60000)) {
+    // Asked again until it ends: a window made anew while it settles can miss a first request.
+    QElapsedTimer closing;
+    closing.start();
+    while (process.state() == QProcess::Running && closing.elapsed() < 60000) {
+        for (unsigned long found : XWindows::findByTitle(subject.title))
+            XWindows::requestClose(found);
+        process.waitForFinished(500);
+    }
+    if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished();
     }
@@ -108,7 +115,7 @@ int main(int argc, char *argv[])
         const double a = timeToWindow(program, environment);
         const double b = timeToWindow(bare, environment);
         if (a < 0 || b < 0) {
-            std::fprintf(stderr, "round %d: a window did not come up\n", i + 1);
+            std::fprintf(stderr, "round %d: the window of %s did not come up\n", i + 1, a < 0 ? "the program" : "the bare program");
             return 1;
         }
         ours.push_back(a);
