@@ -11,7 +11,7 @@ packages=(
   vlc-plugin-base vlc-plugin-video-output libmediainfo0v5 poppler-utils fonts-dejavu-core fonts-liberation libgl1-mesa-dri
   # tests: generated videos, virtual X server for OpenGL, fuzzing and sanitizers (CMake takes
   # llvm's archiver for the clang build wherever it is installed)
-  ffmpeg xvfb xauth clang libclang-rt-14-dev llvm libxml2-utils xorriso
+  ffmpeg xvfb xauth libx11-dev clang libclang-rt-14-dev llvm libxml2-utils xorriso
 )
 
 # --list: the packages, one a line (for scripts/check-install-list.sh).

@@ -86,6 +86,7 @@ void MainWindow::init()
     commands.insert(keys.close, &MainWindow::closeWindow);
     registerProjectCommands();
     registerInspectionCommands();
+    registerExtrasCommands();
 
     showMessage(tr("loading user data..."));
     restoreSettings();

@@ -298,6 +298,16 @@ private slots:
 
 private:
 
+    // Settings and company data (mainwindow_extras.cpp) -----------------------------------------
+    void registerExtrasCommands();
+    void showSettings();
+    void showFirmData();
+    struct ExtrasKeys
+    {
+        QString settings, firmData;
+    };
+    ExtrasKeys extrasKeys;
+
     // State ------------------------------------------------------------------------------------
     Ui::MainWindow *ui;
     Viewer3D *viewer = nullptr;

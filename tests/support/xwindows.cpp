@@ -1,0 +1,157 @@
+#include "support/xwindows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <memory>
+
+namespace {
+
+struct DisplayCloser
+{
+    void operator()(Display *display) const { XCloseDisplay(display); }
+};
+using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
+
+// X errors (a window that went meanwhile) are answers here, not reasons to end the process.
+int ignoreErrors(Display *, XErrorEvent *)
+{
+    return 0;
+}
+
+DisplayPtr openDisplay()
+{
+    XSetErrorHandler(ignoreErrors);
+    return DisplayPtr(XOpenDisplay(nullptr));
+}
+
+QString titleOf(Display *display, Window window)
+{
+    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(display, window, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data)
+            == Success
+        && data) {
+        const QString title = QString::fromUtf8(reinterpret_cast<const char *>(data), int(count));
+        XFree(data);
+        if (type == utf8)
+            return title;
+    }
+    char *name = nullptr;
+    if (XFetchName(display, window, &name) && name) {
+        const QString title = QString::fromLocal8Bit(name);
+        XFree(name);
+        return title;
+    }
+    return QString();
+}
+
+void collect(Display *display, Window window, const QString &title, QList<unsigned long> &found)
+{
+    if (titleOf(display, window) == title)
+        found << window;
+    Window root = 0;
+    Window parent = 0;
+    Window *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count))
+        return;
+    for (unsigned int i = 0; i < count; ++i)
+        collect(display, children[i], title, found);
+    if (children)
+        XFree(children);
+}
+
+} // namespace
+
+namespace XWindows {
+
+QList<unsigned long> findByTitle(const QString &title)
+{
+    QList<unsigned long> found;
+    const DisplayPtr display = openDisplay();
+    if (!display)
+        return found;
+    collect(display.get(), DefaultRootWindow(display.get()), title, found);
+    return found;
+}
+
+bool isViewable(unsigned long window)
+{
+    const DisplayPtr display = openDisplay();
+    XWindowAttributes attributes;
+    return display && XGetWindowAttributes(display.get(), window, &attributes)
+           && attributes.map_state == IsViewable;
+}
+
+QRect geometry(unsigned long window)
+{
+    const DisplayPtr display = openDisplay();
+    XWindowAttributes attributes;
+    if (!display || !XGetWindowAttributes(display.get(), window, &attributes))
+        return QRect();
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display.get(), window, DefaultRootWindow(display.get()), 0, 0, &x, &y, &child);
+    return QRect(x, y, attributes.width, attributes.height);
+}
+
+QRect screenGeometry()
+{
+    const DisplayPtr display = openDisplay();
+    if (!display)
+        return QRect();
+    return QRect(0, 0, DisplayWidth(display.get(), DefaultScreen(display.get())),
+                 DisplayHeight(display.get(), DefaultScreen(display.get())));
+}
+
+QImage grab(unsigned long window)
+{
+    const QRect onScreen = geometry(window) & screenGeometry();
+    const DisplayPtr display = openDisplay();
+    if (!display || onScreen.isEmpty() || !isViewable(window))
+        return QImage();
+    // Only what lies on the screen can be read back.
+    const QRect part = onScreen.translated(-geometry(window).topLeft());
+    XImage *image = XGetImage(display.get(), window, part.x(), part.y(), unsigned(part.width()),
+                              unsigned(part.height()), AllPlanes, ZPixmap);
+    if (!image)
+        return QImage();
+    QImage picture(image->width, image->height, QImage::Format_RGB32);
+    for (int y = 0; y < image->height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < image->width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            line[x] = qRgb(int((pixel & image->red_mask) >> 16), int((pixel & image->green_mask) >> 8),
+                           int(pixel & image->blue_mask));
+        }
+    }
+    XDestroyImage(image);
+    return picture;
+}
+
+bool requestClose(unsigned long window)
+{
+    const DisplayPtr display = openDisplay();
+    if (!display)
+        return false;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display.get(), "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display.get(), "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const bool sent = XSendEvent(display.get(), window, False, NoEventMask, &event) != 0;
+    XSync(display.get(), False);
+    return sent;
+}
+
+} // namespace XWindows
