@@ -16,10 +16,23 @@
 #include "dialogs/isybau2001damagedialog.h"
 #include "dialogs/isybau2001maindialog.h"
 #include "dialogs/normcatalogdialog.h"
+#include "dialogs/startnewinvestdialog.h"
 #include "graphic/2d/dialogs/createplandialog.h"
 #include "graphic/2d/dialogs/loadplandialog.h"
 #include "graphic/2d/dialogs/scenetextdialog.h"
+#include "graphic/3d/connectedinspection.h"
+#include "graphic/3d/dialogs/dimensionnotedialog.h"
+#include "graphic/3d/dialogs/ductdialog.h"
+#include "graphic/3d/dialogs/insertinvestdialog.h"
+#include "graphic/3d/dialogs/insertpartdialog.h"
+#include "graphic/3d/dialogs/investdialog.h"
+#include "graphic/3d/dialogs/pointdialog.h"
 #include "graphic/3d/dialogs/viewoptionsdialog.h"
+#include "graphic/3d/dimensionnote.h"
+#include "graphic/3d/duct.h"
+#include "graphic/3d/inspectionsource.h"
+#include "graphic/3d/manipulatedsystem3d.h"
+#include "graphic/3d/point.h"
 #include "graphic/3d/viewer3d.h"
 #include "lib/burner/ui/dvddialog.h"
 #include "mainwindow.h"
@@ -141,6 +154,29 @@ private slots:
         QVERIFY(window);
     }
 
+    // The check itself: which texts count as passed through the translation.
+    void checkFindsUnmarkedTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("plain") << "Schacht" << true;
+        QTest::newRow("marked") << "[Schacht]" << false;
+        QTest::newRow("marked part") << "[Größe:] 12 MB" << false;
+        QTest::newRow("number and unit") << "12,5 m" << false;
+        QTest::newRow("fixed language name") << "Dansk" << false;
+        QTest::newRow("bracket not closed") << "[Schacht" << true;
+    }
+    void checkFindsUnmarkedTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, reported);
+        QWidget form;
+        auto *label = new QLabel(QStringLiteral("[Ort:]"), &form);
+        label->setToolTip(text);
+        new QGroupBox(QStringLiteral("[Daten]"), &form);
+        QCOMPARE(unmarkedTexts(&form).size(), reported ? 1 : 0);
+    }
+
     void mainWindow()
     {
         window->show();
@@ -180,6 +216,29 @@ private slots:
         add("LoadPlanDialog", [] { return new LoadPlanDialog; });
         add("CreatePlanDialog", [] { return new CreatePlanDialog; });
         add("ViewOptionsDialog", [this] { return new ViewOptionsDialog(window->findChild<Viewer3D *>()); });
+        add("PointDialog", [this] { return new PointDialog(&point, nullptr); });
+        add("DuctDialog", [this] { return new DuctDialog(&duct, nullptr); });
+        add("DimensionNoteDialog", [this] { return new DimensionNoteDialog(&note, window->findChild<Viewer3D *>()); });
+        add("InsertInvestDialog", [this] { return new InsertInvestDialog(&duct, nullptr, nullptr); });
+        add("InvestDialog", [this] {
+            course.reset(new ConnectedInspection);
+            course->build(200.0);
+            return new InvestDialog(course.get(), nullptr);
+        });
+        add("InsertPartDialog", [this] {
+            course.reset(new ConnectedInspection);
+            course->build(200.0);
+            return new InsertPartDialog(course.get(), nullptr);
+        });
+        add("StartNewInvestDialog", [this] {
+            sources.reset(new InspectionList(QStringLiteral("Pseudo"), env->root() + QStringLiteral("/projects")));
+            viewer.reset(new Viewer3D);
+            auto *start = new Point(1.0, 2.0);
+            viewer->addObject(start);
+            auto *newCourse = new ConnectedInspection(nullptr, new ManipulatedSystem3D, start);
+            viewer->addInspection(newCourse);
+            return new StartNewInvestDialog(newCourse, sources.get(), viewer.get());
+        });
         add("SceneTextDialog", [this] {
             text.reset(new QGraphicsTextItem);
             return new SceneTextDialog(text.get());
@@ -217,6 +276,10 @@ private slots:
         const QStringList found = unmarkedTexts(dialog.get(), fixed);
         dialog.reset();
         text.reset();
+        course.reset();
+        // The viewer deletes the course before the list deletes the inspection it shows.
+        viewer.reset();
+        sources.reset();
         inspection.reset();
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
@@ -236,6 +299,12 @@ private:
     std::unique_ptr<Project> project;
     std::unique_ptr<QGraphicsTextItem> text;
     std::unique_ptr<Investigation> inspection;
+    std::unique_ptr<ConnectedInspection> course;
+    std::unique_ptr<Viewer3D> viewer;
+    std::unique_ptr<InspectionList> sources;
+    Point point;
+    Duct duct;
+    DimensionNote note;
     Startup::Started started;
     MainWindow *window = nullptr;
 };
