@@ -46,11 +46,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
+    // An inspection opened from a file belongs to the window, one of a project to the project.
+    Investigation *ownInspection = project ? nullptr : investigation;
     // The view goes first: the courses it owns read the project's inspections.
     delete viewer;
     delete project3D;
     delete project;
     delete ui;
+    delete ownInspection;
 }
 
 void MainWindow::showMessage(const QString &text)
@@ -304,6 +307,8 @@ void MainWindow::saveProject()
 {
     if (!project3D)
         return;
+    if (investigationChanged && investigation && !saveInspection())
+        return;
     // A failed save was reported by the store; the flags stay so that closing still asks.
     if (!project3D->save())
         return;
@@ -322,6 +327,8 @@ void MainWindow::closeProject()
 {
     if (!project)
         return;
+    if (investigation)
+        closeInspection();
     // The view owns the objects and courses by now; they go before the inspections they show.
     emptyView();
     delete project3D;
@@ -359,6 +366,8 @@ bool MainWindow::maybeSave()
         if (answer == MessageDialog::No)
             return true;
         if (answer != MessageDialog::Yes)
+            return false;
+        if (investigationChanged && investigation && !saveInspection())
             return false;
         const bool saved = project3D ? project3D->save() : (!project || project->save());
         if (!saved)

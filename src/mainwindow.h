@@ -9,6 +9,7 @@
 class Investigation;
 class Project;
 class Project3D;
+class QTableWidgetItem;
 class QTranslator;
 class Viewer3D;
 
@@ -138,10 +139,82 @@ private:
     void paintBackground();
 
     // Project commands (mainwindow_projects.cpp) -----------------------------------------------
+public:
+    // Whether a folder is a project folder of the older layout, without "project.xml": it holds
+    // a ".project" order or an XML file named after itself, or only inspection sub-folders
+    // (none of them nested or holding a project file) with at least one inspection or video file.
+    static bool isOldProjectFolder(const QString &path);
+
+private:
     void registerProjectCommands();
+    void importInspections();
+    void exportProjects();
+    void printProject();
+    void manageProjects();
+    void toggleDebugLog();
+    // Gives every older project folder under the projects root its "project.xml".
+    void convertProjects();
+    // Exchanges two inspections of the open project, saves it and keeps the moved one selected.
+    void moveInspection(int from, int to);
+    // Refills the inspection list without reporting its selection changes and selects a row.
+    void refillInspectionList(int selectedRow);
+
+private slots:
+    void on_investList_cellClicked(int row, int column);
+    void on_up_clicked();
+    void on_down_clicked();
+    void on_sort_clicked();
+
+private:
 
     // Work on the open inspection (mainwindow_inspection.cpp) ---------------------------------
+public:
+    Investigation *currentInspection() const { return investigation; }
+    // Makes the project's inspection of that file name the open one (none when the project
+    // holds no such name) and adjusts the window to it.
+    void openInspectionByName(const QString &name);
+    // Brings the commands, the observation tab, the header panel and the player in line with
+    // the open inspection.
+    void adjustUi();
+    void updateObservationTable();
+    // Writes the open inspection; the changed mark is cleared only when the write succeeded.
+    bool saveInspection();
+    // The standards "Untersuchung starten" offers for a user-interface language.
+    static QStringList offeredStandards(int languageIndex);
+    // Whether a photo name read from a file may be used as a file of the inspection's folder.
+    static bool isPlainFileName(const QString &name);
+
+private:
     void registerInspectionCommands();
+    void openInspectionFile();
+    void saveInspectionCommand() { saveInspection(); }
+    void closeInspectionCommand() { closeInspection(); }
+    // Closes the open inspection, asking first when it was changed; false when a wanted save
+    // failed and the inspection stays open.
+    bool closeInspection();
+    void printInspection();
+    void finalizeInspection();
+    void startInspection();
+    // Reads a project's inspection from its file again, dropping what was edited in memory.
+    void discardInspectionEdits();
+    void markInspectionChanged();
+    // The photo file of the open inspection; empty (with a debug line) for a name that would
+    // leave its folder.
+    QString photoPath(const QString &name) const;
+    void removePhoto(const QString &name);
+    void takeSnapshot(const QString &name);
+
+private slots:
+    void mainData_changed();
+    void photo_requested();
+    void on_investList_itemDoubleClicked(QTableWidgetItem *item);
+    void on_addInvestigation_clicked();
+    void on_editInvestigation_clicked();
+    void on_removeInvestigation_clicked();
+    void on_tableWidget_cellClicked(int row, int column);
+    void on_tableWidget_cellDoubleClicked(int row, int column);
+
+private:
 
     // The 3D tab (mainwindow_3d.cpp) ----------------------------------------------------------
     void register3DCommands();

@@ -37,6 +37,15 @@ QString documentsFolder()
     return QDir(docs).absolutePath();
 }
 
+QString desktopFolder()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (desktop.isEmpty())
+        return QDir::homePath();
+    QDir().mkpath(desktop);
+    return QDir(desktop).absolutePath();
+}
+
 qint64 freeSpaceBytes(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))

@@ -19,6 +19,11 @@ QString dataDirectory();
 // The user's documents folder, created when missing; the home folder when none is known.
 QString documentsFolder();
 
+// The user's desktop folder, created when missing; the home folder when none is known. A desktop
+// that cannot be created is still returned, so that writing into it fails visibly instead of
+// landing somewhere else.
+QString desktopFolder();
+
 // Free bytes of the file system holding path (all free bytes, not only those available to this
 // user); -1 when the path does not exist or the file system cannot be queried.
 qint64 freeSpaceBytes(const QString &path);

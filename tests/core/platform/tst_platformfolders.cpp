@@ -45,6 +45,24 @@ private slots:
         QCOMPARE(Platform::documentsFolder(), QDir::homePath());
         QCOMPARE(QDir::homePath(), env.home());
     }
+
+    // Unlike the documents folder, a desktop that cannot be made is not swapped for the home
+    // folder: a log meant for the desktop must fail rather than appear elsewhere.
+    void desktopFolderIsCreatedOrKept()
+    {
+        TestEnvironment env;
+        const QString desktop = env.home() + QStringLiteral("/Desktop");
+        QVERIFY(!QFileInfo::exists(desktop));
+        QCOMPARE(Platform::desktopFolder(), desktop);
+        QVERIFY(QFileInfo(desktop).isDir());
+
+        QVERIFY(QDir(desktop).removeRecursively());
+        QFile blocker(desktop);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QCOMPARE(Platform::desktopFolder(), desktop);
+        QVERIFY(QFileInfo(desktop).isFile());
+    }
 };
 
 QTEST_MAIN(TestPlatformFolders)
