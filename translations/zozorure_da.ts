@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Projekt</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Færdiggør</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>Gem inspektionen &quot;%1&quot;?
+Ellers går ændringerne tabt!</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>Slet posten &quot;%1 %2 %3&quot;?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>Vælg først den relevante observation!</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>Luk først projektet!</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Åbn fil</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>Filen &quot;%1&quot; er ikke en inspektion, der kan åbnes.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>Der findes ingen video til denne inspektion!</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Videoen oprettes...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>Fuldført!</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>Denne standard er i øjeblikket ikke tilgængelig på dit sprog!</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>Filen &quot;%1&quot; findes allerede!</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Sorter</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>efter dato</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>efter filnavn</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>efter ledningsnavn</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>efter videonummer</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Indlæser eksportdata...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>Luk først det aktuelle projekt!</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Project</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Finalize</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>Save the inspection &quot;%1&quot;?
+Otherwise the changes are lost!</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>Delete the entry &quot;%1 %2 %3&quot;?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>Please choose the observation concerned first!</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>Please close the project first!</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>The file &quot;%1&quot; is not an inspection that can be opened.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>There is no video for this inspection!</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Creating the video...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>Completed successfully!</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>This standard is currently not available in your language!</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>The file &quot;%1&quot; already exists!</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Sort</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>by date</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>by file name</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>by pipe section name</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>by video number</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Loading export data...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>Please close the current project first!</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Proyecto</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Finalizar</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>¿Guardar la inspección &quot;%1&quot;?
+¡De lo contrario se perderán los cambios!</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>¿Eliminar la entrada &quot;%1 %2 %3&quot;?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>¡Seleccione primero la observación correspondiente!</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>¡Cierre primero el proyecto!</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>El archivo &quot;%1&quot; no es una inspección que se pueda abrir.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>¡No hay ningún vídeo para esta inspección!</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Creando el vídeo...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>¡Completado correctamente!</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>¡Esta norma no está disponible actualmente en su idioma!</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>¡El archivo &quot;%1&quot; ya existe!</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>por fecha</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>por nombre de archivo</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>por nombre del tramo</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>por número de vídeo</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Cargando los datos de exportación...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>¡Cierre primero el proyecto actual!</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

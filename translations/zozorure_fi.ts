@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Projekti</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Viimeistele</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>Tallennetaanko tarkastus &quot;%1&quot;?
+Muuten muutokset menetetään!</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>Poistetaanko merkintä &quot;%1 %2 %3&quot;?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>Valitse ensin kyseinen havainto!</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>Sulje ensin projekti!</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Avaa tiedosto</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>Tiedosto &quot;%1&quot; ei ole avattavissa oleva tarkastus.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>Tälle tarkastukselle ei ole videota!</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Luodaan videota...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>Valmis!</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>Tämä standardi ei ole tällä hetkellä saatavilla kielelläsi!</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>Tiedosto &quot;%1&quot; on jo olemassa!</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Lajittele</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>päivämäärän mukaan</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>tiedostonimen mukaan</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>putkiosuuden nimen mukaan</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>videon numeron mukaan</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Ladataan vientitietoja...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>Sulje ensin nykyinen projekti!</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Projet</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Finaliser</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>Enregistrer l&apos;inspection « %1 » ?
+Sinon, les modifications seront perdues !</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>Supprimer l&apos;entrée « %1 %2 %3 » ?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>Veuillez d&apos;abord choisir l&apos;observation concernée !</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>Veuillez d&apos;abord fermer le projet !</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>Le fichier « %1 » n&apos;est pas une inspection pouvant être ouverte.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>Il n&apos;existe aucune vidéo pour cette inspection !</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Création de la vidéo...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>Terminé avec succès !</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>Cette norme n&apos;est pas disponible actuellement dans votre langue !</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>Le fichier « %1 » existe déjà !</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>par date</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>par nom de fichier</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>par nom de tronçon</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>par numéro de vidéo</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Chargement des données d&apos;export...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>Veuillez d&apos;abord fermer le projet en cours !</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Projekt</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Dovrši</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>Spremiti inspekciju &quot;%1&quot;?
+Inače će se promjene izgubiti!</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>Izbrisati unos &quot;%1 %2 %3&quot;?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>Najprije odaberite odgovarajuće opažanje!</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>Najprije zatvorite projekt!</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Otvori datoteku</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>Datoteka &quot;%1&quot; nije inspekcija koja se može otvoriti.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>Za ovu inspekciju nema videa!</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Izrada videa...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>Uspješno završeno!</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>Ova norma trenutačno nije dostupna na vašem jeziku!</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>Datoteka &quot;%1&quot; već postoji!</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Poredaj</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>prema datumu</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>prema nazivu datoteke</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>prema nazivu dionice</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>prema broju videa</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Učitavanje podataka za izvoz...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>Najprije zatvorite trenutačni projekt!</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

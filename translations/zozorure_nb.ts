@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Prosjekt</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Ferdigstill</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>Lagre inspeksjonen &quot;%1&quot;?
+Ellers går endringene tapt!</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>Slette oppføringen &quot;%1 %2 %3&quot;?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>Velg først den aktuelle observasjonen!</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>Lukk prosjektet først!</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Åpne fil</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>Filen &quot;%1&quot; er ikke en inspeksjon som kan åpnes.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>Det finnes ingen video for denne inspeksjonen!</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Videoen lages...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>Fullført!</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>Denne standarden er for øyeblikket ikke tilgjengelig på ditt språk!</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>Filen &quot;%1&quot; finnes allerede!</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Sorter</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>etter dato</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>etter filnavn</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>etter ledningsnavn</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>etter videonummer</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Laster eksportdata...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>Lukk det gjeldende prosjektet først!</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Projekt</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Sfinalizuj</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>Zapisać inspekcję &quot;%1&quot;?
+W przeciwnym razie zmiany zostaną utracone!</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>Usunąć wpis &quot;%1 %2 %3&quot;?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>Najpierw wybierz odpowiednią obserwację!</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>Najpierw zamknij projekt!</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>Plik &quot;%1&quot; nie jest inspekcją, którą można otworzyć.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>Dla tej inspekcji nie ma wideo!</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Tworzenie wideo...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>Zakończono pomyślnie!</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>Ta norma nie jest obecnie dostępna w Twoim języku!</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>Plik &quot;%1&quot; już istnieje!</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Sortuj</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>według daty</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>według nazwy pliku</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>według nazwy odcinka</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>według numeru wideo</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Wczytywanie danych eksportu...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>Najpierw zamknij bieżący projekt!</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -211,6 +211,84 @@
         <source>Projekt</source>
         <translation>Проект</translation>
     </message>
+    <message>
+        <source>Finalisieren</source>
+        <translation>Завершить</translation>
+    </message>
+    <message>
+        <source>Untersuchung &quot;%1&quot; speichern?
+Änderungen gehen sonst verloren!</source>
+        <translation>Сохранить обследование &quot;%1&quot;?
+Иначе изменения будут потеряны!</translation>
+    </message>
+    <message>
+        <source>Eintrag &quot;%1 %2 %3&quot; löschen?</source>
+        <translation>Удалить запись &quot;%1 %2 %3&quot;?</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zunächst die relevante Feststellung aus!</source>
+        <translation>Сначала выберите соответствующее наблюдение!</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das Projekt!</source>
+        <translation>Сначала закройте проект!</translation>
+    </message>
+    <message>
+        <source>Datei öffnen</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist keine Untersuchung, die geöffnet werden kann.</source>
+        <translation>Файл &quot;%1&quot; не является обследованием, которое можно открыть.</translation>
+    </message>
+    <message>
+        <source>Zu dieser Untersuchung gibt es kein Video!</source>
+        <translation>Для этого обследования нет видео!</translation>
+    </message>
+    <message>
+        <source>Video wird erstellt...</source>
+        <translation>Создание видео...</translation>
+    </message>
+    <message>
+        <source>Erfolgreich abgeschlossen!</source>
+        <translation>Успешно завершено!</translation>
+    </message>
+    <message>
+        <source>Diese Norm ist in Ihrer Sprache derzeit nicht verfügbar!</source>
+        <translation>Этот стандарт пока недоступен на вашем языке!</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; existiert bereits!</source>
+        <translation>Файл &quot;%1&quot; уже существует!</translation>
+    </message>
+    <message>
+        <source>Sortieren</source>
+        <translation>Сортировка</translation>
+    </message>
+    <message>
+        <source>nach Datum</source>
+        <translation>по дате</translation>
+    </message>
+    <message>
+        <source>nach Dateiname</source>
+        <translation>по имени файла</translation>
+    </message>
+    <message>
+        <source>nach Haltungsname</source>
+        <translation>по имени участка</translation>
+    </message>
+    <message>
+        <source>nach Videonummer</source>
+        <translation>по номеру видео</translation>
+    </message>
+    <message>
+        <source>Lade Export-Daten...</source>
+        <translation>Загрузка данных экспорта...</translation>
+    </message>
+    <message>
+        <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
+        <translation>Сначала закройте текущий проект!</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
