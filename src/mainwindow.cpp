@@ -97,6 +97,7 @@ void MainWindow::init()
     register3DCommands();
 
     showMessage(tr("convert projects..."));
+    convertProjects();
 
     emit finishedInit();
 }

@@ -31,6 +31,7 @@ void MainWindow::registerProjectCommands()
     commands.insert(commandKey(projects, tr("Exportieren")), &MainWindow::exportProjects);
     commands.insert(commandKey(projects, tr("Drucken")), &MainWindow::printProject);
     commands.insert(commandKey(projects, tr("Verwaltung")), &MainWindow::manageProjects);
+    commands.insert(commandKey(tr("Extras"), tr("Debugausgabe")), &MainWindow::toggleDebugLog);
 }
 
 // Inspection list ----------------------------------------------------------------------------
@@ -184,4 +185,59 @@ void MainWindow::manageProjects()
         print.exec();
     });
     dialog.exec();
+}
+
+void MainWindow::toggleDebugLog()
+{
+    QString state;
+    if (!DebugLog::isOpen()) {
+        const QString file = Platform::desktopFolder() + QStringLiteral("/zozorurelog.txt");
+        state = DebugLog::start(file) ? tr("gestartet") : tr("konnte nicht gestartet werden");
+    } else {
+        DebugLog::stop();
+        state = tr("gestoppt");
+    }
+    MessageDialog(QStringLiteral("%1\n%2!").arg(tr("Debugausgabe"), state), 0, 2000, this).exec();
+}
+
+// Older project folders ----------------------------------------------------------------------
+
+void MainWindow::convertProjects()
+{
+    const QString rootPath = Global::instance()->config()->projectPath();
+    // An empty path would name the working folder.
+    if (rootPath.isEmpty())
+        return;
+    const QDir root(rootPath);
+    for (const QString &sub : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString folder = root.absoluteFilePath(sub);
+        const QString file = folder + QStringLiteral("/project.xml");
+        if (QFileInfo::exists(file) || !isOldProjectFolder(folder))
+            continue;
+        // The store writes the project file of a folder that has none when it opens it.
+        const Project converted(file);
+    }
+}
+
+bool MainWindow::isOldProjectFolder(const QString &path)
+{
+    const QDir folder(path);
+    if (QFileInfo::exists(folder.filePath(QStringLiteral(".project"))))
+        return true;
+    if (QFileInfo::exists(folder.filePath(folder.dirName() + QStringLiteral(".xml"))))
+        return true;
+
+    // Name filters match regardless of case, as the inspection vehicles' files come in either.
+    QStringList patterns{QStringLiteral("*.xml"), QStringLiteral("*.h"), QStringLiteral("*.lh")};
+    patterns += Global::instance()->videoFilter().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    bool inspectionFound = false;
+    for (const QString &sub : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QDir inner(folder.filePath(sub));
+        if (QFileInfo::exists(inner.filePath(QStringLiteral("project.xml")))
+            || !inner.entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty())
+            return false;
+        if (!inspectionFound)
+            inspectionFound = !inner.entryList(patterns, QDir::Files).isEmpty();
+    }
+    return inspectionFound;
 }

@@ -158,7 +158,7 @@ private slots:
     {
         ModalAnswerer answer;
         window->toolBox_clicked(QStringLiteral("Foo_Bar"));
-        // A panel element whose command is not there yet.
+        // A command that needs an open project does nothing without one.
         window->toolBox_clicked(QStringLiteral("Projekte_Importieren"));
         window->setChanged(3, true);
         window->setChanged(-1, true);

@@ -1,6 +1,7 @@
 // test-needs: x11
 #include "app/startup.h"
 #include "core/config.h"
+#include "core/debuglog.h"
 #include "core/global.h"
 #include "core/messagedialog.h"
 #include "core/progressdialog.h"
@@ -29,6 +30,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -148,6 +150,61 @@ private slots:
             QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
         }
         QVERIFY(!window->currentProject());
+    }
+
+    void startUpConvertsOlderFolders()
+    {
+        QVERIFY(!messages->isEmpty());
+        QCOMPARE(messages->last().at(0).toString(), QStringLiteral("convert projects..."));
+
+        const QString converted = root + QStringLiteral("/Alt/project.xml");
+        const QDomElement top = rootOf(converted);
+        QCOMPARE(top.tagName(), QStringLiteral("ZOZOrureProject"));
+        QCOMPARE(namesByPosition(converted), QStringList{QStringLiteral("K1.mpg")});
+        const QDomElement entry = top.elementsByTagName(QStringLiteral("Inspection")).at(0).toElement();
+        QCOMPARE(entry.firstChildElement(QStringLiteral("Position")).text(), QStringLiteral("0"));
+
+        // A project that has its file is left alone, even with a sub-folder it does not list.
+        QCOMPARE(bytesOf(root + QStringLiteral("/Kept/project.xml")), keptBytes);
+    }
+
+    void olderProjectFolders_data()
+    {
+        QTest::addColumn<QStringList>("files"); // relative paths; a trailing "/" makes a folder
+        QTest::addColumn<bool>("old");
+        QTest::newRow("order file") << QStringList{QStringLiteral(".project")} << true;
+        QTest::newRow("XML named after the folder") << QStringList{QStringLiteral("X.xml")} << true;
+        QTest::newRow("inspection folder with a video") << QStringList{QStringLiteral("K1/K1.mpg")} << true;
+        QTest::newRow("video suffix in capitals") << QStringList{QStringLiteral("K1/K1.AVI")} << true;
+        QTest::newRow("fixed-column file") << QStringList{QStringLiteral("K1/K1.h"), QStringLiteral("K2/notes.txt")}
+                                           << true;
+        QTest::newRow("nested folder, whatever else")
+            << QStringList{QStringLiteral("K1/K1.mpg"), QStringLiteral("K2/K2.xml"), QStringLiteral("K2/deeper/")}
+            << false;
+        QTest::newRow("nested folder listed first")
+            << QStringList{QStringLiteral("A/deeper/"), QStringLiteral("B/B.mpg")} << false;
+        QTest::newRow("sub-folder with a project file")
+            << QStringList{QStringLiteral("K1/K1.mpg"), QStringLiteral("P/project.xml")} << false;
+        QTest::newRow("only text files") << QStringList{QStringLiteral("K1/a.txt"), QStringLiteral("b.txt")} << false;
+        QTest::newRow("files but no sub-folders")
+            << QStringList{QStringLiteral("K1.mpg"), QStringLiteral("other.xml")} << false;
+        QTest::newRow("empty") << QStringList() << false;
+    }
+
+    void olderProjectFolders()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, old);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/X");
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString &file : files) {
+            if (file.endsWith(QLatin1Char('/')))
+                QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + file));
+            else
+                put(folder + QLatin1Char('/') + file);
+        }
+        QCOMPARE(MainWindow::isOldProjectFolder(folder), old);
     }
 
     // Up and down exchange the selected inspection with its neighbour in the project file and
@@ -473,6 +530,42 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(!window->isBusy());
         QCOMPARE(window->currentProject()->name(), QStringLiteral("Aus"));
+    }
+
+    void debugLogOnTheDesktop()
+    {
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        QVERIFY(desktop.startsWith(env->root()));
+        QVERIFY(!QFileInfo::exists(desktop)); // made by the command
+        const QString log = desktop + QStringLiteral("/zozorurelog.txt");
+        {
+            ModalAnswerer answer;
+            answer.message(1);
+            answer.message(1);
+            click(QStringLiteral("Extras_Debugausgabe"));
+            QVERIFY(DebugLog::isOpen());
+            click(QStringLiteral("Extras_Debugausgabe"));
+            QVERIFY(answer.done());
+            QCOMPARE(answer.texts(), (QStringList{QStringLiteral("Debugausgabe\ngestartet!"),
+                                                  QStringLiteral("Debugausgabe\ngestoppt!")}));
+            QCOMPARE(answer.buttonsShown(), (QList<bool>{false, false}));
+        }
+        QVERIFY(!DebugLog::isOpen());
+        const QByteArray written = bytesOf(log);
+        QVERIFY2(written.contains("starting zozorure debug system"), written.constData());
+        QVERIFY2(written.contains("closing zozorure debug system"), written.constData());
+
+        // A plain file where the desktop belongs: the log cannot start, and says so.
+        QVERIFY(QDir(desktop).removeRecursively());
+        put(desktop);
+        ModalAnswerer answer;
+        answer.message(1);
+        click(QStringLiteral("Extras_Debugausgabe"));
+        QVERIFY(answer.done());
+        QCOMPARE(answer.texts(), QStringList{QStringLiteral("Debugausgabe\nkonnte nicht gestartet werden!")});
+        QVERIFY(!DebugLog::isOpen());
+        QVERIFY(QFileInfo(desktop).isFile());
+        QVERIFY(QFile::remove(desktop));
     }
 
     void cleanupTestCase()
