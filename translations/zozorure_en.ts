@@ -289,6 +289,18 @@ Otherwise the changes are lost!</translation>
         <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
         <translation>Please close the current project first!</translation>
     </message>
+    <message>
+        <source>gestartet</source>
+        <translation>started</translation>
+    </message>
+    <message>
+        <source>konnte nicht gestartet werden</source>
+        <translation>could not be started</translation>
+    </message>
+    <message>
+        <source>gestoppt</source>
+        <translation>stopped</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

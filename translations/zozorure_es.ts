@@ -289,6 +289,18 @@
         <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
         <translation>¡Cierre primero el proyecto actual!</translation>
     </message>
+    <message>
+        <source>gestartet</source>
+        <translation>iniciada</translation>
+    </message>
+    <message>
+        <source>konnte nicht gestartet werden</source>
+        <translation>no se ha podido iniciar</translation>
+    </message>
+    <message>
+        <source>gestoppt</source>
+        <translation>detenida</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

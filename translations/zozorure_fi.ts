@@ -289,6 +289,18 @@ Muuten muutokset menetetään!</translation>
         <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
         <translation>Sulje ensin nykyinen projekti!</translation>
     </message>
+    <message>
+        <source>gestartet</source>
+        <translation>käynnistetty</translation>
+    </message>
+    <message>
+        <source>konnte nicht gestartet werden</source>
+        <translation>ei voitu käynnistää</translation>
+    </message>
+    <message>
+        <source>gestoppt</source>
+        <translation>pysäytetty</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -289,6 +289,18 @@ Sinon, les modifications seront perdues !</translation>
         <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
         <translation>Veuillez d&apos;abord fermer le projet en cours !</translation>
     </message>
+    <message>
+        <source>gestartet</source>
+        <translation>démarrée</translation>
+    </message>
+    <message>
+        <source>konnte nicht gestartet werden</source>
+        <translation>n&apos;a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>gestoppt</source>
+        <translation>arrêtée</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

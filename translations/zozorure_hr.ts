@@ -289,6 +289,18 @@ Inače će se promjene izgubiti!</translation>
         <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
         <translation>Najprije zatvorite trenutačni projekt!</translation>
     </message>
+    <message>
+        <source>gestartet</source>
+        <translation>pokrenut</translation>
+    </message>
+    <message>
+        <source>konnte nicht gestartet werden</source>
+        <translation>nije se mogao pokrenuti</translation>
+    </message>
+    <message>
+        <source>gestoppt</source>
+        <translation>zaustavljen</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

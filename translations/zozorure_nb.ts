@@ -289,6 +289,18 @@ Ellers går endringene tapt!</translation>
         <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
         <translation>Lukk det gjeldende prosjektet først!</translation>
     </message>
+    <message>
+        <source>gestartet</source>
+        <translation>startet</translation>
+    </message>
+    <message>
+        <source>konnte nicht gestartet werden</source>
+        <translation>kunne ikke startes</translation>
+    </message>
+    <message>
+        <source>gestoppt</source>
+        <translation>stoppet</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

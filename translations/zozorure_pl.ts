@@ -289,6 +289,18 @@ W przeciwnym razie zmiany zostaną utracone!</translation>
         <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
         <translation>Najpierw zamknij bieżący projekt!</translation>
     </message>
+    <message>
+        <source>gestartet</source>
+        <translation>uruchomiony</translation>
+    </message>
+    <message>
+        <source>konnte nicht gestartet werden</source>
+        <translation>nie mógł zostać uruchomiony</translation>
+    </message>
+    <message>
+        <source>gestoppt</source>
+        <translation>zatrzymany</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

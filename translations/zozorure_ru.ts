@@ -289,6 +289,18 @@
         <source>Bitte schließen Sie vorher das aktuelle Projekt!</source>
         <translation>Сначала закройте текущий проект!</translation>
     </message>
+    <message>
+        <source>gestartet</source>
+        <translation>запущен</translation>
+    </message>
+    <message>
+        <source>konnte nicht gestartet werden</source>
+        <translation>не удалось запустить</translation>
+    </message>
+    <message>
+        <source>gestoppt</source>
+        <translation>остановлен</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -8,6 +8,7 @@
 #include "core/global.h"
 #include "core/toolbox.h"
 #include "mainwindow.h"
+#include "model/en135082.h"
 #include "print/printer.h"
 #include "project/project.h"
 #include "support/formaccess.h"
@@ -16,6 +17,7 @@
 #include "support/testenv.h"
 #include "support/videotestmain.h"
 
+#include <QFileDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -138,6 +140,55 @@ private slots:
             QCOMPARE(QCoreApplication::translate("MainWindow", "Projekte"), QStringLiteral("Projekte"));
             QCOMPARE(QCoreApplication::translate("InfoDialog", "über ZOZOrure"), QStringLiteral("über ZOZOrure"));
         }
+        window->close();
+    }
+
+    // The availability of the panels after a change of the language: opening an inspection
+    // without a project takes the projects section out of use, closing it gives it back.
+    void availabilityAfterSwitch_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("de") << 0;
+        QTest::newRow("fr") << 5;
+    }
+    void availabilityAfterSwitch()
+    {
+        QFETCH(int, language);
+        Config *config = Global::instance()->config().data();
+        config->setLanguage(0);
+        Startup::Started started = Startup::start();
+        MainWindow *window = started.window.get();
+        auto *box = formChild<ToolBox>(*window, "toolBox");
+        config->setLanguage(language);
+        window->loadTranslation();
+
+        const QString folder = env->root() + QStringLiteral("/files");
+        EN135082 written;
+        QDir().mkpath(folder);
+        written.setFolder(folder);
+        written.setFileName(QStringLiteral("K1.xml"));
+        written.mutableMainData().sectionName = QStringLiteral("K1");
+        QVERIFY(written.save());
+        ModalAnswerer answer;
+        answer.expect("QFileDialog", [folder](QWidget *dialog) {
+            static_cast<QFileDialog *>(dialog)->selectFile(folder + QStringLiteral("/K1.xml"));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        box->button(QStringLiteral("Untersuchung_Öffnen"))->click();
+        QVERIFY(answer.done());
+        QVERIFY(window->currentInspection());
+
+        QPushButton *openProject = box->button(QStringLiteral("Projekte_Öffnen"));
+        // The inspection commands address the projects section by its title translated at the
+        // time of the call, which the panel, built at start-up, does not know after a change.
+        QEXPECT_FAIL("fr", "the projects section is looked up by its current translation", Continue);
+        QVERIFY(!openProject->isEnabled());
+        box->button(QStringLiteral("Untersuchung_Schließen"))->click();
+        QVERIFY(!window->currentInspection());
+        QVERIFY(openProject->isEnabled());
+
+        config->setLanguage(0);
+        window->loadTranslation();
         window->close();
     }
 
