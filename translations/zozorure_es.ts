@@ -2,6 +2,366 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="de">
 <context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Projektverzeichnis</source>
+        <translation>Carpeta de proyectos</translation>
+    </message>
+    <message>
+        <source>In diesem Verzeichnis werden alle Projekte abgelegt.</source>
+        <translation>Todos los proyectos se guardan en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>Verzeichnis wählen</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Suomi</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Hrvatski</source>
+        <translation>Hrvatski</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>Haltungsnamen mit Anzeigen</source>
+        <translation>Mostrar los nombres de los tramos</translation>
+    </message>
+    <message>
+        <source>Berichte</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Haltungsbericht erstellen</source>
+        <translation>Crear informe del tramo</translation>
+    </message>
+    <message>
+        <source>Schäden im Protokoll komplett einfärben</source>
+        <translation>Colorear por completo los defectos en el informe</translation>
+    </message>
+    <message>
+        <source>Projekte mit Schäden markieren</source>
+        <translation>Marcar los proyectos con defectos</translation>
+    </message>
+    <message>
+        <source>Anzeige: alle Maße sind ca.-Angaben</source>
+        <translation>Aviso: todas las medidas son aproximadas</translation>
+    </message>
+    <message>
+        <source>Haltungsgraphik</source>
+        <translation>Gráfico del tramo</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>ausgerichtete Version</source>
+        <translation>versión alineada</translation>
+    </message>
+    <message>
+        <source>Layout Fotobericht</source>
+        <translation>Diseño del informe fotográfico</translation>
+    </message>
+    <message>
+        <source>1 mal 2</source>
+        <translation>1 por 2</translation>
+    </message>
+    <message>
+        <source>1 mal 3</source>
+        <translation>1 por 3</translation>
+    </message>
+    <message>
+        <source>2 mal 2</source>
+        <translation>2 por 2</translation>
+    </message>
+    <message>
+        <source>2 mal 3</source>
+        <translation>2 por 3</translation>
+    </message>
+    <message>
+        <source>3 mal 2</source>
+        <translation>3 por 2</translation>
+    </message>
+    <message>
+        <source>3 mal 3</source>
+        <translation>3 por 3</translation>
+    </message>
+    <message>
+        <source>1 mal 2 mit Text</source>
+        <translation>1 por 2 con texto</translation>
+    </message>
+    <message>
+        <source>1 mal 3 mit Text</source>
+        <translation>1 por 3 con texto</translation>
+    </message>
+    <message>
+        <source>Aufnahme</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Videoquelle:</source>
+        <translation>Fuente de vídeo:</translation>
+    </message>
+    <message>
+        <source>Texteinblendung</source>
+        <translation>Superposición de texto</translation>
+    </message>
+    <message>
+        <source>Grundlagendaten:</source>
+        <translation>Datos generales:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Texteinblendung:</source>
+        <translation>Superposición de texto:</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Metros</translation>
+    </message>
+    <message>
+        <source>Firmentext</source>
+        <translation>Texto de la empresa</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Texteinschreibung in Fotos</source>
+        <translation>Texto en las fotos</translation>
+    </message>
+    <message>
+        <source>Haltungsanfang automisch setzen</source>
+        <translation>Fijar automáticamente el inicio del tramo</translation>
+    </message>
+    <message>
+        <source>Stopp Video bei Haltungsende</source>
+        <translation>Detener el vídeo al final del tramo</translation>
+    </message>
+    <message>
+        <source>neue Daten einschreiben</source>
+        <translation>escribir datos nuevos</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Schriftgröße der Label:</source>
+        <translation>Tamaño de letra de las etiquetas:</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Der Projektpfad ist leer.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>La ruta de proyectos está vacía.
+Indique una ruta válida.</translation>
+    </message>
+    <message>
+        <source>Der angegebene Projektpfad existiert nicht.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>La ruta de proyectos indicada no existe.
+Indique una ruta válida.</translation>
+    </message>
+    <message>
+        <source>Der Projektpfad ist nicht beschreibbar.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>No se puede escribir en la ruta de proyectos.
+Indique una ruta válida.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>No se ha podido escribir la configuración en &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmDataDialog</name>
+    <message>
+        <source>Firmendaten</source>
+        <translation>Datos de la empresa</translation>
+    </message>
+    <message>
+        <source>aktuelle Firma</source>
+        <translation>empresa actual</translation>
+    </message>
+    <message>
+        <source>gespeicherte Firmen</source>
+        <translation>empresas guardadas</translation>
+    </message>
+    <message>
+        <source>Firmenlogo</source>
+        <translation>Logotipo de la empresa</translation>
+    </message>
+    <message>
+        <source>LOGO</source>
+        <translation>LOGOTIPO</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Anschrift</source>
+        <translation>Dirección postal</translation>
+    </message>
+    <message>
+        <source>Kontakt</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Rahmen</source>
+        <translation>Marco</translation>
+    </message>
+    <message>
+        <source>Personalisierte Firmendaten</source>
+        <translation>Datos de la empresa personalizados</translation>
+    </message>
+    <message>
+        <source>Firma importieren</source>
+        <translation>Importar empresa</translation>
+    </message>
+    <message>
+        <source>Firma exportieren</source>
+        <translation>Exportar empresa</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht gelesen werden.</source>
+        <translation>No se ha podido leer el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Logo auswählen</source>
+        <translation>Seleccionar logotipo</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Löschen nicht möglich! Bitte einen anderen Eintrag wählen!</source>
+        <translation>¡No se puede eliminar! ¡Seleccione otra entrada!</translation>
+    </message>
+    <message>
+        <source>Die Firma &quot;%1&quot; löschen?</source>
+        <translation>¿Eliminar la empresa &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>No se han podido escribir los datos de la empresa en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>FirmExport</source>
+        <translation>Exportación de la empresa</translation>
+    </message>
+    <message>
+        <source>ZOZOrure FirmFile (*.tks)</source>
+        <translation>Archivo de empresa de ZOZOrure (*.tks)</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation>No se ha podido escribir el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>FirmImport</source>
+        <translation>Importación de la empresa</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Bild laden</source>
+        <translation>Cargar imagen</translation>
+    </message>
+    <message>
+        <source>Bilder (%1)</source>
+        <translation>Imágenes (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ZOZOrure</source>
@@ -300,6 +660,94 @@
     <message>
         <source>gestoppt</source>
         <translation>detenida</translation>
+    </message>
+    <message>
+        <source>Der vorhandene Grundplan wird überschrieben!</source>
+        <translation>¡Se sobrescribirá el plano base existente!</translation>
+    </message>
+    <message>
+        <source>Plan aus Datei laden oder selber erstellen?</source>
+        <translation>¿Cargar el plano desde un archivo o crearlo usted mismo?</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Erstellen</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Plan wird erstellt!</source>
+        <translation>¡Creando el plano!</translation>
+    </message>
+    <message>
+        <source>Plan wird gespeichert!</source>
+        <translation>¡Guardando el plano!</translation>
+    </message>
+    <message>
+        <source>3D-Ansicht wird aktualisiert!</source>
+        <translation>¡Actualizando la vista 3D!</translation>
+    </message>
+    <message>
+        <source>Den Grundplan entfernen?</source>
+        <translation>¿Quitar el plano base?</translation>
+    </message>
+    <message>
+        <source>Einmesspunkt einfügen:</source>
+        <translation>Insertar punto de replanteo:</translation>
+    </message>
+    <message>
+        <source>Einmessen</source>
+        <translation>Replantear</translation>
+    </message>
+    <message>
+        <source>Freihand</source>
+        <translation>A mano alzada</translation>
+    </message>
+    <message>
+        <source>Bitte 2 Punkte zum Einmessen auswählen!</source>
+        <translation>¡Seleccione 2 puntos para el replanteo!</translation>
+    </message>
+    <message>
+        <source>Bitte Einmesspunkt setzen!</source>
+        <translation>¡Coloque el punto de replanteo!</translation>
+    </message>
+    <message>
+        <source>Bitte 2 Punkte zum Bemaßen auswählen!</source>
+        <translation>¡Seleccione 2 puntos para acotar!</translation>
+    </message>
+    <message>
+        <source>Das Element wirklich löschen?
+Alle angeschlossenen Elemente werden ebenfalls gelöscht!</source>
+        <translation>¿Eliminar realmente el elemento?
+¡También se eliminarán todos los elementos conectados!</translation>
+    </message>
+    <message>
+        <source>Die Untersuchung inklusive aller angeschlossener Untersuchungen löschen?</source>
+        <translation>¿Eliminar la inspección junto con todas las inspecciones conectadas?</translation>
+    </message>
+    <message>
+        <source>neue Untersuchung</source>
+        <translation>nueva inspección</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Assistent</source>
+        <translation>Asistente</translation>
+    </message>
+    <message>
+        <source>Das Projekt muss neu geladen werden.
+Bitte warten Sie einen Moment!</source>
+        <translation>Hay que volver a cargar el proyecto.
+¡Espere un momento!</translation>
+    </message>
+    <message>
+        <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
+        <translation>¡Reinicie el programa para aplicar completamente los cambios!</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,366 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="de">
 <context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Projektverzeichnis</source>
+        <translation>Dossier des projets</translation>
+    </message>
+    <message>
+        <source>In diesem Verzeichnis werden alle Projekte abgelegt.</source>
+        <translation>Tous les projets sont enregistrés dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>Verzeichnis wählen</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Suomi</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Hrvatski</source>
+        <translation>Hrvatski</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Haltungsnamen mit Anzeigen</source>
+        <translation>Afficher les noms des tronçons</translation>
+    </message>
+    <message>
+        <source>Berichte</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Haltungsbericht erstellen</source>
+        <translation>Créer le rapport de tronçon</translation>
+    </message>
+    <message>
+        <source>Schäden im Protokoll komplett einfärben</source>
+        <translation>Colorer entièrement les défauts dans le rapport</translation>
+    </message>
+    <message>
+        <source>Projekte mit Schäden markieren</source>
+        <translation>Marquer les projets comportant des défauts</translation>
+    </message>
+    <message>
+        <source>Anzeige: alle Maße sind ca.-Angaben</source>
+        <translation>Mention : toutes les cotes sont approximatives</translation>
+    </message>
+    <message>
+        <source>Haltungsgraphik</source>
+        <translation>Graphique du tronçon</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>ausgerichtete Version</source>
+        <translation>version alignée</translation>
+    </message>
+    <message>
+        <source>Layout Fotobericht</source>
+        <translation>Mise en page du rapport photo</translation>
+    </message>
+    <message>
+        <source>1 mal 2</source>
+        <translation>1 par 2</translation>
+    </message>
+    <message>
+        <source>1 mal 3</source>
+        <translation>1 par 3</translation>
+    </message>
+    <message>
+        <source>2 mal 2</source>
+        <translation>2 par 2</translation>
+    </message>
+    <message>
+        <source>2 mal 3</source>
+        <translation>2 par 3</translation>
+    </message>
+    <message>
+        <source>3 mal 2</source>
+        <translation>3 par 2</translation>
+    </message>
+    <message>
+        <source>3 mal 3</source>
+        <translation>3 par 3</translation>
+    </message>
+    <message>
+        <source>1 mal 2 mit Text</source>
+        <translation>1 par 2 avec texte</translation>
+    </message>
+    <message>
+        <source>1 mal 3 mit Text</source>
+        <translation>1 par 3 avec texte</translation>
+    </message>
+    <message>
+        <source>Aufnahme</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Matériel</translation>
+    </message>
+    <message>
+        <source>Videoquelle:</source>
+        <translation>Source vidéo :</translation>
+    </message>
+    <message>
+        <source>Texteinblendung</source>
+        <translation>Incrustation de texte</translation>
+    </message>
+    <message>
+        <source>Grundlagendaten:</source>
+        <translation>Données générales :</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Texteinblendung:</source>
+        <translation>Incrustation de texte :</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Mètres</translation>
+    </message>
+    <message>
+        <source>Firmentext</source>
+        <translation>Texte de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Texteinschreibung in Fotos</source>
+        <translation>Texte dans les photos</translation>
+    </message>
+    <message>
+        <source>Haltungsanfang automisch setzen</source>
+        <translation>Placer automatiquement le début du tronçon</translation>
+    </message>
+    <message>
+        <source>Stopp Video bei Haltungsende</source>
+        <translation>Arrêter la vidéo en fin de tronçon</translation>
+    </message>
+    <message>
+        <source>neue Daten einschreiben</source>
+        <translation>inscrire les nouvelles données</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Schriftgröße der Label:</source>
+        <translation>Taille de police des étiquettes :</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Der Projektpfad ist leer.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>Le chemin des projets est vide.
+Veuillez indiquer un chemin valide.</translation>
+    </message>
+    <message>
+        <source>Der angegebene Projektpfad existiert nicht.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>Le chemin des projets indiqué n&apos;existe pas.
+Veuillez indiquer un chemin valide.</translation>
+    </message>
+    <message>
+        <source>Der Projektpfad ist nicht beschreibbar.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>Le chemin des projets n&apos;est pas accessible en écriture.
+Veuillez indiquer un chemin valide.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Impossible d&apos;écrire les paramètres dans « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>FirmDataDialog</name>
+    <message>
+        <source>Firmendaten</source>
+        <translation>Données de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>aktuelle Firma</source>
+        <translation>entreprise actuelle</translation>
+    </message>
+    <message>
+        <source>gespeicherte Firmen</source>
+        <translation>entreprises enregistrées</translation>
+    </message>
+    <message>
+        <source>Firmenlogo</source>
+        <translation>Logo de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>LOGO</source>
+        <translation>LOGO</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Anschrift</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Kontakt</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Rahmen</source>
+        <translation>Cadre</translation>
+    </message>
+    <message>
+        <source>Personalisierte Firmendaten</source>
+        <translation>Données d&apos;entreprise personnalisées</translation>
+    </message>
+    <message>
+        <source>Firma importieren</source>
+        <translation>Importer une entreprise</translation>
+    </message>
+    <message>
+        <source>Firma exportieren</source>
+        <translation>Exporter l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht gelesen werden.</source>
+        <translation>Impossible de lire le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>Logo auswählen</source>
+        <translation>Choisir un logo</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Löschen nicht möglich! Bitte einen anderen Eintrag wählen!</source>
+        <translation>Suppression impossible ! Veuillez choisir une autre entrée !</translation>
+    </message>
+    <message>
+        <source>Die Firma &quot;%1&quot; löschen?</source>
+        <translation>Supprimer l&apos;entreprise « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Impossible d&apos;écrire les données de l&apos;entreprise dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation>Entreprise</translation>
+    </message>
+    <message>
+        <source>FirmExport</source>
+        <translation>Export de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>ZOZOrure FirmFile (*.tks)</source>
+        <translation>Fichier d&apos;entreprise ZOZOrure (*.tks)</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation>Impossible d&apos;écrire le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>FirmImport</source>
+        <translation>Import d&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Bild laden</source>
+        <translation>Charger une image</translation>
+    </message>
+    <message>
+        <source>Bilder (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ZOZOrure</source>
@@ -300,6 +660,94 @@ Sinon, les modifications seront perdues !</translation>
     <message>
         <source>gestoppt</source>
         <translation>arrêtée</translation>
+    </message>
+    <message>
+        <source>Der vorhandene Grundplan wird überschrieben!</source>
+        <translation>Le plan de fond existant sera écrasé !</translation>
+    </message>
+    <message>
+        <source>Plan aus Datei laden oder selber erstellen?</source>
+        <translation>Charger le plan depuis un fichier ou le créer vous-même ?</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Erstellen</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Plan wird erstellt!</source>
+        <translation>Création du plan !</translation>
+    </message>
+    <message>
+        <source>Plan wird gespeichert!</source>
+        <translation>Enregistrement du plan !</translation>
+    </message>
+    <message>
+        <source>3D-Ansicht wird aktualisiert!</source>
+        <translation>Mise à jour de la vue 3D !</translation>
+    </message>
+    <message>
+        <source>Den Grundplan entfernen?</source>
+        <translation>Retirer le plan de fond ?</translation>
+    </message>
+    <message>
+        <source>Einmesspunkt einfügen:</source>
+        <translation>Insérer un point de relevé :</translation>
+    </message>
+    <message>
+        <source>Einmessen</source>
+        <translation>Relever</translation>
+    </message>
+    <message>
+        <source>Freihand</source>
+        <translation>À main levée</translation>
+    </message>
+    <message>
+        <source>Bitte 2 Punkte zum Einmessen auswählen!</source>
+        <translation>Veuillez choisir 2 points pour le relevé !</translation>
+    </message>
+    <message>
+        <source>Bitte Einmesspunkt setzen!</source>
+        <translation>Veuillez placer le point de relevé !</translation>
+    </message>
+    <message>
+        <source>Bitte 2 Punkte zum Bemaßen auswählen!</source>
+        <translation>Veuillez choisir 2 points à coter !</translation>
+    </message>
+    <message>
+        <source>Das Element wirklich löschen?
+Alle angeschlossenen Elemente werden ebenfalls gelöscht!</source>
+        <translation>Supprimer vraiment l&apos;élément ?
+Tous les éléments qui y sont raccordés seront également supprimés !</translation>
+    </message>
+    <message>
+        <source>Die Untersuchung inklusive aller angeschlossener Untersuchungen löschen?</source>
+        <translation>Supprimer l&apos;inspection ainsi que toutes les inspections qui y sont raccordées ?</translation>
+    </message>
+    <message>
+        <source>neue Untersuchung</source>
+        <translation>nouvelle inspection</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Assistent</source>
+        <translation>Assistant</translation>
+    </message>
+    <message>
+        <source>Das Projekt muss neu geladen werden.
+Bitte warten Sie einen Moment!</source>
+        <translation>Le projet doit être rechargé.
+Veuillez patienter un instant !</translation>
+    </message>
+    <message>
+        <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
+        <translation>Veuillez redémarrer le programme pour appliquer entièrement les modifications !</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,366 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="de">
 <context>
+    <name>ConfigDialog</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Projektverzeichnis</source>
+        <translation>Папка проектов</translation>
+    </message>
+    <message>
+        <source>In diesem Verzeichnis werden alle Projekte abgelegt.</source>
+        <translation>Все проекты хранятся в этой папке.</translation>
+    </message>
+    <message>
+        <source>Verzeichnis wählen</source>
+        <translation>Выбрать папку</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Suomi</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Hrvatski</source>
+        <translation>Hrvatski</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Отображение</translation>
+    </message>
+    <message>
+        <source>Haltungsnamen mit Anzeigen</source>
+        <translation>Показывать имена участков</translation>
+    </message>
+    <message>
+        <source>Berichte</source>
+        <translation>Отчёты</translation>
+    </message>
+    <message>
+        <source>Haltungsbericht erstellen</source>
+        <translation>Создавать отчёт по участку</translation>
+    </message>
+    <message>
+        <source>Schäden im Protokoll komplett einfärben</source>
+        <translation>Полностью выделять дефекты цветом в отчёте</translation>
+    </message>
+    <message>
+        <source>Projekte mit Schäden markieren</source>
+        <translation>Отмечать проекты с дефектами</translation>
+    </message>
+    <message>
+        <source>Anzeige: alle Maße sind ca.-Angaben</source>
+        <translation>Примечание: все размеры приблизительные</translation>
+    </message>
+    <message>
+        <source>Haltungsgraphik</source>
+        <translation>График участка</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Стандартный</translation>
+    </message>
+    <message>
+        <source>ausgerichtete Version</source>
+        <translation>выровненный вариант</translation>
+    </message>
+    <message>
+        <source>Layout Fotobericht</source>
+        <translation>Макет фотоотчёта</translation>
+    </message>
+    <message>
+        <source>1 mal 2</source>
+        <translation>1 x 2</translation>
+    </message>
+    <message>
+        <source>1 mal 3</source>
+        <translation>1 x 3</translation>
+    </message>
+    <message>
+        <source>2 mal 2</source>
+        <translation>2 x 2</translation>
+    </message>
+    <message>
+        <source>2 mal 3</source>
+        <translation>2 x 3</translation>
+    </message>
+    <message>
+        <source>3 mal 2</source>
+        <translation>3 x 2</translation>
+    </message>
+    <message>
+        <source>3 mal 3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>1 mal 2 mit Text</source>
+        <translation>1 x 2 с текстом</translation>
+    </message>
+    <message>
+        <source>1 mal 3 mit Text</source>
+        <translation>1 x 3 с текстом</translation>
+    </message>
+    <message>
+        <source>Aufnahme</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Оборудование</translation>
+    </message>
+    <message>
+        <source>Videoquelle:</source>
+        <translation>Источник видео:</translation>
+    </message>
+    <message>
+        <source>Texteinblendung</source>
+        <translation>Наложение текста</translation>
+    </message>
+    <message>
+        <source>Grundlagendaten:</source>
+        <translation>Общие данные:</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Texteinblendung:</source>
+        <translation>Наложение текста:</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Метры</translation>
+    </message>
+    <message>
+        <source>Firmentext</source>
+        <translation>Текст фирмы</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>Texteinschreibung in Fotos</source>
+        <translation>Текст на фотографиях</translation>
+    </message>
+    <message>
+        <source>Haltungsanfang automisch setzen</source>
+        <translation>Автоматически задавать начало участка</translation>
+    </message>
+    <message>
+        <source>Stopp Video bei Haltungsende</source>
+        <translation>Останавливать видео в конце участка</translation>
+    </message>
+    <message>
+        <source>neue Daten einschreiben</source>
+        <translation>записать новые данные</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Schriftgröße der Label:</source>
+        <translation>Размер шрифта меток:</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Der Projektpfad ist leer.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>Путь к проектам пуст.
+Укажите допустимый путь.</translation>
+    </message>
+    <message>
+        <source>Der angegebene Projektpfad existiert nicht.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>Указанный путь к проектам не существует.
+Укажите допустимый путь.</translation>
+    </message>
+    <message>
+        <source>Der Projektpfad ist nicht beschreibbar.
+Bitte stellen Sie einen gültigen Pfad ein.</source>
+        <translation>Путь к проектам недоступен для записи.
+Укажите допустимый путь.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Не удалось записать настройки в &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmDataDialog</name>
+    <message>
+        <source>Firmendaten</source>
+        <translation>Данные фирмы</translation>
+    </message>
+    <message>
+        <source>aktuelle Firma</source>
+        <translation>текущая фирма</translation>
+    </message>
+    <message>
+        <source>gespeicherte Firmen</source>
+        <translation>сохранённые фирмы</translation>
+    </message>
+    <message>
+        <source>Firmenlogo</source>
+        <translation>Логотип фирмы</translation>
+    </message>
+    <message>
+        <source>LOGO</source>
+        <translation>ЛОГОТИП</translation>
+    </message>
+    <message>
+        <source>Auswählen</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Anschrift</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Kontakt</source>
+        <translation>Контакты</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Ж</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>К</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>Ч</translation>
+    </message>
+    <message>
+        <source>Rahmen</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>Personalisierte Firmendaten</source>
+        <translation>Персонализированные данные фирмы</translation>
+    </message>
+    <message>
+        <source>Firma importieren</source>
+        <translation>Импортировать фирму</translation>
+    </message>
+    <message>
+        <source>Firma exportieren</source>
+        <translation>Экспортировать фирму</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht gelesen werden.</source>
+        <translation>Не удалось прочитать файл &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Logo auswählen</source>
+        <translation>Выбрать логотип</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Изображения</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Löschen nicht möglich! Bitte einen anderen Eintrag wählen!</source>
+        <translation>Удаление невозможно! Выберите другую запись!</translation>
+    </message>
+    <message>
+        <source>Die Firma &quot;%1&quot; löschen?</source>
+        <translation>Удалить фирму &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Не удалось записать данные фирмы в &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation>Фирма</translation>
+    </message>
+    <message>
+        <source>FirmExport</source>
+        <translation>Экспорт фирмы</translation>
+    </message>
+    <message>
+        <source>ZOZOrure FirmFile (*.tks)</source>
+        <translation>Файл фирмы ZOZOrure (*.tks)</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation>Не удалось записать файл &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>FirmImport</source>
+        <translation>Импорт фирмы</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Bild laden</source>
+        <translation>Загрузить изображение</translation>
+    </message>
+    <message>
+        <source>Bilder (%1)</source>
+        <translation>Изображения (%1)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ZOZOrure</source>
@@ -300,6 +660,94 @@
     <message>
         <source>gestoppt</source>
         <translation>остановлен</translation>
+    </message>
+    <message>
+        <source>Der vorhandene Grundplan wird überschrieben!</source>
+        <translation>Существующая подоснова будет перезаписана!</translation>
+    </message>
+    <message>
+        <source>Plan aus Datei laden oder selber erstellen?</source>
+        <translation>Загрузить план из файла или создать самостоятельно?</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Erstellen</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Plan wird erstellt!</source>
+        <translation>Создание плана!</translation>
+    </message>
+    <message>
+        <source>Plan wird gespeichert!</source>
+        <translation>Сохранение плана!</translation>
+    </message>
+    <message>
+        <source>3D-Ansicht wird aktualisiert!</source>
+        <translation>Обновление 3D-вида!</translation>
+    </message>
+    <message>
+        <source>Den Grundplan entfernen?</source>
+        <translation>Удалить подоснову?</translation>
+    </message>
+    <message>
+        <source>Einmesspunkt einfügen:</source>
+        <translation>Вставить точку привязки:</translation>
+    </message>
+    <message>
+        <source>Einmessen</source>
+        <translation>Привязать</translation>
+    </message>
+    <message>
+        <source>Freihand</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Bitte 2 Punkte zum Einmessen auswählen!</source>
+        <translation>Выберите 2 точки для привязки!</translation>
+    </message>
+    <message>
+        <source>Bitte Einmesspunkt setzen!</source>
+        <translation>Установите точку привязки!</translation>
+    </message>
+    <message>
+        <source>Bitte 2 Punkte zum Bemaßen auswählen!</source>
+        <translation>Выберите 2 точки для размера!</translation>
+    </message>
+    <message>
+        <source>Das Element wirklich löschen?
+Alle angeschlossenen Elemente werden ebenfalls gelöscht!</source>
+        <translation>Действительно удалить элемент?
+Все присоединённые элементы также будут удалены!</translation>
+    </message>
+    <message>
+        <source>Die Untersuchung inklusive aller angeschlossener Untersuchungen löschen?</source>
+        <translation>Удалить обследование вместе со всеми присоединёнными обследованиями?</translation>
+    </message>
+    <message>
+        <source>neue Untersuchung</source>
+        <translation>новое обследование</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Assistent</source>
+        <translation>Мастер</translation>
+    </message>
+    <message>
+        <source>Das Projekt muss neu geladen werden.
+Bitte warten Sie einen Moment!</source>
+        <translation>Проект необходимо загрузить заново.
+Подождите немного!</translation>
+    </message>
+    <message>
+        <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
+        <translation>Перезапустите программу, чтобы изменения вступили в силу полностью!</translation>
     </message>
 </context>
 <context>

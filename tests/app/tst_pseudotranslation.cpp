@@ -2,9 +2,12 @@
 // With a translation installed that gives every text as "[" + text + "]", every text the main
 // window, its panels and the dialogs show must carry the brackets: one without them never went
 // through the translation and stays German in every language.
+#include "app/configdialog.h"
+#include "app/firmdatadialog.h"
 #include "app/startup.h"
 #include "core/config.h"
 #include "core/filedirnamedialog.h"
+#include "core/firmstore.h"
 #include "core/global.h"
 #include "core/infodialog.h"
 #include "core/inputdoubledialog.h"
@@ -201,6 +204,12 @@ private slots:
         const auto add = [](const char *name, std::function<QWidget *()> make, const QStringList &fixed = {}) {
             QTest::newRow(name) << make << fixed;
         };
+        add("ConfigDialog", [] { return new ConfigDialog; });
+        add("FirmDataDialog", [] {
+            auto *dialog = new FirmDataDialog;
+            dialog->setFirmStore(Global::instance()->firmStore().data());
+            return dialog;
+        });
         add("InfoDialog", [] { return new InfoDialog; });
         add("InputDoubleDialog", [] { return new InputDoubleDialog; });
         add("InputListDialog", [] { return new InputListDialog; });
