@@ -37,3 +37,28 @@ function(zz_copy_qt_translations target dest_dir)
   endforeach()
   add_custom_target(${target} ALL DEPENDS ${outputs})
 endfunction()
+
+# Reads the texts of the sources into translations/*.ts; new texts come in unfinished and need a
+# translation. Not part of the normal build, since it rewrites files of the source tree:
+#   cmake --build build --target update_translations
+add_custom_target(update_translations
+  COMMAND ${CMAKE_COMMAND} -E env LUPDATE=$<TARGET_FILE:Qt5::lupdate> sh ${CMAKE_SOURCE_DIR}/tools/translations/update.sh
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR} VERBATIM)
+
+# A pseudo translation of each set (every text "[" + source + "]"), made from the English sources,
+# into DEST_DIR as <set>_pseudo.qm; tests install it to find texts that bypass the translation.
+function(zz_pseudo_translations target dest_dir)
+  set(outputs)
+  foreach(set ZOZOrureLibrary ZOZOrure zozorure)
+    set(ts ${CMAKE_SOURCE_DIR}/translations/${set}_en.ts)
+    set(pseudo_ts ${CMAKE_CURRENT_BINARY_DIR}/${target}/${set}_pseudo.ts)
+    set(qm ${dest_dir}/${set}_pseudo.qm)
+    add_custom_command(OUTPUT ${qm}
+      COMMAND ${CMAKE_COMMAND} -DIN=${ts} -DOUT=${pseudo_ts} -P ${CMAKE_SOURCE_DIR}/cmake/pseudotranslation.cmake
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dest_dir}
+      COMMAND Qt5::lrelease -silent ${pseudo_ts} -qm ${qm}
+      DEPENDS ${ts} ${CMAKE_SOURCE_DIR}/cmake/pseudotranslation.cmake VERBATIM)
+    list(APPEND outputs ${qm})
+  endforeach()
+  add_custom_target(${target} DEPENDS ${outputs})
+endfunction()

@@ -29,6 +29,7 @@
 #include <QOpenGLContext>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSurfaceFormat>
 #include <QTranslator>
 
@@ -491,6 +492,8 @@ void MainWindow::adjustProjectUi()
     if (project && project3D) {
         if (const QSharedPointer<FloorPlan> plan = project3D->plan())
             viewer->setFloorPlan(plan);
+        else
+            viewer->initObjects(); // closing the last project took the ground that placements click on
         // A second run on the same project (an import) must neither register nor connect again.
         for (Object3D *object : project3D->objects()) {
             if (!object)
@@ -512,11 +515,16 @@ void MainWindow::adjustProjectUi()
                                                     {keys.viewPerspective, 4}};
         for (const auto &toggle : toggles)
             ui->tool3DBox->setChecked(toggle.first, (flags & toggle.second) != 0);
-        if (const QSharedPointer<FloorPlan> plan = project3D->plan())
+        if (const QSharedPointer<FloorPlan> plan = project3D->plan()) {
+            // The field announces every change as its command, which would write its rounded
+            // value back into the plan.
+            const QSignalBlocker quiet(ui->tool3DBox);
             ui->tool3DBox->setValue(keys.northAngle, plan->northAngle() * kDegreesPerRadian);
+        }
         const bool freeView = (flags & 8) != 0;
         if (viewer->is3DView() != freeView)
             viewer->toggleTopView();
+        showViewMode();
         viewer->renderLater();
     } else if (!project) {
         emptyView();

@@ -2,15 +2,20 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QMainWindow>
 #include <QMap>
 #include <QString>
 
+class ConnectedInspection;
 class Investigation;
+class Object3D;
 class Project;
 class Project3D;
+class QDialog;
 class QTableWidgetItem;
 class QTranslator;
+class System3D;
 class Viewer3D;
 
 namespace Ui {
@@ -187,6 +192,12 @@ public:
 private:
     void registerInspectionCommands();
     void openInspectionFile();
+    // Keys of this group built once, from the texts the panel was given at start-up.
+    struct InspectionKeys
+    {
+        QString projectsSection, open, finalize;
+    };
+    InspectionKeys inspectionKeys;
     void saveInspectionCommand() { saveInspection(); }
     void closeInspectionCommand() { closeInspection(); }
     // Closes the open inspection, asking first when it was changed; false when a wanted save
@@ -218,6 +229,74 @@ private:
 
     // The 3D tab (mainwindow_3d.cpp) ----------------------------------------------------------
     void register3DCommands();
+
+    // The keys of the 3D panel beyond those the frame keeps, built once like them.
+    struct Keys3D
+    {
+        QString planSection, createSection, dimensionSection, viewSection;
+        QString view2D;
+    };
+    Keys3D keys3D;
+
+    // While a 3D handler waits for a dialog or a placement: both panels and the video tab are
+    // disabled, the view's selection is locked and closing the window is refused. Everything
+    // comes back as it was when the lock goes, on every way out of the handler.
+    class PanelLock;
+    void lockPanels(bool locked);
+    struct PanelState
+    {
+        bool toolFrame = true, tool3DFrame = true, videoTab = true, selectionLocked = false;
+    };
+    QList<PanelState> panelStates;
+
+    // Shows the dialog without blocking the window and waits for its result.
+    int runObjectDialog(QDialog *dialog);
+    // A deletion question: only "Ja" deletes, Escape answers "Nein".
+    bool confirmDeletion(const QString &text);
+
+    void setShowBit(int bit, bool on);
+    void toggleShowFlag(const QString &key, int bit);
+    void toggleLabels();
+    void toggleReferencePoints();
+    void toggleDimensionNotes();
+    void toggleProjection();
+    void togglePerspective();
+    void showViewOptions();
+    void alignNorth();
+    void toggleTopView();
+    // "2D" reads what a click switches to; "Perspektive" only means something in the free view.
+    void showViewMode();
+
+    void insertFloorPlan();
+    void deleteFloorPlan();
+    void createDuct();
+    void createPoint();
+    void createObject(Object3D *object);
+    void createReferencePoint();
+    void createDimensionNote();
+    void editDimensionNote();
+    void deleteDimensionNote();
+    void deleteReferencePoint();
+    void editObject();
+    void deleteObject();
+    // Takes the object and the courses hanging from it out of the view and the 3D project.
+    void removeWithCourses(Object3D *object);
+    ConnectedInspection *selectedCourse() const;
+    void editCourse();
+    void deleteCourse();
+    void insertInspectionAtObject();
+    void insertBranchInspection();
+    void insertInspectionAt(Object3D *object, Investigation *inspection, System3D *frame);
+    void startInspectionAt(Object3D *object, System3D *frame);
+    // Lets the user place every bend and branch of the course that is not placed yet; false
+    // when a placement was cancelled.
+    bool placeCourse(ConnectedInspection *course);
+
+private slots:
+    void selectionChanged(Object3D *obj);
+    void viewerNeedsProjectRestart();
+
+private:
 
     // Settings and company data (mainwindow_extras.cpp) -----------------------------------------
     void registerExtrasCommands();

@@ -62,13 +62,16 @@ constexpr int kPhotoTieSeconds = 5;
 void MainWindow::registerInspectionCommands()
 {
     const QString section = tr("Untersuchung");
-    commands.insert(commandKey(section, tr("Öffnen")), &MainWindow::openInspectionFile);
+    inspectionKeys.projectsSection = tr("Projekte");
+    inspectionKeys.open = commandKey(section, tr("Öffnen"));
+    inspectionKeys.finalize = commandKey(section, tr("Finalisieren"));
+    commands.insert(inspectionKeys.open, &MainWindow::openInspectionFile);
     commands.insert(keys.inspectionSave, &MainWindow::saveInspectionCommand);
     commands.insert(keys.inspectionClose, &MainWindow::closeInspectionCommand);
     commands.insert(keys.inspectionPrint, &MainWindow::printInspection);
     commands.insert(keys.inspectionStart, &MainWindow::startInspection);
     // No panel element: reached through its key only.
-    commands.insert(commandKey(section, tr("Finalisieren")), &MainWindow::finalizeInspection);
+    commands.insert(inspectionKeys.finalize, &MainWindow::finalizeInspection);
 
     connect(ui->mainDataWidget, &MainDataWidget::dataChanged, this, &MainWindow::mainData_changed);
     connect(ui->videoWidget, &VideoForm::wantPicture, this, &MainWindow::photo_requested);
@@ -96,7 +99,7 @@ void MainWindow::adjustUi()
             ui->fileWidget->removeTab(observationTab);
         for (const QString &k : {keys.inspectionSave, keys.inspectionClose, keys.inspectionPrint})
             box->setEnabled(k, false);
-        box->setVisible(tr("Projekte"), true);
+        box->setVisible(inspectionKeys.projectsSection, true);
         ui->mainDataWidget->setEnabled(false);
         ui->mainDataWidget->setInvestigation(nullptr);
         ui->videoWidget->on_stop_clicked();
@@ -534,7 +537,7 @@ void MainWindow::openInspectionFile()
         return;
     investigation = opened.release();
     investigationChanged = false;
-    ui->toolBox->setEnabled(tr("Projekte"), false);
+    ui->toolBox->setEnabled(inspectionKeys.projectsSection, false);
     adjustProjectUi();
     adjustUi();
     ui->fileWidget->setCurrentIndex(1);
@@ -555,7 +558,7 @@ bool MainWindow::closeInspection()
                 discardInspectionEdits();
             }
         }
-        ui->toolBox->setEnabled(tr("Projekte"), true);
+        ui->toolBox->setEnabled(inspectionKeys.projectsSection, true);
         ui->toolBox->setVisible(keys.inspectionStart, false);
     }
     if (!project)
@@ -729,6 +732,8 @@ void MainWindow::startInspection()
         investigation = next.release();
         investigation->save();
         projectChanged = false;
+        // Still an inspection of a file: no project may open over it.
+        ui->toolBox->setEnabled(inspectionKeys.projectsSection, false);
         openInspectionByName(fileName);
     }
     ui->videoWidget->on_stop_clicked();

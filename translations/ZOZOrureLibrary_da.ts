@@ -47,10 +47,100 @@ Vælg venligst et andet navn!</translation>
     </message>
 </context>
 <context>
+    <name>FileHelper</name>
+    <message>
+        <source>Die Verknüpfung %1 kann nicht gelesen werden.</source>
+        <translation>Genvejen %1 kan ikke læses.</translation>
+    </message>
+    <message>
+        <source>Eine Datei oder ein Ordner dieses Namens ist im Weg.</source>
+        <translation>En fil eller mappe med dette navn er i vejen.</translation>
+    </message>
+    <message>
+        <source>Die Verknüpfung kann nicht angelegt werden: %1</source>
+        <translation>Genvejen kan ikke oprettes: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>Mappen kan ikke læses: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelöscht werden: %1</source>
+        <translation>Filen kan ikke slettes: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelöscht werden: %1</source>
+        <translation>Mappen kan ikke slettes: %1</translation>
+    </message>
+    <message>
+        <source>Weder Datei noch Ordner.</source>
+        <translation>Hverken fil eller mappe.</translation>
+    </message>
+    <message>
+        <source>Das ist kein Ordner.</source>
+        <translation>Det er ikke en mappe.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>Mappen findes ikke.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt im Ordner %1, der kopiert werden soll.</source>
+        <translation>Målet ligger i mappen %1, som skal kopieres.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Mappen kan ikke oprettes.</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>Filen kan ikke læses: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geschrieben werden: %1</source>
+        <translation>Filen kan ikke skrives: %1</translation>
+    </message>
+    <message>
+        <source>Lesefehler: %1</source>
+        <translation>Læsefejl: %1</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: %1</source>
+        <translation>Skrivefejl: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht ersetzt werden: %1</source>
+        <translation>Filen kan ikke erstattes: %1</translation>
+    </message>
+    <message>
+        <source>Kein Ordner angegeben.</source>
+        <translation>Ingen mappe angivet.</translation>
+    </message>
+</context>
+<context>
+    <name>Firm</name>
+    <message>
+        <source>Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; es wurde auf %3 × %4 Bildpunkte verkleinert.</source>
+        <translation>Billedet har %1 × %2 pixel, flere end firmadataene kan rumme; det er formindsket til %3 × %4 pixel.</translation>
+    </message>
+    <message>
+        <source>Das Logo der Firma &quot;%1&quot; kann nicht gelesen werden und wird nicht gedruckt.</source>
+        <translation>Logoet for firmaet &quot;%1&quot; kan ikke læses og udskrives ikke.</translation>
+    </message>
+    <message>
+        <source>Der gestaltete Briefkopf der Firma &quot;%1&quot; kann nicht gelesen werden; Berichte erhalten den Standard-Briefkopf.</source>
+        <translation>Det tilpassede brevhoved for firmaet &quot;%1&quot; kan ikke læses; rapporter får standardbrevhovedet.</translation>
+    </message>
+</context>
+<context>
     <name>FirmStore</name>
     <message>
         <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
         <translation>Firmadataene &quot;%1&quot; kunne ikke læses.</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; wurden nicht gelesen und werden nicht überschrieben.</source>
+        <translation>Firmadataene &quot;%1&quot; blev ikke læst og overskrives ikke.</translation>
     </message>
 </context>
 <context>

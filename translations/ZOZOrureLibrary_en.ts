@@ -47,10 +47,100 @@ Please choose another name!</translation>
     </message>
 </context>
 <context>
+    <name>FileHelper</name>
+    <message>
+        <source>Die Verknüpfung %1 kann nicht gelesen werden.</source>
+        <translation>The link %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Eine Datei oder ein Ordner dieses Namens ist im Weg.</source>
+        <translation>A file or folder of this name is in the way.</translation>
+    </message>
+    <message>
+        <source>Die Verknüpfung kann nicht angelegt werden: %1</source>
+        <translation>The link cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>The folder cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelöscht werden: %1</source>
+        <translation>The file cannot be deleted: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelöscht werden: %1</source>
+        <translation>The folder cannot be deleted: %1</translation>
+    </message>
+    <message>
+        <source>Weder Datei noch Ordner.</source>
+        <translation>Neither file nor folder.</translation>
+    </message>
+    <message>
+        <source>Das ist kein Ordner.</source>
+        <translation>This is not a folder.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt im Ordner %1, der kopiert werden soll.</source>
+        <translation>The target lies inside the folder %1 that is to be copied.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>The folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geschrieben werden: %1</source>
+        <translation>The file cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>Lesefehler: %1</source>
+        <translation>Read error: %1</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: %1</source>
+        <translation>Write error: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht ersetzt werden: %1</source>
+        <translation>The file cannot be replaced: %1</translation>
+    </message>
+    <message>
+        <source>Kein Ordner angegeben.</source>
+        <translation>No folder given.</translation>
+    </message>
+</context>
+<context>
+    <name>Firm</name>
+    <message>
+        <source>Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; es wurde auf %3 × %4 Bildpunkte verkleinert.</source>
+        <translation>The picture has %1 × %2 pixels, more than the company data can hold; it was reduced to %3 × %4 pixels.</translation>
+    </message>
+    <message>
+        <source>Das Logo der Firma &quot;%1&quot; kann nicht gelesen werden und wird nicht gedruckt.</source>
+        <translation>The logo of the company &quot;%1&quot; cannot be read and is not printed.</translation>
+    </message>
+    <message>
+        <source>Der gestaltete Briefkopf der Firma &quot;%1&quot; kann nicht gelesen werden; Berichte erhalten den Standard-Briefkopf.</source>
+        <translation>The custom letterhead of the company &quot;%1&quot; cannot be read; reports get the standard letterhead.</translation>
+    </message>
+</context>
+<context>
     <name>FirmStore</name>
     <message>
         <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
         <translation>The company data &quot;%1&quot; could not be read.</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; wurden nicht gelesen und werden nicht überschrieben.</source>
+        <translation>The company data &quot;%1&quot; were not read and are not overwritten.</translation>
     </message>
 </context>
 <context>

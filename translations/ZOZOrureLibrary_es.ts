@@ -47,10 +47,100 @@ Bitte anderen Namen wählen!</source>
     </message>
 </context>
 <context>
+    <name>FileHelper</name>
+    <message>
+        <source>Die Verknüpfung %1 kann nicht gelesen werden.</source>
+        <translation>No se puede leer el enlace %1.</translation>
+    </message>
+    <message>
+        <source>Eine Datei oder ein Ordner dieses Namens ist im Weg.</source>
+        <translation>Ya existe un archivo o una carpeta con este nombre.</translation>
+    </message>
+    <message>
+        <source>Die Verknüpfung kann nicht angelegt werden: %1</source>
+        <translation>No se puede crear el enlace: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>No se puede leer la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelöscht werden: %1</source>
+        <translation>No se puede eliminar el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelöscht werden: %1</source>
+        <translation>No se puede eliminar la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Weder Datei noch Ordner.</source>
+        <translation>Ni archivo ni carpeta.</translation>
+    </message>
+    <message>
+        <source>Das ist kein Ordner.</source>
+        <translation>No es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>La carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt im Ordner %1, der kopiert werden soll.</source>
+        <translation>El destino está dentro de la carpeta %1 que se va a copiar.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>No se puede crear la carpeta.</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geschrieben werden: %1</source>
+        <translation>No se puede escribir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Lesefehler: %1</source>
+        <translation>Error de lectura: %1</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: %1</source>
+        <translation>Error de escritura: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht ersetzt werden: %1</source>
+        <translation>No se puede reemplazar el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Kein Ordner angegeben.</source>
+        <translation>No se ha indicado ninguna carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>Firm</name>
+    <message>
+        <source>Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; es wurde auf %3 × %4 Bildpunkte verkleinert.</source>
+        <translation>La imagen tiene %1 × %2 píxeles, más de los que admiten los datos de la empresa; se ha reducido a %3 × %4 píxeles.</translation>
+    </message>
+    <message>
+        <source>Das Logo der Firma &quot;%1&quot; kann nicht gelesen werden und wird nicht gedruckt.</source>
+        <translation>El logotipo de la empresa &quot;%1&quot; no se puede leer y no se imprime.</translation>
+    </message>
+    <message>
+        <source>Der gestaltete Briefkopf der Firma &quot;%1&quot; kann nicht gelesen werden; Berichte erhalten den Standard-Briefkopf.</source>
+        <translation>No se puede leer el membrete personalizado de la empresa &quot;%1&quot;; los informes llevan el membrete estándar.</translation>
+    </message>
+</context>
+<context>
     <name>FirmStore</name>
     <message>
         <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
         <translation>No se han podido leer los datos de la empresa &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; wurden nicht gelesen und werden nicht überschrieben.</source>
+        <translation>Los datos de la empresa &quot;%1&quot; no se han leído y no se sobrescriben.</translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,100 @@ Valitse toinen nimi!</translation>
     </message>
 </context>
 <context>
+    <name>FileHelper</name>
+    <message>
+        <source>Die Verknüpfung %1 kann nicht gelesen werden.</source>
+        <translation>Linkkiä %1 ei voi lukea.</translation>
+    </message>
+    <message>
+        <source>Eine Datei oder ein Ordner dieses Namens ist im Weg.</source>
+        <translation>Samanniminen tiedosto tai kansio on tiellä.</translation>
+    </message>
+    <message>
+        <source>Die Verknüpfung kann nicht angelegt werden: %1</source>
+        <translation>Linkkiä ei voi luoda: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>Kansiota ei voi lukea: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelöscht werden: %1</source>
+        <translation>Tiedostoa ei voi poistaa: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelöscht werden: %1</source>
+        <translation>Kansiota ei voi poistaa: %1</translation>
+    </message>
+    <message>
+        <source>Weder Datei noch Ordner.</source>
+        <translation>Ei tiedosto eikä kansio.</translation>
+    </message>
+    <message>
+        <source>Das ist kein Ordner.</source>
+        <translation>Tämä ei ole kansio.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>Kansiota ei ole.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt im Ordner %1, der kopiert werden soll.</source>
+        <translation>Kohde on kopioitavan kansion %1 sisällä.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Kansiota ei voi luoda.</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>Tiedostoa ei voi lukea: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geschrieben werden: %1</source>
+        <translation>Tiedostoa ei voi kirjoittaa: %1</translation>
+    </message>
+    <message>
+        <source>Lesefehler: %1</source>
+        <translation>Lukuvirhe: %1</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: %1</source>
+        <translation>Kirjoitusvirhe: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht ersetzt werden: %1</source>
+        <translation>Tiedostoa ei voi korvata: %1</translation>
+    </message>
+    <message>
+        <source>Kein Ordner angegeben.</source>
+        <translation>Kansiota ei ole annettu.</translation>
+    </message>
+</context>
+<context>
+    <name>Firm</name>
+    <message>
+        <source>Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; es wurde auf %3 × %4 Bildpunkte verkleinert.</source>
+        <translation>Kuvassa on %1 × %2 kuvapistettä, enemmän kuin yrityksen tiedot voivat sisältää; se pienennettiin kokoon %3 × %4 kuvapistettä.</translation>
+    </message>
+    <message>
+        <source>Das Logo der Firma &quot;%1&quot; kann nicht gelesen werden und wird nicht gedruckt.</source>
+        <translation>Yrityksen &quot;%1&quot; logoa ei voi lukea eikä sitä tulosteta.</translation>
+    </message>
+    <message>
+        <source>Der gestaltete Briefkopf der Firma &quot;%1&quot; kann nicht gelesen werden; Berichte erhalten den Standard-Briefkopf.</source>
+        <translation>Yrityksen &quot;%1&quot; muokattua kirjepäätä ei voi lukea; raportit saavat vakiokirjepään.</translation>
+    </message>
+</context>
+<context>
     <name>FirmStore</name>
     <message>
         <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
         <translation>Yritystietoja &quot;%1&quot; ei voitu lukea.</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; wurden nicht gelesen und werden nicht überschrieben.</source>
+        <translation>Yrityksen tietoja &quot;%1&quot; ei luettu eikä niitä korvata.</translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,100 @@ Veuillez choisir un autre nom !</translation>
     </message>
 </context>
 <context>
+    <name>FileHelper</name>
+    <message>
+        <source>Die Verknüpfung %1 kann nicht gelesen werden.</source>
+        <translation>Impossible de lire le lien %1.</translation>
+    </message>
+    <message>
+        <source>Eine Datei oder ein Ordner dieses Namens ist im Weg.</source>
+        <translation>Un fichier ou un dossier portant ce nom fait obstacle.</translation>
+    </message>
+    <message>
+        <source>Die Verknüpfung kann nicht angelegt werden: %1</source>
+        <translation>Impossible de créer le lien : %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>Impossible de lire le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelöscht werden: %1</source>
+        <translation>Impossible de supprimer le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelöscht werden: %1</source>
+        <translation>Impossible de supprimer le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Weder Datei noch Ordner.</source>
+        <translation>Ni fichier ni dossier.</translation>
+    </message>
+    <message>
+        <source>Das ist kein Ordner.</source>
+        <translation>Ce n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>Le dossier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt im Ordner %1, der kopiert werden soll.</source>
+        <translation>La cible se trouve dans le dossier %1 à copier.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Impossible de créer le dossier.</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>Impossible de lire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geschrieben werden: %1</source>
+        <translation>Impossible d&apos;écrire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Lesefehler: %1</source>
+        <translation>Erreur de lecture : %1</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: %1</source>
+        <translation>Erreur d&apos;écriture : %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht ersetzt werden: %1</source>
+        <translation>Impossible de remplacer le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Kein Ordner angegeben.</source>
+        <translation>Aucun dossier indiqué.</translation>
+    </message>
+</context>
+<context>
+    <name>Firm</name>
+    <message>
+        <source>Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; es wurde auf %3 × %4 Bildpunkte verkleinert.</source>
+        <translation>L&apos;image a %1 × %2 pixels, plus que les données de l&apos;entreprise ne peuvent en contenir ; elle a été réduite à %3 × %4 pixels.</translation>
+    </message>
+    <message>
+        <source>Das Logo der Firma &quot;%1&quot; kann nicht gelesen werden und wird nicht gedruckt.</source>
+        <translation>Le logo de l&apos;entreprise « %1 » est illisible et ne sera pas imprimé.</translation>
+    </message>
+    <message>
+        <source>Der gestaltete Briefkopf der Firma &quot;%1&quot; kann nicht gelesen werden; Berichte erhalten den Standard-Briefkopf.</source>
+        <translation>L&apos;en-tête personnalisé de l&apos;entreprise « %1 » est illisible ; les rapports reçoivent l&apos;en-tête standard.</translation>
+    </message>
+</context>
+<context>
     <name>FirmStore</name>
     <message>
         <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
         <translation>Impossible de lire les données d&apos;entreprise « %1 ».</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; wurden nicht gelesen und werden nicht überschrieben.</source>
+        <translation>Les données de l&apos;entreprise « %1 » n&apos;ont pas été lues et ne sont pas écrasées.</translation>
     </message>
 </context>
 <context>

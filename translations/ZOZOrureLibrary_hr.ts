@@ -47,10 +47,100 @@ Odaberite drugi naziv!</translation>
     </message>
 </context>
 <context>
+    <name>FileHelper</name>
+    <message>
+        <source>Die Verknüpfung %1 kann nicht gelesen werden.</source>
+        <translation>Poveznica %1 ne može se pročitati.</translation>
+    </message>
+    <message>
+        <source>Eine Datei oder ein Ordner dieses Namens ist im Weg.</source>
+        <translation>Datoteka ili mapa ovog naziva je na putu.</translation>
+    </message>
+    <message>
+        <source>Die Verknüpfung kann nicht angelegt werden: %1</source>
+        <translation>Poveznica se ne može stvoriti: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelesen werden: %1</source>
+        <translation>Mapa se ne može pročitati: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelöscht werden: %1</source>
+        <translation>Datoteka se ne može izbrisati: %1</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht gelöscht werden: %1</source>
+        <translation>Mapa se ne može izbrisati: %1</translation>
+    </message>
+    <message>
+        <source>Weder Datei noch Ordner.</source>
+        <translation>Ni datoteka ni mapa.</translation>
+    </message>
+    <message>
+        <source>Das ist kein Ordner.</source>
+        <translation>To nije mapa.</translation>
+    </message>
+    <message>
+        <source>Der Ordner existiert nicht.</source>
+        <translation>Mapa ne postoji.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt im Ordner %1, der kopiert werden soll.</source>
+        <translation>Odredište se nalazi u mapi %1 koja se kopira.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Mapa se ne može stvoriti.</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden: %1</source>
+        <translation>Datoteka se ne može pročitati: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geschrieben werden: %1</source>
+        <translation>Datoteka se ne može zapisati: %1</translation>
+    </message>
+    <message>
+        <source>Lesefehler: %1</source>
+        <translation>Pogreška čitanja: %1</translation>
+    </message>
+    <message>
+        <source>Schreibfehler: %1</source>
+        <translation>Pogreška pisanja: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht ersetzt werden: %1</source>
+        <translation>Datoteka se ne može zamijeniti: %1</translation>
+    </message>
+    <message>
+        <source>Kein Ordner angegeben.</source>
+        <translation>Mapa nije navedena.</translation>
+    </message>
+</context>
+<context>
+    <name>Firm</name>
+    <message>
+        <source>Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; es wurde auf %3 × %4 Bildpunkte verkleinert.</source>
+        <translation>Slika ima %1 × %2 piksela, više nego što podaci o tvrtki mogu primiti; smanjena je na %3 × %4 piksela.</translation>
+    </message>
+    <message>
+        <source>Das Logo der Firma &quot;%1&quot; kann nicht gelesen werden und wird nicht gedruckt.</source>
+        <translation>Logotip tvrtke &quot;%1&quot; ne može se pročitati i neće se ispisati.</translation>
+    </message>
+    <message>
+        <source>Der gestaltete Briefkopf der Firma &quot;%1&quot; kann nicht gelesen werden; Berichte erhalten den Standard-Briefkopf.</source>
+        <translation>Prilagođeno zaglavlje tvrtke &quot;%1&quot; ne može se pročitati; izvješća dobivaju standardno zaglavlje.</translation>
+    </message>
+</context>
+<context>
     <name>FirmStore</name>
     <message>
         <source>Die Firmendaten &quot;%1&quot; konnten nicht gelesen werden.</source>
         <translation>Podaci o tvrtki &quot;%1&quot; nisu se mogli pročitati.</translation>
+    </message>
+    <message>
+        <source>Die Firmendaten &quot;%1&quot; wurden nicht gelesen und werden nicht überschrieben.</source>
+        <translation>Podaci o tvrtki &quot;%1&quot; nisu pročitani i neće se prebrisati.</translation>
     </message>
 </context>
 <context>

@@ -65,8 +65,10 @@ QImage withinPixelLimit(const QImage &image, bool &scaled)
 
 void tellScaled(const QSize &from, const QSize &to)
 {
-    Reporter::notice(tr("Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; "
-                        "es wurde auf %3 × %4 Bildpunkte verkleinert.")
+    // Spelled out: the text extractor finds no class context for tr() in a free function.
+    Reporter::notice(QCoreApplication::translate("Firm",
+                                                 "Das Bild hat %1 × %2 Bildpunkte, mehr als die Firmendaten aufnehmen können; "
+                                                 "es wurde auf %3 × %4 Bildpunkte verkleinert.")
                          .arg(from.width())
                          .arg(from.height())
                          .arg(to.width())

@@ -440,6 +440,58 @@ private slots:
         video()->on_pause_clicked();
     }
 
+    void editingKeepsThePlayState_data()
+    {
+        QTest::addColumn<bool>("playing");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("playing, accepted") << true << true;
+        QTest::newRow("playing, rejected") << true << false;
+        QTest::newRow("paused, accepted") << false << true;
+    }
+
+    void editingKeepsThePlayState()
+    {
+        QFETCH(bool, playing);
+        QFETCH(bool, accepted);
+        openWithVideo(NormEN135082, {observation(1.0, QStringLiteral("BAB"), QTime(0, 0, 1))}, playing);
+        ModalAnswerer answer;
+        if (accepted)
+            answer.expect("ENDamageDataDialog", enterObservation(observation(2.0, QStringLiteral("BAB"), QTime(0, 0, 1))));
+        else
+            answer.reject("ENDamageDataDialog");
+        // A double-click on any cell edits its row.
+        const QRect cell = table()->visualItemRect(table()->item(0, 1));
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QCOMPARE(!video()->isPlayEnabled(), playing);
+        QCOMPARE(table()->item(0, 0)->text(), accepted ? QStringLiteral("2.00m") : QStringLiteral("1.00m"));
+        QCOMPARE(window->isChanged(MainWindow::InspectionChange), accepted);
+        video()->on_pause_clicked();
+    }
+
+    void photoNamesStayInTheFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("plain");
+        QTest::newRow("plain") << QStringLiteral("img_102030_8.jpg") << true;
+        QTest::newRow("dots inside") << QStringLiteral("..img.jpg") << true;
+        QTest::newRow("parent") << QStringLiteral("../x.jpg") << false;
+        QTest::newRow("sub-folder") << QStringLiteral("a/x.jpg") << false;
+        QTest::newRow("backslash") << QStringLiteral("a\\x.jpg") << false;
+        QTest::newRow("absolute") << QStringLiteral("/tmp/x.jpg") << false;
+        QTest::newRow("dot") << QStringLiteral(".") << false;
+        QTest::newRow("dot dot") << QStringLiteral("..") << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+
+    void photoNamesStayInTheFolder()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, plain);
+        QCOMPARE(MainWindow::isPlainFileName(name), plain);
+    }
+
     // Where the photo of a recorded, changed or deleted observation ends up.
     void photosFollowTheObservations_data()
     {
@@ -825,6 +877,7 @@ private slots:
         QVERIFY(mainData()->isEnabled());
         QCOMPARE(list()->rowCount(), 1);
         QVERIFY(fileWidget()->isEnabled());
+        QVERIFY(!toolBox()->button(QStringLiteral("Projekte_Öffnen"))->isEnabled());
         std::unique_ptr<Investigation> reread(Project::loadInspectionFile(files + QLatin1Char('/') + expected));
         QVERIFY(reread);
         QCOMPARE(reread->normKind(), kind);

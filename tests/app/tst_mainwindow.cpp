@@ -395,7 +395,11 @@ private slots:
         QVERIFY(course->build(0.0).code.isEmpty());
         p3->addInspection(course);
         ToolBox *box3D = formChild<ToolBox>(*window, "tool3DBox");
-        box3D->setValue(QStringLiteral("Ausrichtung"), 12.0);
+        {
+            // What the field showed before, not a turn of the plan by the user.
+            const QSignalBlocker quiet(box3D);
+            box3D->setValue(QStringLiteral("Ausrichtung"), 12.0);
+        }
 
         window->adjustProjectUi();
         window->adjustProjectUi(); // as an import does

@@ -1,8 +1,5 @@
-# The test loads the program's compiled translations from where the build puts them, and checks
-# the translation sources they are compiled from.
-target_compile_definitions(${TEST_TARGET} PRIVATE
-  ZZ_TRANSLATIONS_DIR="${ZZ_APP_DIR}/data"
-  ZZ_TRANSLATION_SOURCES="${CMAKE_SOURCE_DIR}/translations")
+# The test loads the program's compiled translations from where the build puts them.
+target_compile_definitions(${TEST_TARGET} PRIVATE ZZ_TRANSLATIONS_DIR="${ZZ_APP_DIR}/data")
 add_dependencies(${TEST_TARGET} program_translations foundation_translations)
 # Descriptions take their fixed words from the program's translation into the catalogue
 # language, read from data/ beside the program: the test finds the build's data/ beside itself.

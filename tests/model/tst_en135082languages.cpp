@@ -14,10 +14,8 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QImage>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <algorithm>
@@ -29,14 +27,6 @@ namespace {
 const QStringList kLanguages{QStringLiteral("da"), QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("es"),
                              QStringLiteral("fi"), QStringLiteral("fr"), QStringLiteral("hr"), QStringLiteral("nb"),
                              QStringLiteral("pl"), QStringLiteral("ru")};
-
-// The languages with a translation of the program (German is its source language).
-QStringList translatedLanguages()
-{
-    QStringList languages = kLanguages;
-    languages.removeOne(QStringLiteral("de"));
-    return languages;
-}
 
 QString cataloguePath(const QString &language)
 {
@@ -146,58 +136,6 @@ QString quantity1Unit(const QDomElement &root, const QString &code)
         }
     }
     return QString();
-}
-
-// The placeholders %1 ... %99 of a text, sorted.
-QStringList placeholders(const QString &text)
-{
-    static const QRegularExpression marker(QStringLiteral("%\\d+"));
-    QStringList found;
-    for (auto it = marker.globalMatch(text); it.hasNext();)
-        found << it.next().captured();
-    found.sort();
-    return found;
-}
-
-// What is wrong with the messages of a .ts file: unfinished or empty translations, placeholders
-// that differ from the source's, the joining ", " or a trailing blank lost.
-QStringList translationProblems(const QString &path, QString &language, int &messages)
-{
-    QStringList problems;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("cannot be opened")};
-    QXmlStreamReader reader(&file);
-    QString context;
-    QString source;
-    messages = 0;
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (reader.name() == QLatin1String("TS")) {
-            language = reader.attributes().value(QStringLiteral("language")).toString();
-        } else if (reader.name() == QLatin1String("name")) {
-            context = reader.readElementText();
-        } else if (reader.name() == QLatin1String("source")) {
-            source = reader.readElementText();
-        } else if (reader.name() == QLatin1String("translation")) {
-            ++messages;
-            const QString type = reader.attributes().value(QStringLiteral("type")).toString();
-            const QString text = reader.readElementText();
-            const QString where = context + QStringLiteral(" \"") + source + QLatin1Char('"');
-            if (type == QLatin1String("unfinished") || text.isEmpty())
-                problems << where + QStringLiteral(": not translated");
-            else if (placeholders(text) != placeholders(source))
-                problems << where + QStringLiteral(": placeholders ") + placeholders(text).join(QLatin1Char(','));
-            else if (source.startsWith(QLatin1String(", ")) && !text.startsWith(QLatin1String(", ")))
-                problems << where + QStringLiteral(": must begin with \", \"");
-            else if (source.endsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')))
-                problems << where + QStringLiteral(": must end with a blank");
-        }
-    }
-    if (reader.hasError())
-        problems << QStringLiteral("line %1: %2").arg(reader.lineNumber()).arg(reader.errorString());
-    return problems;
 }
 
 } // namespace
@@ -471,64 +409,6 @@ private slots:
         QCOMPARE(job.photoTexts.size(), 3);
         QCOMPARE(job.photoTexts.at(2), polish.observationDescription(o).remove(QStringLiteral(", wykonano zdjęcie")));
     }
-
-    // Every translation of the sources is made and fits its source; each language has its files.
-    void translationSources_data()
-    {
-        QTest::addColumn<QString>("file");
-        for (const QString &set : {QStringLiteral("ZOZOrureLibrary"), QStringLiteral("ZOZOrure")}) {
-            for (const QString &language : translatedLanguages()) {
-                const QString name = QStringLiteral("%1_%2.ts").arg(set, language);
-                QTest::newRow(qPrintable(name)) << name;
-            }
-        }
-    }
-    void translationSources()
-    {
-        QFETCH(QString, file);
-        QString language;
-        int messages = 0;
-        const QStringList problems = translationProblems(QStringLiteral(ZZ_TRANSLATION_SOURCES "/") + file, language, messages);
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-        QCOMPARE(language, file.section(QLatin1Char('_'), -1).section(QLatin1Char('.'), 0, 0));
-        QVERIFY(messages > 20);
-        const QString qm = QStringLiteral(ZZ_TRANSLATIONS_DIR "/") + file.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".qm");
-        QTranslator translator;
-        QVERIFY2(translator.load(qm), qPrintable(qm));
-    }
-
-    // The check of the translation sources finds the faults it is there for.
-    void translationCheckFindsFaults_data()
-    {
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("unfinished") << "<source>Ja</source><translation type=\"unfinished\">Yes</translation>" << "not translated";
-        QTest::newRow("empty") << "<source>Ja</source><translation></translation>" << "not translated";
-        QTest::newRow("placeholder lost") << "<source>Zeile %1: %2</source><translation>Line %1</translation>" << "placeholders %1";
-        QTest::newRow("placeholder renumbered") << "<source>%1 von %2</source><translation>%1 of %3</translation>" << "placeholders %1,%3";
-        QTest::newRow("joining comma lost") << "<source>, Foto angelegt</source><translation>photo taken</translation>" << "\", \"";
-        QTest::newRow("trailing blank lost") << "<source>Kunde: </source><translation>Client:</translation>" << "end with a blank";
-    }
-    void translationCheckFindsFaults()
-    {
-        QFETCH(QString, message);
-        QFETCH(QString, problem);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QFile file(dir.filePath(QStringLiteral("t.ts")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("<TS version=\"2.1\" language=\"fr\"><context><name>C</name><message>%1</message></context></TS>")
-                       .arg(message)
-                       .toUtf8());
-        file.close();
-        QString language;
-        int messages = 0;
-        const QStringList problems = translationProblems(file.fileName(), language, messages);
-        QCOMPARE(messages, 1);
-        QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems.first().contains(problem), qPrintable(problems.first()));
-    }
-
 };
 
 QTEST_MAIN(TestEN135082Languages)

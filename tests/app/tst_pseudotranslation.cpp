@@ -1,0 +1,313 @@
+// test-needs: x11
+// With a translation installed that gives every text as "[" + text + "]", every text the main
+// window, its panels and the dialogs show must carry the brackets: one without them never went
+// through the translation and stays German in every language.
+#include "app/startup.h"
+#include "core/config.h"
+#include "core/filedirnamedialog.h"
+#include "core/global.h"
+#include "core/infodialog.h"
+#include "core/inputdoubledialog.h"
+#include "core/inputlistdialog.h"
+#include "core/progressdialog.h"
+#include "core/toolbox.h"
+#include "dialogs/endamagedatadialog.h"
+#include "dialogs/enmaindatadialog.h"
+#include "dialogs/isybau2001damagedialog.h"
+#include "dialogs/isybau2001maindialog.h"
+#include "dialogs/normcatalogdialog.h"
+#include "dialogs/startnewinvestdialog.h"
+#include "graphic/2d/dialogs/createplandialog.h"
+#include "graphic/2d/dialogs/loadplandialog.h"
+#include "graphic/2d/dialogs/scenetextdialog.h"
+#include "graphic/3d/connectedinspection.h"
+#include "graphic/3d/dialogs/dimensionnotedialog.h"
+#include "graphic/3d/dialogs/ductdialog.h"
+#include "graphic/3d/dialogs/insertinvestdialog.h"
+#include "graphic/3d/dialogs/insertpartdialog.h"
+#include "graphic/3d/dialogs/investdialog.h"
+#include "graphic/3d/dialogs/pointdialog.h"
+#include "graphic/3d/dialogs/viewoptionsdialog.h"
+#include "graphic/3d/dimensionnote.h"
+#include "graphic/3d/duct.h"
+#include "graphic/3d/inspectionsource.h"
+#include "graphic/3d/manipulatedsystem3d.h"
+#include "graphic/3d/point.h"
+#include "graphic/3d/viewer3d.h"
+#include "lib/burner/ui/dvddialog.h"
+#include "mainwindow.h"
+#include "model/en135082.h"
+#include "model/isybau2001.h"
+#include "print/printdialog.h"
+#include "project/exportprojectsdialog.h"
+#include "project/importdialog.h"
+#include "project/openprojectdialog.h"
+#include "project/project.h"
+#include "support/formaccess.h"
+#include "support/testenv.h"
+#include "support/videotestmain.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGraphicsTextItem>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTranslator>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Texts that stay as they are in every language: names the program shows as fixed (the
+// languages in their own tongue, the damage class heading) and the north-angle field, whose
+// caption is its command key.
+const QStringList kFixedTexts{QStringLiteral("Deutsch"),        QStringLiteral("Dansk"),
+                              QStringLiteral("Español"),        QStringLiteral("Norsk (Bokmål)"),
+                              QStringLiteral("Schadensklassen"), QStringLiteral("Ausrichtung")};
+
+bool marked(const QString &text, const QStringList &fixed)
+{
+    static const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
+    if (!text.contains(word) || kFixedTexts.contains(text) || fixed.contains(text))
+        return true; // numbers, units, symbols: nothing to translate
+    const int open = text.indexOf(QLatin1Char('['));
+    return open >= 0 && text.indexOf(QLatin1Char(']'), open) > open;
+}
+
+// Every text of root and its children that a user reads as the program's own: labels, buttons,
+// group and window titles, tabs, table headers, tool tips, actions. Lists, fields and combo boxes
+// hold data and are left out, as are the given fixed texts of the form.
+QStringList unmarkedTexts(QWidget *root, const QStringList &fixed = {})
+{
+    QStringList found;
+    const auto check = [&found, &fixed](const QObject *where, const char *what, const QString &text) {
+        if (!marked(text, fixed))
+            found << QStringLiteral("%1 %2 %3: \"%4\"").arg(QLatin1String(where->metaObject()->className()),
+                                                             where->objectName(), QLatin1String(what), text);
+    };
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets.prepend(root);
+    for (QWidget *widget : widgets) {
+        if (widget->isWindow())
+            check(widget, "window title", widget->windowTitle());
+        check(widget, "tool tip", widget->toolTip());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            check(label, "text", label->text());
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            check(button, "text", button->text());
+        if (auto *group = qobject_cast<QGroupBox *>(widget))
+            check(group, "title", group->title());
+        if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                check(tabs, "tab", tabs->tabText(i));
+                check(tabs, "tab tool tip", tabs->tabToolTip(i));
+            }
+        }
+        if (auto *header = qobject_cast<QHeaderView *>(widget)) {
+            if (header->model()) {
+                for (int i = 0; i < header->count(); ++i)
+                    check(header, "header", header->model()->headerData(i, header->orientation()).toString());
+            }
+        }
+        for (QAction *action : widget->actions()) {
+            check(action, "action", action->text());
+            check(action, "action tool tip", action->toolTip() == action->text() ? QString() : action->toolTip());
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::function<QWidget *()>)
+
+class TestPseudoTranslation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        env.reset(new TestEnvironment);
+        capture.reset(new ReporterCapture);
+        const QString root = env->root() + QStringLiteral("/projects");
+        QVERIFY(QDir().mkpath(root));
+        Global::instance()->config()->setProjectPath(root);
+        // German has no translation files of its own, so the pseudo translation is the only one.
+        Global::instance()->config()->setLanguage(0);
+        for (const char *set : {"ZOZOrureLibrary", "ZOZOrure", "zozorure"}) {
+            auto *translator = new QTranslator(qApp);
+            QVERIFY(translator->load(QStringLiteral(ZZ_PSEUDO_DIR "/%1_pseudo.qm").arg(QLatin1String(set))));
+            QVERIFY(QCoreApplication::installTranslator(translator));
+        }
+        project.reset(Project::create(QStringLiteral("Pseudo"), root));
+        QVERIFY(project);
+        qApp->setQuitOnLastWindowClosed(false);
+        started = Startup::start();
+        window = started.window.get();
+        QVERIFY(window);
+    }
+
+    // The check itself: which texts count as passed through the translation.
+    void checkFindsUnmarkedTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("plain") << "Schacht" << true;
+        QTest::newRow("marked") << "[Schacht]" << false;
+        QTest::newRow("marked part") << "[Größe:] 12 MB" << false;
+        QTest::newRow("number and unit") << "12,5 m" << false;
+        QTest::newRow("fixed language name") << "Dansk" << false;
+        QTest::newRow("bracket not closed") << "[Schacht" << true;
+    }
+    void checkFindsUnmarkedTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, reported);
+        QWidget form;
+        auto *label = new QLabel(QStringLiteral("[Ort:]"), &form);
+        label->setToolTip(text);
+        new QGroupBox(QStringLiteral("[Daten]"), &form);
+        QCOMPARE(unmarkedTexts(&form).size(), reported ? 1 : 0);
+    }
+
+    void mainWindow()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QStringList found = unmarkedTexts(window);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    // The panels are built from translated section and item names.
+    void panelKeys()
+    {
+        auto *box = formChild<ToolBox>(*window, "toolBox");
+        QVERIFY(box->button(QStringLiteral("[Projekte]_[Öffnen]")));
+        QVERIFY(!box->button(QStringLiteral("Projekte_Öffnen")));
+    }
+
+    // Every dialog, opened on its own; the texts its form keeps fixed are named per dialog.
+    void dialogs_data()
+    {
+        QTest::addColumn<std::function<QWidget *()>>("make");
+        QTest::addColumn<QStringList>("fixed");
+        const auto add = [](const char *name, std::function<QWidget *()> make, const QStringList &fixed = {}) {
+            QTest::newRow(name) << make << fixed;
+        };
+        add("InfoDialog", [] { return new InfoDialog; });
+        add("InputDoubleDialog", [] { return new InputDoubleDialog; });
+        add("InputListDialog", [] { return new InputListDialog; });
+        add("ProgressDialog", [] { return new ProgressDialog; });
+        for (int mode = 0; mode < 3; ++mode)
+            add("FileDirNameDialog", [mode] { return new FileDirNameDialog(mode); });
+        for (int mode = 0; mode < 3; ++mode)
+            add("OpenProjectDialog", [mode] { return new OpenProjectDialog(mode); });
+        add("ImportDialog", [this] { return new ImportDialog(project.get()); });
+        add("ExportProjectsDialog", [this] { return new ExportProjectsDialog(project.get()); });
+        add("DVDDialog", [] { return new DVDDialog; });
+        add("PrintDialog", [] { return new PrintDialog; });
+        add("LoadPlanDialog", [] { return new LoadPlanDialog; });
+        add("CreatePlanDialog", [] { return new CreatePlanDialog; });
+        add("ViewOptionsDialog", [this] { return new ViewOptionsDialog(window->findChild<Viewer3D *>()); });
+        add("PointDialog", [this] { return new PointDialog(&point, nullptr); });
+        add("DuctDialog", [this] { return new DuctDialog(&duct, nullptr); });
+        add("DimensionNoteDialog", [this] { return new DimensionNoteDialog(&note, window->findChild<Viewer3D *>()); });
+        add("InsertInvestDialog", [this] { return new InsertInvestDialog(&duct, nullptr, nullptr); });
+        add("InvestDialog", [this] {
+            course.reset(new ConnectedInspection);
+            course->build(200.0);
+            return new InvestDialog(course.get(), nullptr);
+        });
+        add("InsertPartDialog", [this] {
+            course.reset(new ConnectedInspection);
+            course->build(200.0);
+            return new InsertPartDialog(course.get(), nullptr);
+        });
+        add("StartNewInvestDialog", [this] {
+            sources.reset(new InspectionList(QStringLiteral("Pseudo"), env->root() + QStringLiteral("/projects")));
+            viewer.reset(new Viewer3D);
+            auto *start = new Point(1.0, 2.0);
+            viewer->addObject(start);
+            auto *newCourse = new ConnectedInspection(nullptr, new ManipulatedSystem3D, start);
+            viewer->addInspection(newCourse);
+            return new StartNewInvestDialog(newCourse, sources.get(), viewer.get());
+        });
+        add("SceneTextDialog", [this] {
+            text.reset(new QGraphicsTextItem);
+            return new SceneTextDialog(text.get());
+        });
+        add("ENMainDataDialog", [this] {
+            inspection.reset(new EN135082(QStringLiteral("de")));
+            return new ENMainDataDialog(inspection.get());
+        }, {"Auskleidungsmaterial:"});
+        add("ENDamageDataDialog", [this] {
+            inspection.reset(new EN135082(QStringLiteral("de")));
+            return new ENDamageDataDialog(inspection.get());
+        });
+        add("NormCatalogDialog", [this] {
+            inspection.reset(new EN135082(QStringLiteral("de")));
+            return new NormCatalogDialog(inspection.get());
+        });
+        add("Isybau2001MainDialog", [this] {
+            inspection.reset(new Isybau2001);
+            return new Isybau2001MainDialog(inspection.get());
+        }, {"Operator:", "Kunde:", "Ort:", "Straße:", "Punkt oben:", "Punkt unten:", "Haltung:", "Profil:", "Durchmesser:",
+            "Höhe:", "Breite:", "Material", "System:", "Richtung:", "Datum:", "Videonummer:", "Übernehmen", "Abbrechen"});
+        add("Isybau2001DamageDialog", [this] {
+            inspection.reset(new Isybau2001);
+            return new Isybau2001DamageDialog(inspection.get());
+        }, {"Kürzel:", "Meter:", "Zusatz", "Foto anlegen:", "Kommentar", "Schadensklasse", "Streckenschaden", "fertiger Text",
+            "Übernehmen", "Abbrechen"});
+    }
+    void dialogs()
+    {
+        QFETCH(std::function<QWidget *()>, make);
+        QFETCH(QStringList, fixed);
+        std::unique_ptr<QWidget> dialog(make());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        const QStringList found = unmarkedTexts(dialog.get(), fixed);
+        dialog.reset();
+        text.reset();
+        course.reset();
+        // The viewer deletes the course before the list deletes the inspection it shows.
+        viewer.reset();
+        sources.reset();
+        inspection.reset();
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    void cleanupTestCase()
+    {
+        window->close();
+        started = Startup::Started();
+        project.reset();
+        capture.reset();
+        env.reset();
+    }
+
+private:
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<ReporterCapture> capture;
+    std::unique_ptr<Project> project;
+    std::unique_ptr<QGraphicsTextItem> text;
+    std::unique_ptr<Investigation> inspection;
+    std::unique_ptr<ConnectedInspection> course;
+    std::unique_ptr<Viewer3D> viewer;
+    std::unique_ptr<InspectionList> sources;
+    Point point;
+    Duct duct;
+    DimensionNote note;
+    Startup::Started started;
+    MainWindow *window = nullptr;
+};
+
+ZZ_VIDEO_X11_TEST_MAIN(TestPseudoTranslation)
+#include "tst_pseudotranslation.moc"

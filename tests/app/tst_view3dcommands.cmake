@@ -1,0 +1,3 @@
+include(${TEST_DIR}/viewerdata.cmake)
+# Inspections with observations for the courses.
+target_link_libraries(${TEST_TARGET} PRIVATE modeltestsupport)
