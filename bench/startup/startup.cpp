@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,7 +34,6 @@ double timeToWindow(const Subject &subject, const QProcessEnvironment &environme
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
     process.start(subject.program, QStringList());
@@ -53,7 +51,12 @@ double timeToWindow(const Subject &subject, const QProcessEnvironment &environme
         }
         if (window)
             break;
-        QThread::msleep(2);
+        // Also how the process's end is noticed: there is no event loop here.
+        process.waitForFinished(2);
+    }
+    if (!window) {
+        std::fprintf(stderr, "%s: no window; exit code %d, its messages:\n%s\n", qPrintable(subject.program),
+                     process.exitCode(), process.readAllStandardError().constData());
     }
     // Asked again until it ends: a window made anew while it settles can miss a first request.
     QElapsedTimer closing;
@@ -82,6 +85,8 @@ double median(std::vector<double> values)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // Each round is printed as it ends, also into a file.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const int rounds = std::max(1, argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10);
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         std::fprintf(stderr, "bench_startup needs an X display, e.g. scripts/with-xvfb.sh %s\n", argv[0]);

@@ -4,15 +4,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <memory>
 
 namespace {
-
-struct DisplayCloser
-{
-    void operator()(Display *display) const { XCloseDisplay(display); }
-};
-using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
 // X errors (a window that went meanwhile) are answers here, not reasons to end the process.
 int ignoreErrors(Display *, XErrorEvent *)
@@ -20,10 +13,16 @@ int ignoreErrors(Display *, XErrorEvent *)
     return 0;
 }
 
-DisplayPtr openDisplay()
+// One connection for the life of the process: a connection per look, at the rate a start is
+// watched, can use up the server's client slots faster than it frees them.
+Display *openDisplay()
 {
-    XSetErrorHandler(ignoreErrors);
-    return DisplayPtr(XOpenDisplay(nullptr));
+    static Display *display = nullptr;
+    if (!display) {
+        XSetErrorHandler(ignoreErrors);
+        display = XOpenDisplay(nullptr);
+    }
+    return display;
 }
 
 QString titleOf(Display *display, Window window)
@@ -75,52 +74,52 @@ namespace XWindows {
 QList<unsigned long> findByTitle(const QString &title)
 {
     QList<unsigned long> found;
-    const DisplayPtr display = openDisplay();
+    Display *const display = openDisplay();
     if (!display)
         return found;
-    collect(display.get(), DefaultRootWindow(display.get()), title, found);
+    collect(display, DefaultRootWindow(display), title, found);
     return found;
 }
 
 bool isViewable(unsigned long window)
 {
-    const DisplayPtr display = openDisplay();
+    Display *const display = openDisplay();
     XWindowAttributes attributes;
-    return display && XGetWindowAttributes(display.get(), window, &attributes)
+    return display && XGetWindowAttributes(display, window, &attributes)
            && attributes.map_state == IsViewable;
 }
 
 QRect geometry(unsigned long window)
 {
-    const DisplayPtr display = openDisplay();
+    Display *const display = openDisplay();
     XWindowAttributes attributes;
-    if (!display || !XGetWindowAttributes(display.get(), window, &attributes))
+    if (!display || !XGetWindowAttributes(display, window, &attributes))
         return QRect();
     int x = 0;
     int y = 0;
     Window child = 0;
-    XTranslateCoordinates(display.get(), window, DefaultRootWindow(display.get()), 0, 0, &x, &y, &child);
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
     return QRect(x, y, attributes.width, attributes.height);
 }
 
 QRect screenGeometry()
 {
-    const DisplayPtr display = openDisplay();
+    Display *const display = openDisplay();
     if (!display)
         return QRect();
-    return QRect(0, 0, DisplayWidth(display.get(), DefaultScreen(display.get())),
-                 DisplayHeight(display.get(), DefaultScreen(display.get())));
+    return QRect(0, 0, DisplayWidth(display, DefaultScreen(display)),
+                 DisplayHeight(display, DefaultScreen(display)));
 }
 
 QImage grab(unsigned long window)
 {
     const QRect onScreen = geometry(window) & screenGeometry();
-    const DisplayPtr display = openDisplay();
+    Display *const display = openDisplay();
     if (!display || onScreen.isEmpty() || !isViewable(window))
         return QImage();
     // Only what lies on the screen can be read back.
     const QRect part = onScreen.translated(-geometry(window).topLeft());
-    XImage *image = XGetImage(display.get(), window, part.x(), part.y(), unsigned(part.width()),
+    XImage *image = XGetImage(display, window, part.x(), part.y(), unsigned(part.width()),
                               unsigned(part.height()), AllPlanes, ZPixmap);
     if (!image)
         return QImage();
@@ -139,18 +138,18 @@ QImage grab(unsigned long window)
 
 bool requestClose(unsigned long window)
 {
-    const DisplayPtr display = openDisplay();
+    Display *const display = openDisplay();
     if (!display)
         return false;
     XEvent event = {};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display.get(), "WM_PROTOCOLS", False);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = long(XInternAtom(display.get(), "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
-    const bool sent = XSendEvent(display.get(), window, False, NoEventMask, &event) != 0;
-    XSync(display.get(), False);
+    const bool sent = XSendEvent(display, window, False, NoEventMask, &event) != 0;
+    XSync(display, False);
     return sent;
 }
 

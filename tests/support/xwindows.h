@@ -8,7 +8,8 @@
 // A look at the X server from outside a program, as a window manager or a user sees it: finds
 // windows by their title, tells whether they are mapped, grabs their picture and asks them to
 // close the way a window manager's close button does (WM_DELETE_WINDOW), so that the program's
-// own closing runs. Each call opens its own connection to $DISPLAY; nothing here needs Qt's.
+// own closing runs. One connection of its own to $DISPLAY serves every call; nothing here needs
+// Qt's. Not thread-safe.
 namespace XWindows {
 
 // The windows titled exactly so (_NET_WM_NAME, else WM_NAME), in stacking order; empty when the

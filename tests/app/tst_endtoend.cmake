@@ -1,0 +1,1 @@
+include(${TEST_DIR}/viewerdata.cmake)
