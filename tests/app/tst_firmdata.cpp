@@ -10,6 +10,7 @@
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -32,12 +33,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 Firm makeFirm(const QString &name, const QString &address)
 {
@@ -429,7 +424,7 @@ private slots:
         store->addFirm(makeFirm(QStringLiteral("Other"), QString()));
         store->setCurrentFirm(QStringLiteral("Other"));
         QVERIFY(store->save());
-        const QByteArray before = readAll(storeFile());
+        const QByteArray before = TestFiles::readAll(storeFile());
         FirmDataDialog dialog;
         dialog.setFirmStore(store.get());
         dialog.show();
@@ -441,7 +436,7 @@ private slots:
         }
         QCOMPARE(formChild<QLineEdit>(dialog, "firm")->text(), QStringLiteral("Export GmbH"));
         QVERIFY(formChild<QTextEdit>(dialog, "contact")->toPlainText().contains(QStringLiteral("Tel. 123")));
-        QCOMPARE(readAll(storeFile()), before);
+        QCOMPARE(TestFiles::readAll(storeFile()), before);
         QCOMPARE(store->count(), 1);
 
         // A file that is no company file: said so, the form unchanged.

@@ -19,7 +19,9 @@
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"
 #include "support/model/inspections.h"
+#include "support/dialoganswers.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 #include "support/testvideos.h"
 #include "support/videotestmain.h"
 #include "video/videoform.h"
@@ -36,21 +38,9 @@
 
 namespace {
 
+using namespace DialogAnswers;
+
 const int kWatchdogMs = 30000;
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 QString endingOf(int kind)
 {
@@ -91,27 +81,6 @@ QString writeInspection(int kind, const QString &folder, const QString &base,
     if (!inspection->save())
         return QString();
     return inspection->filePath();
-}
-
-ModalAnswerer::Action chooseFile(const QString &path)
-{
-    return [path](QWidget *w) {
-        auto *dialog = qobject_cast<QFileDialog *>(w);
-        QVERIFY(dialog);
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-    };
-}
-
-ModalAnswerer::Action openProjectNamed(const QString &name)
-{
-    return [name](QWidget *dialog) {
-        auto *list = formChild<QListWidget>(*dialog, "listWidget");
-        const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!found.isEmpty(), qPrintable(name));
-        list->setCurrentItem(found.first());
-        formChild<QPushButton>(*dialog, "accept")->click();
-    };
 }
 
 // The observation dialog of any standard, filled with the record and accepted.
@@ -271,13 +240,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         const QString path = files + QLatin1Char('/') + name;
-        put(path, content);
+        TestFiles::writeFile(path, content);
         openFile(path);
         QVERIFY(!window->currentInspection());
         QVERIFY(!fileWidget()->isEnabled());
         QVERIFY(toolBox()->button(QStringLiteral("Projekte_Öffnen"))->isEnabled());
         QVERIFY(!capture->errors().isEmpty());
-        QCOMPARE(readAll(path), content);
+        QCOMPARE(TestFiles::readAll(path), content);
         QCOMPARE(QDir(files).entryList(QDir::Files), QStringList{name});
     }
 
@@ -288,12 +257,12 @@ private slots:
         const QString path = writeInspection(NormDWAM1492, files, QStringLiteral("K1"),
                                              {observation(1.0, QStringLiteral("BAB"), QTime(0, 0, 1)),
                                               observation(2.0, QStringLiteral("BAB"), QTime(0, 0, 2))});
-        QByteArray content = readAll(path);
+        QByteArray content = TestFiles::readAll(path);
         const int from = content.indexOf("<HI>");
         const int to = content.indexOf("</HI>");
         QVERIFY(from > 0 && to > from);
         content.insert(to + 5, content.mid(from, to + 5 - from));
-        put(path, content);
+        TestFiles::writeFile(path, content);
         openFile(path);
         QVERIFY(window->currentInspection());
         QCOMPARE(window->currentInspection()->normKind(), int(NormDWAM1492));
@@ -307,14 +276,14 @@ private slots:
         click(QStringLiteral("Untersuchung_Speichern"));
         QCOMPARE(capture->errors().size(), 2);
         QVERIFY(window->isChanged(MainWindow::InspectionChange));
-        QCOMPARE(readAll(path), content);
+        QCOMPARE(TestFiles::readAll(path), content);
 
         ModalAnswerer answer;
         answer.message(MessageDialog::No);
         click(QStringLiteral("Untersuchung_Schließen"));
         QVERIFY(answer.done());
         QCOMPARE(answer.texts(), QStringList{QStringLiteral("Untersuchung \"K1.xml\" speichern?\nÄnderungen gehen sonst verloren!")});
-        QCOMPARE(readAll(path), content);
+        QCOMPARE(TestFiles::readAll(path), content);
     }
 
     void openIsRefusedWithAProject()
@@ -362,7 +331,7 @@ private slots:
         QCOMPARE(table()->item(0, 2)->text(), window->currentInspection()->observationText(0, false));
         QVERIFY(!table()->item(0, 2)->text().isEmpty());
 
-        const QByteArray before = readAll(k1);
+        const QByteArray before = TestFiles::readAll(k1);
         if (answer)
             QTest::keyClicks(formChild<QLineEdit>(*mainData(), "street"), QStringLiteral("Weg"));
         fileWidget()->setCurrentIndex(0);
@@ -379,14 +348,14 @@ private slots:
         QCOMPARE(window->isChanged(MainWindow::InspectionChange), kept);
         // An inspection without observations leaves the tab where it was.
         QCOMPARE(fileWidget()->currentIndex(), 0);
-        QCOMPARE(readAll(k1).contains("Weg"), answer == MessageDialog::Yes);
-        QCOMPARE(readAll(k1) == before, answer != MessageDialog::Yes);
-        QVERIFY(!readAll(k2).isEmpty());
+        QCOMPARE(TestFiles::readAll(k1).contains("Weg"), answer == MessageDialog::Yes);
+        QCOMPARE(TestFiles::readAll(k1) == before, answer != MessageDialog::Yes);
+        QVERIFY(!TestFiles::readAll(k2).isEmpty());
 
         // What was declined is not written by a later save of the project either.
         if (!kept) {
             click(QStringLiteral("Projekte_Speichern"));
-            QCOMPARE(readAll(k1).contains("Weg"), answer == MessageDialog::Yes);
+            QCOMPARE(TestFiles::readAll(k1).contains("Weg"), answer == MessageDialog::Yes);
             Investigation *first = window->currentProject()->inspectionByName(QStringLiteral("K1.xml"));
             QCOMPARE(first->mainData().street, answer == MessageDialog::Yes ? QStringLiteral("Weg") : QString());
         }
@@ -417,7 +386,7 @@ private slots:
         QFETCH(QString, dialog);
         QString path;
         openWithVideo(kind, {}, playing, &path);
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestFiles::readAll(path);
 
         ModalAnswerer answer;
         if (dialog.isEmpty())
@@ -434,7 +403,7 @@ private slots:
         QCOMPARE(table()->rowCount(), accepted ? 1 : 0);
         QCOMPARE(window->isChanged(MainWindow::InspectionChange), accepted);
         QCOMPARE(window->currentInspection()->isChanged(), accepted);
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(TestFiles::readAll(path), before);
         if (accepted)
             QCOMPARE(table()->item(0, 0)->text(), QStringLiteral("2.50m"));
         video()->on_pause_clicked();
@@ -522,9 +491,9 @@ private slots:
         if (before != QLatin1String("-"))
             initial << observation(1.0, QStringLiteral("BAB"), QTime(0, 0, 1), before);
         const QString outside = env->root() + QStringLiteral("/outside.jpg");
-        put(outside, "not mine");
+        TestFiles::writeFile(outside, "not mine");
         if (before.endsWith(QLatin1String(".jpg")) && !before.contains(QLatin1Char('/')))
-            put(files + QLatin1Char('/') + before, "earlier picture");
+            TestFiles::writeFile(files + QLatin1Char('/') + before, "earlier picture");
         if (before.contains(QLatin1Char('/')))
             initial.first().photoFile.clear();
         QString path;
@@ -533,7 +502,7 @@ private slots:
         // The readers refuse such a name already; it is put in as if one had come through.
         if (before.contains(QLatin1Char('/')))
             window->currentInspection()->mutableObservations()[0].photoFile = before;
-        const QByteArray content = readAll(path);
+        const QByteArray content = TestFiles::readAll(path);
 
         ModalAnswerer answer;
         const ObservationRecord entered = observation(2.0, QStringLiteral("BAB"), QTime(0, 0, 2),
@@ -560,9 +529,9 @@ private slots:
         const QString fresh = entered.photoFile;
         if (!fresh.isEmpty() && fresh != before)
             QVERIFY(TestVideos::mostlyNonBlack(QImage(files + QLatin1Char('/') + fresh)));
-        QCOMPARE(readAll(path) != content, written);
+        QCOMPARE(TestFiles::readAll(path) != content, written);
         QCOMPARE(window->isChanged(MainWindow::InspectionChange), !written);
-        QCOMPARE(readAll(outside), QByteArray("not mine"));
+        QCOMPARE(TestFiles::readAll(outside), QByteArray("not mine"));
         // The table shows what the inspection holds.
         QCOMPARE(table()->rowCount(), window->currentInspection()->observations().size());
         if (written) {
@@ -579,7 +548,7 @@ private slots:
         openWithVideo(NormEN135082,
                       {observation(1.5, QStringLiteral("BAB"), QTime(0, 0, 1)), observation(3.0, QStringLiteral("BAB"), QTime(0, 0, 2))},
                       false, &path);
-        const QByteArray content = readAll(path);
+        const QByteArray content = TestFiles::readAll(path);
         table()->setCurrentCell(1, 2);
         const QString expected = QStringLiteral("Eintrag \"3.00m BABA %1\" löschen?").arg(table()->item(1, 2)->text());
 
@@ -603,7 +572,7 @@ private slots:
         QCOMPARE(table()->rowCount(), 1);
         QCOMPARE(table()->item(0, 0)->text(), QStringLiteral("1.50m"));
         QVERIFY(window->isChanged(MainWindow::InspectionChange));
-        QCOMPARE(readAll(path), content);
+        QCOMPARE(TestFiles::readAll(path), content);
     }
 
     // Row i is observation i, also when the file lists them out of order; a click seeks there.
@@ -664,7 +633,7 @@ private slots:
         QVERIFY(window->saveInspection());
         window->updateObservationTable();
         table()->setCurrentCell(0, 0);
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestFiles::readAll(path);
 
         ModalAnswerer answer;
         if (dialog)
@@ -678,7 +647,7 @@ private slots:
         const QString name = QStringLiteral("img_%1_8.jpg").arg(at.toString(QStringLiteral("hhmmss")));
         QCOMPARE(QFileInfo::exists(files + QLatin1Char('/') + name), tied);
         QCOMPARE(QDir(files).entryList({QStringLiteral("*.jpg")}, QDir::Files).size(), tied ? 1 : 0);
-        QCOMPARE(readAll(path) != before, tied);
+        QCOMPARE(TestFiles::readAll(path) != before, tied);
         QVERIFY(!window->isChanged(MainWindow::InspectionChange));
         QVERIFY(video()->isPlayEnabled()); // paused
         if (tied) {
@@ -694,7 +663,7 @@ private slots:
         QString path;
         openWithVideo(NormEN135082, {observation(1.0, QStringLiteral("BAB"), QTime(0, 0, 0))}, true, &path);
         table()->setCurrentCell(-1, -1);
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestFiles::readAll(path);
         ModalAnswerer answer;
         answer.message(MessageDialog::Ok);
         emit video()->wantPicture();
@@ -702,7 +671,7 @@ private slots:
         QCOMPARE(answer.texts(), QStringList{QStringLiteral("Bitte wählen Sie zunächst die relevante Feststellung aus!")});
         QCOMPARE(answer.buttonsShown(), QList<bool>{false});
         QVERIFY(video()->isPlayEnabled()); // paused, not resumed
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(TestFiles::readAll(path), before);
         QVERIFY(QDir(files).entryList({QStringLiteral("*.jpg")}, QDir::Files).isEmpty());
     }
 
@@ -725,7 +694,7 @@ private slots:
         table()->setCurrentCell(0, 0);
         QString code;
         ModalAnswerer answer;
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestFiles::readAll(path);
         answer.expect("ENDamageDataDialog", [&code, named](QWidget *w) {
             code = formChild<QLineEdit>(*w, "code")->text();
             ObservationRecord record = static_cast<ENDamageDataDialog *>(w)->damage();
@@ -751,7 +720,7 @@ private slots:
             QCOMPARE(reread->observations().size(), 2);
         } else {
             QVERIFY(now.last().photoFile.isEmpty());
-            QCOMPARE(readAll(path), before);
+            QCOMPARE(TestFiles::readAll(path), before);
             QVERIFY(QDir(files).entryList({QStringLiteral("*.jpg")}, QDir::Files).isEmpty());
         }
     }
@@ -792,14 +761,14 @@ private slots:
         }
         QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
         QCOMPARE(answer.texts(), closing ? QStringList{QStringLiteral("Änderungen am Projekt speichern?")} : QStringList());
-        QVERIFY(readAll(k1).contains("Weg"));
+        QVERIFY(TestFiles::readAll(k1).contains("Weg"));
         QVERIFY(!window->isChanged(MainWindow::InspectionChange));
     }
 
     // Free text: the user names the picture; a name taken by a picture in the folder is refused.
     void freeTextPhotoIsNamed()
     {
-        put(files + QStringLiteral("/img_1.jpg"), "taken");
+        TestFiles::writeFile(files + QStringLiteral("/img_1.jpg"), "taken");
         openWithVideo(-1, {}, false);
         ModalAnswerer answer;
         // The refusal is answered once the first press has returned to the dialog's loop; the
@@ -822,7 +791,7 @@ private slots:
         QVERIFY(answer.texts().first().startsWith(QStringLiteral("\"img_1\" existiert bereits!")));
         QCOMPARE(QDir(files).entryList(QDir::Files, QDir::Name),
                  (QStringList{QStringLiteral("K1.mpg"), QStringLiteral("img_1.jpg"), QStringLiteral("neu.jpg")}));
-        QCOMPARE(readAll(files + QStringLiteral("/img_1.jpg")), QByteArray("taken"));
+        QCOMPARE(TestFiles::readAll(files + QStringLiteral("/img_1.jpg")), QByteArray("taken"));
         QVERIFY(TestVideos::mostlyNonBlack(QImage(files + QStringLiteral("/neu.jpg"))));
     }
 
@@ -909,7 +878,7 @@ private slots:
     {
         const QString videoPath = files + QStringLiteral("/K1.mpg");
         QVERIFY(QFile::copy(pal, videoPath));
-        put(files + QStringLiteral("/K1.xml"), "someone's work");
+        TestFiles::writeFile(files + QStringLiteral("/K1.xml"), "someone's work");
         openFile(videoPath);
         ModalAnswerer answer;
         answer.expect("InputListDialog", chooseListEntry(QStringLiteral("EN-13508-2")));
@@ -917,7 +886,7 @@ private slots:
         click(QStringLiteral("Untersuchung_Untersuchung starten"));
         QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
         QCOMPARE(answer.texts(), QStringList{QStringLiteral("Die Datei \"K1.xml\" existiert bereits!")});
-        QCOMPARE(readAll(files + QStringLiteral("/K1.xml")), QByteArray("someone's work"));
+        QCOMPARE(TestFiles::readAll(files + QStringLiteral("/K1.xml")), QByteArray("someone's work"));
         QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K1.mpg"));
         QCOMPARE(window->currentInspection()->normKind(), 0);
     }
@@ -1011,7 +980,7 @@ private slots:
             QVERIFY(!TestVideos::shortPal(files, QStringLiteral("K1.mpg"), 2).isEmpty());
         const QString earlier = files + QStringLiteral("/K1_finalized.avi");
         if (video != QLatin1String("good"))
-            put(earlier, "earlier result");
+            TestFiles::writeFile(earlier, "earlier result");
         openFile(writeInspection(NormEN135082, files, QStringLiteral("K1")));
         QCOMPARE(window->currentInspection()->videoFile().isEmpty(), video == QLatin1String("none"));
         if (video == QLatin1String("missing"))
@@ -1037,7 +1006,7 @@ private slots:
         if (video == QLatin1String("good"))
             QVERIFY(QFileInfo(earlier).size() > 1000);
         else
-            QCOMPARE(readAll(earlier), QByteArray("earlier result"));
+            QCOMPARE(TestFiles::readAll(earlier), QByteArray("earlier result"));
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
 

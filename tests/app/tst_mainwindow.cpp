@@ -7,21 +7,23 @@
 #include "core/messagedialog.h"
 #include "core/toolbox.h"
 #include "dialogs/maindatawidget.h"
-#include "support/formaccess.h"
 #include "graphic/2d/floorplan.h"
 #include "graphic/2d/graphicsscene.h"
 #include "graphic/3d/camera.h"
 #include "graphic/3d/connectedinspection.h"
 #include "graphic/3d/manipulatedsystem3d.h"
-#include "graphic/3d/viewer3d.h"
-#include "model/en135082.h"
 #include "graphic/3d/point.h"
+#include "graphic/3d/viewer3d.h"
 #include "mainwindow.h"
-#include "support/modalanswerer.h"
+#include "model/en135082.h"
+#include "model/investigation.h"
 #include "project/project.h"
 #include "project/project3d.h"
-#include "model/investigation.h"
+#include "support/formaccess.h"
+#include "support/modalanswerer.h"
+#include "support/dialoganswers.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 #include "support/videotestmain.h"
 
 #include <QDoubleSpinBox>
@@ -41,35 +43,9 @@
 
 namespace {
 
+using namespace DialogAnswers;
+
 const QString kSaveQuestion = QStringLiteral("Änderungen am Projekt speichern?");
-
-void put(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-// The project browser, answered as a user does: pick the project by name and open it.
-ModalAnswerer::Action openProjectNamed(const QString &name)
-{
-    return [name](QWidget *dialog) {
-        auto *list = formChild<QListWidget>(*dialog, "listWidget");
-        const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!found.isEmpty(), qPrintable(name));
-        list->setCurrentItem(found.first());
-        formChild<QPushButton>(*dialog, "accept")->click();
-    };
-}
-
-ModalAnswerer::Action createProjectNamed(const QString &name)
-{
-    return [name](QWidget *dialog) {
-        formChild<QLineEdit>(*dialog, "lineEdit")->setText(name);
-        formChild<QPushButton>(*dialog, "accept")->click();
-    };
-}
 
 } // namespace
 
@@ -303,7 +279,7 @@ private slots:
     // A course renamed in a 3D dialog marks only its inspection; closing must still ask.
     void aMarkedInspectionIsAskedFor()
     {
-        put(root + QStringLiteral("/Marked/K1/K1.mpg"), QByteArray(64, 'v'));
+        TestFiles::writeFile(root + QStringLiteral("/Marked/K1/K1.mpg"), QByteArray(64, 'v'));
         openFixture(QStringLiteral("Marked"));
         QCOMPARE(window->currentProject()->inspectionCount(), 1);
         window->currentProject()->inspections().first()->setChanged(true);
@@ -434,8 +410,8 @@ private slots:
 
     void inspectionListInOneOrTwoColumns()
     {
-        put(root + QStringLiteral("/Listed/K1/K1.mpg"), QByteArray(64, 'v'));
-        put(root + QStringLiteral("/Listed/K2/K2.mpg"), QByteArray(64, 'v'));
+        TestFiles::writeFile(root + QStringLiteral("/Listed/K1/K1.mpg"), QByteArray(64, 'v'));
+        TestFiles::writeFile(root + QStringLiteral("/Listed/K2/K2.mpg"), QByteArray(64, 'v'));
         Config *config = Global::instance()->config().data();
         auto *list = formChild<QTableWidget>(*window, "investList");
 

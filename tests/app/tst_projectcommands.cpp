@@ -19,7 +19,9 @@
 #include "project/project3d.h"
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"
+#include "support/dialoganswers.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 #include "support/videotestmain.h"
 
 #include <QDomDocument>
@@ -37,34 +39,13 @@
 
 namespace {
 
-void put(const QString &path, const QByteArray &content = QByteArray("x"))
-{
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QDomElement rootOf(const QString &path)
-{
-    QDomDocument document;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
-        return QDomElement();
-    return document.documentElement();
-}
+using namespace DialogAnswers;
 
 // The inspection names of a "project.xml" in the order of their "Position".
 QStringList namesByPosition(const QString &projectFile)
 {
     QMap<int, QString> byPosition;
-    const QDomNodeList entries = rootOf(projectFile).elementsByTagName(QStringLiteral("Inspection"));
+    const QDomNodeList entries = TestFiles::xmlRoot(projectFile).elementsByTagName(QStringLiteral("Inspection"));
     for (int i = 0; i < entries.size(); ++i) {
         const QDomElement entry = entries.at(i).toElement();
         byPosition.insert(entry.firstChildElement(QStringLiteral("Position")).text().toInt(),
@@ -80,17 +61,6 @@ struct Fixture
     const char *section;
     const char *video;
 };
-
-ModalAnswerer::Action openProjectNamed(const QString &name)
-{
-    return [name](QWidget *dialog) {
-        auto *list = formChild<QListWidget>(*dialog, "listWidget");
-        const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!found.isEmpty(), qPrintable(name));
-        list->setCurrentItem(found.first());
-        formChild<QPushButton>(*dialog, "accept")->click();
-    };
-}
 
 ModalAnswerer::Action chooseOrder(const QString &text)
 {
@@ -126,10 +96,10 @@ private slots:
         qApp->setQuitOnLastWindowClosed(false);
 
         // Start-up material: a folder of the older layout and a project that has its file.
-        put(root + QStringLiteral("/Alt/K1/K1.mpg"), QByteArray(64, 'v'));
+        TestFiles::writeFile(root + QStringLiteral("/Alt/K1/K1.mpg"), QByteArray(64, 'v'));
         QVERIFY(std::unique_ptr<Project>(Project::create(QStringLiteral("Kept"), root)));
-        put(root + QStringLiteral("/Kept/K2/K2.mpg"), QByteArray(64, 'v'));
-        keptBytes = bytesOf(root + QStringLiteral("/Kept/project.xml"));
+        TestFiles::writeFile(root + QStringLiteral("/Kept/K2/K2.mpg"), QByteArray(64, 'v'));
+        keptBytes = TestFiles::readAll(root + QStringLiteral("/Kept/project.xml"));
         QVERIFY(!keptBytes.isEmpty());
 
         started = Startup::start([this](MainWindow *w) { messages.reset(new QSignalSpy(w, &MainWindow::message)); });
@@ -158,14 +128,14 @@ private slots:
         QCOMPARE(messages->last().at(0).toString(), QStringLiteral("convert projects..."));
 
         const QString converted = root + QStringLiteral("/Alt/project.xml");
-        const QDomElement top = rootOf(converted);
+        const QDomElement top = TestFiles::xmlRoot(converted);
         QCOMPARE(top.tagName(), QStringLiteral("ZOZOrureProject"));
         QCOMPARE(namesByPosition(converted), QStringList{QStringLiteral("K1.mpg")});
         const QDomElement entry = top.elementsByTagName(QStringLiteral("Inspection")).at(0).toElement();
         QCOMPARE(entry.firstChildElement(QStringLiteral("Position")).text(), QStringLiteral("0"));
 
         // A project that has its file is left alone, even with a sub-folder it does not list.
-        QCOMPARE(bytesOf(root + QStringLiteral("/Kept/project.xml")), keptBytes);
+        QCOMPARE(TestFiles::readAll(root + QStringLiteral("/Kept/project.xml")), keptBytes);
     }
 
     void olderProjectFolders_data()
@@ -202,7 +172,7 @@ private slots:
             if (file.endsWith(QLatin1Char('/')))
                 QVERIFY(QDir().mkpath(folder + QLatin1Char('/') + file));
             else
-                put(folder + QLatin1Char('/') + file);
+                TestFiles::writeFile(folder + QLatin1Char('/') + file, "x");
         }
         QCOMPARE(MainWindow::isOldProjectFolder(folder), old);
     }
@@ -235,7 +205,7 @@ private slots:
         const QString file = makeProject(QStringLiteral("Move%1").arg(++round),
                                          {{"A", {}, "", ""}, {"B", {}, "", ""}, {"C", {}, "", ""}});
         openProject(QStringLiteral("Move%1").arg(round));
-        const QByteArray before = bytesOf(file);
+        const QByteArray before = TestFiles::readAll(file);
         auto *list = formChild<QTableWidget>(*window, "investList");
         QCOMPARE(listed(), (QStringList{QStringLiteral("A.xml"), QStringLiteral("B.xml"), QStringLiteral("C.xml")}));
         if (row >= 0)
@@ -253,7 +223,7 @@ private slots:
         if (selected >= 0)
             QVERIFY(list->item(selected, 0)->isSelected());
         if (row == selected)
-            QCOMPARE(bytesOf(file), before);
+            QCOMPARE(TestFiles::readAll(file), before);
     }
 
     void sortByEachOrder_data()
@@ -297,14 +267,14 @@ private slots:
         const QString file = makeProject(QStringLiteral("SortKept"), {{"A", QDate(2020, 1, 1), "", ""},
                                                                        {"B", QDate(2019, 1, 1), "", ""}});
         openProject(QStringLiteral("SortKept"));
-        const QByteArray before = bytesOf(file);
+        const QByteArray before = TestFiles::readAll(file);
         {
             ModalAnswerer answer;
             answer.reject("InputListDialog");
             formChild<QPushButton>(*window, "sort")->click();
             QVERIFY(answer.done());
         }
-        QCOMPARE(bytesOf(file), before);
+        QCOMPARE(TestFiles::readAll(file), before);
         QCOMPARE(listed(), (QStringList{QStringLiteral("A.xml"), QStringLiteral("B.xml")}));
         click(QStringLiteral("Projekte_Schließen"));
 
@@ -314,7 +284,7 @@ private slots:
         answer.expect("InputListDialog", chooseOrder(QStringLiteral("nach Datum")));
         formChild<QPushButton>(*window, "sort")->click();
         QVERIFY(answer.done());
-        QCOMPARE(rootOf(empty).tagName(), QStringLiteral("ZOZOrureProject"));
+        QCOMPARE(TestFiles::xmlRoot(empty).tagName(), QStringLiteral("ZOZOrureProject"));
         QVERIFY(namesByPosition(empty).isEmpty());
         QCOMPARE(formChild<QTableWidget>(*window, "investList")->rowCount(), 0);
         QVERIFY(capture->errors().isEmpty());
@@ -342,7 +312,7 @@ private slots:
             inspection.setFileName(QStringLiteral("H1.xml"));
             QVERIFY(inspection.save());
         }
-        put(stick + QStringLiteral("/V1/clip.mpg"), QByteArray(64, 'v'));
+        TestFiles::writeFile(stick + QStringLiteral("/V1/clip.mpg"), QByteArray(64, 'v'));
         const QString file = makeProject(QStringLiteral("Imp"), {{"A", {}, "", ""}});
         openProject(QStringLiteral("Imp"));
 
@@ -417,7 +387,7 @@ private slots:
         QVERIFY(projectBoxHidden);
         QVERIFY(planBoxShown);
         QCOMPARE(printed, window->currentProject());
-        QCOMPARE(rootOf(file).firstChildElement(QStringLiteral("Properties")).attribute(QStringLiteral("PrintTitle")),
+        QCOMPARE(TestFiles::xmlRoot(file).firstChildElement(QStringLiteral("Properties")).attribute(QStringLiteral("PrintTitle")),
                  QStringLiteral("Netzplan Süd"));
     }
 
@@ -551,13 +521,13 @@ private slots:
             QCOMPARE(answer.buttonsShown(), (QList<bool>{false, false}));
         }
         QVERIFY(!DebugLog::isOpen());
-        const QByteArray written = bytesOf(log);
+        const QByteArray written = TestFiles::readAll(log);
         QVERIFY2(written.contains("starting zozorure debug system"), written.constData());
         QVERIFY2(written.contains("closing zozorure debug system"), written.constData());
 
         // A plain file where the desktop belongs: the log cannot start, and says so.
         QVERIFY(QDir(desktop).removeRecursively());
-        put(desktop);
+        TestFiles::writeFile(desktop, "x");
         ModalAnswerer answer;
         answer.message(1);
         click(QStringLiteral("Extras_Debugausgabe"));

@@ -6,6 +6,7 @@
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -24,20 +25,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 // The colour dialog answered as a user does: a colour picked, then OK.
 ModalAnswerer::Action pickColor(const QColor &color)
@@ -70,10 +57,10 @@ private slots:
         QVERIFY(QDir().mkpath(projects));
         // Two capture devices from a sysfs tree of our own, read by the real lister.
         const QString sysfs = env->root() + QStringLiteral("/sysfs");
-        put(sysfs + QStringLiteral("/video0/name"), "CAM B\n");
-        put(sysfs + QStringLiteral("/video2/name"), "Cam A\n");
-        put(sysfs + QStringLiteral("/video3/name"), "Cam A meta\n");
-        put(sysfs + QStringLiteral("/video3/index"), "1\n");
+        TestFiles::writeFile(sysfs + QStringLiteral("/video0/name"), "CAM B\n");
+        TestFiles::writeFile(sysfs + QStringLiteral("/video2/name"), "Cam A\n");
+        TestFiles::writeFile(sysfs + QStringLiteral("/video3/name"), "Cam A meta\n");
+        TestFiles::writeFile(sysfs + QStringLiteral("/video3/index"), "1\n");
         *Global::instance()->videoDevices() = Platform::videoInputDevices(sysfs);
         QCOMPARE(Global::instance()->videoDevices()->keys(), (QStringList{"CAM B", "Cam A"}));
     }
@@ -149,7 +136,7 @@ private slots:
     {
         // A key the store does not know shows whether the file was written anew.
         QSettings(config().filePath(), QSettings::IniFormat).setValue(QStringLiteral("Stale/Key"), 1);
-        QVERIFY(readAll(config().filePath()).contains("Stale"));
+        QVERIFY(TestFiles::readAll(config().filePath()).contains("Stale"));
         {
             // Nothing changed: the file is still written anew, the layout normalised.
             ConfigDialog dialog;
@@ -157,7 +144,7 @@ private slots:
             formChild<QPushButton>(dialog, "accept")->click();
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
-        QVERIFY(!readAll(config().filePath()).contains("Stale"));
+        QVERIFY(!TestFiles::readAll(config().filePath()).contains("Stale"));
         QCOMPARE(stored(QStringLiteral("Report/PipelineLayout")).toInt(), 1);
 
         ConfigDialog dialog;
@@ -194,7 +181,7 @@ private slots:
                  QStringLiteral("Cam A"));
         // Kept for this session only: never in the file.
         QVERIFY(config().writeNewData());
-        QVERIFY(!readAll(config().filePath()).contains("NewData"));
+        QVERIFY(!TestFiles::readAll(config().filePath()).contains("NewData"));
         config().setWriteNewData(false);
         config().setLanguage(0);
     }
@@ -209,7 +196,7 @@ private slots:
     void cancelAndEscapeWriteNothing()
     {
         QFETCH(bool, escape);
-        const QByteArray before = readAll(config().filePath());
+        const QByteArray before = TestFiles::readAll(config().filePath());
         ConfigDialog dialog;
         dialog.show();
         formChild<QSpinBox>(dialog, "labelSize")->setValue(30);
@@ -226,7 +213,7 @@ private slots:
             formChild<QPushButton>(dialog, "reject")->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(readAll(config().filePath()), before);
+        QCOMPARE(TestFiles::readAll(config().filePath()), before);
         QCOMPARE(config().labelFontSize(), 7);
         QCOMPARE(config().classColor(0), QColor(0, 20, 30));
     }
@@ -286,7 +273,7 @@ private slots:
         QFETCH(QString, message);
         if (path == QLatin1String("FILE")) {
             path = env->root() + QStringLiteral("/afile");
-            put(path, "x");
+            TestFiles::writeFile(path, "x");
         } else if (path == QLatin1String("PROJECTS")) {
             path = projects;
         }
@@ -297,7 +284,7 @@ private slots:
         });
         QSettings(config().filePath(), QSettings::IniFormat).setValue(QStringLiteral("Config/ProjectPath"), path);
         config().setProjectPath(path);
-        const QByteArray before = readAll(config().filePath());
+        const QByteArray before = TestFiles::readAll(config().filePath());
 
         ConfigDialog dialog;
         dialog.show();
@@ -309,7 +296,7 @@ private slots:
         QCOMPARE(answer.texts(), QStringList{message});
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(readAll(config().filePath()), before);
+        QCOMPARE(TestFiles::readAll(config().filePath()), before);
         QCOMPARE(config().labelFontSize(), 7);
         if (!writable)
             QVERIFY(asked.contains(projects));

@@ -27,7 +27,9 @@
 #include "support/modalanswerer.h"
 #include "support/model/inspections.h"
 #include "support/model/observations.h"
+#include "support/dialoganswers.h"
 #include "support/testenv.h"
+#include "support/testfiles.h"
 #include "support/videotestmain.h"
 
 #include <QDomDocument>
@@ -49,6 +51,8 @@
 #include <queue>
 
 namespace {
+
+using namespace DialogAnswers;
 
 const QString kElementQuestion =
     QStringLiteral("Das Element wirklich löschen?\nAlle angeschlossenen Elemente werden ebenfalls gelöscht!");
@@ -131,15 +135,6 @@ private:
     QPoint m_second;
     int m_clicks = 0;
 };
-
-QDomElement readRoot(const QString &path)
-{
-    QDomDocument document;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
-        return QDomElement();
-    return document.documentElement();
-}
 
 ObservationRecord at(double distance, const QString &code, double q1 = 0.0, const QString &c1 = QString(),
                      const QString &c2 = QString())
@@ -262,7 +257,7 @@ private slots:
         QCOMPARE(plan->northAngle(), M_PI / 2);
         QVERIFY(window->isChanged(MainWindow::Project3DChange));
         click(QStringLiteral("Projekte_Speichern"));
-        const QDomElement saved = readRoot(folder(name) + QStringLiteral("/plan.tkp"));
+        const QDomElement saved = TestFiles::xmlRoot(folder(name) + QStringLiteral("/plan.tkp"));
         QCOMPARE(saved.attribute(QStringLiteral("northAngle")), QStringLiteral("1.570796326794897"));
     }
 
@@ -282,7 +277,7 @@ private slots:
         QVERIFY(qAbs(box3D()->value(QStringLiteral("Ausrichtung")) - 34.38) < 0.001);
         QVERIFY(!window->isChanged(MainWindow::Project3DChange));
         click(QStringLiteral("Projekte_Speichern"));
-        const QDomElement saved = readRoot(folder(name) + QStringLiteral("/plan.tkp"));
+        const QDomElement saved = TestFiles::xmlRoot(folder(name) + QStringLiteral("/plan.tkp"));
         QCOMPARE(saved.attribute(QStringLiteral("northAngle")).toDouble(), 0.6);
     }
 
@@ -516,7 +511,7 @@ private slots:
         }
         window->adjustProjectUi();
         click(QStringLiteral("Projekte_Speichern"));
-        put(folder(name) + QStringLiteral("/plan.png"), "png");
+        TestFiles::writeFile(folder(name) + QStringLiteral("/plan.png"), "png");
         if (kind == QLatin1String("manhole"))
             select(manhole, Vector3D(-0.15, -0.1, 0));
         else if (kind == QLatin1String("point"))
@@ -541,7 +536,7 @@ private slots:
         if (kind != QLatin1String("plan"))
             QCOMPARE(window->isChanged(MainWindow::Project3DChange), deleted);
         click(QStringLiteral("Projekte_Speichern"));
-        const QDomElement saved = readRoot(folder(name) + QStringLiteral("/project3d.xml"));
+        const QDomElement saved = TestFiles::xmlRoot(folder(name) + QStringLiteral("/project3d.xml"));
         if (kind == QLatin1String("manhole") || kind == QLatin1String("point")) {
             Object3D *kept = kind == QLatin1String("manhole") ? static_cast<Object3D *>(point) : manhole;
             QCOMPARE(p3->objects().contains(target), !deleted);
@@ -744,7 +739,7 @@ private slots:
         QVERIFY(course->investigation()->isChanged());
         click(QStringLiteral("Projekte_Speichern"));
         const QString file = course->investigation()->folder() + QLatin1Char('/') + course->investigation()->fileName();
-        QVERIFY2(fileContent(file).contains("Haltung Nord"), qPrintable(file));
+        QVERIFY2(TestFiles::readAll(file).contains("Haltung Nord"), qPrintable(file));
     }
 
     // An existing inspection with a bend is hung from a manhole; its bend is placed in the part
@@ -941,7 +936,7 @@ private slots:
         QVERIFY(window->view3D()->hasFloorPlan());
         QCOMPARE(window->view3D()->objects().size(), 1);
         QCOMPARE(Global::instance()->meterRatio()->ratio(), window->currentProject3D()->plan()->ratio());
-        QVERIFY(!readRoot(folder(name) + QStringLiteral("/project3d.xml")).elementsByTagName(QStringLiteral("PLAN")).isEmpty());
+        QVERIFY(!TestFiles::xmlRoot(folder(name) + QStringLiteral("/project3d.xml")).elementsByTagName(QStringLiteral("PLAN")).isEmpty());
         QVERIFY(QFileInfo::exists(folder(name) + QStringLiteral("/plan.tkp")));
         QVERIFY(!window->isChanged(MainWindow::Project3DChange));
 
@@ -1004,34 +999,15 @@ private:
 
     QString folder(const QString &name) const { return root + QLatin1Char('/') + name; }
 
-    static void put(const QString &path, const QByteArray &content)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    static QByteArray fileContent(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QDomElement properties(const QString &name) const
     {
-        return readRoot(folder(name) + QStringLiteral("/project3d.xml")).firstChildElement(QStringLiteral("Properties"));
+        return TestFiles::xmlRoot(folder(name) + QStringLiteral("/project3d.xml")).firstChildElement(QStringLiteral("Properties"));
     }
 
     void open(const QString &name)
     {
         ModalAnswerer answer;
-        answer.expect("OpenProjectDialog", [name](QWidget *dialog) {
-            auto *list = formChild<QListWidget>(*dialog, "listWidget");
-            const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
-            QVERIFY2(!found.isEmpty(), qPrintable(name));
-            list->setCurrentItem(found.first());
-            formChild<QPushButton>(*dialog, "accept")->click();
-        });
+        answer.expect("OpenProjectDialog", openProjectNamed(name));
         click(QStringLiteral("Projekte_Öffnen"));
         QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
         QVERIFY(window->currentProject());

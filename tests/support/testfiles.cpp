@@ -1,7 +1,10 @@
 #include "testfiles.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QXmlStreamReader>
@@ -57,9 +60,19 @@ QByteArray readAll(const QString &path)
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
+}
+
+QDomElement xmlRoot(const QString &path)
+{
+    QDomDocument document;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
+        return QDomElement();
+    return document.documentElement();
 }
 
 void writeOldFile(const QString &path, const QByteArray &bytes)

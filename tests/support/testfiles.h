@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDomElement>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -19,8 +20,12 @@ Elements parse(const QString &path, QString *declaration = nullptr);
 // The whole file; empty when it cannot be read.
 QByteArray readAll(const QString &path);
 
-// Writes the file anew; a file that cannot be written fails the running test.
+// Writes the file anew, making its folder first; a file that cannot be written fails the running
+// test.
 void writeFile(const QString &path, const QByteArray &bytes);
+
+// The root element of an XML file; null when the file cannot be read or parsed.
+QDomElement xmlRoot(const QString &path);
 
 // What a save of target killed midway leaves beside it, named as the program's saves name their
 // temporary files and last written an hour ago: "<target>.XXXXXX" with part of the content, its

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/dialoganswers.h"
 #include "support/modalanswerer.h"
 
 #include <QAbstractItemView>
@@ -19,18 +20,4 @@ inline QImage markedImage(int width, int height)
     return image;
 }
 
-// An answer for ModalAnswerer::expect("QFileDialog", ...): the user types the file's full path
-// and accepts. Typed, not picked from the list: the dialog fills its list in the background,
-// and what it has listed (and selected) so far would vary from run to run.
-inline ModalAnswerer::Action chooseFile(const QString &path)
-{
-    return [path](QWidget *w) {
-        auto *dialog = static_cast<QFileDialog *>(w);
-        if (auto *list = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView")))
-            list->clearSelection();
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
-        name->setText(path);
-        static_cast<QDialog *>(dialog)->accept();
-    };
-}
+using DialogAnswers::chooseFile;
