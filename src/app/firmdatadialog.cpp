@@ -7,6 +7,7 @@
 #include "graphic/2d/graphicsscene.h"
 #include "graphic/2d/selectablepixmapitem.h"
 #include "graphic/2d/selectabletextitem.h"
+#include "graphic/2d/textformats.h"
 #include "print/printer.h"
 #include "print/records/printelement.h"
 
@@ -251,37 +252,27 @@ void FirmDataDialog::mergeBlockFormat(Qt::Alignment alignment)
 void FirmDataDialog::on_fontbox_currentIndexChanged(int index)
 {
     Q_UNUSED(index)
-    QTextCharFormat format;
-    format.setFontFamily(ui->fontbox->currentFont().family());
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::family(ui->fontbox->currentFont().family()));
 }
 
 void FirmDataDialog::on_fontsize_valueChanged(int size)
 {
-    QTextCharFormat format;
-    format.setFontPointSize(size);
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::pointSize(size));
 }
 
 void FirmDataDialog::on_bold_toggled(bool checked)
 {
-    QTextCharFormat format;
-    format.setFontWeight(checked ? QFont::Bold : QFont::Normal);
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::bold(checked));
 }
 
 void FirmDataDialog::on_italic_toggled(bool checked)
 {
-    QTextCharFormat format;
-    format.setFontItalic(checked);
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::italic(checked));
 }
 
 void FirmDataDialog::on_underline_toggled(bool checked)
 {
-    QTextCharFormat format;
-    format.setFontUnderline(checked);
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::underline(checked));
 }
 
 void FirmDataDialog::on_left_toggled(bool checked)

@@ -1,6 +1,8 @@
 #include "graphic/2d/dialogs/scenetextdialog.h"
 #include "ui_scenetextdialog.h"
 
+#include "graphic/2d/textformats.h"
+
 #include <QColorDialog>
 #include <QImage>
 #include <QPainter>
@@ -51,40 +53,27 @@ void SceneTextDialog::mergeBlockAlignment(Qt::Alignment alignment)
 
 void SceneTextDialog::on_fontComboBox_currentIndexChanged(const QString &arg1)
 {
-    QTextCharFormat format;
-    format.setFontFamily(arg1);
-    // Text read from HTML carries a list of families as well, which Qt writes out before the
-    // single family: without replacing it the old font would win again in the element.
-    format.setFontFamilies(QStringList{arg1});
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::family(arg1));
 }
 
 void SceneTextDialog::on_size_valueChanged(int arg1)
 {
-    QTextCharFormat format;
-    format.setFontPointSize(double(arg1));
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::pointSize(double(arg1)));
 }
 
 void SceneTextDialog::on_bold_toggled(bool checked)
 {
-    QTextCharFormat format;
-    format.setFontWeight(checked ? QFont::Bold : QFont::Normal);
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::bold(checked));
 }
 
 void SceneTextDialog::on_italic_toggled(bool checked)
 {
-    QTextCharFormat format;
-    format.setFontItalic(checked);
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::italic(checked));
 }
 
 void SceneTextDialog::on_underline_toggled(bool checked)
 {
-    QTextCharFormat format;
-    format.setFontUnderline(checked);
-    mergeCharFormat(format);
+    mergeCharFormat(TextFormats::underline(checked));
 }
 
 void SceneTextDialog::on_left_toggled(bool checked)
