@@ -60,8 +60,10 @@ Started start(const std::function<void(MainWindow *)> &beforeInit)
         beforeInit(started.window.get());
     started.window->init();
 
-    started.splash->finish(started.window.get());
+    // The window first: finish() waits until the window is exposed, and for a window that is
+    // not shown yet that wait could only end at its timeout of a second.
     started.window->show();
+    started.splash->finish(started.window.get());
     Reporter::release();
     return started;
 }
