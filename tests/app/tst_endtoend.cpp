@@ -6,6 +6,7 @@
 #include "core/firmstore.h"
 #include "core/global.h"
 #include "core/toolbox.h"
+#include "dialogs/endamagedatadialog.h"
 #include "mainwindow.h"
 #include "model/investigation.h"
 #include "project/project.h"
@@ -15,17 +16,29 @@
 #include "support/testvideos.h"
 #include "support/videotestmain.h"
 #include "support/xwindows.h"
+#include "video/videoform.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
+
+// Decoding and the sanitizer build make the video slow to come up; waits end on their condition.
+const int kWatchdogMs = 60000;
 
 // A file dialog answered by typing the name, as a user does.
 ModalAnswerer::Action typeFileName(const QString &path)
@@ -36,6 +49,25 @@ ModalAnswerer::Action typeFileName(const QString &path)
         name->setText(path);
         QMetaObject::invokeMethod(w, "accept");
     };
+}
+
+// What a poppler tool prints for the file; empty when it fails.
+QString pdfTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Modal windows that came besides the expected ones, other than the progress windows that come and
+// go while files are written.
+QStringList surprises(const ModalAnswerer &answer)
+{
+    QStringList result = answer.unexpected();
+    result.removeAll(QStringLiteral("ProgressDialog"));
+    return result;
 }
 
 bool isUniform(const QImage &image)
@@ -58,11 +90,13 @@ private slots:
     {
         env.reset(new TestEnvironment);
         capture.reset(new ReporterCapture);
-        const QString root = env->root() + QStringLiteral("/projects");
+        root = env->root() + QStringLiteral("/projects");
         QVERIFY(QDir().mkpath(root));
         Global::instance()->config()->setProjectPath(root);
         Global::instance()->config()->setLanguage(0);
         Global::instance()->config()->setWithInspectionNames(false);
+        // As the settings dialog leaves them, so that a later start finds them.
+        QVERIFY(Global::instance()->config()->save());
         // What the user brings along: a folder with one inspection video of 20 s, and a logo.
         stick = env->root() + QStringLiteral("/stick");
         QVERIFY(QDir().mkpath(stick + QStringLiteral("/K1")));
@@ -154,7 +188,8 @@ private slots:
             choices->setCurrentItem(found.first());
             formChild<QPushButton>(*dialog, "accept")->click();
         });
-        answer.expect("ENMainDataDialog", [](QWidget *dialog) {
+        answer.expect("ENMainDataDialog", [this](QWidget *dialog) {
+            QTest::keyClicks(formChild<QLineEdit>(*dialog, "objectName"), section);
             formChild<QPushButton>(*dialog, "accept")->click();
         });
         click(QStringLiteral("Untersuchung_Untersuchung starten"));
@@ -162,7 +197,62 @@ private slots:
         QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K1.xml"));
         QCOMPARE(window->currentProject()->inspectionNames(), QStringList{QStringLiteral("K1.xml")});
         QVERIFY(QFileInfo::exists(window->currentProject()->folder() + QStringLiteral("/K1/K1.xml")));
+        QCOMPARE(window->currentInspection()->mainData().sectionName, section);
         shot(QStringLiteral("5-started"));
+    }
+
+    // One observation recorded while the video runs, one on the paused picture, which then gets
+    // the picture of the player's photo button.
+    void recordingTwoObservationsWithAPhoto()
+    {
+        QPushButton *play = formChild<QPushButton>(*video(), "play");
+        QVERIFY(play->isEnabled());
+        play->click();
+        QTRY_VERIFY_WITH_TIMEOUT(video()->position() >= QTime(0, 0, 1), kWatchdogMs);
+        shot(QStringLiteral("6-playing"));
+
+        Entered crack{QStringLiteral("BAB"), 1, 3.5,
+                      QStringLiteral("Riss am Scheitel"), QString()};
+        enter(crack);
+        typedTexts << crack.remark << catalogueText(crack);
+        QVERIFY(!video()->isPlayEnabled()); // the dialog paused it only while it was open
+
+        formChild<QPushButton>(*video(), "pause")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(video()->isPlayEnabled(), kWatchdogMs);
+        const QTime pausedAt = TestVideos::settled([this] { return video()->position(); });
+        shot(QStringLiteral("7-paused"));
+
+        Entered roots{QStringLiteral("BBA"), 0, 12.0, QStringLiteral("Wurzeln am Stutzen"), QString()};
+        enter(roots);
+        typedTexts << roots.remark << catalogueText(roots);
+        QVERIFY(video()->isPlayEnabled()); // still paused
+        table()->setCurrentCell(1, 0);
+        formChild<QPushButton>(*video(), "foto")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->currentInspection()->observations().at(1).photoFile.isEmpty(), kWatchdogMs);
+        photo = window->currentInspection()->observations().at(1).photoFile;
+        QVERIFY2(photo.startsWith(QStringLiteral("img_%1_").arg(pausedAt.toString(QStringLiteral("hhmmss")))),
+                 qPrintable(photo));
+        const QString folder = window->currentProject()->folder() + QStringLiteral("/K1/");
+        QVERIFY(TestVideos::mostlyNonBlack(QImage(folder + photo)));
+        QVERIFY(window->currentInspection()->observations().at(0).photoFile.isEmpty());
+        QCOMPARE(table()->rowCount(), 2);
+
+        click(QStringLiteral("Projekte_Speichern"));
+        QVERIFY(!window->isChanged(MainWindow::InspectionChange));
+        std::unique_ptr<Investigation> reread(Project::loadInspectionFile(folder + QStringLiteral("K1.xml")));
+        QVERIFY(reread);
+        recorded = reread->observations();
+        QCOMPARE(recorded.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            const Entered &typed = i == 0 ? crack : roots;
+            QCOMPARE(recorded.at(i).code, typed.code);
+            QCOMPARE(recorded.at(i).distance, typed.metres);
+            QCOMPARE(recorded.at(i).remark, typed.remark);
+            QVERIFY(!recorded.at(i).character1.isEmpty());
+        }
+        QCOMPARE(recorded.at(0).character1, QStringLiteral("B"));
+        QCOMPARE(recorded.at(1).photoFile, photo);
+        shot(QStringLiteral("8-recorded"));
     }
 
     void closingAsksNothingOnceSaved()
@@ -175,15 +265,208 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
+    // The first window ends as at the program's end; the stores are read again from their files
+    // and a new window comes up the way the program starts. All that follows finds only what the
+    // first run left on disk.
+    void secondRunFindsTheInspection()
+    {
+        const QPointer<MainWindow> first = window;
+        window = nullptr;
+        started = Startup::Started();
+        QVERIFY(!first);
+        Global::instance()->settings()->sync();
+        Config *config = Global::instance()->config().data();
+        config->setProjectPath(QString());
+        config->load();
+        QCOMPARE(config->projectPath(), root);
+        QVERIFY(Global::instance()->firmStore()->load());
+        QVERIFY(Global::instance()->firmStore()->currentFirm().address().contains(QStringLiteral("Rohrweg 7")));
+
+        started = Startup::start();
+        window = started.window.get();
+        QVERIFY(window);
+        QTRY_COMPARE(formChild<QTabWidget>(*window, "tabWidget")->currentIndex(), 0);
+        QVERIFY(!window->currentProject());
+        shot(QStringLiteral("9-second-start"));
+
+        {
+            ModalAnswerer answer;
+            answer.expect("OpenProjectDialog", [](QWidget *dialog) {
+                auto *list = formChild<QListWidget>(*dialog, "listWidget");
+                const QList<QListWidgetItem *> found = list->findItems(QStringLiteral("P1"), Qt::MatchExactly);
+                QVERIFY(!found.isEmpty());
+                list->setCurrentItem(found.first());
+                formChild<QPushButton>(*dialog, "accept")->click();
+            });
+            click(QStringLiteral("Projekte_Öffnen"));
+            QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        }
+        QVERIFY(window->currentProject());
+        QCOMPARE(window->currentProject()->inspectionNames(), QStringList{QStringLiteral("K1.xml")});
+        auto *list = formChild<QTableWidget>(*window, "investList");
+        QCOMPARE(list->rowCount(), 1);
+        const QPoint at = list->visualItemRect(list->item(0, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(window->currentInspection());
+        QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K1.xml"));
+        QCOMPARE(window->currentInspection()->mainData().sectionName, section);
+        const QVector<ObservationRecord> shown = window->currentInspection()->observations();
+        QCOMPARE(shown.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(shown.at(i).code, recorded.at(i).code);
+            QCOMPARE(shown.at(i).distance, recorded.at(i).distance);
+            QCOMPARE(shown.at(i).remark, recorded.at(i).remark);
+            QCOMPARE(shown.at(i).photoFile, recorded.at(i).photoFile);
+        }
+        QCOMPARE(table()->rowCount(), 2);
+        QVERIFY(TestVideos::mostlyNonBlack(QImage(window->currentInspection()->folder() + QLatin1Char('/') + photo)));
+        shot(QStringLiteral("10-reopened"));
+    }
+
+    void printingTheInspectionToPdf()
+    {
+        const QString pdf = env->root() + QStringLiteral("/K1.pdf");
+        ModalAnswerer answer;
+        answer.expect("PrintDialog", [&answer](QWidget *dialog) {
+            // The file dialog opens from the print dialog's own button; the print dialog is
+            // closed by hand once the file is written.
+            answer.ignore(dialog);
+            QTimer::singleShot(0, dialog, [dialog] {
+                formChild<QCheckBox>(*dialog, "insp")->setChecked(true);
+                formChild<QCheckBox>(*dialog, "foto")->setChecked(true);
+                formChild<QPushButton>(*dialog, "create")->click();
+                QToolButton *pdf = formChild<QToolButton>(*dialog, "pdf");
+                QVERIFY(pdf->isEnabled());
+                pdf->click();
+                static_cast<QDialog *>(dialog)->reject();
+            });
+        });
+        answer.expect("QFileDialog", typeFileName(pdf));
+        click(QStringLiteral("Untersuchung_Drucken"));
+        QTRY_COMPARE_WITH_TIMEOUT(answer.pending(), 0, kWatchdogMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), kWatchdogMs);
+        QVERIFY2(surprises(answer).isEmpty(), qPrintable(surprises(answer).join(QLatin1Char(','))));
+        QVERIFY2(capture->errors().isEmpty(), qPrintable(capture->errors().join(QLatin1Char('\n'))));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+
+        const QString info = pdfTool(QStringLiteral("pdfinfo"), {pdf});
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+        QVERIFY2(pages.hasMatch(), qPrintable(info));
+        QVERIFY2(pages.captured(1).toInt() >= 2, qPrintable(info));
+        const QString text = pdfTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+        QVERIFY(!text.isEmpty());
+        for (const QString &expected : QStringList{section, QStringLiteral("Rohrweg 7"), QStringLiteral("12345 Musterstadt")}
+                                           + typedTexts)
+            QVERIFY2(text.contains(expected.simplified()), qPrintable(expected));
+        shot(QStringLiteral("11-printed"));
+    }
+
+    void exportingTheProjectToAFolder()
+    {
+        const QString target = env->root() + QStringLiteral("/export");
+        QVERIFY(QDir().mkpath(target));
+        ModalAnswerer answer;
+        answer.expect("ExportProjectsDialog", [&answer](QWidget *dialog) {
+            answer.ignore(dialog);
+            QTimer::singleShot(0, dialog, [dialog] {
+                QPushButton *folder = formChild<QPushButton>(*dialog, "usb");
+                QCOMPARE(folder->text(), QStringLiteral("Ordner/USB"));
+                QVERIFY(folder->isEnabled());
+                folder->click();
+                static_cast<QDialog *>(dialog)->reject();
+            });
+        });
+        answer.expect("QFileDialog", typeFileName(target));
+        click(QStringLiteral("Projekte_Exportieren"));
+        QTRY_COMPARE_WITH_TIMEOUT(answer.pending(), 0, kWatchdogMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), kWatchdogMs);
+        QVERIFY2(surprises(answer).isEmpty(), qPrintable(surprises(answer).join(QLatin1Char(','))));
+        QVERIFY(window->isEnabled());
+
+        const QString exported = target + QStringLiteral("/P1");
+        QVERIFY(QFileInfo::exists(exported + QStringLiteral("/project.xml")));
+        QCOMPARE(QFileInfo(exported + QStringLiteral("/K1/K1.mpg")).size(),
+                 QFileInfo(window->currentProject()->folder() + QStringLiteral("/K1/K1.mpg")).size());
+        QCOMPARE(QImage(exported + QStringLiteral("/K1/") + photo).size(),
+                 QImage(window->currentInspection()->folder() + QLatin1Char('/') + photo).size());
+        const Project project(exported + QStringLiteral("/project.xml"));
+        QCOMPARE(project.inspectionNames(), QStringList{QStringLiteral("K1.xml")});
+        std::unique_ptr<Investigation> reread(Project::loadInspectionFile(exported + QStringLiteral("/K1/K1.xml")));
+        QVERIFY(reread);
+        QCOMPARE(reread->mainData().sectionName, section);
+        QCOMPARE(reread->observations().size(), recorded.size());
+        for (int i = 0; i < recorded.size(); ++i) {
+            QCOMPARE(reread->observations().at(i).code, recorded.at(i).code);
+            QCOMPARE(reread->observations().at(i).character1, recorded.at(i).character1);
+            QCOMPARE(reread->observations().at(i).distance, recorded.at(i).distance);
+            QCOMPARE(reread->observations().at(i).videoTime, recorded.at(i).videoTime);
+            QCOMPARE(reread->observations().at(i).remark, recorded.at(i).remark);
+            QCOMPARE(reread->observations().at(i).photoFile, recorded.at(i).photoFile);
+        }
+        shot(QStringLiteral("12-exported"));
+    }
+
     void cleanupTestCase()
     {
-        window->close();
+        if (window)
+            window->close();
         started = Startup::Started();
         capture.reset();
         env.reset();
     }
 
 private:
+    // What is typed into the observation dialog, and the observation text it then showed.
+    struct Entered
+    {
+        QString code;
+        int character1 = 0;
+        double metres = 0;
+        QString remark;
+        QString text;
+    };
+
+    // The catalogue's name of the observation, from the dialog's text "3.50m BAB… Rissbildung, Riss, …".
+    static QString catalogueText(const Entered &typed)
+    {
+        const QRegularExpressionMatch name =
+            QRegularExpression(QStringLiteral("^\\S+ %1\\S* ([^,]+),").arg(typed.code)).match(typed.text);
+        return name.hasMatch() ? name.captured(1) : typed.text;
+    }
+
+    // "addInvestigation" with the dialog filled through its fields, as a user fills it.
+    void enter(Entered &typed)
+    {
+        const int before = window->currentInspection()->observations().size();
+        ModalAnswerer answer;
+        answer.expect("ENDamageDataDialog", [&typed](QWidget *dialog) {
+            QTest::keyClicks(formChild<QLineEdit>(*dialog, "code"), typed.code);
+            QCOMPARE(formChild<QLineEdit>(*dialog, "code")->text(), typed.code);
+            auto *character = formChild<QComboBox>(*dialog, "character1");
+            QVERIFY(character->isEnabled() && character->count() > typed.character1);
+            character->setCurrentIndex(typed.character1);
+            auto *metres = formChild<QDoubleSpinBox>(*dialog, "meterEdit");
+            metres->selectAll();
+            QTest::keyClicks(metres, metres->locale().toString(typed.metres, 'f', 2));
+            QTest::keyClick(metres, Qt::Key_Tab);
+            QTest::keyClicks(formChild<QPlainTextEdit>(*dialog, "commentary"), typed.remark);
+            typed.text = formChild<QLabel>(*dialog, "endText")->text();
+            QVERIFY(!formChild<QCheckBox>(*dialog, "foto")->isChecked());
+            QPushButton *accept = formChild<QPushButton>(*dialog, "accept");
+            QVERIFY(accept->isEnabled());
+            accept->click();
+        });
+        formChild<QPushButton>(*window, "addInvestigation")->click();
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QCOMPARE(window->currentInspection()->observations().size(), before + 1);
+        QCOMPARE(window->currentInspection()->observations().last().distance, typed.metres);
+        QVERIFY(!typed.text.isEmpty());
+    }
+
+    VideoForm *video() const { return formChild<VideoForm>(*window, "videoWidget"); }
+    QTableWidget *table() const { return formChild<QTableWidget>(*window, "tableWidget"); }
+
     void click(const QString &key)
     {
         QPushButton *button = formChild<ToolBox>(*window, "toolBox")->button(key);
@@ -210,6 +493,11 @@ private:
     MainWindow *window = nullptr;
     QString stick;
     QString logo;
+    const QString section = QStringLiteral("Haltung S-17");
+    QString root;
+    QString photo;
+    QVector<ObservationRecord> recorded;
+    QStringList typedTexts; // remarks and observation texts, as entered
 };
 
 ZZ_VIDEO_X11_TEST_MAIN(TestEndToEnd)
