@@ -31,6 +31,7 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSurfaceFormat>
+#include <QTimer>
 #include <QTranslator>
 
 #include <algorithm>
@@ -205,13 +206,17 @@ void MainWindow::build3DView()
     // Connected before the page is made current: the context may come as soon as it shows.
     connect(viewer, &Window3D::contextInit, this, &MainWindow::setTabWidget);
     ui->tabWidget->setCurrentWidget(ui->tab_4);
-    QOpenGLContext probe;
-    probe.setFormat(format);
-    if (!probe.create()) {
-        // No context will ever come; the 3D view stays empty.
-        qWarning() << "No OpenGL context: the 3D view cannot be shown.";
-        setTabWidget();
-    }
+    // The first context loads the OpenGL driver, which takes a noticeable part of the start:
+    // asked once the event loop runs, after the window is on the screen.
+    QTimer::singleShot(0, this, [this, format] {
+        QOpenGLContext probe;
+        probe.setFormat(format);
+        if (!probe.create()) {
+            // No context will ever come; the 3D view stays empty.
+            qWarning() << "No OpenGL context: the 3D view cannot be shown.";
+            setTabWidget();
+        }
+    });
     ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->info3dTab));
 }
 
