@@ -113,8 +113,16 @@ private slots:
         QVERIFY(!isUniform(shot));
         QVERIFY(shot.save(QCoreApplication::applicationDirPath() + QStringLiteral("/start-mainwindow.png")));
 
+        // Asked again while it runs: a window made anew while the program settles can miss the
+        // first request.
         QVERIFY(XWindows::requestClose(window));
-        QVERIFY(program.waitForFinished(60000));
+        QElapsedTimer closing;
+        closing.start();
+        while (!program.waitForFinished(2000) && closing.elapsed() < 60000) {
+            for (unsigned long again : XWindows::findByTitle(kTitle))
+                XWindows::requestClose(again);
+        }
+        QCOMPARE(program.state(), QProcess::NotRunning);
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(XWindows::findByTitle(kTitle).isEmpty());
