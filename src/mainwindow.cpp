@@ -33,14 +33,9 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QTranslator>
+#include <QtMath>
 
 #include <algorithm>
-
-namespace {
-
-constexpr double kDegreesPerRadian = 57.29577951308232;
-
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
@@ -513,20 +508,20 @@ void MainWindow::adjustProjectUi()
         project3D->releaseToView();
         const int flags = project3D->showFlags();
         viewer->setShowFlags(flags);
-        const QList<QPair<QString, int>> toggles = {{keys.viewLabel, 1},
-                                                    {keys.viewReferencePoints, 16},
-                                                    {keys.viewDimensions, 32},
-                                                    {keys.view2DProjection, 2},
-                                                    {keys.viewPerspective, 4}};
+        const QList<QPair<QString, int>> toggles = {{keys.viewLabel, Viewer3D::ShowLabels},
+                                                    {keys.viewReferencePoints, Viewer3D::ShowReferencePoints},
+                                                    {keys.viewDimensions, Viewer3D::ShowDimensionNotes},
+                                                    {keys.view2DProjection, Viewer3D::ShowProjection},
+                                                    {keys.viewPerspective, Viewer3D::PerspectiveA}};
         for (const auto &toggle : toggles)
             ui->tool3DBox->setChecked(toggle.first, (flags & toggle.second) != 0);
         if (const QSharedPointer<FloorPlan> plan = project3D->plan()) {
             // The field announces every change as its command, which would write its rounded
             // value back into the plan.
             const QSignalBlocker quiet(ui->tool3DBox);
-            ui->tool3DBox->setValue(keys.northAngle, plan->northAngle() * kDegreesPerRadian);
+            ui->tool3DBox->setValue(keys.northAngle, qRadiansToDegrees(plan->northAngle()));
         }
-        const bool freeView = (flags & 8) != 0;
+        const bool freeView = (flags & Viewer3D::PerspectiveB) != 0;
         if (viewer->is3DView() != freeView)
             viewer->toggleTopView();
         showViewMode();

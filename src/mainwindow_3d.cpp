@@ -36,18 +36,17 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QSignalBlocker>
+#include <QtMath>
 
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519943295;
-
-// Show-flag bits of the view toggles and of the free 3D view.
-constexpr int kLabelsBit = 1;
-constexpr int kProjectionBit = 2;
-constexpr int kPerspectiveBit = 4;
-constexpr int kFreeViewBit = 8;
-constexpr int kReferencePointsBit = 16;
-constexpr int kDimensionNotesBit = 32;
+// Show-flag bits of the view toggles and of the free 3D view, as the viewer reads them.
+constexpr int kLabelsBit = Viewer3D::ShowLabels;
+constexpr int kProjectionBit = Viewer3D::ShowProjection;
+constexpr int kPerspectiveBit = Viewer3D::PerspectiveA;
+constexpr int kFreeViewBit = Viewer3D::PerspectiveB;
+constexpr int kReferencePointsBit = Viewer3D::ShowReferencePoints;
+constexpr int kDimensionNotesBit = Viewer3D::ShowDimensionNotes;
 
 // Waits until the view reports the end of a placement.
 void waitForPlacement(Viewer3D *viewer, void (Viewer3D::*finished)())
@@ -213,7 +212,7 @@ void MainWindow::alignNorth()
     const QSharedPointer<FloorPlan> plan = project3D ? project3D->plan() : QSharedPointer<FloorPlan>();
     if (!plan)
         return;
-    const double angle = ui->tool3DBox->value(keys.northAngle) * kRadiansPerDegree;
+    const double angle = qDegreesToRadians(ui->tool3DBox->value(keys.northAngle));
     if (angle == plan->northAngle())
         return;
     plan->setNorthAngle(angle);

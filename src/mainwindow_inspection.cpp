@@ -517,9 +517,7 @@ void MainWindow::openInspectionFile()
         return;
     }
     const QString filter = QStringLiteral("%1 (*.h *.lh *.xml);;%2 (%3)")
-                               .arg(tr("Untersuchung"), tr("Video"),
-                                    QStringLiteral("*.avi *.mpg *.mp4 *.wmv *.flv *.3g2 *.3gp *.asf *.asx *.m4v "
-                                                   "*.mov *.swf *.bin *.mkv *.ogm *.ts *.vob"));
+                               .arg(tr("Untersuchung"), tr("Video"), Global::instance()->videoFilter());
     const QString path = QFileDialog::getOpenFileName(this, tr("Datei öffnen"), QString(), filter);
     if (path.isEmpty())
         return;
