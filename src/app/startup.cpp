@@ -68,6 +68,13 @@ Started start(const std::function<void(MainWindow *)> &beforeInit)
     return started;
 }
 
+int exec(const Started &started)
+{
+    if (!started.window->isVisible())
+        return 0;
+    return QApplication::exec();
+}
+
 int guarded(const std::function<int()> &body)
 {
     try {
@@ -84,7 +91,7 @@ int run(int argc, char **argv)
     QApplication app(argc, argv);
     return guarded([] {
         const Started started = start();
-        return QApplication::exec();
+        return exec(started);
     });
 }
 

@@ -24,6 +24,11 @@ struct Started
 // splash screen stays on top of them.
 Started start(const std::function<void(MainWindow *)> &beforeInit = {});
 
+// The event loop of a started program, until its window closes. A window closed while the start
+// still ran (the splash screen lets events through while it waits) found no loop to end: then
+// this returns at once.
+int exec(const Started &started);
+
 // The result of body, or 1 when it throws: the failure is logged and reported as one.
 int guarded(const std::function<int()> &body);
 

@@ -64,6 +64,12 @@ private slots:
         QCOMPARE(notices.size(), 1);
         QVERIFY2(notices.first().startsWith(QStringLiteral("Als Projektverzeichnis wurde")), qPrintable(notices.first()));
         QCOMPARE(windowShownAtNotice, QList<bool>{true});
+
+        // Closed before the event loop runs, as a close request that comes while the splash
+        // screen waits for the window: the program still ends.
+        QVERIFY(started.window->close());
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(Startup::exec(started), 0);
     }
 
     void anExceptionEndsWithFailure()

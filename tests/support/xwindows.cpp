@@ -51,10 +51,9 @@ QString titleOf(Display *display, Window window)
     return QString();
 }
 
-void collect(Display *display, Window window, const QString &title, QList<unsigned long> &found)
+void collectAll(Display *display, Window window, QList<unsigned long> &found)
 {
-    if (titleOf(display, window) == title)
-        found << window;
+    found << window;
     Window root = 0;
     Window parent = 0;
     Window *children = nullptr;
@@ -62,7 +61,7 @@ void collect(Display *display, Window window, const QString &title, QList<unsign
     if (!XQueryTree(display, window, &root, &parent, &children, &count))
         return;
     for (unsigned int i = 0; i < count; ++i)
-        collect(display, children[i], title, found);
+        collectAll(display, children[i], found);
     if (children)
         XFree(children);
 }
@@ -77,8 +76,29 @@ QList<unsigned long> findByTitle(const QString &title)
     Display *const display = openDisplay();
     if (!display)
         return found;
-    collect(display, DefaultRootWindow(display), title, found);
+    QList<unsigned long> windows;
+    collectAll(display, DefaultRootWindow(display), windows);
+    for (unsigned long window : qAsConst(windows))
+        if (titleOf(display, Window(window)) == title)
+            found << window;
     return found;
+}
+
+QStringList viewableTitles()
+{
+    QStringList titles;
+    Display *const display = openDisplay();
+    if (!display)
+        return titles;
+    // Every titled window, top-level ones and the frames a window manager may have added alike.
+    QList<unsigned long> windows;
+    collectAll(display, DefaultRootWindow(display), windows);
+    for (unsigned long window : qAsConst(windows)) {
+        const QString title = titleOf(display, Window(window));
+        if (!title.isEmpty() && isViewable(window))
+            titles << title;
+    }
+    return titles;
 }
 
 bool isViewable(unsigned long window)

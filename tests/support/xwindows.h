@@ -4,6 +4,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 // A look at the X server from outside a program, as a window manager or a user sees it: finds
 // windows by their title, tells whether they are mapped, grabs their picture and asks them to
@@ -15,6 +16,8 @@ namespace XWindows {
 // The windows titled exactly so (_NET_WM_NAME, else WM_NAME), in stacking order; empty when the
 // display cannot be opened.
 QList<unsigned long> findByTitle(const QString &title);
+// The titles of every titled window that can be seen, for a failure to say what is on the screen.
+QStringList viewableTitles();
 // Whether the window is mapped and all its parents too (it can be seen).
 bool isViewable(unsigned long window);
 // The window's rectangle on the root window; null when the window is gone.
