@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QFontMetricsF>
+#include <QHash>
 
 #include <algorithm>
 
@@ -9,6 +10,56 @@ namespace {
 
 constexpr double TitleTop = 55 * Printer::PixelsPerMm;
 constexpr double TitleWidth = 170 * Printer::PixelsPerMm;
+
+// Wrapping shapes every candidate line, and a job run wraps the same texts again and again: a
+// row's line count before it is placed and its lines when it is, the header table of every page,
+// and the pipe graphic once per scale it tries. While a generator lives, the lines are remembered
+// by font, width and text; the last generator of a thread to go forgets them.
+struct WrapKey
+{
+    QFont font;
+    double width;
+    QString text;
+
+    bool operator==(const WrapKey &other) const
+    {
+        return width == other.width && text == other.text && font == other.font;
+    }
+};
+
+uint qHash(const WrapKey &key, uint seed)
+{
+    return ::qHash(key.text, seed) ^ ::qHash(key.width, seed) ^ ::qHash(key.font, seed);
+}
+
+// Far more than one long inspection holds; past it the cache starts again.
+constexpr int WrapCacheLimit = 50000;
+
+thread_local QHash<WrapKey, QStringList> wrapCache;
+thread_local int liveGenerators = 0;
+
+QStringList measuredWrap(const QString &text, double width, const QFont &font)
+{
+    // Line breaks and tabs count as blanks: a text element holds one line only.
+    QString words = text;
+    for (QChar &c : words) {
+        if (c.isSpace())
+            c = QLatin1Char(' ');
+    }
+    QStringList lines = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QFontMetricsF metrics(font);
+    int i = 0;
+    while (i + 1 < lines.size()) {
+        const QString joined = lines.at(i) + QLatin1Char(' ') + lines.at(i + 1);
+        if (metrics.horizontalAdvance(joined) < width) {
+            lines[i] = joined;
+            lines.removeAt(i + 1);
+        } else {
+            ++i;
+        }
+    }
+    return lines;
+}
 
 } // namespace
 
@@ -27,6 +78,13 @@ Printer::Printer(QObject *parent)
     m_pen.setWidthF(0.4);
     m_pen.setCapStyle(Qt::RoundCap);
     m_pen.setJoinStyle(Qt::RoundJoin);
+    ++liveGenerators;
+}
+
+Printer::~Printer()
+{
+    if (--liveGenerators == 0)
+        wrapCache.clear();
 }
 
 void Printer::setCustomLetterhead(const PrintElement &letterhead)
@@ -154,24 +212,16 @@ double Printer::addLabelGrid(PrintPage &page, const QPointF &origin, const QList
 
 QStringList Printer::wrapLines(const QString &text, double width, const QFont &font)
 {
-    // Line breaks and tabs count as blanks: a text element holds one line only.
-    QString words = text;
-    for (QChar &c : words) {
-        if (c.isSpace())
-            c = QLatin1Char(' ');
-    }
-    QStringList lines = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const QFontMetricsF metrics(font);
-    int i = 0;
-    while (i + 1 < lines.size()) {
-        const QString joined = lines.at(i) + QLatin1Char(' ') + lines.at(i + 1);
-        if (metrics.horizontalAdvance(joined) < width) {
-            lines[i] = joined;
-            lines.removeAt(i + 1);
-        } else {
-            ++i;
-        }
-    }
+    if (liveGenerators == 0)
+        return measuredWrap(text, width, font);
+    WrapKey key{font, width, text};
+    const auto found = wrapCache.constFind(key);
+    if (found != wrapCache.constEnd())
+        return found.value();
+    if (wrapCache.size() >= WrapCacheLimit)
+        wrapCache.clear();
+    const QStringList lines = measuredWrap(text, width, font);
+    wrapCache.insert(std::move(key), lines);
     return lines;
 }
 

@@ -67,6 +67,7 @@ public:
     static QFont font(int pixelSize, bool bold = false);
 
     explicit Printer(QObject *parent = nullptr);
+    ~Printer() override;
 
     // --- job runners: each lays out one print job with a fresh generator and returns its pages
 

@@ -28,6 +28,7 @@ private slots:
     void wrapLines_data();
     void wrapLines();
     void maxWrappedWidth();
+    void aLiveGeneratorWrapsEachTextForItsFontAndWidth();
     void gridWrapsLongLabelsAtFourTenthsOfTheColumn();
     void gridMarksEveryLineOfARowAndAdvancesByTheTallerSide();
     void gridHeightIsTheTallestPair();
@@ -186,6 +187,28 @@ void TestPrinter::maxWrappedWidth()
              metrics.horizontalAdvance(QStringLiteral("aa bb")));
     QCOMPARE(Printer::maxWrappedWidth({QStringLiteral("aa bb cc"), QStringLiteral("Abwasserkanal")}, width, font),
              metrics.horizontalAdvance(QStringLiteral("Abwasserkanal")));
+}
+
+void TestPrinter::aLiveGeneratorWrapsEachTextForItsFontAndWidth()
+{
+    const QFont regular = Printer::font(10);
+    const QFont bold = Printer::font(10, true);
+    const QString text = QStringLiteral("aa bb cc");
+    const double narrow = QFontMetricsF(regular).horizontalAdvance(QStringLiteral("aa bb")) + 0.5;
+    const double wide = QFontMetricsF(regular).horizontalAdvance(text) + 0.5;
+    QVERIFY(QFontMetricsF(bold).horizontalAdvance(QStringLiteral("aa bb")) >= narrow);
+    const QStringList twoLines{QStringLiteral("aa bb"), QStringLiteral("cc")};
+
+    // While a generator lives, wrapped lines are remembered; each answer must still be the one
+    // for its own text, width and font, however the questions interleave.
+    Printer printer;
+    QCOMPARE(Printer::wrapLines(text, narrow, regular), twoLines);
+    QCOMPARE(Printer::wrapLines(text, wide, regular), QStringList{text});
+    QCOMPARE(Printer::wrapLines(text, narrow, bold),
+             (QStringList{QStringLiteral("aa"), QStringLiteral("bb"), QStringLiteral("cc")}));
+    QCOMPARE(Printer::wrapLines(QStringLiteral("aa bb"), narrow, regular), QStringList{QStringLiteral("aa bb")});
+    QCOMPARE(Printer::wrapLines(text, narrow, regular), twoLines);
+    QCOMPARE(Printer::lineCount(text, wide, bold), Printer::wrapLines(text, wide, bold).size());
 }
 
 void TestPrinter::gridWrapsLongLabelsAtFourTenthsOfTheColumn()

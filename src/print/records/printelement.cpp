@@ -12,6 +12,9 @@
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPalette>
 #include <QPainter>
 #include <QPicture>
 #include <QPixmap>
@@ -406,18 +409,58 @@ void textItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
     addItem(scene, items, item);
 }
 
-void paintRichText(const PrintElement &e, QPainter *painter)
+// A rich text's drawing, recorded once per text, width, default font and palette (the document
+// draws in both). Every page repeats the
+// letterhead's address and contact, and laying out an HTML document is far dearer than
+// replaying what it drew.
+struct RichTextKey
 {
-    if (!hasRect(e))
-        return;
+    QString html;
+    double width;
+    QFont font;
+    qint64 palette;
+
+    bool operator==(const RichTextKey &other) const
+    {
+        return width == other.width && palette == other.palette && html == other.html && font == other.font;
+    }
+};
+
+uint qHash(const RichTextKey &key, uint seed)
+{
+    return ::qHash(key.html, seed) ^ ::qHash(key.width, seed) ^ ::qHash(key.font, seed) ^ ::qHash(key.palette, seed);
+}
+
+// A report holds a handful of different rich texts; past this many the recordings start again.
+constexpr int RichTextCacheLimit = 64;
+
+QPicture richTextPicture(const QString &html, double width)
+{
+    // Each thread keeps its own: QTextDocument and QPicture are not shared across threads.
+    thread_local QHash<RichTextKey, QPicture> recorded;
+    RichTextKey key{html, width, QGuiApplication::font(), QGuiApplication::palette().cacheKey()};
+    const auto found = recorded.constFind(key);
+    if (found != recorded.constEnd())
+        return found.value();
+
     QTextDocument document;
-    document.setTextWidth(e.rect().width());
-    document.setHtml(e.text());
+    document.setTextWidth(width);
+    document.setHtml(html);
     QPicture picture;
     QPainter recorder(&picture);
     document.drawContents(&recorder);
     recorder.end();
-    painter->drawPicture(e.points().at(0), picture);
+    if (recorded.size() >= RichTextCacheLimit)
+        recorded.clear();
+    recorded.insert(std::move(key), picture);
+    return picture;
+}
+
+void paintRichText(const PrintElement &e, QPainter *painter)
+{
+    if (!hasRect(e))
+        return;
+    painter->drawPicture(e.points().at(0), richTextPicture(e.text(), e.rect().width()));
 }
 
 void richTextItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
@@ -436,9 +479,12 @@ void paintGroup(const PrintElement &e, QPainter *painter)
 {
     if (!hasRect(e))
         return;
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(e.brush());
-    painter->drawRect(e.rect());
+    // Without a brush the ground would draw nothing, yet still cost every output its state.
+    if (e.brush().style() != Qt::NoBrush) {
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(e.brush());
+        painter->drawRect(e.rect());
+    }
     // The children paint relative to the group's corner, each starting from a painter as fresh
     // as a new one. Painted directly rather than recorded into a picture and replayed: Qt's
     // raster engine can stroke against a freed clip when it replays pictures nested inside

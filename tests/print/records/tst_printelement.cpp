@@ -119,6 +119,7 @@ private slots:
     void paintedTextFollowsItsAlignment_data();
     void paintedTextFollowsItsAlignment();
     void richTextIsPaintedFromItsCorner();
+    void richTextRepaintsForItsOwnTextWidthAndFont();
     void elementsWithoutTheirPointsDrawNothing_data();
     void elementsWithoutTheirPointsDrawNothing();
     void unknownKindsDrawNothingAndKeepTheirBytes_data();
@@ -351,6 +352,32 @@ void TestPrintElement::richTextIsPaintedFromItsCorner()
     QVERIFY(ink.left() >= 50 && ink.top() >= 60);
     QVERIFY(ink.left() < 70 && ink.top() < 80);
     QVERIFY(ink.right() < 170);
+}
+
+void TestPrintElement::richTextRepaintsForItsOwnTextWidthAndFont()
+{
+    // A rich text's drawing is reused from page to page; every change that alters it must show.
+    const QString words = QStringLiteral("XX XX XX");
+    const auto inkOf = [](const QString &html, double width) {
+        return inkBounds(render({PrintElement::makeRichText(QRectF(10, 10, width, 150), html, false)}));
+    };
+    const QRect wide = inkOf(words, 200);
+    QVERIFY(!wide.isNull());
+    QCOMPARE(inkOf(words, 200), wide);
+
+    const QRect narrow = inkOf(words, 40);
+    QVERIFY2(narrow.height() > 2 * wide.height(), "the narrow box wraps the words onto lines of their own");
+    const QRect shorter = inkOf(QStringLiteral("XX"), 200);
+    QVERIFY(shorter.width() < wide.width() / 2);
+
+    const QFont before = QGuiApplication::font();
+    QFont larger = before;
+    larger.setPixelSize(30);
+    QGuiApplication::setFont(larger);
+    const QRect large = inkOf(words, 200);
+    QGuiApplication::setFont(before);
+    QVERIFY(large.height() > wide.height());
+    QCOMPARE(inkOf(words, 200), wide);
 }
 
 void TestPrintElement::elementsWithoutTheirPointsDrawNothing_data()
