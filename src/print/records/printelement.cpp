@@ -410,9 +410,8 @@ void textItems(const PrintElement &e, QGraphicsScene *scene, Items &items)
 }
 
 // A rich text's drawing, recorded once per text, width, default font and palette (the document
-// draws in both). Every page repeats the
-// letterhead's address and contact, and laying out an HTML document is far dearer than
-// replaying what it drew.
+// draws in both). Every page repeats the letterhead's address and contact, and laying out an HTML
+// document is far dearer than replaying what it drew.
 struct RichTextKey
 {
     QString html;
