@@ -274,14 +274,28 @@ bool Investigation::writeSideFile(const QString &path) const
 
 void Investigation::readSideFile(const QString &path)
 {
+    // A missing side file simply fails to open: no separate look-up, since every inspection of a
+    // project opened asks for one.
     QFile file(FileHelper::replaceSuffix(path, QStringLiteral("dat")));
-    if (!file.exists())
-        return;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    QString line = stream.readLine();
+    QByteArray bytes = file.readLine();
+    QString line;
+    const auto starts = [&bytes](char c) { return !bytes.isEmpty() && bytes.at(0) == c; };
+    if (starts('\xef') || starts('\xfe') || starts('\xff') || starts('\0')) {
+        // A byte-order mark or a wide encoding: the text stream tells them apart.
+        file.seek(0);
+        QTextStream stream(&file);
+        stream.setCodec("UTF-8");
+        line = stream.readLine();
+    } else {
+        // As the text stream reads in text mode: every carriage return dropped, the line ends at
+        // the first line feed.
+        bytes.replace('\r', QByteArray());
+        if (bytes.endsWith('\n'))
+            bytes.chop(1);
+        line = QString::fromUtf8(bytes.constData(), bytes.size());
+    }
     if (line.endsWith(QLatin1Char('\r')))
         line.chop(1);
     m_header.client = line;

@@ -20,8 +20,12 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextCodec>
 #include <QXmlStreamReader>
+
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -45,6 +49,16 @@ struct XmlContent
 {
     NormKind kind = Project::UnknownKind;
     QString language;
+    // The scan was left out: the file is ISYBAU 2006 if it parses to its end, else of no known kind.
+    bool unlessBroken = false;
+};
+
+enum class Examine {
+    Language,
+    Kind,
+    // As Kind, but a file whose kind only a full parse could settle is left unparsed (see
+    // XmlContent::unlessBroken).
+    KindLeavingFullParse
 };
 
 // Which deciding elements could still turn up and overrule one already seen. A scan that knows
@@ -53,6 +67,7 @@ struct LaterElements
 {
     bool za = true;
     bool fd = true;
+    bool dza = true;
 };
 
 // One pass of the stream reader over the document: which of the deciding elements it holds and
@@ -112,13 +127,15 @@ bool declaresUtf8(const QByteArray &bytes)
     return at < 0 || declaration.indexOf("utf-8", at) >= 0;
 }
 
-// Whether the bytes hold the name as a tag could ("<ZA", "<x:ZA", then a blank, ">" or "/").
-// True also whenever the bytes may not spell names in ASCII (a NUL byte, an encoding other than
-// UTF-8, Latin or a Windows code page), so that a false answer is certain.
-bool mayHoldElement(const QByteArray &bytes, const QByteArray &name)
+// Which of the deciding elements the bytes may hold: a "<" followed by a tag name whose local
+// part (after a prefix) is the element's name. Each may be present whenever the bytes may not
+// spell names in ASCII (a NUL byte, an encoding other than UTF-8, Latin or a Windows code page),
+// so that an element said to be absent is certainly absent.
+LaterElements mayHoldElements(const QByteArray &bytes)
 {
+    const LaterElements unsure;
     if (bytes.contains('\0'))
-        return true;
+        return unsure;
     if (bytes.startsWith("<?xml")) {
         const QByteArray declaration = bytes.left(bytes.indexOf("?>")).toLower();
         const int at = declaration.indexOf("encoding");
@@ -127,32 +144,57 @@ bool mayHoldElement(const QByteArray &bytes, const QByteArray &name)
             const bool ascii = rest.contains("utf-8") || rest.contains("iso-8859") || rest.contains("latin")
                                || rest.contains("windows-125") || rest.contains("ascii");
             if (!ascii)
-                return true;
+                return unsure;
         }
     }
-    for (int at = bytes.indexOf(name); at >= 0; at = bytes.indexOf(name, at + 1)) {
-        const char before = at > 0 ? bytes.at(at - 1) : ' ';
-        const int next = at + name.size();
-        const char after = next < bytes.size() ? bytes.at(next) : '>';
-        if ((before == '<' || before == ':')
-            && (after == '>' || after == '/' || after == ' ' || after == '\t' || after == '\n' || after == '\r'))
-            return true;
+    LaterElements held;
+    held.za = held.fd = held.dza = false;
+    const char *const begin = bytes.constData();
+    const char *const end = begin + bytes.size();
+    const auto endsName = [](char c) {
+        return c == '>' || c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    };
+    for (const char *at = begin; at < end;) {
+        const char *open = static_cast<const char *>(std::memchr(at, '<', size_t(end - at)));
+        if (!open)
+            break;
+        const char *name = open + 1;
+        const char *nameEnd = name;
+        while (nameEnd < end && !endsName(*nameEnd) && *nameEnd != '<') {
+            if (*nameEnd == ':')
+                name = nameEnd + 1;
+            ++nameEnd;
+        }
+        const QLatin1String local(name, int(nameEnd - name));
+        if (local == QLatin1String("ZA"))
+            held.za = true;
+        else if (local == QLatin1String("FD"))
+            held.fd = true;
+        else if (local == QLatin1String("DZA"))
+            held.dza = true;
+        at = nameEnd;
     }
-    return false;
+    return held;
 }
 
-// kindOnly: the language matters only where a "ZA" decides, so the scan may stop at the first
-// deciding element that nothing later in the file could overrule.
-XmlContent examineXml(const QString &path, bool kindOnly)
+// For the kind alone: the language matters only where a "ZA" decides, so the scan may stop at
+// the first deciding element that nothing later in the file could overrule.
+XmlContent examineXml(const QString &path, Examine examine)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
     LaterElements later;
-    if (kindOnly) {
-        later.za = mayHoldElement(bytes, QByteArrayLiteral("ZA"));
-        later.fd = later.za || mayHoldElement(bytes, QByteArrayLiteral("FD"));
+    if (examine != Examine::Language) {
+        later = mayHoldElements(bytes);
+        later.fd = later.fd || later.za;
+        if (examine == Examine::KindLeavingFullParse && !later.za && !later.fd && !later.dza) {
+            XmlContent content;
+            content.kind = NormIsybau2006;
+            content.unlessBroken = true;
+            return content;
+        }
     }
     QXmlStreamReader reader(bytes);
     XmlContent content = scanXml(reader, later);
@@ -169,17 +211,89 @@ XmlContent examineXml(const QString &path, bool kindOnly)
     return scanXml(recoded, later);
 }
 
+// Takes the messages meant for the user until pass() hands them on or the object goes (then
+// they are dropped); the handler it replaced is restored either way.
+class CaughtMessages
+{
+public:
+    CaughtMessages()
+        : m_previous(Reporter::setHandler([this](Reporter::Kind kind, const QString &text) {
+            m_messages.append({kind, text});
+        }))
+    {
+    }
+    ~CaughtMessages() { restore(); }
+    CaughtMessages(const CaughtMessages &) = delete;
+    CaughtMessages &operator=(const CaughtMessages &) = delete;
+
+    void pass()
+    {
+        restore();
+        for (const auto &message : qAsConst(m_messages)) {
+            if (message.first == Reporter::Kind::Notice)
+                Reporter::notice(message.second);
+            else
+                Reporter::error(message.second);
+        }
+        m_messages.clear();
+    }
+
+private:
+    void restore()
+    {
+        if (m_restored)
+            return;
+        m_restored = true;
+        Reporter::setHandler(m_previous);
+    }
+
+    Reporter::Handler m_previous;
+    QList<QPair<Reporter::Kind, QString>> m_messages;
+    bool m_restored = false;
+};
+
+// Only a parse to the end tells an ISYBAU 2006 file from one of no known kind, and its load parses
+// it to the end anyway. So the load goes first with its messages held back; a load that found no
+// fault settles the kind. Only where it found one is the file scanned on its own: an ISYBAU 2006
+// file that failed to load keeps its inspection and its messages, a file of no known kind gives
+// neither. Null for the latter.
+Investigation *loadIsybau2006UnlessBroken(const QString &path)
+{
+    if (Reporter::isHeld()) {
+        // Held messages never reach a handler, so they could not be held back here.
+        if (examineXml(path, Examine::Kind).kind != NormIsybau2006)
+            return nullptr;
+        auto *inspection = new Isybau2006;
+        inspection->load(path);
+        return inspection;
+    }
+    auto inspection = std::make_unique<Isybau2006>();
+    CaughtMessages messages;
+    inspection->load(path);
+    if (inspection->loadResult() != Investigation::LoadResult::Loaded
+        && examineXml(path, Examine::Kind).kind != NormIsybau2006)
+        return nullptr;
+    messages.pass();
+    return inspection.release();
+}
+
 // A new inspection of the given file's kind, not yet loaded; null for an ".xml" file of
 // unknown kind. Free-text inspections (any file that is no inspection file) are named after it.
-Investigation *makeInspection(const QString &path)
+// An ISYBAU 2006 file may come loaded already (*loaded set).
+Investigation *makeInspection(const QString &path, bool *loaded)
 {
+    *loaded = false;
     if (path.endsWith(QLatin1String(".h")) || path.endsWith(QLatin1String(".lh"))) {
         auto *inspection = new Isybau2001;
         inspection->setNormKind(path.endsWith(QLatin1String(".h")) ? NormATV : NormIsybau2001);
         return inspection;
     }
     if (path.endsWith(QLatin1String(".xml"))) {
-        const XmlContent content = examineXml(path, true);
+        const XmlContent content = examineXml(path, Examine::KindLeavingFullParse);
+        if (content.unlessBroken) {
+            *loaded = true;
+            return loadIsybau2006UnlessBroken(path);
+        }
         switch (content.kind) {
         case NormEN135082:
             return new EN135082(content.language);
@@ -202,13 +316,14 @@ Investigation *makeInspection(const QString &path)
 // an ".xml" file of unknown kind.
 Investigation *inspectionForFile(const QString &path, const QString &freeTextFolder)
 {
-    Investigation *inspection = makeInspection(path);
+    bool loaded = false;
+    Investigation *inspection = makeInspection(path, &loaded);
     if (!inspection)
         return nullptr;
     if (inspection->normKind() == NormFreetext) {
         inspection->setFileName(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
         inspection->setFolder(freeTextFolder);
-    } else {
+    } else if (!loaded) {
         // A file that fails to load is reported by the model and guarded against being saved
         // over; its inspection stays in the project.
         inspection->load(path);
@@ -335,21 +450,33 @@ void Project::readFile()
 void Project::readInspections(const QStringList &fileNames)
 {
     QStringList refused;
+    // The names taken so far, of the inspections and of the entries skipped: a project of
+    // hundreds of inspections would otherwise search its list for each entry.
+    QSet<QString> taken;
+    for (const Investigation *inspection : qAsConst(m_inspections))
+        taken.insert(inspection->fileName());
+    for (const QString &name : qAsConst(m_skipped))
+        taken.insert(name);
+    const QString projectFolder = folder();
     for (const QString &name : fileNames) {
-        if (name.isEmpty() || inspectionByName(name) || m_skipped.contains(name))
+        if (name.isEmpty() || taken.contains(name))
             continue;
         if (!isPlainName(name)) {
             refused << name;
             m_skipped << name;
+            taken.insert(name);
             continue;
         }
-        const QString inspectionFolder = folder() + QLatin1Char('/') + baseName(name);
+        const QString inspectionFolder = projectFolder + QLatin1Char('/') + baseName(name);
         const QString path = inspectionFolder + QLatin1Char('/') + name;
         Investigation *inspection = inspectionForFile(path, inspectionFolder);
-        if (inspection)
+        if (inspection) {
             m_inspections << inspection;
-        else
+            taken.insert(inspection->fileName());
+        } else {
             m_skipped << name;
+            taken.insert(name);
+        }
     }
     if (!refused.isEmpty())
         Reporter::error(tr("Die Projektdatei %1 nennt Haltungen außerhalb ihrer Ordner; sie werden nicht geöffnet:\n%2")
@@ -643,12 +770,12 @@ Investigation *Project::loadInspectionFile(const QString &path)
 
 NormKind Project::detectXmlKind(const QString &path)
 {
-    return examineXml(path, true).kind;
+    return examineXml(path, Examine::Kind).kind;
 }
 
 QString Project::catalogLanguage(const QString &path)
 {
-    return examineXml(path, false).language;
+    return examineXml(path, Examine::Language).language;
 }
 
 PrintJob Project::createTOC(const QList<Investigation *> &investigations, const QList<int> &indexes, const QString &text)

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QtTest>
 
 #include <unistd.h>
@@ -354,6 +355,37 @@ private slots:
         inv.setFileName(QStringLiteral("H2"));
         QVERIFY(inv.save());
         QVERIFY(QFile::exists(env->root() + QStringLiteral("/Projekt.2025/H2/H2.dat")));
+    }
+
+    // The client line reads as a UTF-8 text stream in text mode reads a first line.
+    void sideFileFirstLine_data()
+    {
+        QTest::addColumn<QByteArray>("side");
+        QTest::newRow("umlauts, CR LF") << QByteArray("Stadtwerke M\xc3\xbcnchen\r\nzweite\r\n");
+        QTest::newRow("no line end") << QByteArray("Kunde");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("carriage returns inside") << QByteArray("Kun\rde\r\r\nB\n");
+        QTest::newRow("only carriage returns") << QByteArray("Kunde A\rKunde B\r");
+        QTest::newRow("not UTF-8") << QByteArray("Gr\xf8n \xe9t\xe9\nB");
+        QTest::newRow("UTF-8 mark") << QByteArray("\xef\xbb\xbfKunde\r\n");
+        QTest::newRow("UTF-16 mark")
+            << QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(u"K\u00fcnde\r\nB"), 18);
+        QTest::newRow("NUL inside") << QByteArray("Ku\0nde\n", 7);
+    }
+    void sideFileFirstLine()
+    {
+        QFETCH(QByteArray, side);
+        const QString path = folder + QStringLiteral("H1.xml");
+        writeFile(path, kValidFile);
+        writeFile(folder + QStringLiteral("H1.dat"), side);
+        QFile file(folder + QStringLiteral("H1.dat"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QTextStream stream(&file);
+        stream.setCodec("UTF-8");
+        const QString expected = stream.readLine();
+        TestInvestigation inv;
+        QVERIFY(inv.load(path));
+        QCOMPARE(inv.mainData().client, expected);
     }
 
     void photos()

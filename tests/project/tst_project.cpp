@@ -1,5 +1,7 @@
 #include "project/project.h"
 
+#include "core/reporter.h"
+
 #include "support/model/inspections.h"
 #include "support/testenv.h"
 #include "support/testfiles.h"
@@ -181,6 +183,20 @@ private slots:
         QTest::newRow("DZA in Windows-1252") << "K.xml" << QByteArray("<?xml version=\"1.0\"?><Doc><A>Gr\xf8n</A><DZA/></Doc>")
                                             << int(NormDanDas) << "";
         QTest::newRow("none") << "K.xml" << QByteArray("<Doc><Kopf/><Befund/></Doc>") << int(NormIsybau2006) << "";
+        QTest::newRow("names that only begin like the deciding ones")
+            << "K.xml" << QByteArray("<Doc><ZAB/><FDX/><DZAY/><x:ZAX xmlns:x=\"urn:x\"/></Doc>") << int(NormIsybau2006) << "";
+        QTest::newRow("ZA ended by a line break")
+            << "K.xml" << QByteArray("<Doc><FD/><ZA\n/></Doc>") << int(NormEN135082) << "de";
+        QTest::newRow("deciding elements after a long comment and an instruction")
+            << "K.xml"
+            << QByteArray("<?xml version=\"1.0\"?>\n<!-- ") + QByteArray(20000, '-').replace("--", "- ")
+                   + QByteArray(" -->\n<?tool run?>\n<Doc><FD/><ZA/></Doc>")
+            << int(NormEN135082) << "de";
+        QTest::newRow("ISYBAU 2006 in Windows-1252")
+            << "K.xml" << QByteArray("<?xml version=\"1.0\"?><Identifikation><A>Gr\xf8n</A></Identifikation>")
+            << int(NormIsybau2006) << "";
+        QTest::newRow("ISYBAU 2006 cut short after its header")
+            << "K.xml" << QByteArray("<Identifikation><Version>2006</Version><Admin") << int(Project::UnknownKind) << "";
         QTest::newRow("video") << "K.mpg" << QByteArray("video") << int(NormFreetext) << "";
         QTest::newRow("truncated") << "K.xml" << QByteArray("<Doc><Kopf><Strasse>Ha") << int(Project::UnknownKind) << "";
         QTest::newRow("empty") << "K.xml" << QByteArray("") << int(Project::UnknownKind) << "";
@@ -209,12 +225,26 @@ private slots:
         }
         capture->clear();
         std::unique_ptr<Investigation> inspection(Project::loadInspectionFile(path));
+        const QStringList errors = capture->errors();
+        const QStringList notices = capture->notices();
         if (kind == Project::UnknownKind) {
             QVERIFY(!inspection);
+            QCOMPARE(errors, QStringList()); // the project reports those files, once for all
+            QCOMPARE(notices, QStringList());
             return;
         }
         QVERIFY(inspection);
         QCOMPARE(inspection->normKind(), kind);
+        if (kind != NormFreetext) {
+            // The user hears what a load of that kind says, no more and no less.
+            capture->clear();
+            auto direct = makeInspection(kind);
+            direct->load(path);
+            QCOMPARE(errors, capture->errors());
+            QCOMPARE(notices, capture->notices());
+            QCOMPARE(inspection->loadResult(), direct->loadResult());
+            QCOMPARE(inspection->mainData().sectionName, direct->mainData().sectionName);
+        }
         QCOMPARE(inspection->fileName(), fileName);
         if (kind == NormEN135082)
             QVERIFY(qobject_cast<EN135082 *>(inspection.get()));
@@ -223,6 +253,28 @@ private slots:
             QCOMPARE(inspection->folder(), folder + QStringLiteral("/K/"));
             QCOMPARE(inspection->videoFile(), path);
         }
+    }
+
+    // While messages are held (at start-up), a file of no known kind still gives no message, and
+    // one that fails to load as ISYBAU 2006 gives its load's message once they are let go.
+    void heldMessagesFollowTheKind()
+    {
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/K")));
+        const QString broken = folder + QStringLiteral("/K/B.xml");
+        const QString foreign = folder + QStringLiteral("/K/F.xml");
+        writeFile(broken, "<Identifikation><Admin");
+        writeFile(foreign, "<Doc><Kopf/></Doc>");
+        capture->clear();
+        Reporter::hold();
+        std::unique_ptr<Investigation> none(Project::loadInspectionFile(broken));
+        std::unique_ptr<Investigation> failed(Project::loadInspectionFile(foreign));
+        QVERIFY(capture->errors().isEmpty());
+        Reporter::release();
+        QVERIFY(!none);
+        QVERIFY(failed);
+        QCOMPARE(failed->loadResult(), Investigation::LoadResult::Failed);
+        QCOMPARE(capture->errors().size(), 1);
+        QVERIFY2(capture->errors().at(0).contains(QStringLiteral("F.xml")), qPrintable(capture->errors().at(0)));
     }
 
     void olderFolderIsConverted()
