@@ -419,10 +419,7 @@ void MainWindow::saveSettings()
 
 void MainWindow::restoreSettings()
 {
-    logo = Global::instance()->firmStore()->currentFirm().logo();
-    if (logo.isNull())
-        logo = QImage(QStringLiteral(":/images/zozorure.png"));
-    paintBackground();
+    showFirmLogo();
 
     QSettings *settings = Global::instance()->settings().data();
     restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
@@ -586,6 +583,14 @@ void MainWindow::recreateLabels()
 }
 
 // Window events ------------------------------------------------------------------------------
+
+void MainWindow::showFirmLogo()
+{
+    logo = Global::instance()->firmStore()->currentFirm().logo();
+    if (logo.isNull())
+        logo = QImage(QStringLiteral(":/images/zozorure.png"));
+    paintBackground();
+}
 
 void MainWindow::paintBackground()
 {

@@ -142,6 +142,8 @@ private:
     // Lets every course of the 3D project build its observation labels again and repaints.
     void recreateLabels();
     void paintBackground();
+    // The current company's logo as the window's background, the program's own picture without one.
+    void showFirmLogo();
 
     // Project commands (mainwindow_projects.cpp) -----------------------------------------------
 public:
@@ -280,7 +282,7 @@ private:
     void editObject();
     void deleteObject();
     // Takes the object and the courses hanging from it out of the view and the 3D project.
-    void removeWithCourses(Object3D *object);
+    void deleteWithCourses(Object3D *object);
     ConnectedInspection *selectedCourse() const;
     void editCourse();
     void deleteCourse();

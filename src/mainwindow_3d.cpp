@@ -448,8 +448,12 @@ void MainWindow::editObject()
     viewer->renderLater();
 }
 
-void MainWindow::removeWithCourses(Object3D *object)
+// Asks, then removes the object with the courses that start at it and deletes it.
+void MainWindow::deleteWithCourses(Object3D *object)
 {
+    if (!confirmDeletion(tr("Das Element wirklich löschen?\nAlle angeschlossenen Elemente werden ebenfalls gelöscht!")))
+        return;
+    viewer->clearSelection();
     const QList<ConnectedInspection *> courses = project3D->inspectionsStartingAt(object);
     project3D->removeInspectionsAt(object);
     // Branch courses belong to their course and go with it; the view must not keep them.
@@ -464,43 +468,27 @@ void MainWindow::removeWithCourses(Object3D *object)
     viewer->removeObject(object);
     viewer->renderLater();
     project3DChanged = true;
+    delete object;
 }
 
 void MainWindow::deleteDimensionNote()
 {
-    DimensionNote *note = viewer->selectedDimensionNote();
-    if (!project3D || !note)
-        return;
-    if (!confirmDeletion(tr("Das Element wirklich löschen?\nAlle angeschlossenen Elemente werden ebenfalls gelöscht!")))
-        return;
-    viewer->clearSelection();
-    removeWithCourses(note);
-    delete note;
+    if (DimensionNote *note = viewer->selectedDimensionNote(); project3D && note)
+        deleteWithCourses(note);
 }
 
 void MainWindow::deleteReferencePoint()
 {
-    ReferencePoint *reference = viewer->selectedReferencePoint();
-    if (!project3D || !reference)
-        return;
-    if (!confirmDeletion(tr("Das Element wirklich löschen?\nAlle angeschlossenen Elemente werden ebenfalls gelöscht!")))
-        return;
-    viewer->clearSelection();
-    removeWithCourses(reference);
-    delete reference;
+    if (ReferencePoint *reference = viewer->selectedReferencePoint(); project3D && reference)
+        deleteWithCourses(reference);
 }
 
 void MainWindow::deleteObject()
 {
     // Taken before the selection is cleared, which forgets it.
     Object3D *object = viewer->selectedObject();
-    if (!project3D || (!qobject_cast<Duct *>(object) && !qobject_cast<Point *>(object)))
-        return;
-    if (!confirmDeletion(tr("Das Element wirklich löschen?\nAlle angeschlossenen Elemente werden ebenfalls gelöscht!")))
-        return;
-    viewer->clearSelection();
-    removeWithCourses(object);
-    delete object;
+    if (project3D && (qobject_cast<Duct *>(object) || qobject_cast<Point *>(object)))
+        deleteWithCourses(object);
 }
 
 // Courses ---------------------------------------------------------------------------------------

@@ -42,9 +42,5 @@ void MainWindow::showFirmData()
         dialog.setFirmStore(Global::instance()->firmStore().data());
         dialog.exec();
     }
-    logo = Global::instance()->firmStore()->currentFirm().logo();
-    // As at start-up: without a company logo the window shows the program's own picture.
-    if (logo.isNull())
-        logo = QImage(QStringLiteral(":/images/zozorure.png"));
-    paintBackground();
+    showFirmLogo();
 }
