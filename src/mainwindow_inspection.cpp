@@ -697,6 +697,7 @@ void MainWindow::startInspection()
     }
 
     Investigation *old = investigation;
+    bool written = false;
     // Closing deletes an inspection that belongs to no project.
     if (!closeInspection())
         return;
@@ -722,18 +723,21 @@ void MainWindow::startInspection()
         if (index < 0 || !project->replaceInspection(index, replacement))
             project->addInspection(replacement);
         project->save();
-        replacement->save();
+        written = replacement->save();
         projectChanged = false;
         openInspectionByName(fileName);
         recreateLabels();
     } else {
         investigation = next.release();
-        investigation->save();
+        written = investigation->save();
         projectChanged = false;
         // Still an inspection of a file: no project may open over it.
         ui->toolBox->setEnabled(inspectionKeys.projectsSection, false);
         openInspectionByName(fileName);
     }
+    // The new file could not be written (the writer said why): closing must still ask.
+    if (!written)
+        markInspectionChanged();
     ui->videoWidget->on_stop_clicked();
 
     const bool isybau2001 = investigation->normKind() == NormATV || investigation->normKind() == NormIsybau2001;

@@ -891,6 +891,27 @@ private slots:
         QCOMPARE(window->currentInspection()->normKind(), 0);
     }
 
+    // A video whose name without an ending is as long as the file system allows: the new file's
+    // name is too long for it, so it cannot be written, and closing must still ask about it.
+    void aNewFileThatCannotBeWrittenStaysChanged()
+    {
+        const QString base = QString(255, QLatin1Char('K'));
+        const QString videoPath = files + QLatin1Char('/') + base;
+        QVERIFY(QFile::copy(pal, videoPath));
+        openFile(videoPath);
+        ModalAnswerer answer;
+        answer.expect("InputListDialog", chooseListEntry(QStringLiteral("EN-13508-2")));
+        answer.reject("ENMainDataDialog");
+        click(QStringLiteral("Untersuchung_Untersuchung starten"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+
+        QVERIFY(!QFileInfo::exists(files + QLatin1Char('/') + base + QStringLiteral(".xml")));
+        QVERIFY(!capture->errors().isEmpty());
+        QCOMPARE(window->currentInspection()->normKind(), int(NormEN135082));
+        QVERIFY(window->isChanged(MainWindow::InspectionChange));
+        QVERIFY(window->currentInspection()->isChanged());
+    }
+
     // In a project the new inspection takes the old one's place, also on the 3D view.
     void startingInAProject()
     {
