@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/reporter.h"
+#include "foundation/reporter.h"
 
 #include <QTextStream>
 

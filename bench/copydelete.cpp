@@ -5,7 +5,7 @@
 // The work folder (default: a temporary folder) must have room for three copies of the tree
 // (about 900 MB).
 
-#include "core/filehelper.h"
+#include "foundation/filehelper.h"
 
 #include <QApplication>
 #include <QDir>

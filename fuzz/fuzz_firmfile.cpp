@@ -1,7 +1,7 @@
 #include "fuzzsupport.h"
 
-#include "core/firm.h"
-#include "core/firmstore.h"
+#include "foundation/firm.h"
+#include "foundation/firmstore.h"
 
 // The first byte chooses the file: a company file (".tks") or the company store ("tsfirm.ini").
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -1,6 +1,6 @@
 #include "fuzzsupport.h"
 
-#include "print/records/printelement.h"
+#include "foundation/records/printelement.h"
 
 #include <QGraphicsScene>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "fuzzsupport.h"
 
-#include "core/reporter.h"
+#include "foundation/reporter.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,14 +2,14 @@
 // company files made by the program itself, and the test fixtures in the targets' input form.
 #include "fuzzsupport.h"
 
-#include "core/firm.h"
-#include "core/firmstore.h"
+#include "foundation/firm.h"
+#include "foundation/firmstore.h"
 #include "model/dandas.h"
 #include "model/dwam1492.h"
 #include "model/en135082.h"
 #include "model/isybau2001.h"
 #include "model/isybau2006.h"
-#include "print/records/printelement.h"
+#include "foundation/records/printelement.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,9 +6,9 @@
 //
 // Usage: bench_reportpdf [observations] [rounds]   (defaults: 1000, 5)
 
-#include "core/global.h"
+#include "foundation/global.h"
 #include "model/en135082.h"
-#include "print/printer.h"
+#include "reports/printer.h"
 #include "../consolereporter.h"
 
 #include <QApplication>

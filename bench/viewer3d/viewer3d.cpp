@@ -6,14 +6,14 @@
 //
 // Usage: bench_viewer3d [inspections] [frames]   (defaults: 200, 30)
 
-#include "core/global.h"
-#include "core/meterratioobserver.h"
-#include "graphic/3d/camera.h"
-#include "graphic/3d/connectedinspection.h"
-#include "graphic/3d/duct.h"
-#include "graphic/3d/manipulatedsystem3d.h"
-#include "graphic/3d/plain3d.h"
-#include "graphic/3d/viewer3d.h"
+#include "foundation/global.h"
+#include "foundation/meterratioobserver.h"
+#include "view3d/camera.h"
+#include "view3d/connectedinspection.h"
+#include "view3d/duct.h"
+#include "view3d/manipulatedsystem3d.h"
+#include "view3d/plain3d.h"
+#include "view3d/viewer3d.h"
 #include "model/en135082.h"
 #include "../consolereporter.h"
 

@@ -1,9 +1,9 @@
 #include "app/configdialog.h"
 #include "ui_configdialog.h"
 
-#include "core/config.h"
-#include "core/global.h"
-#include "core/messagedialog.h"
+#include "foundation/config.h"
+#include "foundation/global.h"
+#include "foundation/messagedialog.h"
 
 #include <QColorDialog>
 #include <QDebug>

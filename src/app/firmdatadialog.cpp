@@ -1,15 +1,15 @@
 #include "app/firmdatadialog.h"
 #include "ui_firmdatadialog.h"
 
-#include "core/firmstore.h"
-#include "core/global.h"
-#include "core/messagedialog.h"
-#include "graphic/2d/graphicsscene.h"
-#include "graphic/2d/selectablepixmapitem.h"
-#include "graphic/2d/selectabletextitem.h"
-#include "graphic/2d/textformats.h"
-#include "print/printer.h"
-#include "print/records/printelement.h"
+#include "foundation/firmstore.h"
+#include "foundation/global.h"
+#include "foundation/messagedialog.h"
+#include "plan/graphicsscene.h"
+#include "plan/selectablepixmapitem.h"
+#include "plan/selectabletextitem.h"
+#include "plan/textformats.h"
+#include "reports/printer.h"
+#include "foundation/records/printelement.h"
 
 #include <QColorDialog>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/firm.h"
+#include "foundation/firm.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
-#include "core/config.h"
-#include "core/global.h"
-#include "core/platform/platform.h"
-#include "core/proxystyle.h"
-#include "core/reporter.h"
-#include "mainwindow.h"
+#include "foundation/config.h"
+#include "foundation/global.h"
+#include "foundation/platform/platform.h"
+#include "foundation/proxystyle.h"
+#include "foundation/reporter.h"
+#include "app/mainwindow.h"
 #include "video/videoplatform.h"
 #include "video/vlcbackend.h"
 

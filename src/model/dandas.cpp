@@ -4,7 +4,7 @@
 #include "model/modellog.h"
 #include "model/sharedcatalogue.h"
 
-#include "core/reporter.h"
+#include "foundation/reporter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,9 +2,9 @@
 
 #include "model/modellog.h"
 
-#include "core/filehelper.h"
-#include "core/platform/platform.h"
-#include "core/reporter.h"
+#include "foundation/filehelper.h"
+#include "foundation/platform/platform.h"
+#include "foundation/reporter.h"
 
 #include <QCompleter>
 #include <QCoreApplication>

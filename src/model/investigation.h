@@ -3,7 +3,7 @@
 #include "model/modelutils.h"
 #include "model/overlaypages.h"
 #include "model/records.h"
-#include "print/records/reportrecords.h"
+#include "foundation/records/reportrecords.h"
 
 #include <QList>
 #include <QMap>

@@ -1,6 +1,6 @@
 #include "model/investigation.h"
 
-#include "core/reporter.h"
+#include "foundation/reporter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "model/modellog.h"
 #include "model/sharedcatalogue.h"
 
-#include "core/filehelper.h"
-#include "core/reporter.h"
+#include "foundation/filehelper.h"
+#include "foundation/reporter.h"
 
 #include <QCoreApplication>
 #include <QDir>

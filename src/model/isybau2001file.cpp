@@ -4,8 +4,8 @@
 
 #include "model/modellog.h"
 
-#include "core/filehelper.h"
-#include "core/reporter.h"
+#include "foundation/filehelper.h"
+#include "foundation/reporter.h"
 
 #include <QDir>
 #include <QFile>

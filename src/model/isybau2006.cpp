@@ -4,7 +4,7 @@
 #include "model/headerfields.h"
 #include "model/sharedcatalogue.h"
 
-#include "core/reporter.h"
+#include "foundation/reporter.h"
 
 #include <QDir>
 #include <QFile>

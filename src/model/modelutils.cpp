@@ -2,7 +2,7 @@
 
 #include "model/modellog.h"
 
-#include "core/global.h"
+#include "foundation/global.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "project/project.h"
 
-#include "core/filehelper.h"
-#include "core/global.h"
-#include "core/reporter.h"
+#include "foundation/filehelper.h"
+#include "foundation/global.h"
+#include "foundation/reporter.h"
 #include "model/dandas.h"
 #include "model/dwam1492.h"
 #include "model/en135082.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "graphic/3d/inspectionsource.h"
+#include "view3d/inspectionsource.h"
 #include "model/records.h"
-#include "print/records/reportrecords.h"
+#include "foundation/records/reportrecords.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/global.h"
+#include "foundation/global.h"
 
 #include <QObject>
 #include <QReadWriteLock>

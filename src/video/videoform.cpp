@@ -1,6 +1,6 @@
 #include "video/videoform.h"
 
-#include "core/messagedialog.h"
+#include "foundation/messagedialog.h"
 #include "ui_videoform.h"
 #include "video/videoplayer.h"
 

@@ -1,6 +1,6 @@
 #include "video/videoplayer.h"
 
-#include "core/progressdialog.h"
+#include "foundation/progressdialog.h"
 #include "video/clip.h"
 #include "video/cliprenderer.h"
 #include "video/media.h"

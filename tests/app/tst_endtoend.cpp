@@ -2,12 +2,12 @@
 // The program used as a user uses it, through its own widgets, one step after the other; the
 // window's picture is kept after each step.
 #include "app/startup.h"
-#include "core/config.h"
-#include "core/firmstore.h"
-#include "core/global.h"
-#include "core/toolbox.h"
-#include "dialogs/endamagedatadialog.h"
-#include "mainwindow.h"
+#include "foundation/config.h"
+#include "foundation/firmstore.h"
+#include "foundation/global.h"
+#include "foundation/toolbox.h"
+#include "entry/endamagedatadialog.h"
+#include "app/mainwindow.h"
 #include "model/investigation.h"
 #include "project/project.h"
 #include "support/formaccess.h"

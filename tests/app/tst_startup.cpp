@@ -1,8 +1,8 @@
 // test-needs: x11
 #include "app/startup.h"
-#include "core/config.h"
-#include "core/global.h"
-#include "mainwindow.h"
+#include "foundation/config.h"
+#include "foundation/global.h"
+#include "app/mainwindow.h"
 #include "support/testenv.h"
 #include "support/videotestmain.h"
 

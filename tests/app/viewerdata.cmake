@@ -3,8 +3,8 @@
 # it holds the unwinder's lock; the sanitizers' slow unwinding on every allocation then waits for
 # that lock forever. Frame-pointer unwinding does not take it.
 if(ZZ_SANITIZE OR ZZ_FUZZ)
-  set_property(TEST app/${TEST_TARGET} APPEND PROPERTY ENVIRONMENT_MODIFICATION
+  set_property(TEST ${TEST_NAME} APPEND PROPERTY ENVIRONMENT_MODIFICATION
     "ASAN_OPTIONS=string_append::fast_unwind_on_malloc=1")
 endif()
-file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/app/${TEST_TARGET})
-file(CREATE_LINK ${ZZ_APP_DIR}/data ${CMAKE_CURRENT_BINARY_DIR}/app/${TEST_TARGET}/data SYMBOLIC)
+file(MAKE_DIRECTORY ${TEST_BINARY_DIR})
+file(CREATE_LINK ${ZZ_APP_DIR}/data ${TEST_BINARY_DIR}/data SYMBOLIC)

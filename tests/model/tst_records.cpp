@@ -1,6 +1,6 @@
 #include "model/records.h"
 #include "model/overlaypages.h"
-#include "print/records/reportrecords.h"
+#include "foundation/records/reportrecords.h"
 
 #include <QtTest>
 

@@ -1,12 +1,12 @@
 #include "project/exportprojectsdialog.h"
 
-#include "lib/burner/burntestsupport.h"
+#include "project/burner/burntestsupport.h"
 
-#include "core/config.h"
-#include "core/filehelper.h"
-#include "core/global.h"
-#include "core/messagedialog.h"
-#include "lib/burner/disc.h"
+#include "foundation/config.h"
+#include "foundation/filehelper.h"
+#include "foundation/global.h"
+#include "foundation/messagedialog.h"
+#include "project/burner/disc.h"
 #include "project/project.h"
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"

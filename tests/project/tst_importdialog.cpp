@@ -1,9 +1,9 @@
 #include "project/importdialog.h"
 
-#include "core/filehelper.h"
-#include "core/global.h"
-#include "core/listwidget.h"
-#include "core/messagedialog.h"
+#include "foundation/filehelper.h"
+#include "foundation/global.h"
+#include "foundation/listwidget.h"
+#include "foundation/messagedialog.h"
 #include "project/project.h"
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"

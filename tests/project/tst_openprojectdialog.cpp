@@ -1,9 +1,9 @@
 #include "project/openprojectdialog.h"
 
-#include "core/config.h"
-#include "core/global.h"
-#include "core/messagedialog.h"
-#include "core/toolbox.h"
+#include "foundation/config.h"
+#include "foundation/global.h"
+#include "foundation/messagedialog.h"
+#include "foundation/toolbox.h"
 #include "project/project.h"
 #include "support/formaccess.h"
 #include "support/modalanswerer.h"

@@ -1,6 +1,6 @@
 #include "project/project.h"
 
-#include "core/reporter.h"
+#include "foundation/reporter.h"
 
 #include "support/model/inspections.h"
 #include "support/testenv.h"

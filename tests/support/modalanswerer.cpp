@@ -1,6 +1,6 @@
 #include "modalanswerer.h"
 
-#include "core/messagedialog.h"
+#include "foundation/messagedialog.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/records/printpage.h"
+#include "foundation/records/printpage.h"
 
 #include <QColor>
 #include <QImage>

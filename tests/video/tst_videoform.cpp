@@ -1,5 +1,5 @@
-#include "core/messagedialog.h"
-#include "core/slider.h"
+#include "foundation/messagedialog.h"
+#include "foundation/slider.h"
 #include "support/modalanswerer.h"
 #include "support/testenv.h"
 #include "support/testvideos.h"

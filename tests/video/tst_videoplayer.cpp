@@ -1,5 +1,5 @@
 // test-needs: x11
-#include "core/progressdialog.h"
+#include "foundation/progressdialog.h"
 #include "support/testenv.h"
 #include "support/testvideos.h"
 #include "support/videotestmain.h"

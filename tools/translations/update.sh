@@ -10,10 +10,10 @@
 #   tools/translations/update.sh -o DIR [...]    into the .ts files of DIR instead (a file missing
 #                                                there starts as a copy of the one in translations/)
 #
-# Three sets, each only when its sources exist:
-#   ZOZOrureLibrary_<code>.ts  the foundation library (src/core, src/print/records)
-#   ZOZOrure_<code>.ts         the model and the subsystems built on it
-#   zozorure_<code>.ts         the application shell (src/main.cpp, every src/mainwindow* file, src/app)
+# Three sets:
+#   ZOZOrureLibrary_<code>.ts  the foundation library (src/foundation)
+#   ZOZOrure_<code>.ts         every other library, from the model up to the reports
+#   zozorure_<code>.ts         the application shell (src/app)
 # ZZ_SOURCE_ROOT names another source tree to read (with its own translations/).
 set -eu
 
@@ -32,21 +32,20 @@ cd "$ROOT"
 LISTS=$(mktemp -d)
 trap 'rm -rf "$LISTS"' EXIT
 
-# The C++ and form files below the given folders (or the given files), one a line.
+# The C++ and form files below the given folders (those that exist), one a line.
 sources() {
     for place in "$@"; do
-        if [ -e "$place" ]; then
+        if [ -d "$place" ]; then
             find "$place" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.ui' \)
         fi
     done | LC_ALL=C sort
 }
 
-sources src/core src/print/records >"$LISTS/library"
-# src/print holds the reports; its records belong to the library.
-sources src/model src/video src/graphic src/dialogs src/project src/lib src/print \
-    | { grep -v '^src/print/records/' || true; } >"$LISTS/program"
-# The main window is split into several files; every one of them belongs to the shell.
-sources src/main.cpp $(ls src/mainwindow* 2>/dev/null) src/app >"$LISTS/shell"
+# Every library folder under src/ but the foundation's and the shell's holds program texts, so a
+# library added later cannot drop its texts from the files for want of a name here.
+sources src/foundation >"$LISTS/library"
+sources $(find src -mindepth 1 -maxdepth 1 -type d ! -name foundation ! -name app 2>/dev/null) >"$LISTS/program"
+sources src/app >"$LISTS/shell"
 
 update() {
     list=$1

@@ -1,0 +1,614 @@
+#include "foundation/filehelper.h"
+
+#include "foundation/global.h"
+#include "foundation/platform/mediainfo.h"
+#include "foundation/platform/platform.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QDirIterator>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QProgressBar>
+#include <QSet>
+#include <QStringList>
+#include <QTemporaryFile>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <memory>
+#include <unistd.h>
+
+// Large enough that the per-block work (signal, progress, event pass) is negligible against the
+// copying itself and the buffer still fits the processor cache, small enough that the window
+// repaints many times per second even on slow media. 4 KB blocks made a folder copy several
+// times slower than the system's cp; bench/ measures it.
+const int FileHelper::kCopyBlockSize = 256 * 1024;
+
+namespace {
+
+const QDir::Filters kCopyListing = QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot;
+// Links whose target is gone are "system" entries for QDir; they are listed so that they can be
+// deleted like any other link. Hidden entries go too: a folder keeping one could never be removed.
+const QDir::Filters kDeleteListing = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+
+// QDir lists an unreadable folder as empty; this tells the two apart.
+bool canListFolder(const QString &folder)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    ::closedir(dir);
+    return true;
+}
+
+// The text a symbolic link holds, as written (a relative target stays relative).
+QByteArray readLinkText(const QString &link)
+{
+    QByteArray buffer(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink(QFile::encodeName(link).constData(), buffer.data(), buffer.size());
+    if (length <= 0 || length >= buffer.size())
+        return QByteArray();
+    buffer.truncate(static_cast<int>(length));
+    return buffer;
+}
+
+// The system's text for errno as the last call left it.
+QString systemError()
+{
+    return qt_error_string(errno);
+}
+
+// Empty when the link was recreated, else why not.
+QString copyLink(const QString &link, const QString &target)
+{
+    const QByteArray text = readLinkText(link);
+    if (text.isEmpty())
+        return FileHelper::tr("Die Verknüpfung %1 kann nicht gelesen werden.").arg(link);
+    const QFileInfo existing(target);
+    if (existing.isSymLink())
+        QFile::remove(target);
+    else if (existing.exists())
+        return FileHelper::tr("Eine Datei oder ein Ordner dieses Namens ist im Weg."); // never replaced by a link
+    if (::symlink(text.constData(), QFile::encodeName(target).constData()) != 0)
+        return FileHelper::tr("Die Verknüpfung kann nicht angelegt werden: %1").arg(systemError());
+    return QString();
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    // The target may not exist yet: resolve its nearest existing ancestor.
+    QString existing = QFileInfo(path).absoluteFilePath();
+    QString rest;
+    while (!QFileInfo::exists(existing)) {
+        const int slash = existing.lastIndexOf(QLatin1Char('/'));
+        if (slash <= 0)
+            break;
+        rest.prepend(existing.mid(slash));
+        existing.truncate(slash);
+    }
+    const QString canonicalPath = QFileInfo(existing).canonicalFilePath() + rest;
+    return !canonicalFolder.isEmpty()
+           && (canonicalPath == canonicalFolder || canonicalPath.startsWith(canonicalFolder + QLatin1Char('/')));
+}
+
+QStringList collectEntries(const QString &folder, FileProgress &progress)
+{
+    // Listed as empty, the folder would only fail later as "not empty", hiding the reason.
+    if (!canListFolder(folder))
+        progress.fail(folder, FileHelper::tr("Der Ordner kann nicht gelesen werden: %1").arg(systemError()));
+    const QFileInfoList listed = QDir(folder).entryInfoList(kDeleteListing, QDir::DirsFirst | QDir::Name);
+    QStringList entries;
+    QStringList folders;
+    entries.reserve(listed.size());
+    for (const QFileInfo &info : listed) {
+        entries.append(info.absoluteFilePath());
+        if (info.isDir() && !info.isSymLink())
+            folders.append(info.absoluteFilePath());
+    }
+    for (const QString &sub : folders)
+        entries.append(collectEntries(sub, progress));
+    return entries;
+}
+
+bool removeFile(const QString &path, FileProgress &progress)
+{
+    QFile file(path);
+    if (file.remove())
+        return true;
+    progress.fail(path, FileHelper::tr("Die Datei kann nicht gelöscht werden: %1").arg(file.errorString()));
+    return false;
+}
+
+void deleteEntry(const QString &path, FileProgress &progress)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        // The link itself, never what it points to.
+        removeFile(path, progress);
+        return;
+    }
+    if (!info.exists())
+        return;
+    if (info.isFile()) {
+        removeFile(path, progress);
+        return;
+    }
+    if (info.isDir()) {
+        const QString name = info.fileName();
+        const QByteArray encoded = QFile::encodeName(info.absoluteFilePath());
+        for (int attempt = 1; ::rmdir(encoded.constData()) != 0; ++attempt) {
+            // Entries inside may still be in the hands of other tasks.
+            if (attempt >= 100) {
+                progress.fail(path, FileHelper::tr("Der Ordner kann nicht gelöscht werden: %1").arg(systemError()));
+                qDebug("Exiting after 100 tries without success.");
+                return;
+            }
+            QThread::msleep(10);
+            qDebug().noquote() << QStringLiteral("Try %1 to delete %2").arg(attempt).arg(name);
+        }
+        return;
+    }
+    progress.fail(path, FileHelper::tr("Weder Datei noch Ordner."));
+    qDebug().noquote() << "Invalid path:" << info.absoluteFilePath();
+}
+
+// Writes all of data. A write may stop part way (a full disk): QFile then reports no error, so
+// the rest is written again, which either succeeds or fails with the system's reason.
+bool writeAll(QFileDevice &out, const char *data, qint64 length)
+{
+    while (length > 0) {
+        const qint64 written = out.write(data, length);
+        if (written <= 0)
+            return false;
+        data += written;
+        length -= written;
+    }
+    return true;
+}
+
+// Whole kilobytes completed by a step of `amount` bytes that brought a file to `fileDone` bytes,
+// so that the steps of a file add up without loss.
+int wholeKilobytes(qint64 fileDone, qint64 amount)
+{
+    return static_cast<int>(fileDone / 1024 - (fileDone - amount) / 1024);
+}
+
+} // namespace
+
+FileHelper::FileHelper(QProgressBar *progressBar)
+    : QObject(nullptr)
+    , m_progressBar(progressBar)
+{
+}
+
+bool FileHelper::copyDirectory(const QString &source, const QString &target, QProgressBar *progressBar)
+{
+    // Held by QPointer: the event passes during the copy may destroy the bar.
+    QPointer<QProgressBar> bar(progressBar);
+    FileProgress progress;
+    progress.setTotalHandler([&bar](qint64 bytes) {
+        if (bar) {
+            bar->setMaximum(static_cast<int>(bytes / 1024));
+            bar->setValue(0);
+        }
+    });
+    progress.setAdvanceHandler([&bar, &progress](qint64 bytes) {
+        if (bar) {
+            const int kilobytes = wholeKilobytes(progress.currentFileDone(), bytes);
+            bar->setValue(qMin(bar->value() + kilobytes, bar->maximum()));
+        }
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+    });
+    const bool copied = copyDirectory(source, target, progress);
+    // Progress counts whole kilobytes per file; the parts of a kilobyte left over at each
+    // file's end would otherwise leave a finished copy just short of full.
+    if (copied && bar)
+        bar->setValue(bar->maximum());
+    return copied;
+}
+
+bool FileHelper::copyDirectory(const QString &source, const QString &target, FileProgress &progress)
+{
+    const QFileInfo sourceInfo(source);
+    if (!sourceInfo.isDir()) {
+        qDebug().noquote() << "copyDirectory: no folder" << source;
+        progress.fail(source, sourceInfo.exists() ? tr("Das ist kein Ordner.") : tr("Der Ordner existiert nicht."));
+        return false;
+    }
+    if (isInside(target, source)) {
+        // The copy would find itself in the source and grow without end.
+        qDebug().noquote() << "copyDirectory: target" << target << "lies inside" << source;
+        progress.fail(target, tr("Das Ziel liegt im Ordner %1, der kopiert werden soll.").arg(source));
+        return false;
+    }
+    // Exact: the size is a sum of multiples of 1/1024.
+    progress.setTotal(static_cast<qint64>(folderSizeKB(source) * 1024.0));
+    return copyTree(source, target, progress);
+}
+
+bool FileHelper::copyTree(const QString &source, const QString &target, FileProgress &progress)
+{
+    if (!QDir().mkpath(target)) {
+        qDebug().noquote() << "copyDirectory: cannot create" << target;
+        progress.fail(target, tr("Der Ordner kann nicht angelegt werden."));
+        return false;
+    }
+    if (!canListFolder(source)) {
+        progress.fail(source, tr("Der Ordner kann nicht gelesen werden: %1").arg(systemError()));
+        qDebug().noquote() << "copyDirectory: cannot read" << source;
+        return false;
+    }
+    bool complete = true;
+    const QFileInfoList entries = QDir(source).entryInfoList(kCopyListing, QDir::NoSort);
+    for (const QFileInfo &entry : entries) {
+        const QString from = source + QLatin1Char('/') + entry.fileName();
+        const QString to = target + QLatin1Char('/') + entry.fileName();
+        if (entry.isSymLink() && !entry.isFile()) {
+            const QString reason = copyLink(from, to);
+            if (!reason.isEmpty()) {
+                qDebug().noquote() << "copyDirectory: cannot recreate the link" << to;
+                progress.fail(to, reason);
+                complete = false;
+            }
+        } else if (entry.isDir()) {
+            complete = copyTree(from, to, progress) && complete;
+        } else {
+            complete = copyFile(from, to, progress) && complete;
+        }
+    }
+    return complete;
+}
+
+bool FileHelper::copyFile(const QString &source, const QString &target)
+{
+    if (!m_connected) {
+        connect(this, &FileHelper::copiedBytes, this, &FileHelper::copiedBytesSlot);
+        m_connected = true;
+    }
+    FileProgress progress;
+    progress.setAdvanceHandler([this, &progress](qint64 bytes) {
+        emit copiedBytes(wholeKilobytes(progress.currentFileDone(), bytes));
+    });
+    const bool copied = copyFile(source, target, progress);
+    m_errorString = progress.errorString();
+    return copied;
+}
+
+bool FileHelper::copyFile(const QString &source, const QString &target, FileProgress &progress)
+{
+    progress.beginFile(source);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        qDebug().noquote() << "copyFile: cannot read" << source << in.errorString();
+        progress.fail(source, tr("Die Datei kann nicht gelesen werden: %1").arg(in.errorString()));
+        return false;
+    }
+    const QFileInfo targetInfo(target);
+    QTemporaryFile out(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()
+                       + QStringLiteral(".XXXXXX"));
+    if (!out.open()) {
+        qDebug().noquote() << "copyFile: cannot write" << target << out.errorString();
+        progress.fail(target, tr("Die Datei kann nicht geschrieben werden: %1").arg(out.errorString()));
+        return false;
+    }
+
+    std::unique_ptr<char[]> buffer(new char[kCopyBlockSize]);
+    for (;;) {
+        const qint64 length = in.read(buffer.get(), kCopyBlockSize);
+        if (length < 0) {
+            qDebug().noquote() << "copyFile: read error in" << source << in.errorString();
+            progress.fail(source, tr("Lesefehler: %1").arg(in.errorString()));
+            return false; // the temporary file goes with `out`
+        }
+        if (length == 0)
+            break;
+        if (!writeAll(out, buffer.get(), length)) {
+            qDebug().noquote() << "copyFile: write error in" << target << out.errorString();
+            progress.fail(target, tr("Schreibfehler: %1").arg(out.errorString()));
+            return false;
+        }
+        progress.advance(length);
+    }
+    if (!out.flush()) {
+        qDebug().noquote() << "copyFile: write error in" << target << out.errorString();
+        progress.fail(target, tr("Schreibfehler: %1").arg(out.errorString()));
+        return false;
+    }
+
+    out.setPermissions(in.permissions());
+    out.close();
+    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
+        progress.fail(target, tr("Die Datei kann nicht ersetzt werden: %1").arg(systemError()));
+        qDebug().noquote() << "copyFile: cannot replace" << target;
+        return false;
+    }
+    out.setAutoRemove(false);
+    return true;
+}
+
+void FileHelper::copiedBytesSlot(int kilobytes)
+{
+    if (m_progressBar)
+        m_progressBar->setValue(qMin(m_progressBar->value() + kilobytes, m_progressBar->maximum()));
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+double FileHelper::folderSizeKB(const QString &folder)
+{
+    double size = 0.0;
+    const QFileInfoList entries = QDir(folder).entryInfoList(kCopyListing, QDir::NoSort);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink())
+            continue;
+        if (entry.isFile())
+            size += static_cast<double>(entry.size()) * (1.0 / 1024.0);
+        else
+            size += folderSizeKB(entry.absoluteFilePath());
+    }
+    return size;
+}
+
+bool FileHelper::removeDirectory(const QString &folder, QProgressBar *progressBar)
+{
+    QPointer<QProgressBar> bar(progressBar);
+    FileProgress progress;
+    if (bar && QCoreApplication::instance()) {
+        progress.setTotalHandler([&bar](qint64 entries) {
+            if (bar)
+                bar->setRange(0, static_cast<int>(entries) - 1);
+        });
+        progress.setAdvanceHandler([&bar, &progress](qint64) {
+            if (bar)
+                bar->setValue(static_cast<int>(progress.done()));
+        });
+    }
+    return removeDirectory(folder, progress);
+}
+
+bool FileHelper::removeDirectory(const QString &folder, FileProgress &progress)
+{
+    // An empty path would stand for the working folder.
+    if (folder.isEmpty()) {
+        progress.fail(folder, tr("Kein Ordner angegeben."));
+        return false;
+    }
+    // Without a trailing separator, so that the folder itself goes and not only its contents.
+    const QFileInfo folderInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    if (folderInfo.isSymLink())
+        return removeFile(folderInfo.filePath(), progress);
+    if (!folderInfo.isDir()) {
+        progress.fail(folderInfo.filePath(), folderInfo.exists() ? tr("Das ist kein Ordner.") : tr("Der Ordner existiert nicht."));
+        return false;
+    }
+
+    QStringList entries = collectEntries(folderInfo.filePath(), progress);
+    // A folder's contents before the folder.
+    std::reverse(entries.begin(), entries.end());
+    progress.setTotal(entries.size());
+
+    QFutureWatcher<void> watcher;
+    // Finished entries as the watcher reports them, on this thread.
+    connect(&watcher, &QFutureWatcher<void>::progressValueChanged, &watcher,
+            [&progress](int finished) { progress.advance(finished - progress.done()); });
+
+    QEventLoop loop;
+    connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+    const QFuture<void> future = QtConcurrent::map(entries, [&progress](const QString &path) { deleteEntry(path, progress); });
+    watcher.setFuture(future);
+    const bool haveApplication = QCoreApplication::instance() != nullptr;
+    if (haveApplication && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        if (!future.isFinished())
+            loop.exec();
+        else
+            watcher.waitForFinished();
+    } else {
+        watcher.waitForFinished();
+    }
+
+    if (::rmdir(QFile::encodeName(folderInfo.filePath()).constData()) != 0) {
+        progress.fail(folderInfo.filePath(), tr("Der Ordner kann nicht gelöscht werden: %1").arg(systemError()));
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Six letters as Qt's temporary files get them: drawn at random from both cases, so that all
+// lower, all upper or only the first letter upper is what a person names a file.
+bool isRandomPart(const QStringRef &part)
+{
+    if (part.size() != 6)
+        return false;
+    bool upperAfterFirst = false;
+    bool lower = false;
+    for (int i = 0; i < part.size(); ++i) {
+        const ushort c = part.at(i).unicode();
+        if (c >= 'a' && c <= 'z')
+            lower = true;
+        else if (c >= 'A' && c <= 'Z')
+            upperAfterFirst = upperAfterFirst || i > 0;
+        else
+            return false;
+    }
+    return upperAfterFirst && lower;
+}
+
+bool isSaveFileOf(const QString &candidate, const QString &name)
+{
+    if (!candidate.startsWith(name + QLatin1Char('.')))
+        return false;
+    const QVector<QStringRef> parts = candidate.midRef(name.size() + 1).split(QLatin1Char('.'));
+    if (parts.size() == 1)
+        return isRandomPart(parts.at(0));
+    return parts.size() == 2 && isRandomPart(parts.at(0))
+           && (parts.at(1) == QLatin1String("lock") || isRandomPart(parts.at(1)));
+}
+
+} // namespace
+
+int FileHelper::removeStaleSaveFiles(const QString &path)
+{
+    // A running save writes to its temporary file continuously; one untouched this long is left.
+    const qint64 staleSeconds = 5 * 60;
+    const QFileInfo target(path);
+    const QString name = target.fileName();
+    if (name.isEmpty())
+        return 0;
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-staleSeconds);
+    int removed = 0;
+    const QFileInfoList entries = target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink() || !isSaveFileOf(entry.fileName(), name) || entry.lastModified().toUTC() > before)
+            continue;
+        if (QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
+}
+
+namespace {
+FileHelper::FreeSpaceQuery &freeSpaceQuery()
+{
+    static FileHelper::FreeSpaceQuery query;
+    return query;
+}
+} // namespace
+
+FileHelper::FreeSpaceQuery FileHelper::setFreeSpaceQuery(FreeSpaceQuery query)
+{
+    FreeSpaceQuery previous = std::move(freeSpaceQuery());
+    freeSpaceQuery() = std::move(query);
+    return previous;
+}
+
+double FileHelper::freeSpaceMB(const QString &path)
+{
+    if (freeSpaceQuery())
+        return freeSpaceQuery()(path);
+    const qint64 bytes = Platform::freeSpaceBytes(path);
+    if (bytes < 0)
+        return 0.0;
+    return static_cast<double>(bytes) / 1024.0 / 1024.0;
+}
+
+QString FileHelper::replaceSuffix(const QString &path, const QString &newSuffix)
+{
+    const int nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot >= nameStart ? path.left(dot) : path;
+    return base + QLatin1Char('.') + newSuffix;
+}
+
+QString FileHelper::findVideoByBaseName(const QString &basePath)
+{
+    QStringList suffixes;
+    const QStringList patterns = Global::standardVideoFilter().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString pattern : patterns)
+        suffixes.append(pattern.remove(QLatin1Char('*')));
+
+    // One listing of the folder answers both passes: asking for each suffix in turn cost a file
+    // system call apiece, and opening a project asks for every inspection.
+    const QFileInfo base(basePath);
+    const QString prefix = base.fileName();
+    const QString folder = base.absolutePath();
+    QSet<QString> names;
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); it.hasNext();) {
+        it.next();
+        names.insert(it.fileName());
+    }
+    for (const QString &suffix : suffixes) {
+        if (names.contains(prefix + suffix))
+            return suffix;
+    }
+
+    // Videos copied from other systems often carry upper-case suffixes. Of several spellings,
+    // the first in name order.
+    for (const QString &suffix : suffixes) {
+        QString found;
+        for (const QString &name : qAsConst(names)) {
+            if (name.size() != prefix.size() + suffix.size() || !name.startsWith(prefix)
+                || !name.endsWith(suffix, Qt::CaseInsensitive))
+                continue;
+            const QFileInfo entry(folder + QLatin1Char('/') + name);
+            if (!entry.isFile() || entry.isHidden())
+                continue;
+            const int order = found.compare(name, Qt::CaseInsensitive);
+            if (found.isEmpty() || order > 0 || (order == 0 && found > name))
+                found = name;
+        }
+        if (!found.isEmpty())
+            return found.mid(prefix.size());
+    }
+    return QString();
+}
+
+QString FileHelper::videoFileFor(const QString &inspectionFile)
+{
+    const int nameStart = inspectionFile.lastIndexOf(QLatin1Char('/')) + 1;
+    const int dot = inspectionFile.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot >= nameStart ? inspectionFile.left(dot) : inspectionFile;
+    const QString suffix = findVideoByBaseName(base);
+    return suffix.isEmpty() ? QString() : base + suffix;
+}
+
+bool FileHelper::isCompatibleFormat(const QString &generalFormat, const QString &videoFormat, const QString &width,
+                                    const QString &height, const QString &standard)
+{
+    const bool mpeg4OrAvc = videoFormat == QLatin1String("MPEG-4 Visual") || videoFormat == QLatin1String("AVC");
+    const bool pal = width == QLatin1String("720") || height == QLatin1String("576") || standard == QLatin1String("PAL");
+    if (generalFormat == QLatin1String("AVI") || generalFormat == QLatin1String("MPEG-4"))
+        return mpeg4OrAvc && pal;
+    if (generalFormat == QLatin1String("Windows Media"))
+        return videoFormat == QLatin1String("MPEG-4 Visual")
+               && (width == QLatin1String("320") || height == QLatin1String("240"));
+    return false;
+}
+
+bool FileHelper::isCompatibleVideo(const QString &videoFile)
+{
+    Platform::MediaInfo info;
+    if (!info.isValid()) {
+        qDebug() << "MediaInfo library not available";
+        return false;
+    }
+    qDebug().noquote() << info.option(QStringLiteral("Info_Version"),
+                                      QStringLiteral("0.7.13;MediaInfoDLL_Example_MSVC;0.7.13"));
+    qDebug().noquote() << "Videoname:" << videoFile;
+    if (!info.open(videoFile))
+        return false;
+    qDebug() << "Opened" << true;
+
+    const auto value = [&info](Platform::MediaInfo::Stream stream, const char *parameter) {
+        return info.get(stream, 0, QLatin1String(parameter)).trimmed();
+    };
+    const QString generalFormat = value(Platform::MediaInfo::General, "Format");
+    qDebug().noquote() << "Format" << generalFormat;
+    const QString videoFormat = value(Platform::MediaInfo::Video, "Format");
+    const QString width = value(Platform::MediaInfo::Video, "Width");
+    const QString height = value(Platform::MediaInfo::Video, "Height");
+    const QString standard = value(Platform::MediaInfo::Video, "Standard");
+    const bool compatible = isCompatibleFormat(generalFormat, videoFormat, width, height, standard);
+
+    qDebug().noquote() << "Format" << videoFormat;
+    qDebug().noquote() << "Format-Profil" << value(Platform::MediaInfo::Video, "Format_Profile");
+    qDebug().noquote() << "Codec-ID" << value(Platform::MediaInfo::Video, "CodecID");
+    qDebug().noquote() << "Breite" << width;
+    qDebug().noquote() << "Höhe" << height;
+    qDebug().noquote() << "Standard" << standard;
+    qDebug() << "Close";
+    info.close();
+    return compatible;
+}

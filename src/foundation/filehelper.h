@@ -1,0 +1,114 @@
+#pragma once
+
+#include "foundation/fileprogress.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QProgressBar;
+
+// File-system work of the program: folder copy with progress, folder size, parallel folder
+// deletion, free space, suffix replacement, finding an inspection's video and the video-format
+// compatibility test.
+//
+// Symbolic links are never descended into: a copy takes a linked file's content and recreates a
+// linked folder as a link, the size leaves links out, and a deletion removes the link itself.
+// Hidden entries (names starting with ".") are not copied; a deletion removes them with the rest.
+//
+// Copy and deletion come in two forms: one that drives a progress bar and processes pending
+// events while it works, and a widget-free one underneath that reports to a FileProgress, which
+// also says which file failed and why.
+class FileHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Bytes read and written per step of a file copy; progress is reported and pending events
+    // are processed after every step.
+    static const int kCopyBlockSize;
+
+    explicit FileHelper(QProgressBar *progressBar = nullptr);
+
+    // Copies the folder tree source into target, creating target and its missing parents.
+    // With a bar, its maximum becomes the source's size in whole kilobytes and it advances while
+    // files are copied. Returns true only when every entry was copied; a missing or unreadable
+    // source, a file that could not be read or written, or a target inside the source gives false
+    // (what could be copied is there).
+    static bool copyDirectory(const QString &source, const QString &target, QProgressBar *progressBar = nullptr);
+    // The same copy; progress gets the source's size in bytes as total and every block copied.
+    static bool copyDirectory(const QString &source, const QString &target, FileProgress &progress);
+
+    // Copies one file, overwriting target. The new content is written beside the target and
+    // moved into place at the end, so a failed copy leaves an existing target as it was. Emits
+    // copiedBytes after every block with the whole kilobytes completed by that block.
+    bool copyFile(const QString &source, const QString &target);
+    // The same copy; progress gets every block copied and the reason of a failure.
+    static bool copyFile(const QString &source, const QString &target, FileProgress &progress);
+    // Why the last copyFile of this helper failed ("file: reason"); empty after a success.
+    QString errorString() const { return m_errorString; }
+
+    // Size of all files below the folder in kilobytes (bytes / 1024).
+    static double folderSizeKB(const QString &folder);
+
+    // Deletes the folder tree, one task per entry on the global thread pool, while the calling
+    // thread processes events. With a bar, its range becomes 0 .. entries - 1 and it follows the
+    // tasks. True when the folder itself is gone at the end. An empty path is refused (false,
+    // nothing touched); a trailing separator names the folder itself.
+    static bool removeDirectory(const QString &folder, QProgressBar *progressBar = nullptr);
+    // The same deletion; progress gets the number of entries as total and every entry removed,
+    // and records each entry that could not be removed.
+    static bool removeDirectory(const QString &folder, FileProgress &progress);
+
+    // Removes what saves of the file at path that were cut short (the program killed, the power
+    // gone) left beside it: files named as the program's saves name their temporary files, the
+    // file's name followed by "." and six random letters, alone or with ".lock" or a second such
+    // part. Names a person would give ("H1.xml.backup") are kept, and so are files written to in
+    // the last minutes, which may belong to a save still running. Returns how many were removed.
+    static int removeStaleSaveFiles(const QString &path);
+
+    // Free megabytes of the file system holding path; 0 when it cannot be determined.
+    static double freeSpaceMB(const QString &path);
+    // Lets tests of space checks answer freeSpaceMB in place of the file system; an empty
+    // function restores the real query. Returns the previous one.
+    using FreeSpaceQuery = std::function<double(const QString &path)>;
+    static FreeSpaceQuery setFreeSpaceQuery(FreeSpaceQuery query);
+
+    // The path with the suffix of its file name replaced by newSuffix (without dot), or with
+    // "." + newSuffix appended when the file name has no suffix. Folder names are never changed.
+    static QString replaceSuffix(const QString &path, const QString &newSuffix);
+
+    // The first suffix of the video filter (with its dot) for which basePath + suffix exists,
+    // tried in filter order; a file whose suffix differs only in case is taken when no exact
+    // match exists. Empty when none.
+    static QString findVideoByBaseName(const QString &basePath);
+
+    // The video belonging to an inspection file (same folder and base name), or empty.
+    static QString videoFileFor(const QString &inspectionFile);
+
+    // Whether the video has a container and video format that the program's video pipeline
+    // accepts, as read by the MediaInfo library; false when the library is missing or the file
+    // cannot be opened.
+    static bool isCompatibleVideo(const QString &videoFile);
+
+    // The acceptance rule on the values MediaInfo reports (compared exactly, case-sensitive).
+    static bool isCompatibleFormat(const QString &generalFormat, const QString &videoFormat, const QString &width,
+                                   const QString &height, const QString &standard);
+
+signals:
+    // Kilobytes copied since the last emission.
+    void copiedBytes(int kilobytes);
+
+public slots:
+    // Advances the progress bar (if any) and processes pending events.
+    void copiedBytesSlot(int kilobytes);
+
+private:
+    static bool copyTree(const QString &source, const QString &target, FileProgress &progress);
+
+    QPointer<QProgressBar> m_progressBar;
+    bool m_connected = false;
+    QString m_errorString;
+};

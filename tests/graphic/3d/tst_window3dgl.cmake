@@ -1,7 +1,0 @@
-# Mesa's software renderer compiles shaders with LLVM, which registers the new code while it
-# holds the unwinder's lock; the sanitizers' slow unwinding on every allocation then waits for
-# that lock forever. Frame-pointer unwinding does not take it.
-if(ZZ_SANITIZE OR ZZ_FUZZ)
-  set_property(TEST graphic/3d/${TEST_TARGET} APPEND PROPERTY ENVIRONMENT_MODIFICATION
-    "ASAN_OPTIONS=string_append::fast_unwind_on_malloc=1")
-endif()
