@@ -304,6 +304,7 @@ bool FileHelper::copyFile(const QString &source, const QString &target, FileProg
     }
 
     std::unique_ptr<char[]> buffer(new char[kCopyBlockSize]);
+    qint64 copied = 0;
     for (;;) {
         const qint64 length = in.read(buffer.get(), kCopyBlockSize);
         if (length < 0) {
@@ -318,11 +319,27 @@ bool FileHelper::copyFile(const QString &source, const QString &target, FileProg
             progress.fail(target, tr("Schreibfehler: %1").arg(out.errorString()));
             return false;
         }
+        copied += length;
         progress.advance(length);
     }
     if (!out.flush()) {
         qDebug().noquote() << "copyFile: write error in" << target << out.errorString();
         progress.fail(target, tr("Schreibfehler: %1").arg(out.errorString()));
+        return false;
+    }
+    // What the disk holds, not what the writes claimed; and on the disk before the rename, so
+    // that a power failure cannot leave an empty file in the target's place.
+    if (out.size() != copied) {
+        qDebug().noquote() << "copyFile: incomplete" << target;
+        progress.fail(target, tr("Schreibfehler: %1")
+                                  .arg(QCoreApplication::translate("AtomicFile", "Nur %1 von %2 Bytes wurden geschrieben.")
+                                           .arg(out.size())
+                                           .arg(copied)));
+        return false;
+    }
+    if (::fsync(out.handle()) != 0 && errno != EINVAL) {
+        qDebug().noquote() << "copyFile: cannot flush" << target;
+        progress.fail(target, tr("Schreibfehler: %1").arg(systemError()));
         return false;
     }
 

@@ -1,7 +1,9 @@
 #include "foundation/inifile.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,42 +11,9 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
-#include <cstdio>
+#include <cerrno>
 
 namespace IniFile {
-
-bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fill)
-{
-    const QFileInfo target(path);
-    const QString folder = target.absolutePath();
-    if (!QDir().mkpath(folder))
-        return false;
-    FileHelper::removeStaleSaveFiles(path);
-
-    QString tempPath;
-    {
-        QTemporaryFile temp(folder + QLatin1Char('/') + target.fileName() + QStringLiteral(".XXXXXX"));
-        temp.setAutoRemove(false);
-        if (!temp.open())
-            return false;
-        tempPath = temp.fileName();
-        temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                            | QFileDevice::ReadOther);
-    }
-
-    bool ok = false;
-    {
-        QSettings settings(tempPath, QSettings::IniFormat);
-        fill(settings);
-        settings.sync();
-        ok = settings.status() == QSettings::NoError;
-    }
-    if (ok)
-        ok = std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) == 0;
-    if (!ok)
-        QFile::remove(tempPath);
-    return ok;
-}
 
 int beginReadArray(QSettings &settings, const QString &prefix)
 {
@@ -212,7 +181,73 @@ QStringList valueElements(const QByteArray &data, int from, int to)
     return elements;
 }
 
+// Whether bytes are all an INI file of keyCount keys as QSettings writes it: every key on a line
+// of its own, and the last line ended. QSettings does not notice when the last block of its file
+// fails to reach the disk, so what it wrote is checked before it replaces anything.
+bool isCompleteIni(const QByteArray &data, int keyCount)
+{
+    if (data.isEmpty())
+        return keyCount == 0;
+    if (!data.endsWith('\n'))
+        return false;
+    int pos = 0;
+    int lineStart = 0;
+    int lineEnd = 0;
+    int equals = -1;
+    int keys = 0;
+    while (nextLine(data, pos, lineStart, lineEnd, equals)) {
+        if (data.at(lineStart) != '[' && equals >= 0)
+            ++keys;
+    }
+    return keys == keyCount;
+}
+
+QString incompleteText()
+{
+    return QCoreApplication::translate("IniFile", "Die Datei wurde nicht vollständig geschrieben.");
+}
+
 } // namespace
+
+bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fill, QString *error)
+{
+    const QFileInfo target(path);
+    const QString folder = target.absolutePath();
+    if (!QDir().mkpath(folder)) {
+        if (error)
+            *error = qt_error_string(EACCES);
+        return false;
+    }
+    FileHelper::removeStaleSaveFiles(path);
+
+    // QSettings writes the temporary file by its name; it takes the target's place only once its
+    // bytes are checked.
+    AtomicFile file(path);
+    const auto failed = [&file, error](const QString &reason) {
+        if (error)
+            *error = reason.isEmpty() ? file.errorString() : reason;
+        return false;
+    };
+    if (!file.open())
+        return failed(QString());
+    int keyCount = 0;
+    {
+        QSettings settings(file.temporaryPath(), QSettings::IniFormat);
+        fill(settings);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return failed(incompleteText());
+        keyCount = settings.allKeys().size();
+    }
+    QFile written(file.temporaryPath());
+    if (!written.open(QIODevice::ReadOnly))
+        return failed(written.errorString());
+    const QByteArray bytes = written.readAll();
+    written.close();
+    if (!isCompleteIni(bytes, keyCount))
+        return failed(incompleteText());
+    return file.commit(bytes.size()) || failed(QString());
+}
 
 bool hasOnlyPlainValues(const QByteArray &data)
 {

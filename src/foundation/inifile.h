@@ -10,8 +10,8 @@ namespace IniFile {
 // Writes a whole INI file anew: fill() writes every key into a QSettings on a temporary file
 // in the target's folder, which then replaces the target in one rename. Keys that fill() does
 // not write are gone afterwards; a failure (full disk, no permission) leaves the old file as
-// it was and returns false.
-bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fill);
+// it was and returns false, with the reason in error when given.
+bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fill, QString *error = nullptr);
 
 // QSettings::beginReadArray, with the count the file claims bounded by the entries it holds, so
 // a damaged size entry cannot make a reader loop or allocate without end.

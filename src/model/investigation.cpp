@@ -2,6 +2,7 @@
 
 #include "model/modellog.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
 #include "foundation/platform/platform.h"
 #include "foundation/reporter.h"
@@ -11,7 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTextStream>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -217,23 +218,24 @@ bool Investigation::save()
         return false;
 
     FileHelper::removeStaleSaveFiles(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
-                            .arg(path, file.errorString()));
-        return false;
-    }
+    QByteArray bytes;
     {
-        QXmlStreamWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QXmlStreamWriter writer(&buffer);
         writer.setCodec("UTF-8");
         writeDocument(writer);
         for (int i = 0; i < m_observations.size(); ++i)
             writeObservation(writer, i);
         writeFilms(writer);
-        if (writer.hasError())
-            file.cancelWriting();
     }
-    if (!file.commit()) {
+    AtomicFile file(path);
+    if (!file.open()) {
+        Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
+                            .arg(path, file.errorString()));
+        return false;
+    }
+    if (!file.write(bytes) || !file.commit()) {
         Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht geschrieben werden!\n%2")
                             .arg(path, file.errorString()));
         return false;
@@ -253,20 +255,22 @@ bool Investigation::writeSideFile(const QString &path) const
 {
     const QString sidePath = FileHelper::replaceSuffix(path, QStringLiteral("dat"));
     FileHelper::removeStaleSaveFiles(sidePath);
-    QSaveFile file(sidePath);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setCodec("UTF-8");
+        // One line, exchanged with Windows installations.
+        stream << oneLine(m_header.client) << "\r\n";
+    }
+    AtomicFile file(sidePath);
+    if (!file.open()) {
         Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
-                            .arg(file.fileName(), file.errorString()));
+                            .arg(sidePath, file.errorString()));
         return false;
     }
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    // One line, exchanged with Windows installations.
-    stream << oneLine(m_header.client) << "\r\n";
-    stream.flush();
-    if (!file.commit()) {
+    if (!file.write(bytes) || !file.commit()) {
         Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht geschrieben werden!\n%2")
-                            .arg(file.fileName(), file.errorString()));
+                            .arg(sidePath, file.errorString()));
         return false;
     }
     return true;

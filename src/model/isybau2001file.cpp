@@ -4,6 +4,7 @@
 
 #include "model/modellog.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
 #include "foundation/reporter.h"
 
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -169,18 +169,20 @@ bool Isybau2001::save()
         return false;
 
     FileHelper::removeStaleSaveFiles(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setCodec(windows1252());
+        writeHeaderLines(stream);
+        for (const ObservationRecord &o : qAsConst(m_observations))
+            writeObservationLines(stream, o);
+    }
+    AtomicFile file(path);
+    if (!file.open()) {
         Reporter::error(tr("Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2").arg(path, file.errorString()));
         return false;
     }
-    QTextStream stream(&file);
-    stream.setCodec(windows1252());
-    writeHeaderLines(stream);
-    for (const ObservationRecord &o : qAsConst(m_observations))
-        writeObservationLines(stream, o);
-    stream.flush();
-    if (stream.status() != QTextStream::Ok || !file.commit()) {
+    if (!file.write(bytes) || !file.commit()) {
         Reporter::error(tr("Die Datei %1 konnte nicht geschrieben werden!\n%2").arg(path, file.errorString()));
         return false;
     }
@@ -291,20 +293,22 @@ bool Isybau2001::writeSideFile(const QString &path) const
 {
     const QString sidePath = FileHelper::replaceSuffix(path, QStringLiteral("dat"));
     FileHelper::removeStaleSaveFiles(sidePath);
-    QSaveFile file(sidePath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        Reporter::error(tr("Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2").arg(file.fileName(), file.errorString()));
+    const InspectionHeader &h = m_header;
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setCodec("UTF-8");
+        for (const QString *text : {&h.client, &h.sewerKind, &h.inspector, &h.town, &h.street, &h.startNode,
+                                    &h.endNode, &h.sectionName, &h.sewerKindText, &h.materialText})
+            stream << oneLine(*text) << "\r\n";
+    }
+    AtomicFile file(sidePath);
+    if (!file.open()) {
+        Reporter::error(tr("Die Datei %1 konnte nicht zum Schreiben geöffnet werden!\n%2").arg(sidePath, file.errorString()));
         return false;
     }
-    const InspectionHeader &h = m_header;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    for (const QString *text : {&h.client, &h.sewerKind, &h.inspector, &h.town, &h.street, &h.startNode, &h.endNode,
-                                &h.sectionName, &h.sewerKindText, &h.materialText})
-        stream << oneLine(*text) << "\r\n";
-    stream.flush();
-    if (stream.status() != QTextStream::Ok || !file.commit()) {
-        Reporter::error(tr("Die Datei %1 konnte nicht geschrieben werden!\n%2").arg(file.fileName(), file.errorString()));
+    if (!file.write(bytes) || !file.commit()) {
+        Reporter::error(tr("Die Datei %1 konnte nicht geschrieben werden!\n%2").arg(sidePath, file.errorString()));
         return false;
     }
     return true;

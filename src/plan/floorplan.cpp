@@ -1,5 +1,6 @@
 #include "plan/floorplan.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/reporter.h"
 #include "plan/graphicsscene.h"
 #include "plan/planxml.h"
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -209,14 +209,13 @@ bool FloorPlan::save(const QString &path)
     if (QFile::exists(path) && !QFile::exists(backup))
         QFile::copy(path, backup);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    AtomicFile file(path);
+    if (!file.open()) {
         Reporter::error(tr("Der Lageplan %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    file.write(document.toByteArray(2));
-    if (!file.commit()) {
+    if (!file.write(document.toByteArray(2)) || !file.commit()) {
         Reporter::error(tr("Der Lageplan %1 konnte nicht geschrieben werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;

@@ -1,5 +1,6 @@
 #include "project/exportprojectsdialog.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/config.h"
 #include "foundation/filehelper.h"
 #include "foundation/fileprogress.h"
@@ -13,6 +14,7 @@
 #include "project/project.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDebug>
 #include <QDoubleSpinBox>
@@ -22,6 +24,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QImageWriter>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -233,7 +236,16 @@ void ExportProjectsDialog::createViewerData()
         painter.drawImage(fitInto(QRectF(0, 0, 128, 128), logo), logo);
     }
     const QString iconFile = staging + QStringLiteral("Viewer/programm.ico");
-    if (!icon.save(iconFile, nullptr, 100))
+    QByteArray iconBytes;
+    {
+        QBuffer buffer(&iconBytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, QFileInfo(iconFile).suffix().toLatin1());
+        writer.setQuality(100);
+        if (!writer.write(icon))
+            iconBytes.clear();
+    }
+    if (iconBytes.isEmpty() || !AtomicFile::writeFile(iconFile, iconBytes))
         failed << QDir::toNativeSeparators(iconFile);
 
     const QString dataFolder = Global::instance()->dataDirectory() + QLatin1Char('/');

@@ -1,5 +1,6 @@
 #include "project/openprojectdialog.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/config.h"
 #include "foundation/filedirnamedialog.h"
 #include "foundation/filehelper.h"
@@ -26,7 +27,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -80,11 +80,7 @@ bool renameConnectedInspections(const QString &file, const QString &oldName, con
     }
     if (!changed)
         return true;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(doc.toByteArray(1));
-    return out.commit();
+    return AtomicFile::writeFile(file, doc.toByteArray(1));
 }
 
 } // namespace

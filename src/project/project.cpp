@@ -1,5 +1,6 @@
 #include "project/project.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
 #include "foundation/global.h"
 #include "foundation/reporter.h"
@@ -19,7 +20,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 #include <QSet>
 #include <QTextCodec>
 #include <QXmlStreamReader>
@@ -602,14 +602,13 @@ bool Project::writeFile(const QString &path)
         qDebug() << "no backup of" << path;
 
     FileHelper::removeStaleSaveFiles(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    AtomicFile file(path);
+    if (!file.open()) {
         Reporter::error(tr("Die Projektdatei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    const QByteArray bytes = document.toByteArray(2);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.write(document.toByteArray(2)) || !file.commit()) {
         Reporter::error(tr("Die Projektdatei %1 konnte nicht geschrieben werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;

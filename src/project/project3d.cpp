@@ -2,6 +2,7 @@
 
 #include "project/project.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
 #include "foundation/global.h"
 #include "foundation/meterratioobserver.h"
@@ -21,7 +22,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -355,14 +355,13 @@ bool Project3D::writeFile(const QString &path)
         qDebug() << "no backup of" << path;
 
     FileHelper::removeStaleSaveFiles(path);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    AtomicFile out(path);
+    if (!out.open()) {
         Reporter::error(tr("Die 3D-Projektdatei %1 konnte nicht zum Schreiben geöffnet werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), out.errorString()));
         return false;
     }
-    const QByteArray bytes = document.toByteArray(2);
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
+    if (!out.write(document.toByteArray(2)) || !out.commit()) {
         Reporter::error(tr("Die 3D-Projektdatei %1 konnte nicht geschrieben werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), out.errorString()));
         return false;

@@ -1,5 +1,6 @@
 #include "reports/printdialog.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/config.h"
 #include "foundation/global.h"
 #include "foundation/listwidget.h"
@@ -762,6 +763,35 @@ void PrintDialog::on_close_clicked()
 
 // --- output
 
+namespace {
+
+// The size of the PDF file at path when it is whole, else -1. Its last bytes are the end marker,
+// and the cross-reference table sits where the trailer says: an offset the engine counted from
+// every byte it wrote, so a lost block anywhere before it shows.
+qint64 completePdfSize(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const qint64 size = file.size();
+    const qint64 tailSize = std::min<qint64>(size, 1024);
+    if (!file.seek(size - tailSize))
+        return -1;
+    const QByteArray tail = file.read(tailSize).trimmed();
+    if (!tail.endsWith("%%EOF"))
+        return -1;
+    const int marker = tail.lastIndexOf("startxref");
+    if (marker < 0)
+        return -1;
+    bool ok = false;
+    const qint64 offset = tail.mid(marker + 9, tail.size() - 5 - marker - 9).trimmed().toLongLong(&ok);
+    if (!ok || offset < 0 || offset >= size || !file.seek(offset) || file.read(4) != "xref")
+        return -1;
+    return size;
+}
+
+} // namespace
+
 QPrinter *PrintDialog::createPrinter() const
 {
     auto *printer = new QPrinter(QPrinter::ScreenResolution);
@@ -779,27 +809,50 @@ void PrintDialog::on_print_clicked()
     if (!m_printSetup(printer.get(), this))
         return;
     const int count = m_pages.size();
-    if (printer->fromPage() != 0)
-        print(printer.get(), printer->fromPage() - 1, std::min(printer->toPage(), count));
-    else
-        print(printer.get(), 0, count);
+    const bool printed = printer->fromPage() != 0
+                             ? print(printer.get(), printer->fromPage() - 1, std::min(printer->toPage(), count))
+                             : print(printer.get(), 0, count);
+    if (!printed) {
+        const QString file = printer->outputFileName();
+        Reporter::error(file.isEmpty() ? tr("Der Drucker konnte nicht gestartet werden.")
+                                       : tr("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(file));
+    }
 }
 
 void PrintDialog::on_pdf_clicked()
 {
     QSettings &s = settings();
-    const QString path =
+    QString path =
         m_chooseFile(this, tr("Datei speichern"), s.value(kPdfFolder).toString(), tr("Adobe PDF (*.pdf)"));
     if (path.isEmpty())
         return;
+    // A name typed without the suffix would give a file that nothing opens as a PDF.
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        path += QStringLiteral(".pdf");
     s.setValue(kPdfFolder, QFileInfo(path).absolutePath());
-    const std::unique_ptr<QPrinter> printer(createPrinter());
-    printer->setOutputFileName(path);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    print(printer.get(), 0, m_pages.size());
+    if (m_pages.isEmpty())
+        return;
+    // Qt's PDF engine does not notice writes that fail, and a file written in place would be
+    // gone before the new one is complete: the PDF goes into a temporary file beside the
+    // target and replaces it only when every byte of it is there.
+    AtomicFile file(path);
+    bool written = file.open();
+    if (written) {
+        const std::unique_ptr<QPrinter> printer(createPrinter());
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(file.temporaryPath());
+        written = print(printer.get(), 0, m_pages.size());
+        const qint64 size = written ? completePdfSize(file.temporaryPath()) : -1;
+        written = size >= 0 && file.commit(size);
+    }
+    if (!written) {
+        const QString reason = file.errorString();
+        Reporter::error(tr("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(path)
+                        + (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason));
+    }
 }
 
-void PrintDialog::print(QPrinter *printer, int from, int to)
+bool PrintDialog::print(QPrinter *printer, int from, int to)
 {
     from = std::max(from, 0);
     to = std::min(to, int(m_pages.size()));
@@ -814,11 +867,7 @@ void PrintDialog::print(QPrinter *printer, int from, int to)
     QApplication::processEvents();
     const bool written = from >= to || paintPages(printer, from, to, progress);
     delete progress;
-    if (!written) {
-        const QString file = printer->outputFileName();
-        Reporter::error(file.isEmpty() ? tr("Der Drucker konnte nicht gestartet werden.")
-                                       : tr("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(file));
-    }
+    return written;
 }
 
 void PrintDialog::scaleViewport(QPainter &painter) const

@@ -83,9 +83,9 @@ public:
     // orientation for a plan page. The caller owns it.
     QPrinter *createPrinter() const;
     // Paints the pages from (inclusive) to to (exclusive), one printer page each, numbered as
-    // chosen. A range outside the pages is cut to them. A printer or file that cannot be opened
-    // is reported.
-    void print(QPrinter *printer, int from, int to);
+    // chosen. A range outside the pages is cut to them. False when the printer or file could not
+    // be opened; the caller reports it.
+    bool print(QPrinter *printer, int from, int to);
 
 public slots:
     void on_create_clicked();

@@ -1,16 +1,17 @@
 #include "video/videoplayer.h"
 
+#include "foundation/atomicfile.h"
 #include "foundation/progressdialog.h"
 #include "video/clip.h"
 #include "video/cliprenderer.h"
 #include "video/media.h"
 #include "video/metadatamanager.h"
 
+#include <QBuffer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -220,13 +221,11 @@ bool VideoPlayer::snapshot(const QString &path)
     QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
         format = "png";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(picture))
         return false;
-    QImageWriter writer(&file, format);
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::writeFile(path, bytes);
 }

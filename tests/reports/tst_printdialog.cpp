@@ -4,7 +4,9 @@
 #include "project/project.h"
 #include "support/formaccess.h"
 #include "support/pagecontent.h"
+#include "support/filesizelimit.h"
 #include "support/reportpdf.h"
+#include "support/testfiles.h"
 #include "support/testenv.h"
 
 #include "printfixture.h"
@@ -472,6 +474,62 @@ private slots:
         answer = dir->path() + QStringLiteral("/missing/b.pdf");
         formChild<QToolButton>(dialog, "pdf")->click();
         QCOMPARE(capture->errors().size(), 1);
+    }
+
+    // A PDF that the disk cannot take whole is reported and leaves the earlier file of that name
+    // as it was, with nothing beside it; with room, it replaces that file.
+    void pdfOnAFullDiskKeepsTheEarlierFile()
+    {
+        Project project(PrintFixture::makePlainProject(root, 2));
+        PrintDialog dialog;
+        dialog.setProject(&project);
+        formChild<QPushButton>(dialog, "create")->click();
+        const QString pdf = dir->path() + QStringLiteral("/bericht.pdf");
+        const QByteArray earlier("%PDF-1.4 der Bericht von gestern\n%%EOF\n");
+        TestFiles::writeFile(pdf, earlier);
+        dialog.setSaveFileChooser([&](QWidget *, const QString &, const QString &, const QString &) { return pdf; });
+
+        const int result = runWithFileSizeLimit(4096, [&] {
+            formChild<QToolButton>(dialog, "pdf")->click();
+            const QStringList errors = capture->errors();
+            return errors.size() == 1 && errors.first().contains(pdf) ? 0 : 1;
+        });
+        QCOMPARE(result, 0);
+        QCOMPARE(TestFiles::readAll(pdf), earlier);
+        QCOMPARE(QDir(dir->path()).entryList({QStringLiteral("bericht.pdf*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("bericht.pdf")});
+
+        formChild<QToolButton>(dialog, "pdf")->click();
+        QVERIFY(capture->errors().isEmpty());
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QString::number(dialog.pages().size()));
+        QCOMPARE(QDir(dir->path()).entryList({QStringLiteral("bericht.pdf*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("bericht.pdf")});
+    }
+
+    // A name typed without ".pdf" gets it; a name that has it, in any case, is kept.
+    void pdfNameGetsItsSuffix_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no suffix") << QStringLiteral("bericht") << QStringLiteral("bericht.pdf");
+        QTest::newRow("another suffix") << QStringLiteral("bericht.v2") << QStringLiteral("bericht.v2.pdf");
+        QTest::newRow("upper case") << QStringLiteral("BERICHT.PDF") << QStringLiteral("BERICHT.PDF");
+    }
+    void pdfNameGetsItsSuffix()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        Project project(PrintFixture::makePlainProject(root, 1));
+        PrintDialog dialog;
+        dialog.setProject(&project);
+        formChild<QPushButton>(dialog, "create")->click();
+        const QString folder = dir->path() + QStringLiteral("/out");
+        QVERIFY(QDir().mkpath(folder));
+        dialog.setSaveFileChooser(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return folder + QLatin1Char('/') + typed; });
+        formChild<QToolButton>(dialog, "pdf")->click();
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{written});
+        QCOMPARE(pdfInfo(folder + QLatin1Char('/') + written, QStringLiteral("Pages")), QString::number(dialog.pages().size()));
     }
 
     // The plan's title and commentary are written into the project file, whether the dialog
