@@ -40,9 +40,10 @@ enum Outcome {
 };
 
 // Writes beyond this fail; every old file is smaller, every new content larger.
-const qint64 kLimit = 8192;
-// Text that makes any of the files larger than the limit.
-const QString kLong(20000, QLatin1Char('x'));
+const qint64 kLimit = 4096;
+// Text that makes any of the files larger than the limit, but not larger than what Qt's file
+// classes hold back before they write: it reaches the disk only when the file is closed.
+const QString kLong(6000, QLatin1Char('x'));
 
 int outcome(bool saved, const QStringList &messages, const QString &fileName)
 {
@@ -103,7 +104,7 @@ Attempt isybau2001File(const QString &folder, ReporterCapture *capture)
     return {{folder + QStringLiteral("/H2.h"), folder + QStringLiteral("/H2.dat")}, [inspection, capture] {
                 ObservationRecord observation;
                 observation.code = QStringLiteral("BAB");
-                observation.remark = kLong;
+                observation.remark = kLong.left(2000); // a line of the file per few characters
                 inspection->mutableObservations().append(observation);
                 return outcome(inspection->save(), capture, QStringLiteral("H2.h"));
             }};
@@ -178,7 +179,7 @@ Attempt project3dRename(const QString &folder, ReporterCapture *)
     if (!inspection->save() || Project(projectFolder + QStringLiteral("/project.xml")).inspectionNames().size() != 1)
         return {};
     QByteArray courses;
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 100; ++i)
         courses += "<Inspection Investigation=\"K1.xml\"/>";
     const QString file3D = projectFolder + QStringLiteral("/project3d.xml");
     writeFile(file3D, "<PROJECT3D><INSPECTIONS>" + courses + "</INSPECTIONS></PROJECT3D>");
