@@ -15,7 +15,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -97,6 +99,7 @@ private slots:
     void relativeSeeksStayInsideTheVideo();
     void snapshotsInTheNamedFormat_data();
     void snapshotsInTheNamedFormat();
+    void failedSnapshotKeepsTheEarlierPhoto();
     void unreadableVideoEndsTheFirstPlay();
 
 private:
@@ -315,6 +318,40 @@ void TestVideoPlayer::snapshotsInTheNamedFormat()
 
     // A folder that does not exist: nothing written, and the caller hears of it.
     QVERIFY(!m_player->snapshot(m_dir.filePath(QStringLiteral("missing/shot.png"))));
+}
+
+// A photo the disk cannot take whole leaves the earlier one of that name as it was. The limit
+// lets the player's private copy of the picture through (a compressed PNG) and stops the photo,
+// an uncompressed bitmap several times its size.
+void TestVideoPlayer::failedSnapshotKeepsTheEarlierPhoto()
+{
+    loadAndPause(2);
+    const QString path = m_dir.filePath(QStringLiteral("img_1_1.bmp"));
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("die Aufnahme von gestern");
+    earlier.close();
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+
+    struct rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1024 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool taken = m_player->snapshot(path);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    std::signal(SIGXFSZ, previousSignal);
+
+    QVERIFY(!taken);
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("die Aufnahme von gestern"));
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+
+    // With room the photo replaces it.
+    QVERIFY(m_player->snapshot(path));
+    QCOMPARE(QImageReader(path).size(), QSize(720, 576));
 }
 
 void TestVideoPlayer::unreadableVideoEndsTheFirstPlay()
