@@ -219,6 +219,7 @@ bool Investigation::save()
 
     FileHelper::removeStaleSaveFiles(path);
     QByteArray bytes;
+    bool written = false;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -228,6 +229,9 @@ bool Investigation::save()
         for (int i = 0; i < m_observations.size(); ++i)
             writeObservation(writer, i);
         writeFilms(writer);
+        // The writer leaves out what it cannot encode (characters XML does not allow) and says
+        // so here: such a file is not written at all.
+        written = !writer.hasError();
     }
     AtomicFile file(path);
     if (!file.open()) {
@@ -235,9 +239,13 @@ bool Investigation::save()
                             .arg(path, file.errorString()));
         return false;
     }
-    if (!file.write(bytes) || !file.commit()) {
+    if (!written || !file.write(bytes) || !file.commit()) {
+        // Qt's own words for a write given up, from Qt's catalogue, as it reported such a file.
+        static const char qtContext[] = "QSaveFile";
+        static const char qtText[] = "Writing canceled by application";
+        const QString reason = written ? file.errorString() : QCoreApplication::translate(qtContext, qtText);
         Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht geschrieben werden!\n%2")
-                            .arg(path, file.errorString()));
+                            .arg(path, reason));
         return false;
     }
     return finishSave(path);
