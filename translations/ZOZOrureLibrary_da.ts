@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da" sourcelanguage="de">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Nur %1 von %2 Bytes wurden geschrieben.</source>
+        <translation>Kun %1 af %2 byte blev skrevet.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonWidget</name>
     <message>
         <source>Form</source>
@@ -172,6 +179,13 @@ Vælg venligst et andet navn!</translation>
     <message>
         <source>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</source>
         <translation>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>Die Datei wurde nicht vollständig geschrieben.</source>
+        <translation>Filen blev ikke skrevet fuldstændigt.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="de">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Nur %1 von %2 Bytes wurden geschrieben.</source>
+        <translation>Solo se escribieron %1 de %2 bytes.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonWidget</name>
     <message>
         <source>Form</source>
@@ -172,6 +179,13 @@ Bitte anderen Namen wählen!</source>
     <message>
         <source>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</source>
         <translation>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>Die Datei wurde nicht vollständig geschrieben.</source>
+        <translation>El archivo no se escribió por completo.</translation>
     </message>
 </context>
 <context>

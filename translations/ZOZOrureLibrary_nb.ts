@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb" sourcelanguage="de">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Nur %1 von %2 Bytes wurden geschrieben.</source>
+        <translation>Bare %1 av %2 byte ble skrevet.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonWidget</name>
     <message>
         <source>Form</source>
@@ -172,6 +179,13 @@ Velg et annet navn!</translation>
     <message>
         <source>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</source>
         <translation>Disclaimer: No liability is accepted for loss of data or for damage caused by improper use of this software.</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>Die Datei wurde nicht vollständig geschrieben.</source>
+        <translation>Filen ble ikke skrevet fullstendig.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
-#include <QTemporaryFile>
 
 #include <cerrno>
 
@@ -215,7 +214,7 @@ bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fil
     const QString folder = target.absolutePath();
     if (!QDir().mkpath(folder)) {
         if (error)
-            *error = qt_error_string(EACCES);
+            *error = qt_error_string(errno);
         return false;
     }
     FileHelper::removeStaleSaveFiles(path);
