@@ -252,7 +252,8 @@ void ImportDialog::on_accept_clicked()
         if (!entry.contains(QLatin1Char('/'))) {
             name = entry;
             copied = FileHelper::copyDirectory(m_importFolder + QLatin1Char('/') + entry,
-                                               m_project->folder() + QLatin1Char('/') + name, progress.progressBar());
+                                               m_project->folder() + QLatin1Char('/') + name, m_project->folder(),
+                                               progress.progressBar());
         } else {
             const QString video = entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1);
             name = video.left(video.lastIndexOf(QLatin1Char('.')));
