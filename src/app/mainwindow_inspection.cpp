@@ -533,7 +533,8 @@ void MainWindow::openInspectionFile()
     // The load reported why; a file that gave nothing at all is not opened as an empty one.
     if (opened->loadResult() == Investigation::LoadResult::Failed)
         return;
-    investigation = opened.release();
+    fileInspection = std::move(opened);
+    investigation = fileInspection.get();
     investigationChanged = false;
     ui->toolBox->setEnabled(inspectionKeys.projectsSection, false);
     adjustProjectUi();
@@ -559,9 +560,9 @@ bool MainWindow::closeInspection()
         ui->toolBox->setEnabled(inspectionKeys.projectsSection, true);
         ui->toolBox->setVisible(keys.inspectionStart, false);
     }
-    if (!project)
-        delete investigation;
     investigation = nullptr;
+    // One opened from a file goes with it; a project keeps its own.
+    fileInspection.reset();
     adjustUi();
     if (!project) {
         ui->investList->clear();
@@ -696,9 +697,9 @@ void MainWindow::startInspection()
         return;
     }
 
-    Investigation *old = investigation;
+    // Compared, never read: closing deletes an inspection that belongs to no project.
+    const Investigation *old = investigation;
     bool written = false;
-    // Closing deletes an inspection that belongs to no project.
     if (!closeInspection())
         return;
 
@@ -718,7 +719,7 @@ void MainWindow::startInspection()
                 }
             }
         }
-        const int index = project->inspections().indexOf(old);
+        const int index = project->inspections().indexOf(const_cast<Investigation *>(old));
         Investigation *replacement = next.release();
         if (index < 0 || !project->replaceInspection(index, replacement))
             project->addInspection(replacement);
@@ -728,7 +729,8 @@ void MainWindow::startInspection()
         openInspectionByName(fileName);
         recreateLabels();
     } else {
-        investigation = next.release();
+        fileInspection = std::move(next);
+        investigation = fileInspection.get();
         written = investigation->save();
         projectChanged = false;
         // Still an inspection of a file: no project may open over it.
