@@ -548,6 +548,19 @@ void MainWindow::emptyView()
     viewer->renderLater();
 }
 
+namespace {
+
+// A cell of the inspection list; every cell of a row carries the file name of the row's
+// inspection, whichever columns the list shows.
+QTableWidgetItem *inspectionCell(const QString &text, const QString &fileName)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setData(Qt::UserRole, fileName);
+    return item;
+}
+
+} // namespace
+
 void MainWindow::updateInspectionList()
 {
     QTableWidget *list = ui->investList;
@@ -558,22 +571,23 @@ void MainWindow::updateInspectionList()
             list->setColumnCount(2);
             list->setRowCount(titles.size() / 2);
             for (int i = 0; i + 1 < titles.size(); i += 2) {
-                list->setItem(i / 2, 0, new QTableWidgetItem(titles.at(i)));
-                list->setItem(i / 2, 1, new QTableWidgetItem(titles.at(i + 1)));
+                list->setItem(i / 2, 0, inspectionCell(titles.at(i), titles.at(i + 1)));
+                list->setItem(i / 2, 1, inspectionCell(titles.at(i + 1), titles.at(i + 1)));
             }
         } else {
             const QStringList names = project->inspectionNames();
             list->setColumnCount(1);
             list->setRowCount(names.size());
             for (int i = 0; i < names.size(); ++i)
-                list->setItem(i, 0, new QTableWidgetItem(names.at(i)));
+                list->setItem(i, 0, inspectionCell(names.at(i), names.at(i)));
         }
     } else if (investigation) {
+        const QString fileName = investigation->fileName();
         list->setRowCount(1);
         list->setColumnCount(withNames ? 2 : 1);
-        list->setItem(0, 0, new QTableWidgetItem(investigation->mainData().sectionName));
+        list->setItem(0, 0, inspectionCell(investigation->mainData().sectionName, fileName));
         if (withNames)
-            list->setItem(0, 1, new QTableWidgetItem(investigation->fileName()));
+            list->setItem(0, 1, inspectionCell(fileName, fileName));
     }
 }
 

@@ -190,9 +190,8 @@ void MainWindow::on_investList_itemDoubleClicked(QTableWidgetItem *item)
     }
     const int row = item->row();
     qDebug() << "Open investigation row:" << row;
-    const int column = Global::instance()->config()->withInspectionNames() ? 1 : 0;
-    const QTableWidgetItem *named = ui->investList->item(row, column);
-    openInspectionByName(named ? named->text() : QString());
+    const QTableWidgetItem *named = ui->investList->item(row, 0);
+    openInspectionByName(named ? named->data(Qt::UserRole).toString() : QString());
     if (investigation && !investigation->observations().isEmpty() && ui->fileWidget->count() > 1)
         ui->fileWidget->setCurrentIndex(1);
 }

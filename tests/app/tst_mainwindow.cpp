@@ -27,6 +27,7 @@
 #include "support/testfiles.h"
 #include "support/videotestmain.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QDomDocument>
 #include <QFrame>
@@ -336,6 +337,45 @@ private slots:
         QVERIFY(!window->currentProject());
         QVERIFY(!window->currentInspection());
         QCOMPARE(TestFiles::readAll(k1), before);
+    }
+
+    // Switching "Haltungsnamen mit Anzeigen" in the settings rebuilds the list, and a double-click
+    // opens the row's inspection under either setting.
+    void switchingInspectionNamesRebuildsTheList()
+    {
+        Config *config = Global::instance()->config().data();
+        config->setWithInspectionNames(false);
+        const QString name = QStringLiteral("L%1").arg(++round);
+        QVERIFY(!writeInspection(name, QStringLiteral("K1")).isEmpty());
+        QVERIFY(!writeInspection(name, QStringLiteral("K2")).isEmpty());
+        openFixture(name);
+        auto *list = formChild<QTableWidget>(*window, "investList");
+        QCOMPARE(list->columnCount(), 1);
+        doubleClick(1);
+        QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K2.xml"));
+
+        for (const bool withNames : {true, false}) {
+            ModalAnswerer answer;
+            answer.expect("ConfigDialog", [](QWidget *dialog) {
+                auto *box = formChild<QCheckBox>(*dialog, "inspectionNames");
+                box->setChecked(!box->isChecked());
+                formChild<QPushButton>(*dialog, "accept")->click();
+            });
+            answer.watchMessage();
+            click(QStringLiteral("Extras_Einstellungen"));
+            QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+            QCOMPARE(config->withInspectionNames(), withNames);
+            QCOMPARE(list->columnCount(), withNames ? 2 : 1);
+            QCOMPARE(list->item(0, 0)->text(), withNames ? QStringLiteral("Haltung K1") : QStringLiteral("K1.xml"));
+            // Still open, and each row opens its own inspection.
+            QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K2.xml"));
+            doubleClick(0);
+            QVERIFY(window->currentInspection());
+            QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K1.xml"));
+            doubleClick(1);
+            QVERIFY(window->currentInspection());
+            QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K2.xml"));
+        }
     }
 
     // A wanted inspection save that fails while the project closes keeps the project, the
@@ -728,8 +768,19 @@ private:
             return QString();
         inspection->setFolder(folder);
         inspection->setFileName(name + QStringLiteral(".xml"));
-        inspection->mutableMainData().sectionName = name;
+        inspection->mutableMainData().sectionName = QStringLiteral("Haltung ") + name;
         return inspection->save() ? inspection->filePath() : QString();
+    }
+
+    void doubleClick(int row)
+    {
+        auto *list = formChild<QTableWidget>(*window, "investList");
+        QTableWidgetItem *item = list->item(row, 0);
+        QVERIFY(item);
+        QWidget *viewport = list->viewport();
+        const QPoint at = list->visualItemRect(item).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
     }
 
     std::unique_ptr<TestEnvironment> env;
