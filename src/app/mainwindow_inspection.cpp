@@ -697,7 +697,7 @@ void MainWindow::startInspection()
     }
 
     // Compared, never read: closing deletes an inspection that belongs to no project.
-    const Investigation *old = investigation;
+    Investigation *old = investigation;
     bool written = false;
     if (!closeInspection())
         return;
@@ -718,7 +718,7 @@ void MainWindow::startInspection()
                 }
             }
         }
-        const int index = project->inspections().indexOf(const_cast<Investigation *>(old));
+        const int index = project->inspections().indexOf(old);
         Investigation *replacement = next.release();
         if (index < 0 || !project->replaceInspection(index, replacement))
             project->addInspection(replacement);

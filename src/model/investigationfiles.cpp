@@ -65,7 +65,8 @@ bool Investigation::rename(const QString &newBaseName)
     // A name whose folder part is no folder of its own ("..", ".") would rename the folder
     // holding the inspection or one above it.
     if (!isSafeBaseName(oldBase)) {
-        Reporter::error(QCoreApplication::translate("Investigation", "Der Name \"%1\" ist als Dateiname nicht erlaubt.").arg(oldInfo.fileName()));
+        Reporter::error(QCoreApplication::translate("Investigation", "Der Name \"%1\" ist als Dateiname nicht erlaubt.")
+                            .arg(oldInfo.fileName()));
         return false;
     }
 

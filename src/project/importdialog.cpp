@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -24,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QDirIterator>
 #include <QSet>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -333,7 +333,8 @@ void ImportDialog::removeImported(const QString &target, bool existed, const QSe
     }
     // Deepest first, so that a folder the import made is empty when its turn comes.
     QStringList added = entriesBelow(target).subtract(before).values();
-    std::sort(added.begin(), added.end(), [](const QString &a, const QString &b) { return a.count(QLatin1Char('/')) > b.count(QLatin1Char('/')); });
+    std::sort(added.begin(), added.end(),
+              [](const QString &a, const QString &b) { return a.count(QLatin1Char('/')) > b.count(QLatin1Char('/')); });
     const QDir dir(target);
     for (const QString &entry : qAsConst(added)) {
         const QString path = dir.absoluteFilePath(entry);
