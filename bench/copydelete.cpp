@@ -108,8 +108,8 @@ int main(int argc, char **argv)
     // One untimed pass of each, so that neither side pays for the first use of the page cache.
     run(QStringLiteral("cp"), {QStringLiteral("-r"), source, viaCp});
     run(QStringLiteral("rm"), {QStringLiteral("-rf"), viaCp});
-    FileHelper::copyDirectory(source, viaHelper, &bar);
-    FileHelper::removeDirectory(viaHelper);
+    FileHelper::copyDirectory(source, viaHelper, temp.path(), &bar);
+    FileHelper::removeDirectory(viaHelper, temp.path());
 
     std::vector<double> cpTimes, copyTimes, rmTimes, removeTimes;
     int progress = 0;
@@ -126,7 +126,7 @@ int main(int argc, char **argv)
             settle();
             QElapsedTimer timer;
             timer.start();
-            if (!FileHelper::copyDirectory(source, viaHelper, &bar)) {
+            if (!FileHelper::copyDirectory(source, viaHelper, temp.path(), &bar)) {
                 std::fprintf(stderr, "copyDirectory failed\n");
                 return 2;
             }
@@ -136,7 +136,7 @@ int main(int argc, char **argv)
 
             settle();
             timer.restart();
-            if (!FileHelper::removeDirectory(viaHelper, &bar)) {
+            if (!FileHelper::removeDirectory(viaHelper, temp.path(), &bar)) {
                 std::fprintf(stderr, "removeDirectory failed\n");
                 return 2;
             }

@@ -123,6 +123,26 @@ Please choose another name!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>No folder given.</translation>
     </message>
+    <message>
+        <source>%1 oder %2 liegt nicht im Ordner %3.</source>
+        <translation>%1 or %2 does not lie in the folder %3.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.</source>
+        <translation>%1 already exists.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht in %2 umbenannt werden.</source>
+        <translation>%1 cannot be renamed to %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt nicht im Ordner %1.</source>
+        <translation>The target does not lie in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
+        <translation>The folder does not lie in the folder %1 and is not deleted.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -123,6 +123,26 @@ Bitte anderen Namen wählen!</source>
         <source>Kein Ordner angegeben.</source>
         <translation>No se ha indicado ninguna carpeta.</translation>
     </message>
+    <message>
+        <source>%1 oder %2 liegt nicht im Ordner %3.</source>
+        <translation>%1 o %2 no está en la carpeta %3.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.</source>
+        <translation>%1 ya existe.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht in %2 umbenannt werden.</source>
+        <translation>No se puede cambiar el nombre de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt nicht im Ordner %1.</source>
+        <translation>El destino no está en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
+        <translation>La carpeta no está en la carpeta %1 y no se elimina.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -123,6 +123,26 @@ Valitse toinen nimi!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Kansiota ei ole annettu.</translation>
     </message>
+    <message>
+        <source>%1 oder %2 liegt nicht im Ordner %3.</source>
+        <translation>%1 tai %2 ei ole kansiossa %3.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.</source>
+        <translation>%1 on jo olemassa.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht in %2 umbenannt werden.</source>
+        <translation>Kohdetta %1 ei voi nimetä uudelleen nimelle %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt nicht im Ordner %1.</source>
+        <translation>Kohde ei ole kansiossa %1.</translation>
+    </message>
+    <message>
+        <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
+        <translation>Kansio ei ole kansiossa %1, eikä sitä poisteta.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

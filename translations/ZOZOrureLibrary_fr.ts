@@ -123,6 +123,26 @@ Veuillez choisir un autre nom !</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Aucun dossier indiqué.</translation>
     </message>
+    <message>
+        <source>%1 oder %2 liegt nicht im Ordner %3.</source>
+        <translation>%1 ou %2 ne se trouve pas dans le dossier %3.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.</source>
+        <translation>%1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht in %2 umbenannt werden.</source>
+        <translation>Impossible de renommer %1 en %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt nicht im Ordner %1.</source>
+        <translation>La cible ne se trouve pas dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
+        <translation>Le dossier ne se trouve pas dans le dossier %1 et n&apos;est pas supprimé.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -123,6 +123,26 @@ Odaberite drugi naziv!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Mapa nije navedena.</translation>
     </message>
+    <message>
+        <source>%1 oder %2 liegt nicht im Ordner %3.</source>
+        <translation>%1 ili %2 nije u mapi %3.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.</source>
+        <translation>%1 već postoji.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht in %2 umbenannt werden.</source>
+        <translation>%1 nije moguće preimenovati u %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt nicht im Ordner %1.</source>
+        <translation>Odredište nije u mapi %1.</translation>
+    </message>
+    <message>
+        <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
+        <translation>Mapa nije u mapi %1 i neće se izbrisati.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

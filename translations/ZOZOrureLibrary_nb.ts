@@ -123,6 +123,26 @@ Velg et annet navn!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Ingen mappe angitt.</translation>
     </message>
+    <message>
+        <source>%1 oder %2 liegt nicht im Ordner %3.</source>
+        <translation>%1 eller %2 ligger ikke i mappen %3.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.</source>
+        <translation>%1 finnes allerede.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht in %2 umbenannt werden.</source>
+        <translation>%1 kan ikke gis nytt navn til %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt nicht im Ordner %1.</source>
+        <translation>Målet ligger ikke i mappen %1.</translation>
+    </message>
+    <message>
+        <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
+        <translation>Mappen ligger ikke i mappen %1 og slettes ikke.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

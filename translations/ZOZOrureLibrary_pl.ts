@@ -123,6 +123,26 @@ Wybierz inną nazwę!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Nie podano folderu.</translation>
     </message>
+    <message>
+        <source>%1 oder %2 liegt nicht im Ordner %3.</source>
+        <translation>%1 lub %2 nie znajduje się w folderze %3.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.</source>
+        <translation>%1 już istnieje.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht in %2 umbenannt werden.</source>
+        <translation>Nie można zmienić nazwy %1 na %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt nicht im Ordner %1.</source>
+        <translation>Cel nie znajduje się w folderze %1.</translation>
+    </message>
+    <message>
+        <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
+        <translation>Folder nie znajduje się w folderze %1 i nie zostanie usunięty.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -123,6 +123,26 @@ Bitte anderen Namen wählen!</source>
         <source>Kein Ordner angegeben.</source>
         <translation>Папка не указана.</translation>
     </message>
+    <message>
+        <source>%1 oder %2 liegt nicht im Ordner %3.</source>
+        <translation>%1 или %2 не находится в папке %3.</translation>
+    </message>
+    <message>
+        <source>%1 existiert bereits.</source>
+        <translation>%1 уже существует.</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht in %2 umbenannt werden.</source>
+        <translation>Не удаётся переименовать %1 в %2.</translation>
+    </message>
+    <message>
+        <source>Das Ziel liegt nicht im Ordner %1.</source>
+        <translation>Цель не находится в папке %1.</translation>
+    </message>
+    <message>
+        <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
+        <translation>Папка не находится в папке %1 и не будет удалена.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -560,10 +560,6 @@ Angiv en gyldig sti.</translation>
         <translation>Gem ændringerne i projektet?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>Gem ændringerne i inspektionen?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

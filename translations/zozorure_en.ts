@@ -560,10 +560,6 @@ Please set a valid path.</translation>
         <translation>Save the changes to the project?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>Save the changes to the inspection?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

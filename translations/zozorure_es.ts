@@ -560,10 +560,6 @@ Indique una ruta válida.</translation>
         <translation>¿Guardar los cambios del proyecto?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>¿Guardar los cambios de la inspección?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

@@ -560,10 +560,6 @@ Aseta kelvollinen polku.</translation>
         <translation>Tallennetaanko projektin muutokset?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>Tallennetaanko tarkastuksen muutokset?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

@@ -560,10 +560,6 @@ Veuillez indiquer un chemin valide.</translation>
         <translation>Enregistrer les modifications du projet ?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>Enregistrer les modifications de l&apos;inspection ?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

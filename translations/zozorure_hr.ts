@@ -560,10 +560,6 @@ Postavite valjanu putanju.</translation>
         <translation>Spremiti promjene projekta?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>Spremiti promjene inspekcije?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

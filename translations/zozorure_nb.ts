@@ -560,10 +560,6 @@ Angi en gyldig sti.</translation>
         <translation>Lagre endringene i prosjektet?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>Lagre endringene i inspeksjonen?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

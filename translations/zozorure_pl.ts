@@ -560,10 +560,6 @@ Ustaw prawidłową ścieżkę.</translation>
         <translation>Zapisać zmiany w projekcie?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>Zapisać zmiany w inspekcji?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

@@ -560,10 +560,6 @@ Bitte stellen Sie einen gültigen Pfad ein.</source>
         <translation>Сохранить изменения проекта?</translation>
     </message>
     <message>
-        <source>Änderungen an der Untersuchung speichern?</source>
-        <translation>Сохранить изменения обследования?</translation>
-    </message>
-    <message>
         <source>ZOZOrure %1</source>
         <translation>ZOZOrure %1</translation>
     </message>

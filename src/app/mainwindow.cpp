@@ -43,14 +43,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
-    // An inspection opened from a file belongs to the window, one of a project to the project.
-    Investigation *ownInspection = project ? nullptr : investigation;
     // The view goes first: the courses it owns read the project's inspections.
     delete viewer;
     delete project3D;
     delete project;
     delete ui;
-    delete ownInspection;
+    fileInspection.reset();
+}
+
+Investigation *MainWindow::currentInspection() const
+{
+    return investigation;
 }
 
 void MainWindow::showMessage(const QString &text)
@@ -271,9 +274,8 @@ void MainWindow::openProject()
     OpenProjectDialog dialog(0, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!maybeSave())
+    if (!maybeSave() || !closeProject())
         return;
-    closeProject();
     project = new Project(dialog.projectFile());
     loadProject3D();
     viewer->clearSelection();
@@ -296,9 +298,8 @@ void MainWindow::newProject()
     OpenProjectDialog dialog(1, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!maybeSave())
+    if (!maybeSave() || !closeProject())
         return;
-    closeProject();
     project = new Project(dialog.projectFile());
     project3D = new Project3D;
     project3D->setProject(project);
@@ -326,12 +327,12 @@ void MainWindow::closeCommand()
     closeProject();
 }
 
-void MainWindow::closeProject()
+bool MainWindow::closeProject()
 {
     if (!project)
-        return;
-    if (investigation)
-        closeInspection();
+        return true;
+    if (investigation && !closeInspection())
+        return false;
     // The view owns the objects and courses by now; they go before the inspections they show.
     emptyView();
     delete project3D;
@@ -342,6 +343,7 @@ void MainWindow::closeProject()
     projectChanged = false;
     project3DChanged = false;
     adjustProjectUi();
+    return true;
 }
 
 void MainWindow::showInfo()
@@ -358,39 +360,47 @@ void MainWindow::closeWindow()
 bool MainWindow::maybeSave()
 {
     const QList<Investigation *> inspections = project ? project->inspections() : QList<Investigation *>();
-    // A course renamed in a 3D dialog marks its inspection without touching the 3D flag.
-    const bool inspectionsMarked =
-        std::any_of(inspections.cbegin(), inspections.cend(), [](const Investigation *i) { return i->isChanged(); });
+    const bool inspectionEdited = investigation && investigationChanged;
+    // A course renamed in a 3D dialog marks its inspection without touching the 3D flag; that
+    // belongs to the project. The edits of the open inspection are a question of their own.
+    const bool inspectionsMarked = std::any_of(inspections.cbegin(), inspections.cend(), [&](const Investigation *i) {
+        return i->isChanged() && !(inspectionEdited && i == investigation);
+    });
 
     if (projectChanged || project3DChanged || inspectionsMarked) {
         MessageDialog box(tr("Änderungen am Projekt speichern?"),
                           MessageDialog::Yes | MessageDialog::No | MessageDialog::Cancel, -1, this);
         const int answer = box.exec();
-        if (answer == MessageDialog::No)
+        if (answer == MessageDialog::Yes) {
+            // Saving the project takes the open inspection with it.
+            if (inspectionEdited && !saveInspection())
+                return false;
+            const bool saved = project3D ? project3D->save() : (!project || project->save());
+            if (!saved)
+                return false;
+            projectChanged = false;
+            project3DChanged = false;
             return true;
-        if (answer != MessageDialog::Yes)
+        }
+        if (answer != MessageDialog::No)
             return false;
-        if (investigationChanged && investigation && !saveInspection())
-            return false;
-        const bool saved = project3D ? project3D->save() : (!project || project->save());
-        if (!saved)
-            return false;
-        projectChanged = false;
-        project3DChanged = false;
-        return true;
     }
 
-    if (investigationChanged && investigation) {
-        MessageDialog box(tr("Änderungen an der Untersuchung speichern?"),
-                          MessageDialog::Yes | MessageDialog::No | MessageDialog::Cancel, -1, this);
+    if (inspectionEdited) {
+        MessageDialog box(
+            tr("Untersuchung \"%1\" speichern?\nÄnderungen gehen sonst verloren!").arg(investigation->fileName()),
+            MessageDialog::Yes | MessageDialog::No | MessageDialog::Cancel, -1, this);
         const int answer = box.exec();
-        if (answer == MessageDialog::No)
-            return true;
-        if (answer != MessageDialog::Yes)
+        if (answer == MessageDialog::Yes) {
+            // A failed write was reported by the writer; the inspection stays open with its edits.
+            if (!saveInspection())
+                return false;
+        } else if (answer == MessageDialog::No) {
+            discardInspectionEdits();
+            investigationChanged = false;
+        } else {
             return false;
-        if (!investigation->save())
-            return false;
-        investigationChanged = false;
+        }
     }
     return true;
 }
@@ -399,11 +409,10 @@ bool MainWindow::maybeSave()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (isBusy() || !maybeSave()) {
+    if (isBusy() || !maybeSave() || !closeProject()) {
         event->ignore();
         return;
     }
-    closeProject();
     saveSettings();
     DebugLog::stop();
     event->accept();
@@ -539,6 +548,19 @@ void MainWindow::emptyView()
     viewer->renderLater();
 }
 
+namespace {
+
+// A cell of the inspection list; every cell of a row carries the file name of the row's
+// inspection, whichever columns the list shows.
+QTableWidgetItem *inspectionCell(const QString &text, const QString &fileName)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setData(Qt::UserRole, fileName);
+    return item;
+}
+
+} // namespace
+
 void MainWindow::updateInspectionList()
 {
     QTableWidget *list = ui->investList;
@@ -549,22 +571,23 @@ void MainWindow::updateInspectionList()
             list->setColumnCount(2);
             list->setRowCount(titles.size() / 2);
             for (int i = 0; i + 1 < titles.size(); i += 2) {
-                list->setItem(i / 2, 0, new QTableWidgetItem(titles.at(i)));
-                list->setItem(i / 2, 1, new QTableWidgetItem(titles.at(i + 1)));
+                list->setItem(i / 2, 0, inspectionCell(titles.at(i), titles.at(i + 1)));
+                list->setItem(i / 2, 1, inspectionCell(titles.at(i + 1), titles.at(i + 1)));
             }
         } else {
             const QStringList names = project->inspectionNames();
             list->setColumnCount(1);
             list->setRowCount(names.size());
             for (int i = 0; i < names.size(); ++i)
-                list->setItem(i, 0, new QTableWidgetItem(names.at(i)));
+                list->setItem(i, 0, inspectionCell(names.at(i), names.at(i)));
         }
     } else if (investigation) {
+        const QString fileName = investigation->fileName();
         list->setRowCount(1);
         list->setColumnCount(withNames ? 2 : 1);
-        list->setItem(0, 0, new QTableWidgetItem(investigation->mainData().sectionName));
+        list->setItem(0, 0, inspectionCell(investigation->mainData().sectionName, fileName));
         if (withNames)
-            list->setItem(0, 1, new QTableWidgetItem(investigation->fileName()));
+            list->setItem(0, 1, inspectionCell(fileName, fileName));
     }
 }
 

@@ -5,7 +5,10 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <QString>
+
+#include <memory>
 
 class ConnectedInspection;
 class Investigation;
@@ -22,9 +25,11 @@ namespace Ui {
 class MainWindow;
 }
 
-// The program's one main window. It owns the open project, its 3D state and the open
-// inspection, builds the two command panels and dispatches every panel command through a table
-// of its own member functions.
+// The program's one main window. It owns the open project and its 3D state, builds the two
+// command panels and dispatches every panel command through a table of its own member functions.
+// The open inspection has one owner: the project it belongs to, or the window for an inspection
+// opened from a file; the window reaches it through a pointer that clears itself when the
+// inspection goes.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -65,8 +70,9 @@ public:
     // The window title for the base text and what is open.
     static QString composeTitle(const QString &base, const TitlePart &projectPart, const TitlePart &inspectionPart);
 
-    // Asks whether unsaved changes are to be saved; false when the user cancelled or the save
-    // failed, so the caller keeps everything open.
+    // Asks about what changed, the project first, then the open inspection's edits, and saves
+    // what the user wants; false when the user cancelled or a wanted save failed, so the caller
+    // keeps everything open. The open inspection's edits declined are dropped.
     bool maybeSave();
 
     // Held by a handler while it waits in a local event loop (a dialog, a placement on the 3D
@@ -131,7 +137,9 @@ private:
     void newProject();
     void saveProject();
     void loadProject3D();
-    void closeProject();
+    // Closes the open inspection, then the project; false (everything kept as it was) when the
+    // inspection's wanted save failed.
+    bool closeProject();
     void closeCommand();
     void closeWindow();
     void showInfo();
@@ -176,7 +184,7 @@ private:
 
     // Work on the open inspection (mainwindow_inspection.cpp) ---------------------------------
 public:
-    Investigation *currentInspection() const { return investigation; }
+    Investigation *currentInspection() const;
     // Makes the project's inspection of that file name the open one (none when the project
     // holds no such name) and adjusts the window to it.
     void openInspectionByName(const QString &name);
@@ -317,7 +325,10 @@ private:
     QImage logo;
     Project *project = nullptr;
     Project3D *project3D = nullptr;
-    Investigation *investigation = nullptr;
+    // The open inspection, whoever owns it.
+    QPointer<Investigation> investigation;
+    // The open inspection when it belongs to no project.
+    std::unique_ptr<Investigation> fileInspection;
     QString windowTitleBase;
     QTranslator *translator = nullptr;
     bool investigationChanged = false;

@@ -710,8 +710,12 @@ void MainWindow::viewerNeedsProjectRestart()
     viewer->clearSelection();
     // The open project's own folder: the configured root may have changed since it was opened.
     const QString path = QStringLiteral("%1/%2/project.xml").arg(project->root(), project->name());
-    // Closes the open inspection first, asking about its changes.
-    closeProject();
+    // Closes the open inspection first, asking about its changes; a wanted save that failed
+    // keeps everything as it was.
+    if (!closeProject()) {
+        note.close();
+        return;
+    }
     project = new Project(path);
     loadProject3D();
     adjustProjectUi();

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include "app/configdialog.h"
 #include "app/firmdatadialog.h"
@@ -25,6 +26,8 @@ void MainWindow::showSettings()
         dialog.exec();
     }
     loadTranslation();
+    // Whether the list shows the section names may have changed.
+    refillInspectionList(ui->investList->currentRow());
     MessageDialog notice(tr("Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!"), 0,
                          2500, this);
     notice.exec();

@@ -190,9 +190,8 @@ void MainWindow::on_investList_itemDoubleClicked(QTableWidgetItem *item)
     }
     const int row = item->row();
     qDebug() << "Open investigation row:" << row;
-    const int column = Global::instance()->config()->withInspectionNames() ? 1 : 0;
-    const QTableWidgetItem *named = ui->investList->item(row, column);
-    openInspectionByName(named ? named->text() : QString());
+    const QTableWidgetItem *named = ui->investList->item(row, 0);
+    openInspectionByName(named ? named->data(Qt::UserRole).toString() : QString());
     if (investigation && !investigation->observations().isEmpty() && ui->fileWidget->count() > 1)
         ui->fileWidget->setCurrentIndex(1);
 }
@@ -533,7 +532,8 @@ void MainWindow::openInspectionFile()
     // The load reported why; a file that gave nothing at all is not opened as an empty one.
     if (opened->loadResult() == Investigation::LoadResult::Failed)
         return;
-    investigation = opened.release();
+    fileInspection = std::move(opened);
+    investigation = fileInspection.get();
     investigationChanged = false;
     ui->toolBox->setEnabled(inspectionKeys.projectsSection, false);
     adjustProjectUi();
@@ -559,9 +559,9 @@ bool MainWindow::closeInspection()
         ui->toolBox->setEnabled(inspectionKeys.projectsSection, true);
         ui->toolBox->setVisible(keys.inspectionStart, false);
     }
-    if (!project)
-        delete investigation;
     investigation = nullptr;
+    // One opened from a file goes with it; a project keeps its own.
+    fileInspection.reset();
     adjustUi();
     if (!project) {
         ui->investList->clear();
@@ -696,9 +696,9 @@ void MainWindow::startInspection()
         return;
     }
 
+    // Compared, never read: closing deletes an inspection that belongs to no project.
     Investigation *old = investigation;
     bool written = false;
-    // Closing deletes an inspection that belongs to no project.
     if (!closeInspection())
         return;
 
@@ -728,7 +728,8 @@ void MainWindow::startInspection()
         openInspectionByName(fileName);
         recreateLabels();
     } else {
-        investigation = next.release();
+        fileInspection = std::move(next);
+        investigation = fileInspection.get();
         written = investigation->save();
         projectChanged = false;
         // Still an inspection of a file: no project may open over it.

@@ -83,10 +83,10 @@ QString copyLink(const QString &link, const QString &target)
     return QString();
 }
 
-bool isInside(const QString &path, const QString &folder)
+// The absolute path with its nearest existing ancestor resolved through links; the parts
+// below it, which do not exist yet, as written.
+QString resolvedPath(const QString &path)
 {
-    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-    // The target may not exist yet: resolve its nearest existing ancestor.
     QString existing = QFileInfo(path).absoluteFilePath();
     QString rest;
     while (!QFileInfo::exists(existing)) {
@@ -96,9 +96,23 @@ bool isInside(const QString &path, const QString &folder)
         rest.prepend(existing.mid(slash));
         existing.truncate(slash);
     }
-    const QString canonicalPath = QFileInfo(existing).canonicalFilePath() + rest;
+    return QFileInfo(existing).canonicalFilePath() + rest;
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    // The target may not exist yet: resolve its nearest existing ancestor.
+    const QString canonicalPath = resolvedPath(path);
     return !canonicalFolder.isEmpty()
            && (canonicalPath == canonicalFolder || canonicalPath.startsWith(canonicalFolder + QLatin1Char('/')));
+}
+
+// Whether path starts with folder followed by more than a separator; both clean and absolute.
+bool isBelow(const QString &path, const QString &folder)
+{
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return path.size() > prefix.size() && path.startsWith(prefix);
 }
 
 QStringList collectEntries(const QString &folder, FileProgress &progress)
@@ -191,7 +205,49 @@ FileHelper::FileHelper(QProgressBar *progressBar)
 {
 }
 
-bool FileHelper::copyDirectory(const QString &source, const QString &target, QProgressBar *progressBar)
+bool FileHelper::isStrictlyInside(const QString &path, const QString &folder)
+{
+    if (path.isEmpty() || folder.isEmpty())
+        return false;
+    // As written: ".." steps are taken by the text, as the file system takes them below a
+    // folder that is no link.
+    const QString cleanFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString cleanPath = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (!isBelow(cleanPath, cleanFolder))
+        return false;
+    // As the file system resolves the folders on the way, so that a link among them does not
+    // lead elsewhere; the last part stays as named.
+    const QString canonicalFolder = QFileInfo(cleanFolder).canonicalFilePath();
+    if (canonicalFolder.isEmpty())
+        return false;
+    const int slash = cleanPath.lastIndexOf(QLatin1Char('/'));
+    QString parent = resolvedPath(slash > 0 ? cleanPath.left(slash) : QStringLiteral("/"));
+    if (!parent.endsWith(QLatin1Char('/')))
+        parent += QLatin1Char('/');
+    return isBelow(parent + cleanPath.mid(slash + 1), canonicalFolder);
+}
+
+bool FileHelper::renameWithin(const QString &from, const QString &to, const QString &within, QString *error)
+{
+    const auto fail = [error](const QString &reason) {
+        qDebug().noquote() << "renameWithin:" << reason;
+        if (error)
+            *error = reason;
+        return false;
+    };
+    if (!isStrictlyInside(from, within) || !isStrictlyInside(to, within))
+        return fail(tr("%1 oder %2 liegt nicht im Ordner %3.").arg(from, to, within));
+    if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+        return fail(tr("%1 existiert bereits.").arg(to));
+    if (!QDir().rename(from, to))
+        return fail(tr("%1 kann nicht in %2 umbenannt werden.").arg(from, to));
+    if (error)
+        error->clear();
+    return true;
+}
+
+bool FileHelper::copyDirectory(const QString &source, const QString &target, const QString &within,
+                               QProgressBar *progressBar)
 {
     // Held by QPointer: the event passes during the copy may destroy the bar.
     QPointer<QProgressBar> bar(progressBar);
@@ -210,7 +266,7 @@ bool FileHelper::copyDirectory(const QString &source, const QString &target, QPr
         if (QCoreApplication::instance())
             QCoreApplication::processEvents();
     });
-    const bool copied = copyDirectory(source, target, progress);
+    const bool copied = copyDirectory(source, target, within, progress);
     // Progress counts whole kilobytes per file; the parts of a kilobyte left over at each
     // file's end would otherwise leave a finished copy just short of full.
     if (copied && bar)
@@ -218,8 +274,14 @@ bool FileHelper::copyDirectory(const QString &source, const QString &target, QPr
     return copied;
 }
 
-bool FileHelper::copyDirectory(const QString &source, const QString &target, FileProgress &progress)
+bool FileHelper::copyDirectory(const QString &source, const QString &target, const QString &within,
+                               FileProgress &progress)
 {
+    if (!isStrictlyInside(target, within)) {
+        qDebug().noquote() << "copyDirectory: target" << target << "lies outside" << within;
+        progress.fail(target, tr("Das Ziel liegt nicht im Ordner %1.").arg(within));
+        return false;
+    }
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.isDir()) {
         qDebug().noquote() << "copyDirectory: no folder" << source;
@@ -377,7 +439,7 @@ double FileHelper::folderSizeKB(const QString &folder)
     return size;
 }
 
-bool FileHelper::removeDirectory(const QString &folder, QProgressBar *progressBar)
+bool FileHelper::removeDirectory(const QString &folder, const QString &within, QProgressBar *progressBar)
 {
     QPointer<QProgressBar> bar(progressBar);
     FileProgress progress;
@@ -391,14 +453,19 @@ bool FileHelper::removeDirectory(const QString &folder, QProgressBar *progressBa
                 bar->setValue(static_cast<int>(progress.done()));
         });
     }
-    return removeDirectory(folder, progress);
+    return removeDirectory(folder, within, progress);
 }
 
-bool FileHelper::removeDirectory(const QString &folder, FileProgress &progress)
+bool FileHelper::removeDirectory(const QString &folder, const QString &within, FileProgress &progress)
 {
     // An empty path would stand for the working folder.
     if (folder.isEmpty()) {
         progress.fail(folder, tr("Kein Ordner angegeben."));
+        return false;
+    }
+    if (!isStrictlyInside(folder, within)) {
+        qDebug().noquote() << "removeDirectory:" << folder << "lies outside" << within;
+        progress.fail(folder, tr("Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.").arg(within));
         return false;
     }
     // Without a trailing separator, so that the folder itself goes and not only its contents.

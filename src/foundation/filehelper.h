@@ -32,14 +32,23 @@ public:
 
     explicit FileHelper(QProgressBar *progressBar = nullptr);
 
+    // Whether path lies strictly below folder: never folder itself, its parent or a place
+    // outside it, however the path is written ("P/..", a link among the folders leading to it).
+    // The last part of path is taken as named, so a link inside folder counts as inside even
+    // where it points elsewhere. False when folder does not exist or either is empty.
+    static bool isStrictlyInside(const QString &path, const QString &folder);
+
     // Copies the folder tree source into target, creating target and its missing parents.
+    // target must lie strictly inside within (isStrictlyInside), else nothing is touched.
     // With a bar, its maximum becomes the source's size in whole kilobytes and it advances while
     // files are copied. Returns true only when every entry was copied; a missing or unreadable
     // source, a file that could not be read or written, or a target inside the source gives false
     // (what could be copied is there).
-    static bool copyDirectory(const QString &source, const QString &target, QProgressBar *progressBar = nullptr);
+    static bool copyDirectory(const QString &source, const QString &target, const QString &within,
+                              QProgressBar *progressBar = nullptr);
     // The same copy; progress gets the source's size in bytes as total and every block copied.
-    static bool copyDirectory(const QString &source, const QString &target, FileProgress &progress);
+    static bool copyDirectory(const QString &source, const QString &target, const QString &within,
+                              FileProgress &progress);
 
     // Copies one file, overwriting target. The new content is written beside the target and
     // moved into place at the end, so a failed copy leaves an existing target as it was. Emits
@@ -55,12 +64,19 @@ public:
 
     // Deletes the folder tree, one task per entry on the global thread pool, while the calling
     // thread processes events. With a bar, its range becomes 0 .. entries - 1 and it follows the
-    // tasks. True when the folder itself is gone at the end. An empty path is refused (false,
-    // nothing touched); a trailing separator names the folder itself.
-    static bool removeDirectory(const QString &folder, QProgressBar *progressBar = nullptr);
+    // tasks. True when the folder itself is gone at the end. A folder that does not lie strictly
+    // inside within, and an empty path, are refused (false, nothing touched): a name read from a
+    // file can never make it delete the folder holding it or anything above. A trailing separator
+    // names the folder itself.
+    static bool removeDirectory(const QString &folder, const QString &within, QProgressBar *progressBar = nullptr);
     // The same deletion; progress gets the number of entries as total and every entry removed,
     // and records each entry that could not be removed.
-    static bool removeDirectory(const QString &folder, FileProgress &progress);
+    static bool removeDirectory(const QString &folder, const QString &within, FileProgress &progress);
+
+    // Renames or moves the file or folder from to the new path to, both strictly inside within;
+    // an existing entry at to is never replaced. False, with the reason in *error when given,
+    // when either lies elsewhere or the system refuses.
+    static bool renameWithin(const QString &from, const QString &to, const QString &within, QString *error = nullptr);
 
     // Removes what saves of the file at path that were cut short (the program killed, the power
     // gone) left beside it: files named as the program's saves name their temporary files, the

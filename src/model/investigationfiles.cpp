@@ -1,5 +1,6 @@
 #include "model/investigation.h"
 
+#include "foundation/filehelper.h"
 #include "foundation/reporter.h"
 
 #include <QCoreApplication>
@@ -61,13 +62,22 @@ bool Investigation::rename(const QString &newBaseName)
     QDir dir(m_folder);
     bool ok = true;
 
+    // A name whose folder part is no folder of its own ("..", ".") would rename the folder
+    // holding the inspection or one above it.
+    if (!isSafeBaseName(oldBase)) {
+        Reporter::error(QCoreApplication::translate("Investigation", "Der Name \"%1\" ist als Dateiname nicht erlaubt.")
+                            .arg(oldInfo.fileName()));
+        return false;
+    }
+
     // The inspection's folder carries its name; a folder named otherwise stays as it is.
-    if (dir.dirName() == oldBase) {
-        QDir parent = dir;
-        parent.cdUp();
-        if (!parent.rename(oldBase, newBaseName))
+    const QString cleanFolder = QDir::cleanPath(QFileInfo(m_folder).absoluteFilePath());
+    if (QFileInfo(cleanFolder).fileName() == oldBase) {
+        const QString parent = QFileInfo(cleanFolder).absolutePath();
+        const QString moved = parent + QLatin1Char('/') + newBaseName;
+        if (!FileHelper::renameWithin(cleanFolder, moved, parent))
             return false;
-        dir.setPath(parent.absoluteFilePath(newBaseName));
+        dir.setPath(moved);
         m_folder = dir.absolutePath() + QLatin1Char('/');
     }
     m_fileName = suffix.isEmpty() && !oldInfo.fileName().endsWith(QLatin1Char('.'))
@@ -79,7 +89,7 @@ bool Investigation::rename(const QString &newBaseName)
         if (!name.startsWith(oldBase))
             continue;
         const QString renamed = QString(name).replace(oldBase, newBaseName);
-        if (!dir.rename(name, renamed))
+        if (!FileHelper::renameWithin(dir.absoluteFilePath(name), dir.absoluteFilePath(renamed), dir.absolutePath()))
             ok = false;
     }
 

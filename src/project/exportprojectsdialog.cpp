@@ -164,7 +164,7 @@ ExportProjectsDialog::ExportProjectsDialog(Project *project, QWidget *parent)
 
 ExportProjectsDialog::~ExportProjectsDialog()
 {
-    FileHelper::removeDirectory(viewerStaging());
+    FileHelper::removeDirectory(viewerStaging(), Global::instance()->dataDirectory());
 }
 
 QString ExportProjectsDialog::viewerStaging() const
@@ -217,7 +217,7 @@ void ExportProjectsDialog::createViewerData()
         const QString source = m_appDir + QLatin1Char('/') + pair.first;
         const QString target = staging + pair.second;
         if (pair.first.endsWith(QLatin1Char('/'))) {
-            if (!FileHelper::copyDirectory(source, target))
+            if (!FileHelper::copyDirectory(source, target, staging))
                 failed << QDir::toNativeSeparators(source);
         } else {
             QDir().mkpath(QFileInfo(target).absolutePath());
@@ -360,7 +360,9 @@ bool ExportProjectsDialog::copyViewerTo(const QString &target, bool withoutAutor
     const QString staging = viewerStaging();
     if (withoutAutorun)
         QFile::remove(staging + QStringLiteral("autorun.inf"));
-    const bool copied = FileHelper::copyDirectory(staging, target, bar);
+    // The viewer goes into the chosen folder itself.
+    const QString chosen = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
+    const bool copied = FileHelper::copyDirectory(staging, chosen, QFileInfo(chosen).absolutePath(), bar);
     if (!copied)
         failed << QDir::toNativeSeparators(staging);
     if (withoutAutorun)
@@ -425,7 +427,7 @@ void ExportProjectsDialog::on_usb_clicked()
         progress.setText(tr("Exportiere Projekt %1 von %2.").arg(i + 1).arg(folders.size()));
         QApplication::processEvents();
         if (!FileHelper::copyDirectory(root + QLatin1Char('/') + folders.at(i), target + QLatin1Char('/') + folders.at(i),
-                                       progress.progressBar()))
+                                       target, progress.progressBar()))
             failed << QDir::toNativeSeparators(folders.at(i));
     }
     progress.close();
@@ -462,14 +464,14 @@ void ExportProjectsDialog::on_accept_clicked()
             progress.setValue(i);
             QApplication::processEvents();
             if (!FileHelper::copyDirectory(projectsRoot() + QLatin1Char('/') + folders.at(i), staging + folders.at(i),
-                                           progress.progressBar()))
+                                           staging, progress.progressBar()))
                 failed << QDir::toNativeSeparators(folders.at(i));
         }
         progress.close();
     }
     if (!failed.isEmpty()) {
         reportFailures(failed);
-        FileHelper::removeDirectory(staging);
+        FileHelper::removeDirectory(staging, Global::instance()->dataDirectory());
         setEnabled(true);
         return;
     }
@@ -477,6 +479,6 @@ void ExportProjectsDialog::on_accept_clicked()
     if (m_viewer->isChecked())
         burnFolders << viewerStaging();
     m_discWriter(burnFolders, QStringLiteral("DVD"), this);
-    FileHelper::removeDirectory(staging);
+    FileHelper::removeDirectory(staging, Global::instance()->dataDirectory());
     setEnabled(true);
 }

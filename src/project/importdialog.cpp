@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -24,9 +25,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +51,28 @@ QString resolved(const QString &path)
 bool isSameOrInside(const QString &path, const QString &folder)
 {
     return path == folder || path.startsWith(folder + QLatin1Char('/'));
+}
+
+// Whether one of the names belongs to the entry's inspection: its base name (up to the last dot)
+// followed by a dot and a suffix. Compared as written: "[", "*" and "?" in a name are no patterns.
+bool holdsEntry(const QStringList &names, const QString &entry)
+{
+    const QString name = entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1);
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString prefix = (dot >= 0 ? name.left(dot) : name) + QLatin1Char('.');
+    return std::any_of(names.cbegin(), names.cend(), [&prefix](const QString &held) { return held.startsWith(prefix); });
+}
+
+// Every entry below the folder (files, folders, links), relative to it.
+QSet<QString> entriesBelow(const QString &folder)
+{
+    QSet<QString> entries;
+    const QDir dir(folder);
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        entries.insert(dir.relativeFilePath(it.next()));
+    return entries;
 }
 
 } // namespace
@@ -162,11 +187,7 @@ void ImportDialog::listFolder(const QString &folder)
         item->setCheckState(Qt::Checked);
         if (entry.contains(QLatin1Char('/')))
             item->setIcon(QIcon(QStringLiteral(":/icons/folder.png")));
-        const QString name = entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1);
-        const int dot = name.lastIndexOf(QLatin1Char('.'));
-        const QString base = dot >= 0 ? name.left(dot) : name;
-        const QRegularExpression held(QRegularExpression::wildcardToRegularExpression(base + QLatin1String(".*")));
-        if (!names.filter(held).isEmpty()) {
+        if (holdsEntry(names, entry)) {
             item->setCheckState(Qt::Unchecked);
             item->setFlags(Qt::NoItemFlags);
         }
@@ -247,25 +268,29 @@ void ImportDialog::on_accept_clicked()
         progress.setText(tr("Importiere Haltung %1 von %2.").arg(i + 1).arg(entries.size()));
         QApplication::processEvents();
         const QString entry = entries.at(i);
-        QString name;
-        bool copied = false;
-        if (!entry.contains(QLatin1Char('/'))) {
-            name = entry;
-            copied = FileHelper::copyDirectory(m_importFolder + QLatin1Char('/') + entry,
-                                               m_project->folder() + QLatin1Char('/') + name, progress.progressBar());
-        } else {
-            const QString video = entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1);
+        QString name = entry;
+        QString video;
+        if (entry.contains(QLatin1Char('/'))) {
+            video = entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1);
             name = video.left(video.lastIndexOf(QLatin1Char('.')));
-            const QString target = m_project->folder() + QLatin1Char('/') + name;
+        }
+        const QString target = m_project->folder() + QLatin1Char('/') + name;
+        // What the folder held before, so that a failed import takes away only what it brought.
+        const bool existed = QFileInfo::exists(target) || QFileInfo(target).isSymLink();
+        const QSet<QString> before = existed ? entriesBelow(target) : QSet<QString>();
+        bool copied = false;
+        if (video.isEmpty()) {
+            copied = FileHelper::copyDirectory(m_importFolder + QLatin1Char('/') + entry, target, m_project->folder(),
+                                               progress.progressBar());
+        } else {
             FileHelper helper(progress.progressBar());
-            copied = QDir().mkpath(target)
+            copied = FileHelper::isStrictlyInside(target, m_project->folder()) && QDir().mkpath(target)
                      && helper.copyFile(m_importFolder + QLatin1Char('/') + entry, target + QLatin1Char('/') + video);
         }
-        if (!copied) {
+        if (!copied)
             Reporter::error(tr("Die Haltung %1 konnte nicht vollständig kopiert werden; sie wird nicht importiert.").arg(entry));
-            continue;
-        }
-        importEntry(name);
+        if (!copied || !importEntry(name))
+            removeImported(target, existed, before);
     }
     progress.close();
     accept();
@@ -277,16 +302,48 @@ bool ImportDialog::importEntry(const QString &name)
     // inspection finds it by base name.
     const QDir target(m_project->folder() + QLatin1Char('/') + name);
     const QStringList videos = target.entryList(videoPatterns(), QDir::Files, QDir::Unsorted);
+    QString renamedFrom;
+    QString renamedTo;
     if (videos.size() == 1) {
         const QString video = videos.first();
         const int dot = video.lastIndexOf(QLatin1Char('.'));
         const QString suffix = dot >= 0 ? video.mid(dot) : QString();
         if (video.left(dot >= 0 ? dot : video.size()) != name) {
-            const bool renamed = QFile::rename(target.absoluteFilePath(video), target.absoluteFilePath(name + suffix));
+            renamedFrom = target.absoluteFilePath(video);
+            renamedTo = target.absoluteFilePath(name + suffix);
+            const bool renamed = FileHelper::renameWithin(renamedFrom, renamedTo, target.absolutePath());
             qDebug() << "renamed: " << renamed;
+            if (!renamed)
+                renamedFrom.clear();
         }
     }
-    return loadInspection(name) != nullptr;
+    if (loadInspection(name))
+        return true;
+    // The video may have been in the folder before: it gets its own name back.
+    if (!renamedFrom.isEmpty())
+        FileHelper::renameWithin(renamedTo, renamedFrom, target.absolutePath());
+    return false;
+}
+
+void ImportDialog::removeImported(const QString &target, bool existed, const QSet<QString> &before)
+{
+    if (!existed) {
+        FileHelper::removeDirectory(target, m_project->folder());
+        return;
+    }
+    // Deepest first, so that a folder the import made is empty when its turn comes.
+    QStringList added = entriesBelow(target).subtract(before).values();
+    std::sort(added.begin(), added.end(),
+              [](const QString &a, const QString &b) { return a.count(QLatin1Char('/')) > b.count(QLatin1Char('/')); });
+    const QDir dir(target);
+    for (const QString &entry : qAsConst(added)) {
+        const QString path = dir.absoluteFilePath(entry);
+        const QFileInfo info(path);
+        if (info.isDir() && !info.isSymLink())
+            dir.rmdir(entry);
+        else
+            QFile::remove(path);
+    }
 }
 
 Investigation *ImportDialog::loadInspection(const QString &folderName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +16,9 @@ class QPushButton;
 
 // Copies inspection folders from another place (a stick, a disc, another project) into the open
 // project: the chosen folder's inspection folders are listed with check boxes, and the checked
-// ones are copied into the project folder, loaded and added to the project.
+// ones are copied into the project folder, loaded and added to the project. One the project holds
+// already is listed unchecked and never copied; one that cannot be loaded is reported and leaves
+// nothing behind.
 class ImportDialog : public QDialog
 {
     Q_OBJECT
@@ -49,7 +52,12 @@ private:
     void listFolder(const QString &folder);
     void updateAcceptButton();
     bool holdsProjectFolder(const QString &folder) const;
+    // Names the one video of the project's sub-folder after it and loads its inspection; false,
+    // reported, with the video's name given back, when none could be loaded.
     bool importEntry(const QString &entry);
+    // Takes away what a failed import of target brought: the whole folder when it is new, else
+    // what is there now beyond the entries (relative to target) it held before.
+    void removeImported(const QString &target, bool existed, const QSet<QString> &before);
 
     QLineEdit *m_pathField = nullptr;
     ListWidget *m_importList = nullptr;

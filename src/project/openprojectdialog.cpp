@@ -97,7 +97,9 @@ OpenProjectDialog::OpenProjectDialog(int mode, QWidget *parent)
             dialog.setName(start);
         return dialog.exec() == QDialog::Accepted ? dialog.name() : QString();
     })
-    , m_removeFolder([](const QString &folder) { return FileHelper::removeDirectory(folder); })
+    , m_removeFolder([](const QString &folder, const QString &within) {
+        return FileHelper::removeDirectory(folder, within);
+    })
 {
     buildForm();
     buildToolBox();
@@ -596,7 +598,7 @@ void OpenProjectDialog::deleteProject()
         != MessageDialog::Yes)
         return;
     const QString folder = m_project->folder();
-    if (!m_removeFolder(folder) || QFileInfo::exists(folder)) {
+    if (!m_removeFolder(folder, m_project->root()) || QFileInfo::exists(folder)) {
         // Whatever is left stays listed, and the project stays open while its file is there.
         message(tr("Der Ordner %1 konnte nicht gelöscht werden.").arg(QDir::toNativeSeparators(folder)));
         if (!QFileInfo::exists(m_project->path()))
@@ -655,12 +657,9 @@ void OpenProjectDialog::deleteInspection()
                 MessageDialog::Yes | MessageDialog::No)
         != MessageDialog::Yes)
         return;
+    // Only a folder of its own inside the project's goes, never the project folder or one above.
     const QString folder = QDir::cleanPath(inspection->folder());
-    if (folder.isEmpty() || folder == QDir::cleanPath(m_project->folder())) {
-        message(tr("Der Ordner %1 konnte nicht gelöscht werden.").arg(QDir::toNativeSeparators(folder)));
-        return;
-    }
-    if (!m_removeFolder(folder) || QFileInfo::exists(folder)) {
+    if (!m_removeFolder(folder, m_project->folder()) || QFileInfo::exists(folder)) {
         message(tr("Der Ordner %1 konnte nicht gelöscht werden.").arg(QDir::toNativeSeparators(folder)));
         return;
     }

@@ -36,8 +36,8 @@ public:
     // when the user cancelled.
     using NameAsker = std::function<QString(QWidget *parent, const QString &title, bool folderMode,
                                             const QStringList &taken, const QString &start)>;
-    // Removes a folder tree; true when the folder is gone.
-    using FolderRemover = std::function<bool(const QString &folder)>;
+    // Removes a folder tree that lies strictly inside within; true when the folder is gone.
+    using FolderRemover = std::function<bool(const QString &folder, const QString &within)>;
     // Opens the print dialog on a project, modally.
     using PrintOpener = std::function<void(Project *project, QWidget *parent)>;
 

@@ -461,7 +461,9 @@ void Project::readInspections(const QStringList &fileNames)
     for (const QString &name : fileNames) {
         if (name.isEmpty() || taken.contains(name))
             continue;
-        if (!isPlainName(name)) {
+        // Its folder is the name up to its last dot: "...mpg" would name the folder above the
+        // project's, "..mpg" the project folder itself.
+        if (!isPlainName(name) || !isPlainName(baseName(name))) {
             refused << name;
             m_skipped << name;
             taken.insert(name);
@@ -488,7 +490,7 @@ void Project::reportSkipped()
 {
     QStringList unknown;
     for (const QString &name : qAsConst(m_skipped)) {
-        if (isPlainName(name))
+        if (isPlainName(name) && isPlainName(baseName(name)))
             unknown << name;
     }
     if (unknown.isEmpty())
@@ -638,7 +640,7 @@ bool Project::rename(const QString &newName)
         m_name = oldName;
         return false;
     }
-    if (!QDir(m_root).rename(oldName, newName)) {
+    if (!FileHelper::renameWithin(oldFolder, newFolder, m_root)) {
         m_name = oldName;
         save();
         Reporter::error(tr("Der Projektordner %1 konnte nicht umbenannt werden.").arg(QDir::toNativeSeparators(oldFolder)));

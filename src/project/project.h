@@ -18,7 +18,9 @@ class Investigation;
 // A "project.xml" that exists but cannot be read is reported and remembered: the project opens
 // empty and never saves over that file until allowOverwrite() says the user means to. Inspection
 // files whose kind cannot be told are skipped, reported once, and their entries kept at the end of
-// the file, so that a save does not drop them.
+// the file, so that a save does not drop them. So are entries whose folder (the name up to its
+// last dot) would not be a folder of its own inside the project folder ("...mpg" names the one
+// above): they are reported and never opened, renamed or deleted.
 class Project : public InspectionSource
 {
     Q_DECLARE_TR_FUNCTIONS(Project)

@@ -733,7 +733,8 @@ private slots:
         QCOMPARE(photoFileName(*inspection, ObservationRecord(), QTime(10, 20, 30)), QStringLiteral("img_102030_8.jpg"));
     }
 
-    // Saving the project, or "Ja" to its question, writes the open inspection first.
+    // Saving the project writes the open inspection first; closing with only the inspection
+    // edited asks about the inspection alone, and "Ja" writes it.
     void projectSavesTakeTheOpenInspection_data()
     {
         QTest::addColumn<bool>("closing");
@@ -760,7 +761,8 @@ private slots:
             click(QStringLiteral("Projekte_Speichern"));
         }
         QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
-        QCOMPARE(answer.texts(), closing ? QStringList{QStringLiteral("Änderungen am Projekt speichern?")} : QStringList());
+        QCOMPARE(answer.texts(), closing ? QStringList{QStringLiteral("Untersuchung \"K1.xml\" speichern?\nÄnderungen gehen sonst verloren!")}
+                                         : QStringList());
         QVERIFY(TestFiles::readAll(k1).contains("Weg"));
         QVERIFY(!window->isChanged(MainWindow::InspectionChange));
     }

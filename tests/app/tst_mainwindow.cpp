@@ -20,12 +20,14 @@
 #include "project/project.h"
 #include "project/project3d.h"
 #include "support/formaccess.h"
+#include "support/model/inspections.h"
 #include "support/modalanswerer.h"
 #include "support/dialoganswers.h"
 #include "support/testenv.h"
 #include "support/testfiles.h"
 #include "support/videotestmain.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QDomDocument>
 #include <QFrame>
@@ -46,6 +48,7 @@ namespace {
 using namespace DialogAnswers;
 
 const QString kSaveQuestion = QStringLiteral("Änderungen am Projekt speichern?");
+const QString kInspectionQuestion = QStringLiteral("Untersuchung \"K1.xml\" speichern?\nÄnderungen gehen sonst verloren!");
 
 } // namespace
 
@@ -78,6 +81,7 @@ private slots:
 
     void cleanup()
     {
+        window->setChanged(MainWindow::InspectionChange, false);
         window->setChanged(MainWindow::ProjectChange, false);
         window->setChanged(MainWindow::Project3DChange, false);
         if (Project *project = window->currentProject()) {
@@ -294,6 +298,151 @@ private slots:
         click(QStringLiteral("Projekte_Schließen"));
         QVERIFY(answer.done());
         QVERIFY(!window->currentProject());
+    }
+
+    // Closing asks about what changed: the project, the open inspection, both or nothing.
+    void closingAsksAboutWhatChanged_data()
+    {
+        QTest::addColumn<bool>("project");
+        QTest::addColumn<bool>("inspection");
+        QTest::addColumn<QStringList>("questions");
+        QTest::newRow("nothing") << false << false << QStringList();
+        QTest::newRow("the project") << true << false << QStringList{kSaveQuestion};
+        QTest::newRow("the inspection") << false << true << QStringList{kInspectionQuestion};
+        QTest::newRow("both") << true << true << QStringList{kSaveQuestion, kInspectionQuestion};
+    }
+
+    void closingAsksAboutWhatChanged()
+    {
+        QFETCH(bool, project);
+        QFETCH(bool, inspection);
+        QFETCH(QStringList, questions);
+        const QString name = QStringLiteral("A%1").arg(++round);
+        const QString k1 = writeInspection(name, QStringLiteral("K1"));
+        openFixture(name);
+        window->openInspectionByName(QStringLiteral("K1.xml"));
+        QVERIFY(window->currentInspection());
+        if (inspection)
+            QTest::keyClicks(formChild<QLineEdit>(*formChild<MainDataWidget>(*window, "mainDataWidget"), "street"), QStringLiteral("Weg"));
+        QCOMPARE(window->isChanged(MainWindow::InspectionChange), inspection);
+        window->setChanged(MainWindow::Project3DChange, project);
+        const QByteArray before = TestFiles::readAll(k1);
+
+        ModalAnswerer answer;
+        for (int i = 0; i < questions.size(); ++i)
+            answer.message(MessageDialog::No);
+        click(QStringLiteral("Projekte_Schließen"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QCOMPARE(answer.texts(), questions);
+        QVERIFY(!window->currentProject());
+        QVERIFY(!window->currentInspection());
+        QCOMPARE(TestFiles::readAll(k1), before);
+    }
+
+    // Switching "Haltungsnamen mit Anzeigen" in the settings rebuilds the list, and a double-click
+    // opens the row's inspection under either setting.
+    void switchingInspectionNamesRebuildsTheList()
+    {
+        Config *config = Global::instance()->config().data();
+        config->setWithInspectionNames(false);
+        const QString name = QStringLiteral("L%1").arg(++round);
+        QVERIFY(!writeInspection(name, QStringLiteral("K1")).isEmpty());
+        QVERIFY(!writeInspection(name, QStringLiteral("K2")).isEmpty());
+        openFixture(name);
+        auto *list = formChild<QTableWidget>(*window, "investList");
+        QCOMPARE(list->columnCount(), 1);
+        doubleClick(1);
+        QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K2.xml"));
+
+        for (const bool withNames : {true, false}) {
+            ModalAnswerer answer;
+            answer.expect("ConfigDialog", [](QWidget *dialog) {
+                auto *box = formChild<QCheckBox>(*dialog, "inspectionNames");
+                box->setChecked(!box->isChecked());
+                formChild<QPushButton>(*dialog, "accept")->click();
+            });
+            answer.watchMessage();
+            click(QStringLiteral("Extras_Einstellungen"));
+            QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+            QCOMPARE(config->withInspectionNames(), withNames);
+            QCOMPARE(list->columnCount(), withNames ? 2 : 1);
+            QCOMPARE(list->item(0, 0)->text(), withNames ? QStringLiteral("Haltung K1") : QStringLiteral("K1.xml"));
+            // Still open, and each row opens its own inspection.
+            QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K2.xml"));
+            doubleClick(0);
+            QVERIFY(window->currentInspection());
+            QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K1.xml"));
+            doubleClick(1);
+            QVERIFY(window->currentInspection());
+            QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K2.xml"));
+        }
+    }
+
+    // A wanted inspection save that fails while the project closes keeps the project, the
+    // inspection with its edit and the window as they were, on every way of closing.
+    void aFailedInspectionSaveKeepsTheProject_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("projectChanged");
+        for (const char *command : {"window", "open", "new", "close", "restart"}) {
+            const QString c = QString::fromLatin1(command);
+            QTest::newRow(qPrintable(c)) << c << false;
+            // The restart reads the project again as it was saved; it asks about the inspection only.
+            if (c != QLatin1String("restart"))
+                QTest::newRow(qPrintable(c + QStringLiteral(", Nein to the project"))) << c << true;
+        }
+    }
+
+    void aFailedInspectionSaveKeepsTheProject()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, projectChanged);
+        const QString name = QStringLiteral("S%1").arg(++round);
+        const QString k1 = writeInspection(name, QStringLiteral("K1"));
+        openFixture(name);
+        window->openInspectionByName(QStringLiteral("K1.xml"));
+        QVERIFY(window->currentInspection());
+        QTest::keyClicks(formChild<QLineEdit>(*formChild<MainDataWidget>(*window, "mainDataWidget"), "street"), QStringLiteral("Weg"));
+        window->setChanged(MainWindow::Project3DChange, projectChanged);
+        // A folder where the inspection's file belongs: it cannot be written.
+        QVERIFY(QFile::remove(k1));
+        QVERIFY(QDir().mkpath(k1));
+
+        ModalAnswerer answer;
+        if (command == QLatin1String("open"))
+            answer.expect("OpenProjectDialog", openProjectNamed(QStringLiteral("Target")));
+        else if (command == QLatin1String("new"))
+            answer.expect("OpenProjectDialog", createProjectNamed(QStringLiteral("N%1").arg(round)));
+        if (projectChanged)
+            answer.message(MessageDialog::No);
+        answer.message(MessageDialog::Yes);
+
+        if (command == QLatin1String("window"))
+            window->close();
+        else if (command == QLatin1String("open"))
+            click(QStringLiteral("Projekte_Öffnen"));
+        else if (command == QLatin1String("new"))
+            click(QStringLiteral("Projekte_Neu"));
+        else if (command == QLatin1String("close"))
+            click(QStringLiteral("Projekte_Schließen"));
+        else
+            emit window->view3D()->needRestartProject();
+
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QCOMPARE(answer.texts(), projectChanged ? (QStringList{kSaveQuestion, kInspectionQuestion})
+                                                : QStringList{kInspectionQuestion});
+        QVERIFY(!capture->errors().isEmpty());
+        QVERIFY(window->isVisible());
+        QVERIFY(window->currentProject());
+        QCOMPARE(window->currentProject()->name(), name);
+        QVERIFY(window->currentInspection());
+        QCOMPARE(window->currentInspection(), window->currentProject()->inspectionByName(QStringLiteral("K1.xml")));
+        QCOMPARE(window->currentInspection()->mainData().street, QStringLiteral("Weg"));
+        QVERIFY(window->isChanged(MainWindow::InspectionChange));
+        QCOMPARE(window->isChanged(MainWindow::Project3DChange), projectChanged);
+        QVERIFY(window->windowTitle().endsWith(QStringLiteral("K1.xml")));
+        QVERIFY(QDir().rmdir(k1));
+        window->currentInspection()->setChanged(false);
     }
 
     // When the store cannot write, nothing is closed and the changes stay marked.
@@ -607,6 +756,31 @@ private:
         QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
         QVERIFY(window->currentProject());
         QCOMPARE(window->currentProject()->name(), name);
+    }
+
+    // An EN 13508-2 inspection in the project folder's sub-folder of its name, written by the
+    // model; the path of its file.
+    QString writeInspection(const QString &project, const QString &name)
+    {
+        std::unique_ptr<Investigation> inspection = makeInspection(NormEN135082);
+        const QString folder = root + QLatin1Char('/') + project + QLatin1Char('/') + name;
+        if (!QDir().mkpath(folder))
+            return QString();
+        inspection->setFolder(folder);
+        inspection->setFileName(name + QStringLiteral(".xml"));
+        inspection->mutableMainData().sectionName = QStringLiteral("Haltung ") + name;
+        return inspection->save() ? inspection->filePath() : QString();
+    }
+
+    void doubleClick(int row)
+    {
+        auto *list = formChild<QTableWidget>(*window, "investList");
+        QTableWidgetItem *item = list->item(row, 0);
+        QVERIFY(item);
+        QWidget *viewport = list->viewport();
+        const QPoint at = list->visualItemRect(item).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
     }
 
     std::unique_ptr<TestEnvironment> env;

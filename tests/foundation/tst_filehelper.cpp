@@ -167,6 +167,10 @@ private slots:
     void removeDirectoryPaths();
     void removeDirectoryUnreadableFolder();
 
+    void strictlyInside_data();
+    void strictlyInside();
+    void operationsStayInsideTheirFolder();
+
     void freeSpace();
     void replaceSuffix_data();
     void replaceSuffix();
@@ -329,7 +333,7 @@ void TestFileHelper::copyDirectoryTreeWithProgress()
     QProgressBar bar;
     bar.setRange(0, 5);
     bar.setValue(3);
-    QVERIFY(FileHelper::copyDirectory(source, target, &bar));
+    QVERIFY(FileHelper::copyDirectory(source, target, dir.path(), &bar));
 
     QStringList expected = describeTree(source);
     expected.removeAll(expected.filter(QStringLiteral(".hidden")).value(0));
@@ -345,7 +349,7 @@ void TestFileHelper::copyDirectoryTreeWithProgress()
 
     // Copying again over the existing target replaces its files.
     writeFile(target + QStringLiteral("/sub/video.avi"), "changed");
-    QVERIFY(FileHelper::copyDirectory(source, target));
+    QVERIFY(FileHelper::copyDirectory(source, target, dir.path()));
     QCOMPARE(describeTree(target), expected);
 }
 
@@ -353,21 +357,21 @@ void TestFileHelper::copyDirectoryErrors()
 {
     QTemporaryDir dir;
     // Missing source: false, and no target appears.
-    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("fehlt")), dir.filePath(QStringLiteral("ziel"))));
+    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("fehlt")), dir.filePath(QStringLiteral("ziel")), dir.path()));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ziel"))));
 
     // A target inside the source would copy itself without end.
     writeFile(dir.filePath(QStringLiteral("p/a.txt")), "a");
-    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("p")), dir.filePath(QStringLiteral("p/sicherung"))));
+    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("p")), dir.filePath(QStringLiteral("p/sicherung")), dir.path()));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p/sicherung"))));
-    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("p")), dir.filePath(QStringLiteral("p"))));
+    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("p")), dir.filePath(QStringLiteral("p")), dir.path()));
 
     // A target that cannot be created (a file is in the way).
     writeFile(dir.filePath(QStringLiteral("datei")), "x");
-    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("p")), dir.filePath(QStringLiteral("datei/ziel"))));
+    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("p")), dir.filePath(QStringLiteral("datei/ziel")), dir.path()));
 
     // A source given as a file is no folder.
-    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("datei")), dir.filePath(QStringLiteral("z2"))));
+    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("datei")), dir.filePath(QStringLiteral("z2")), dir.path()));
 }
 
 void TestFileHelper::copyDirectoryUnreadableFolder()
@@ -384,7 +388,7 @@ void TestFileHelper::copyDirectoryUnreadableFolder()
     bool copied;
     {
         OrdinaryFileAccess ordinary;
-        copied = FileHelper::copyDirectory(source, dir.filePath(QStringLiteral("ziel")));
+        copied = FileHelper::copyDirectory(source, dir.filePath(QStringLiteral("ziel")), dir.path());
     }
     QFile::setPermissions(source + QStringLiteral("/gesperrt"), QFileDevice::Permissions(0x7700));
 
@@ -421,7 +425,7 @@ void TestFileHelper::symlinksAreNeverFollowed()
     QCOMPARE(FileHelper::folderSizeKB(source), 2.0);
 
     const QString target = dir.filePath(QStringLiteral("kopie"));
-    QVERIFY(FileHelper::copyDirectory(source, target));
+    QVERIFY(FileHelper::copyDirectory(source, target, dir.path()));
     // A linked file arrives as content; linked folders arrive as the same links.
     QCOMPARE(readFile(target + QStringLiteral("/dateilink.bin")), pattern(4096, 'f'));
     QVERIFY(!QFileInfo(target + QStringLiteral("/dateilink.bin")).isSymLink());
@@ -448,7 +452,7 @@ void TestFileHelper::progressCountsBytesAndEntries()
     QList<qint64> steps;
     copy.setTotalHandler([&](qint64 total) { announced = total; });
     copy.setAdvanceHandler([&](qint64 amount) { steps << amount; });
-    QVERIFY(FileHelper::copyDirectory(source, dir.filePath(QStringLiteral("ziel")), copy));
+    QVERIFY(FileHelper::copyDirectory(source, dir.filePath(QStringLiteral("ziel")), dir.path(), copy));
     QCOMPARE(announced, bytes);
     QCOMPARE(copy.total(), bytes);
     QCOMPARE(copy.done(), bytes);
@@ -459,7 +463,7 @@ void TestFileHelper::progressCountsBytesAndEntries()
 
     // A deletion counts entries: the two files and the subfolder.
     FileProgress removal;
-    QVERIFY(FileHelper::removeDirectory(source, removal));
+    QVERIFY(FileHelper::removeDirectory(source, dir.path(), removal));
     QCOMPARE(removal.total(), qint64(3));
     QCOMPARE(removal.done(), qint64(3));
     QVERIFY(!removal.hasFailed());
@@ -492,7 +496,7 @@ void TestFileHelper::failedCopyNamesTheFileAndTheReason()
     struct rlimit small = saved;
     small.rlim_cur = 100 * 1024;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool copied = FileHelper::copyDirectory(source, target, full);
+    const bool copied = FileHelper::copyDirectory(source, target, dir.path(), full);
     const bool helperCopied = helper.copyFile(source + QStringLiteral("/gross.bin"), dir.filePath(QStringLiteral("einzeln.bin")));
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
     std::signal(SIGXFSZ, previousSignal);
@@ -520,7 +524,7 @@ void TestFileHelper::failedCopyNamesTheFileAndTheReason()
     bool lockedCopied;
     {
         OrdinaryFileAccess ordinary;
-        lockedCopied = FileHelper::copyDirectory(source, dir.filePath(QStringLiteral("ziel2")), locked);
+        lockedCopied = FileHelper::copyDirectory(source, dir.filePath(QStringLiteral("ziel2")), dir.path(), locked);
     }
     QFile::setPermissions(source + QStringLiteral("/gesperrt"), QFileDevice::Permissions(0x7700));
     QVERIFY(!lockedCopied);
@@ -530,7 +534,7 @@ void TestFileHelper::failedCopyNamesTheFileAndTheReason()
 
     // A target inside the source is named as the target.
     FileProgress inside;
-    QVERIFY(!FileHelper::copyDirectory(source, source + QStringLiteral("/sicherung"), inside));
+    QVERIFY(!FileHelper::copyDirectory(source, source + QStringLiteral("/sicherung"), dir.path(), inside));
     QCOMPARE(inside.failures().size(), 1);
     QCOMPARE(inside.failures().at(0).path, source + QStringLiteral("/sicherung"));
     QVERIFY(!inside.failures().at(0).reason.isEmpty());
@@ -551,7 +555,7 @@ void TestFileHelper::failedDeletionNamesTheFolderAndTheReason()
     {
         MessageCapture capture;
         OrdinaryFileAccess ordinary;
-        removed = FileHelper::removeDirectory(folder, progress);
+        removed = FileHelper::removeDirectory(folder, dir.path(), progress);
     }
     QFile::setPermissions(folder + QStringLiteral("/gesperrt"), QFileDevice::Permissions(0x7700));
     QVERIFY(!removed);
@@ -564,7 +568,7 @@ void TestFileHelper::failedDeletionNamesTheFolderAndTheReason()
 
     // Nothing there: the path is named.
     FileProgress gone;
-    QVERIFY(!FileHelper::removeDirectory(dir.filePath(QStringLiteral("fehlt")), gone));
+    QVERIFY(!FileHelper::removeDirectory(dir.filePath(QStringLiteral("fehlt")), dir.path(), gone));
     QCOMPARE(gone.failures().size(), 1);
     QCOMPARE(gone.failures().at(0).path, dir.filePath(QStringLiteral("fehlt")));
 }
@@ -584,19 +588,19 @@ void TestFileHelper::removeDirectoryTree()
     const int entries = 5 * 5 + 1;
 
     QProgressBar bar;
-    QVERIFY(FileHelper::removeDirectory(folder, &bar));
+    QVERIFY(FileHelper::removeDirectory(folder, dir.path(), &bar));
     QVERIFY(!QFileInfo::exists(folder));
     QCOMPARE(bar.minimum(), 0);
     QCOMPARE(bar.maximum(), entries - 1);
     QCOMPARE(readFile(dir.filePath(QStringLiteral("daneben.txt"))), QByteArray("bleibt"));
 
     // Nothing there: nothing removed.
-    QVERIFY(!FileHelper::removeDirectory(folder));
+    QVERIFY(!FileHelper::removeDirectory(folder, dir.path()));
     // A relative path is taken from the working folder.
     writeFile(dir.filePath(QStringLiteral("rel/a.txt")), "a");
     const QString working = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
-    const bool removed = FileHelper::removeDirectory(QStringLiteral("rel"));
+    const bool removed = FileHelper::removeDirectory(QStringLiteral("rel"), dir.path());
     QDir::setCurrent(working);
     QVERIFY(removed);
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("rel"))));
@@ -617,14 +621,14 @@ void TestFileHelper::removeDirectoryLeavesLinkTargets()
     makeLink(QStringLiteral("../.."), folder + QStringLiteral("/sub/schleife"));
     const QStringList outsideBefore = describeTree(outside);
 
-    QVERIFY(FileHelper::removeDirectory(folder));
+    QVERIFY(FileHelper::removeDirectory(folder, dir.path()));
     QVERIFY(!QFileInfo::exists(folder) && !QFileInfo(folder).isSymLink());
     QCOMPARE(describeTree(outside), outsideBefore);
 
     // Given a link as the folder itself: the link goes, its target stays.
     const QString link = dir.filePath(QStringLiteral("verweis"));
     makeLink(outside, link);
-    QVERIFY(FileHelper::removeDirectory(link));
+    QVERIFY(FileHelper::removeDirectory(link, dir.path()));
     QVERIFY(!QFileInfo(link).isSymLink());
     QCOMPARE(describeTree(outside), outsideBefore);
 }
@@ -640,7 +644,7 @@ void TestFileHelper::removeDirectoryRemovesHiddenEntries()
     writeFile(dir.filePath(QStringLiteral(".daneben")), "bleibt");
 
     QProgressBar bar;
-    QVERIFY(FileHelper::removeDirectory(folder, &bar));
+    QVERIFY(FileHelper::removeDirectory(folder, dir.path(), &bar));
     QVERIFY(!QFileInfo::exists(folder));
     QCOMPARE(bar.maximum(), 6 - 1);
     QCOMPARE(readFile(dir.filePath(QStringLiteral(".daneben"))), QByteArray("bleibt"));
@@ -656,6 +660,10 @@ void TestFileHelper::removeDirectoryPaths_data()
     QTest::newRow("trailing separator") << "<dir>/projekt/" << true;
     QTest::newRow("two trailing separators") << "<dir>/projekt//" << true;
     QTest::newRow("dot at the end") << "<dir>/projekt/." << true;
+    // Never the folder it must stay inside, or one above, however the path is written.
+    QTest::newRow("the folder it stays inside") << "<dir>" << false;
+    QTest::newRow("dot dot to that folder") << "<dir>/projekt/.." << false;
+    QTest::newRow("dot dot above it") << "<dir>/projekt/../.." << false;
 }
 
 void TestFileHelper::removeDirectoryPaths()
@@ -671,7 +679,7 @@ void TestFileHelper::removeDirectoryPaths()
 
     const QString working = QDir::currentPath();
     QVERIFY(QDir::setCurrent(folder));
-    const bool result = FileHelper::removeDirectory(given.isNull() ? given : QString(given).replace(QStringLiteral("<dir>"), dir.path()));
+    const bool result = FileHelper::removeDirectory(given.isNull() ? given : QString(given).replace(QStringLiteral("<dir>"), dir.path()), dir.path());
     QDir::setCurrent(working);
 
     QCOMPARE(result, removed);
@@ -699,11 +707,88 @@ void TestFileHelper::removeDirectoryUnreadableFolder()
     {
         MessageCapture capture;
         OrdinaryFileAccess ordinary;
-        removed = FileHelper::removeDirectory(folder);
+        removed = FileHelper::removeDirectory(folder, dir.path());
     }
     QFile::setPermissions(folder + QStringLiteral("/gesperrt"), QFileDevice::Permissions(0x7700));
     QVERIFY(!removed);
     QCOMPARE(readFile(folder + QStringLiteral("/gesperrt/innen.txt")), QByteArray("bleibt"));
+}
+
+void TestFileHelper::strictlyInside_data()
+{
+    QTest::addColumn<QString>("path"); // below the temporary folder
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("child") << "p/a" << "p" << true;
+    QTest::newRow("grandchild, not there yet") << "p/neu/tief" << "p" << true;
+    QTest::newRow("back down again") << "p/a/../b" << "p" << true;
+    QTest::newRow("the folder itself") << "p" << "p" << false;
+    QTest::newRow("the folder with a separator") << "p/" << "p" << false;
+    QTest::newRow("the folder with a dot") << "p/." << "p" << false;
+    QTest::newRow("its parent") << "p/.." << "p" << false;
+    QTest::newRow("above through a child") << "p/a/../.." << "p" << false;
+    QTest::newRow("a sibling sharing the start") << "p2/a" << "p" << false;
+    QTest::newRow("through a link leading out") << "p/link/x" << "p" << false;
+    QTest::newRow("the link itself") << "p/link" << "p" << true;
+    QTest::newRow("empty") << "" << "p" << false;
+    QTest::newRow("folder missing") << "fehlt/a" << "fehlt" << false;
+}
+
+void TestFileHelper::strictlyInside()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, folder);
+    QFETCH(bool, inside);
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("p/a/x.txt")), "x");
+    writeFile(dir.filePath(QStringLiteral("p2/a/x.txt")), "x");
+    writeFile(dir.filePath(QStringLiteral("q/x")), "x");
+    makeLink(QStringLiteral("../q"), dir.filePath(QStringLiteral("p/link")));
+    QCOMPARE(FileHelper::isStrictlyInside(path.isEmpty() ? path : dir.filePath(path), dir.filePath(folder)), inside);
+}
+
+// Copies, renames and deletions whose target is not strictly inside the folder named for it
+// touch nothing.
+void TestFileHelper::operationsStayInsideTheirFolder()
+{
+    QTemporaryDir dir;
+    const QString project = dir.filePath(QStringLiteral("P"));
+    writeFile(project + QStringLiteral("/K1/K1.xml"), "k1");
+    writeFile(dir.filePath(QStringLiteral("Q/Q1/Q1.xml")), "q1");
+    writeFile(dir.filePath(QStringLiteral("quelle/a.txt")), "a");
+    QStringList before = describeTree(dir.path());
+    before.sort();
+    const auto unchanged = [&] {
+        QStringList after = describeTree(dir.path());
+        after.sort();
+        return after == before;
+    };
+
+    FileProgress removal;
+    QVERIFY(!FileHelper::removeDirectory(project + QStringLiteral("/.."), project, removal));
+    QCOMPARE(removal.failures().size(), 1);
+    QVERIFY(!FileHelper::removeDirectory(project, project));
+    QVERIFY(unchanged());
+
+    FileProgress copy;
+    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("quelle")), project + QStringLiteral("/../Q"), project, copy));
+    QCOMPARE(copy.failures().size(), 1);
+    QVERIFY(!FileHelper::copyDirectory(dir.filePath(QStringLiteral("quelle")), project, project));
+    QVERIFY(unchanged());
+
+    QString error;
+    QVERIFY(!FileHelper::renameWithin(project + QStringLiteral("/K1"), dir.filePath(QStringLiteral("K1")), project, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!FileHelper::renameWithin(project + QStringLiteral("/.."), project + QStringLiteral("/X"), project));
+    // An existing entry is never replaced.
+    writeFile(project + QStringLiteral("/K2/K2.xml"), "k2");
+    QVERIFY(!FileHelper::renameWithin(project + QStringLiteral("/K1"), project + QStringLiteral("/K2"), project, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readFile(project + QStringLiteral("/K2/K2.xml")), QByteArray("k2"));
+    QVERIFY(FileHelper::renameWithin(project + QStringLiteral("/K1"), project + QStringLiteral("/K3"), project, &error));
+    QCOMPARE(error, QString());
+    QCOMPARE(readFile(project + QStringLiteral("/K3/K1.xml")), QByteArray("k1"));
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("Q/Q1/Q1.xml"))), QByteArray("q1"));
 }
 
 void TestFileHelper::freeSpace()

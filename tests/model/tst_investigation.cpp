@@ -581,6 +581,32 @@ private slots:
         QCOMPARE(capture->errors().size(), 1);
     }
 
+    // A name whose folder part is ".." ("...mpg", read from a project file) puts the inspection
+    // in the folder above its own; renaming it touches nothing there.
+    void renameRefusesAFolderAboveItsOwn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("video") << "...mpg";
+        QTest::newRow("fixed columns") << "...h";
+        QTest::newRow("XML") << "...xml";
+    }
+    void renameRefusesAFolderAboveItsOwn()
+    {
+        QFETCH(QString, name);
+        const QString projects = env->root() + QStringLiteral("/Projekte");
+        writeFile(projects + QLatin1Char('/') + name, "v");
+        writeFile(projects + QStringLiteral("/.../inner.txt"), "i");
+        writeFile(projects + QStringLiteral("/P/K1/K1.mpg"), "v");
+        const QStringList before = QDir(projects).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+        TestInvestigation inv;
+        inv.setFolder(projects + QStringLiteral("/P/../"));
+        inv.setFileName(name);
+        QVERIFY(!inv.rename(QStringLiteral("X")));
+        QCOMPARE(QDir(projects).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name), before);
+        QCOMPARE(inv.fileName(), name);
+        QVERIFY(QFileInfo::exists(projects + QStringLiteral("/P/K1/K1.mpg")));
+    }
+
     void sortOrders()
     {
         TestInvestigation a;

@@ -127,6 +127,88 @@ private slots:
         QCOMPARE(list->item(1)->checkState(), Qt::Checked);
     }
 
+    // Names are compared as written: "[", "*" and "?" are no patterns. An inspection the project
+    // holds is offered unchecked and never copied over.
+    void heldNamesAreComparedLiterally_data()
+    {
+        QTest::addColumn<QString>("held"); // the file name of the project's inspection
+        QTest::addColumn<QString>("entry"); // the import folder's inspection folder
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("brackets, held") << "A[1].xml" << "A[1]" << false;
+        QTest::newRow("brackets, another held") << "A1.xml" << "A[1]" << true;
+        QTest::newRow("star") << "B.xml" << "*" << true;
+        QTest::newRow("question mark") << "B.xml" << "?" << true;
+    }
+    void heldNamesAreComparedLiterally()
+    {
+        QFETCH(QString, held);
+        QFETCH(QString, entry);
+        QFETCH(bool, offered);
+        const QString heldBase = held.left(held.lastIndexOf(QLatin1Char('.')));
+        auto inspection = makeInspection(NormDWAM1492);
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/P/") + heldBase));
+        inspection->setFolder(root + QStringLiteral("/P/") + heldBase);
+        inspection->setFileName(held);
+        inspection->mutableMainData().street = QStringLiteral("im Projekt");
+        QVERIFY(inspection->save());
+        const QString heldFile = inspection->filePath();
+        const QByteArray heldBytes = readAll(heldFile);
+        Investigation *holding = inspection.release();
+        project->addInspection(holding);
+
+        auto imported = makeInspection(NormDWAM1492);
+        QVERIFY(QDir().mkpath(source + QLatin1Char('/') + entry));
+        imported->setFolder(source + QLatin1Char('/') + entry);
+        imported->setFileName(entry + QStringLiteral(".xml"));
+        imported->mutableMainData().street = QStringLiteral("vom Stick");
+        QVERIFY(imported->save());
+
+        ImportDialog dialog(project.get());
+        choose(dialog, source);
+        auto *list = formChild<ListWidget>(dialog, "importList");
+        QCOMPARE(itemTexts(list), QStringList{entry});
+        QCOMPARE(list->item(0)->checkState(), offered ? Qt::Checked : Qt::Unchecked);
+        QCOMPARE(list->item(0)->flags() == Qt::NoItemFlags, !offered);
+        QMetaObject::invokeMethod(&dialog, "on_accept_clicked");
+
+        QCOMPARE(readAll(heldFile), heldBytes);
+        QCOMPARE(project->inspectionByName(held), holding);
+        QCOMPARE(holding->mainData().street, QStringLiteral("im Projekt"));
+        QCOMPARE(project->inspectionCount(), offered ? 2 : 1);
+        if (offered)
+            QCOMPARE(project->inspectionByName(entry + QStringLiteral(".xml"))->mainData().street, QStringLiteral("vom Stick"));
+    }
+
+    // A folder whose inspection cannot be loaded is reported and leaves nothing in the project:
+    // a new folder goes again, a folder that was there keeps only what it held.
+    void aFolderThatFailsToLoadLeavesNothing()
+    {
+        put(source + QStringLiteral("/U/U.xml"), "<Doc><broken"); // of no kind that can be told
+        put(source + QStringLiteral("/U/U.mpg"), "u");
+        put(source + QStringLiteral("/N/anders.xml"), "<Doc/>"); // no file named after the folder
+        put(source + QStringLiteral("/M/M.xml"), "<Doc><broken");
+        put(source + QStringLiteral("/M/neu.txt"), "neu");
+        put(source + QStringLiteral("/M/sub/tief.txt"), "neu");
+        put(root + QStringLiteral("/P/M/alt.mpg"), "alt");
+        put(source + QStringLiteral("/G/G.mpg"), "g");
+        const QStringList before = QDir(root + QStringLiteral("/P")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+
+        ImportDialog dialog(project.get());
+        choose(dialog, source);
+        QCOMPARE(itemTexts(formChild<ListWidget>(dialog, "importList")),
+                 (QStringList{QStringLiteral("G"), QStringLiteral("M"), QStringLiteral("N"), QStringLiteral("U")}));
+        QMetaObject::invokeMethod(&dialog, "on_accept_clicked");
+
+        QCOMPARE(capture->errors().size(), 3);
+        QCOMPARE(project->inspectionNames(), QStringList{QStringLiteral("G.mpg")});
+        QStringList expected = before + QStringList{QStringLiteral("G")};
+        expected.sort();
+        QCOMPARE(QDir(root + QStringLiteral("/P")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), expected);
+        QCOMPARE(QDir(root + QStringLiteral("/P/M")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("alt.mpg")});
+        QCOMPARE(readAll(root + QStringLiteral("/P/M/alt.mpg")), QByteArray("alt"));
+    }
+
     // The project's own folder looks like an inspection folder (its "project.xml"); it is never
     // listed, and importing from it, from inside it or from a folder holding it is refused.
     void ownProjectIsRefused_data()

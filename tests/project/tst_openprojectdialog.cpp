@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QDomDocument>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace TestFiles;
 
@@ -297,7 +300,7 @@ private slots:
         OpenProjectDialog dialog(2);
         auto *table = edit(dialog, QStringLiteral("P"));
         bool removalWorks = false;
-        dialog.setFolderRemover([&](const QString &folder) {
+        dialog.setFolderRemover([&](const QString &folder, const QString &) {
             return removalWorks && QDir(folder).removeRecursively();
         });
         table->setCurrentCell(1, 0);
@@ -324,6 +327,84 @@ private slots:
         QCOMPARE(Project(projectXml()).inspectionNames(), QStringList{QStringLiteral("K1.xml")});
     }
 
+    // A "project.xml" entry whose folder would be the project folder or lie above it ("...mpg"
+    // names "<root>/P/..") is refused when read and kept in the file as it was; deleting in the
+    // browser never reaches past the project's own folders, and later saves keep the entry.
+    void entriesOutsideTheirFolderAreNeverActedOn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind"); // the file the entry finds, written beside the project
+        QTest::newRow("video") << "...mpg" << 0;
+        QTest::newRow("fixed columns") << "...h" << int(NormATV);
+        QTest::newRow("XML") << "...xml" << int(NormDWAM1492);
+        QTest::newRow("the project folder itself") << "..mpg" << 0;
+    }
+    void entriesOutsideTheirFolderAreNeverActedOn()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        makeProject({QStringLiteral("K1")});
+        QVERIFY(std::unique_ptr<Project>(Project::create(QStringLiteral("Other"), root)));
+        writeFile(root + QStringLiteral("/Other/O1/O1.mpg"), "o");
+        // Where the entry's folder leads: the projects root, or the project folder.
+        const QString entryFolder = QDir::cleanPath(root + QStringLiteral("/P/") + name.left(name.lastIndexOf(QLatin1Char('.'))));
+        if (kind) {
+            auto inspection = makeInspection(kind);
+            inspection->setFolder(entryFolder);
+            inspection->setFileName(name);
+            QVERIFY(inspection->save());
+        } else {
+            writeFile(entryFolder + QLatin1Char('/') + name, "v");
+        }
+        QDomDocument document;
+        {
+            QFile file(projectXml());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(document.setContent(&file));
+        }
+        QDomElement entry = document.createElement(QStringLiteral("Inspection"));
+        for (const auto &field : {qMakePair(QStringLiteral("Name"), name), qMakePair(QStringLiteral("Position"), QStringLiteral("1"))}) {
+            QDomElement element = document.createElement(field.first);
+            element.appendChild(document.createTextNode(field.second));
+            entry.appendChild(element);
+        }
+        document.documentElement().firstChildElement(QStringLiteral("Inspections")).appendChild(entry);
+        writeFile(projectXml(), document.toByteArray(2));
+
+        OpenProjectDialog dialog(2);
+        auto *table = edit(dialog, QStringLiteral("P"));
+        const int row = column(table, 2).indexOf(name);
+        if (row >= 0) {
+            table->setCurrentCell(row, 0);
+            ModalAnswerer answer;
+            answer.message(MessageDialog::Yes);
+            answer.message(MessageDialog::Ok);
+            dialog.toolBox_clicked(QStringLiteral("Untersuchung_Löschen"));
+        }
+        QVERIFY(QFileInfo::exists(root + QStringLiteral("/Other/O1/O1.mpg")));
+        QVERIFY(QFileInfo::exists(root + QStringLiteral("/P/K1")));
+        QCOMPARE(column(table, 2), QStringList{QStringLiteral("K1.xml")});
+        const QStringList errors = capture->errors();
+        QVERIFY2(std::any_of(errors.cbegin(), errors.cend(), [&](const QString &e) { return e.contains(name); }),
+                 qPrintable(errors.join(QLatin1Char('\n'))));
+
+        // Saves of the project keep the entry as it was, under the project's new name too.
+        dialog.setNameAsker([](QWidget *, const QString &, bool, const QStringList &, const QString &) {
+            return QStringLiteral("P2");
+        });
+        dialog.toolBox_clicked(QStringLiteral("Projekt_Umbenennen"));
+        const QString renamed = root + QStringLiteral("/P2/project.xml");
+        QVERIFY(QFileInfo::exists(renamed));
+        const QDomNodeList names = TestFiles::xmlRoot(renamed).elementsByTagName(QStringLiteral("Name"));
+        QStringList written;
+        for (int i = 0; i < names.size(); ++i)
+            written << names.at(i).toElement().text();
+        QCOMPARE(written, (QStringList{QStringLiteral("K1.xml"), name}));
+        QVERIFY(QFileInfo::exists(root + QStringLiteral("/Other/O1/O1.mpg")));
+        QVERIFY(QFileInfo::exists(entryFolder + QLatin1Char('/') + name)
+                || QFileInfo::exists(root + QStringLiteral("/P2/") + name));
+    }
+
     void deleteProject()
     {
         makeProject({QStringLiteral("K1")});
@@ -331,7 +412,7 @@ private slots:
         OpenProjectDialog dialog(2);
         edit(dialog, QStringLiteral("P"));
         auto *stack = formChild<QStackedWidget>(dialog, "stackedWidget");
-        dialog.setFolderRemover([](const QString &) { return false; });
+        dialog.setFolderRemover([](const QString &, const QString &) { return false; });
         {
             ModalAnswerer answer;
             answer.message(MessageDialog::Yes);
