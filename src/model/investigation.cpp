@@ -3,6 +3,7 @@
 #include "model/modellog.h"
 
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/platform/platform.h"
 #include "foundation/reporter.h"
 
@@ -16,18 +17,6 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtDebug>
-
-
-namespace {
-
-QString oneLine(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
-} // namespace
 
 Investigation::Investigation() = default;
 
@@ -262,7 +251,7 @@ bool Investigation::writeSideFile(const QString &path) const
     QTextStream stream(&file);
     stream.setCodec("UTF-8");
     // One line, exchanged with Windows installations.
-    stream << oneLine(m_header.client) << "\r\n";
+    stream << FileText::forLine(m_header.client) << "\r\n";
     stream.flush();
     if (!file.commit()) {
         Reporter::error(QCoreApplication::translate("Investigation", "Die Datei %1 konnte nicht geschrieben werden!\n%2")

@@ -5,6 +5,7 @@
 #include "model/modellog.h"
 
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/reporter.h"
 
 #include <QDir>
@@ -40,13 +41,6 @@ QString withoutTrailingSpace(const QString &text)
     while (end > 0 && text.at(end - 1).isSpace())
         --end;
     return text.left(end);
-}
-
-QString oneLine(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
 }
 
 // The running number of a photo named "img_<hhmmss>_<n>.jpg".
@@ -416,7 +410,7 @@ bool Isybau2001::writeSideFile(const QString &path) const
     stream.setCodec("UTF-8");
     for (const QString *text : {&h.client, &h.sewerKind, &h.inspector, &h.town, &h.street, &h.startNode, &h.endNode,
                                 &h.sectionName, &h.sewerKindText, &h.materialText})
-        stream << oneLine(*text) << "\r\n";
+        stream << FileText::forLine(*text) << "\r\n";
     stream.flush();
     if (stream.status() != QTextStream::Ok || !file.commit()) {
         Reporter::error(tr("Die Datei %1 konnte nicht geschrieben werden!\n%2").arg(file.fileName(), file.errorString()));

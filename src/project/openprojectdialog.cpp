@@ -3,6 +3,7 @@
 #include "foundation/config.h"
 #include "foundation/filedirnamedialog.h"
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/global.h"
 #include "foundation/inputlistdialog.h"
 #include "foundation/messagedialog.h"
@@ -83,7 +84,7 @@ bool renameConnectedInspections(const QString &file, const QString &oldName, con
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    out.write(doc.toByteArray(1));
+    out.write(FileText::xmlDocument(doc, 1));
     return out.commit();
 }
 

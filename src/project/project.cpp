@@ -1,6 +1,7 @@
 #include "project/project.h"
 
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/global.h"
 #include "foundation/reporter.h"
 #include "model/dandas.h"
@@ -608,7 +609,7 @@ bool Project::writeFile(const QString &path)
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    const QByteArray bytes = document.toByteArray(2);
+    const QByteArray bytes = FileText::xmlDocument(document, 2);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         Reporter::error(tr("Die Projektdatei %1 konnte nicht geschrieben werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));

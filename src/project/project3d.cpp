@@ -3,6 +3,7 @@
 #include "project/project.h"
 
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/global.h"
 #include "foundation/meterratioobserver.h"
 #include "foundation/reporter.h"
@@ -361,7 +362,7 @@ bool Project3D::writeFile(const QString &path)
                             .arg(QDir::toNativeSeparators(path), out.errorString()));
         return false;
     }
-    const QByteArray bytes = document.toByteArray(2);
+    const QByteArray bytes = FileText::xmlDocument(document, 2);
     if (out.write(bytes) != bytes.size() || !out.commit()) {
         Reporter::error(tr("Die 3D-Projektdatei %1 konnte nicht geschrieben werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), out.errorString()));
