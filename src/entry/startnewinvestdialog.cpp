@@ -276,7 +276,8 @@ void StartNewInvestDialog::fitRangesToStandard(int row)
     // maximum to their decimals, so it is taken down to them first.
     const auto fit = [&](QDoubleSpinBox *field, Field column, double formMaximum) {
         const double scale = std::pow(10.0, field->decimals());
-        field->setMaximum(fixedColumns ? std::floor(Isybau2001::numberColumn(column).maximum * scale + 1e-6) / scale : formMaximum);
+        const double held = std::floor(Isybau2001::numberColumn(column).maximum * scale + 1e-6) / scale;
+        field->setMaximum(fixedColumns ? held : formMaximum);
     };
     fit(ui->diameter, Field::Height, m_formMaxima[0]);
     fit(ui->meter, Field::Distance, m_formMaxima[1]);

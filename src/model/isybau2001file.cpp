@@ -168,7 +168,7 @@ Isybau2001::NumberColumn Isybau2001::numberColumn(NumberField field)
     const auto column = [](int width, int decimals) {
         return NumberColumn{width, decimals, fieldMinimum(width, decimals), fieldMaximum(width, decimals)};
     };
-    // Profile sizes and the length are never negative; a clock position names an hour.
+    // Profile sizes, the length, the damage class and number are never negative.
     const auto positive = [](int width, int decimals) {
         return NumberColumn{width, decimals, 0.0, fieldMaximum(width, decimals)};
     };
@@ -179,7 +179,7 @@ Isybau2001::NumberColumn Isybau2001::numberColumn(NumberField field)
         return column(7, 2);
     case NumberField::Value2:
         return column(6, 1);
-    case NumberField::Clock:
+    case NumberField::Clock: // an hour of the dial, 0 for none
         return NumberColumn{2, 0, 0.0, double(kMaxClock)};
     case NumberField::DamageClass:
     case NumberField::DefectNumber:
@@ -230,8 +230,8 @@ QStringList Isybau2001::unwritableNumbers() const
         if (std::isfinite(value) && written >= c.minimum && written <= c.maximum)
             return;
         problems << tr("%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).")
-                        .arg(where, numberFieldName(field), QString::number(value, 'g', 12), QString::number(c.minimum, 'f', c.decimals),
-                             QString::number(c.maximum, 'f', c.decimals));
+                        .arg(where, numberFieldName(field), QString::number(value, 'g', 12),
+                             QString::number(c.minimum, 'f', c.decimals), QString::number(c.maximum, 'f', c.decimals));
     };
     const InspectionHeader &h = m_header;
     check(QString(), NumberField::Height, h.height, true);
@@ -272,7 +272,8 @@ bool Isybau2001::save()
         QStringList lines = unwritable.mid(0, shown);
         if (unwritable.size() > shown)
             lines << tr("(%1 weitere)").arg(unwritable.size() - shown);
-        Reporter::error(tr("Die Datei %1 wurde nicht gespeichert:\n%2").arg(QDir::toNativeSeparators(path), lines.join(QLatin1Char('\n'))));
+        Reporter::error(tr("Die Datei %1 wurde nicht gespeichert:\n%2")
+                            .arg(QDir::toNativeSeparators(path), lines.join(QLatin1Char('\n'))));
         return false;
     }
 
