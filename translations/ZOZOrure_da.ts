@@ -983,6 +983,10 @@ Vælg et andet navn!</translation>
         <source>%1: &quot;%2&quot; ist kein brauchbarer Wert für %3.</source>
         <translation>%1: &quot;%2&quot; er ikke en brugbar værdi for %3.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Lageplan: ihr Wurzelelement ist &quot;%1&quot; statt &quot;%2&quot;.</source>
+        <translation>Filen er ikke en situationsplan: dens rodelement er &quot;%1&quot; i stedet for &quot;%2&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -1398,6 +1402,40 @@ Der kræves %1MB, men kun %2MB er til rådighed.</translation>
     <message>
         <source>Zeile %1: %2 %3</source>
         <translation>Linje %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Profilhöhe</source>
+        <translation>Profilhøjde</translation>
+    </message>
+    <message>
+        <source>Profilbreite</source>
+        <translation>Profilbredde</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Længde</translation>
+    </message>
+    <message>
+        <source>%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).</source>
+        <translation>%1%2 %3 passer ikke i filen (mulige værdier er %4 til %5).</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2): </source>
+        <translation>Observation %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Foto %1: </source>
+        <translation>Foto %1: </translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(%1 flere)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gespeichert:
+%2</source>
+        <translation>Filen %1 blev ikke gemt:
+%2</translation>
     </message>
 </context>
 <context>
@@ -2714,6 +2752,13 @@ Den overskrives ikke.</translation>
     </message>
 </context>
 <context>
+    <name>SelectableBoxItem</name>
+    <message>
+        <source>Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.</source>
+        <translation>Et element har den ubrugelige størrelse %1 × %2; det har fået standardstørrelsen.</translation>
+    </message>
+</context>
+<context>
     <name>SelectableItem</name>
     <message>
         <source>Der Stift eines Elements ist beschädigt.</source>
@@ -2866,6 +2911,10 @@ Den overskrives ikke.</translation>
     <message>
         <source>An dieser Stelle ist schon ein Abzweig eingefügt!</source>
         <translation>Der er allerede indsat en stikledning på dette sted!</translation>
+    </message>
+    <message>
+        <source>Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.</source>
+        <translation>Der mangler en halv meter i slutningen af ledningen til en bøjning.</translation>
     </message>
 </context>
 <context>

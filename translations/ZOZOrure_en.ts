@@ -983,6 +983,10 @@ Please choose another name!</translation>
         <source>%1: &quot;%2&quot; ist kein brauchbarer Wert für %3.</source>
         <translation>%1: &quot;%2&quot; is not a usable value for %3.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Lageplan: ihr Wurzelelement ist &quot;%1&quot; statt &quot;%2&quot;.</source>
+        <translation>The file is not a site plan: its root element is &quot;%1&quot; instead of &quot;%2&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -1398,6 +1402,40 @@ Es werden %1MB benötigt, aber nur %2MB sind vorhanden.</source>
     <message>
         <source>Zeile %1: %2 %3</source>
         <translation>Line %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Profilhöhe</source>
+        <translation>Profile height</translation>
+    </message>
+    <message>
+        <source>Profilbreite</source>
+        <translation>Profile width</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).</source>
+        <translation>%1%2 %3 does not fit the file (possible values are %4 to %5).</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2): </source>
+        <translation>Observation %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Foto %1: </source>
+        <translation>Photo %1: </translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(%1 more)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gespeichert:
+%2</source>
+        <translation>The file %1 was not saved:
+%2</translation>
     </message>
 </context>
 <context>
@@ -2714,6 +2752,13 @@ It is not overwritten.</translation>
     </message>
 </context>
 <context>
+    <name>SelectableBoxItem</name>
+    <message>
+        <source>Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.</source>
+        <translation>An element has the unusable size %1 × %2; it was given the default size.</translation>
+    </message>
+</context>
+<context>
     <name>SelectableItem</name>
     <message>
         <source>Der Stift eines Elements ist beschädigt.</source>
@@ -2866,6 +2911,10 @@ It is not overwritten.</translation>
     <message>
         <source>An dieser Stelle ist schon ein Abzweig eingefügt!</source>
         <translation>A branch has already been inserted at this point!</translation>
+    </message>
+    <message>
+        <source>Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.</source>
+        <translation>A bend needs another half metre at the end of the pipe section.</translation>
     </message>
 </context>
 <context>

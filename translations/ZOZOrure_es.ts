@@ -983,6 +983,10 @@ Bitte anderen Namen wählen!</source>
         <source>%1: &quot;%2&quot; ist kein brauchbarer Wert für %3.</source>
         <translation>%1: &quot;%2&quot; no es un valor utilizable para %3.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Lageplan: ihr Wurzelelement ist &quot;%1&quot; statt &quot;%2&quot;.</source>
+        <translation>El archivo no es un plano de situación: su elemento raíz es &quot;%1&quot; en lugar de &quot;%2&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -1398,6 +1402,40 @@ Se necesitan %1MB, pero solo hay %2MB disponibles.</translation>
     <message>
         <source>Zeile %1: %2 %3</source>
         <translation>Línea %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Profilhöhe</source>
+        <translation>Altura del perfil</translation>
+    </message>
+    <message>
+        <source>Profilbreite</source>
+        <translation>Anchura del perfil</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).</source>
+        <translation>%1%2 %3 no cabe en el archivo (valores posibles de %4 a %5).</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2): </source>
+        <translation>Observación %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Foto %1: </source>
+        <translation>Foto %1: </translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(%1 más)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gespeichert:
+%2</source>
+        <translation>No se ha guardado el archivo %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -2714,6 +2752,13 @@ No se sobrescribe.</translation>
     </message>
 </context>
 <context>
+    <name>SelectableBoxItem</name>
+    <message>
+        <source>Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.</source>
+        <translation>Un elemento tiene el tamaño inutilizable %1 × %2; se le ha asignado el tamaño estándar.</translation>
+    </message>
+</context>
+<context>
     <name>SelectableItem</name>
     <message>
         <source>Der Stift eines Elements ist beschädigt.</source>
@@ -2866,6 +2911,10 @@ No se sobrescribe.</translation>
     <message>
         <source>An dieser Stelle ist schon ein Abzweig eingefügt!</source>
         <translation>¡Ya hay una acometida insertada en este punto!</translation>
+    </message>
+    <message>
+        <source>Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.</source>
+        <translation>Para un codo falta medio metro al final del tramo.</translation>
     </message>
 </context>
 <context>

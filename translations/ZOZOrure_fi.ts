@@ -983,6 +983,10 @@ Valitse toinen nimi!</translation>
         <source>%1: &quot;%2&quot; ist kein brauchbarer Wert für %3.</source>
         <translation>%1: &quot;%2&quot; ei ole käyttökelpoinen arvo kohteelle %3.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Lageplan: ihr Wurzelelement ist &quot;%1&quot; statt &quot;%2&quot;.</source>
+        <translation>Tiedosto ei ole asemapiirros: sen juurielementti on &quot;%1&quot; eikä &quot;%2&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -1398,6 +1402,40 @@ Tarvitaan %1MB, mutta vain %2MB on käytettävissä.</translation>
     <message>
         <source>Zeile %1: %2 %3</source>
         <translation>Rivi %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Profilhöhe</source>
+        <translation>Profiilin korkeus</translation>
+    </message>
+    <message>
+        <source>Profilbreite</source>
+        <translation>Profiilin leveys</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Pituus</translation>
+    </message>
+    <message>
+        <source>%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).</source>
+        <translation>%1%2 %3 ei mahdu tiedostoon (mahdolliset arvot %4–%5).</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2): </source>
+        <translation>Havainto %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Foto %1: </source>
+        <translation>Valokuva %1: </translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(%1 muuta)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gespeichert:
+%2</source>
+        <translation>Tiedostoa %1 ei tallennettu:
+%2</translation>
     </message>
 </context>
 <context>
@@ -2714,6 +2752,13 @@ Sitä ei korvata.</translation>
     </message>
 </context>
 <context>
+    <name>SelectableBoxItem</name>
+    <message>
+        <source>Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.</source>
+        <translation>Elementin koko %1 × %2 on käyttökelvoton; sille annettiin oletuskoko.</translation>
+    </message>
+</context>
+<context>
     <name>SelectableItem</name>
     <message>
         <source>Der Stift eines Elements ist beschädigt.</source>
@@ -2866,6 +2911,10 @@ Sitä ei korvata.</translation>
     <message>
         <source>An dieser Stelle ist schon ein Abzweig eingefügt!</source>
         <translation>Tähän kohtaan on jo lisätty haara!</translation>
+    </message>
+    <message>
+        <source>Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.</source>
+        <translation>Käyrä tarvitsee putkiosuuden loppuun vielä puoli metriä.</translation>
     </message>
 </context>
 <context>

@@ -983,6 +983,10 @@ Veuillez choisir un autre nom !</translation>
         <source>%1: &quot;%2&quot; ist kein brauchbarer Wert für %3.</source>
         <translation>%1 : « %2 » n&apos;est pas une valeur utilisable pour %3.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Lageplan: ihr Wurzelelement ist &quot;%1&quot; statt &quot;%2&quot;.</source>
+        <translation>Le fichier n&apos;est pas un plan de situation : son élément racine est &quot;%1&quot; au lieu de &quot;%2&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -1398,6 +1402,40 @@ Il faut %1Mo, mais seuls %2Mo sont disponibles.</translation>
     <message>
         <source>Zeile %1: %2 %3</source>
         <translation>Ligne %1 : %2 %3</translation>
+    </message>
+    <message>
+        <source>Profilhöhe</source>
+        <translation>Hauteur du profil</translation>
+    </message>
+    <message>
+        <source>Profilbreite</source>
+        <translation>Largeur du profil</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).</source>
+        <translation>%1%2 %3 ne tient pas dans le fichier (valeurs possibles : %4 à %5).</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2): </source>
+        <translation>Observation %1 (%2) : </translation>
+    </message>
+    <message>
+        <source>Foto %1: </source>
+        <translation>Photo %1 : </translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(%1 de plus)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gespeichert:
+%2</source>
+        <translation>Le fichier %1 n&apos;a pas été enregistré :
+%2</translation>
     </message>
 </context>
 <context>
@@ -2714,6 +2752,13 @@ Il ne sera pas écrasé.</translation>
     </message>
 </context>
 <context>
+    <name>SelectableBoxItem</name>
+    <message>
+        <source>Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.</source>
+        <translation>Un élément a la taille inutilisable %1 × %2 ; il a reçu la taille standard.</translation>
+    </message>
+</context>
+<context>
     <name>SelectableItem</name>
     <message>
         <source>Der Stift eines Elements ist beschädigt.</source>
@@ -2866,6 +2911,10 @@ Il ne sera pas écrasé.</translation>
     <message>
         <source>An dieser Stelle ist schon ein Abzweig eingefügt!</source>
         <translation>Un branchement est déjà inséré à cet endroit !</translation>
+    </message>
+    <message>
+        <source>Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.</source>
+        <translation>Il manque un demi-mètre à la fin du tronçon pour un coude.</translation>
     </message>
 </context>
 <context>

@@ -984,6 +984,10 @@ Odaberite drugi naziv!</translation>
         <source>%1: &quot;%2&quot; ist kein brauchbarer Wert für %3.</source>
         <translation>%1: &quot;%2&quot; nije upotrebljiva vrijednost za %3.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Lageplan: ihr Wurzelelement ist &quot;%1&quot; statt &quot;%2&quot;.</source>
+        <translation>Datoteka nije situacijski plan: njezin korijenski element je &quot;%1&quot; umjesto &quot;%2&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -1399,6 +1403,40 @@ Potrebno je %1MB, a dostupno je samo %2MB.</translation>
     <message>
         <source>Zeile %1: %2 %3</source>
         <translation>Redak %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Profilhöhe</source>
+        <translation>Visina profila</translation>
+    </message>
+    <message>
+        <source>Profilbreite</source>
+        <translation>Širina profila</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Duljina</translation>
+    </message>
+    <message>
+        <source>%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).</source>
+        <translation>%1%2 %3 ne stane u datoteku (moguće vrijednosti od %4 do %5).</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2): </source>
+        <translation>Opažanje %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Foto %1: </source>
+        <translation>Fotografija %1: </translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(još %1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gespeichert:
+%2</source>
+        <translation>Datoteka %1 nije spremljena:
+%2</translation>
     </message>
 </context>
 <context>
@@ -2715,6 +2753,13 @@ Neće se prebrisati.</translation>
     </message>
 </context>
 <context>
+    <name>SelectableBoxItem</name>
+    <message>
+        <source>Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.</source>
+        <translation>Element ima neupotrebljivu veličinu %1 × %2; dobio je standardnu veličinu.</translation>
+    </message>
+</context>
+<context>
     <name>SelectableItem</name>
     <message>
         <source>Der Stift eines Elements ist beschädigt.</source>
@@ -2867,6 +2912,10 @@ Neće se prebrisati.</translation>
     <message>
         <source>An dieser Stelle ist schon ein Abzweig eingefügt!</source>
         <translation>Na ovom je mjestu već umetnut ogranak!</translation>
+    </message>
+    <message>
+        <source>Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.</source>
+        <translation>Za koljeno nedostaje pola metra na kraju dionice.</translation>
     </message>
 </context>
 <context>

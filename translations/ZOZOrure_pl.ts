@@ -984,6 +984,10 @@ Wybierz inną nazwę!</translation>
         <source>%1: &quot;%2&quot; ist kein brauchbarer Wert für %3.</source>
         <translation>%1: &quot;%2&quot; nie jest użyteczną wartością dla %3.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Lageplan: ihr Wurzelelement ist &quot;%1&quot; statt &quot;%2&quot;.</source>
+        <translation>Plik nie jest planem sytuacyjnym: jego element główny to &quot;%1&quot; zamiast &quot;%2&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -1399,6 +1403,40 @@ Potrzeba %1MB, a dostępne jest tylko %2MB.</translation>
     <message>
         <source>Zeile %1: %2 %3</source>
         <translation>Wiersz %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Profilhöhe</source>
+        <translation>Wysokość przekroju</translation>
+    </message>
+    <message>
+        <source>Profilbreite</source>
+        <translation>Szerokość przekroju</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Długość</translation>
+    </message>
+    <message>
+        <source>%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).</source>
+        <translation>%1%2 %3 nie mieści się w pliku (możliwe wartości od %4 do %5).</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2): </source>
+        <translation>Obserwacja %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Foto %1: </source>
+        <translation>Zdjęcie %1: </translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(jeszcze %1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gespeichert:
+%2</source>
+        <translation>Plik %1 nie został zapisany:
+%2</translation>
     </message>
 </context>
 <context>
@@ -2715,6 +2753,13 @@ Nie zostanie nadpisany.</translation>
     </message>
 </context>
 <context>
+    <name>SelectableBoxItem</name>
+    <message>
+        <source>Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.</source>
+        <translation>Element ma nieprzydatny rozmiar %1 × %2; nadano mu rozmiar standardowy.</translation>
+    </message>
+</context>
+<context>
     <name>SelectableItem</name>
     <message>
         <source>Der Stift eines Elements ist beschädigt.</source>
@@ -2867,6 +2912,10 @@ Nie zostanie nadpisany.</translation>
     <message>
         <source>An dieser Stelle ist schon ein Abzweig eingefügt!</source>
         <translation>W tym miejscu wstawiono już przyłącze!</translation>
+    </message>
+    <message>
+        <source>Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.</source>
+        <translation>Na końcu odcinka brakuje pół metra na kolano.</translation>
     </message>
 </context>
 <context>

@@ -984,6 +984,10 @@ Bitte anderen Namen wählen!</source>
         <source>%1: &quot;%2&quot; ist kein brauchbarer Wert für %3.</source>
         <translation>%1: &quot;%2&quot; не является пригодным значением для %3.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein Lageplan: ihr Wurzelelement ist &quot;%1&quot; statt &quot;%2&quot;.</source>
+        <translation>Файл не является ситуационным планом: его корневой элемент &quot;%1&quot; вместо &quot;%2&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -1399,6 +1403,40 @@ Es werden %1MB benötigt, aber nur %2MB sind vorhanden.</source>
     <message>
         <source>Zeile %1: %2 %3</source>
         <translation>Строка %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>Profilhöhe</source>
+        <translation>Высота профиля</translation>
+    </message>
+    <message>
+        <source>Profilbreite</source>
+        <translation>Ширина профиля</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Длина</translation>
+    </message>
+    <message>
+        <source>%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).</source>
+        <translation>%1%2 %3 не помещается в файл (возможные значения от %4 до %5).</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2): </source>
+        <translation>Наблюдение %1 (%2): </translation>
+    </message>
+    <message>
+        <source>Foto %1: </source>
+        <translation>Фото %1: </translation>
+    </message>
+    <message>
+        <source>(%1 weitere)</source>
+        <translation>(ещё %1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht gespeichert:
+%2</source>
+        <translation>Файл %1 не сохранён:
+%2</translation>
     </message>
 </context>
 <context>
@@ -2715,6 +2753,13 @@ Sie wird nicht überschrieben.</source>
     </message>
 </context>
 <context>
+    <name>SelectableBoxItem</name>
+    <message>
+        <source>Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.</source>
+        <translation>Элемент имеет непригодный размер %1 × %2; ему назначен стандартный размер.</translation>
+    </message>
+</context>
+<context>
     <name>SelectableItem</name>
     <message>
         <source>Der Stift eines Elements ist beschädigt.</source>
@@ -2867,6 +2912,10 @@ Sie wird nicht überschrieben.</source>
     <message>
         <source>An dieser Stelle ist schon ein Abzweig eingefügt!</source>
         <translation>В этом месте уже вставлено ответвление!</translation>
+    </message>
+    <message>
+        <source>Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.</source>
+        <translation>Для отвода не хватает полуметра в конце участка.</translation>
     </message>
 </context>
 <context>

@@ -6,8 +6,10 @@
 #include "entry/observationpreview.h"
 #include "model/isybau2001.h"
 
+#include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 #include <cmath>
 #include <iterator>
@@ -26,6 +28,20 @@ bool isRenovation(const QString &code)
     return code.startsWith(QLatin1Char('K'));
 }
 
+// The field offers what its column of the file holds, so that nothing typed is cut when saved.
+void fitToColumn(QDoubleSpinBox &field, Isybau2001::NumberField column)
+{
+    const Isybau2001::NumberColumn c = Isybau2001::numberColumn(column);
+    field.setDecimals(c.decimals);
+    field.setRange(c.minimum, c.maximum);
+}
+
+void fitToColumn(QSpinBox &field, Isybau2001::NumberField column)
+{
+    const Isybau2001::NumberColumn c = Isybau2001::numberColumn(column);
+    field.setRange(int(c.minimum), int(c.maximum));
+}
+
 } // namespace
 
 Isybau2001DamageDialog::Isybau2001DamageDialog(Investigation *inspection, QWidget *parent)
@@ -37,6 +53,11 @@ Isybau2001DamageDialog::Isybau2001DamageDialog(Investigation *inspection, QWidge
     Q_ASSERT(inspection);
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    fitToColumn(*ui->meter, Isybau2001::NumberField::Distance);
+    fitToColumn(*ui->num1, Isybau2001::NumberField::Value1);
+    fitToColumn(*ui->num2, Isybau2001::NumberField::Value2);
+    fitToColumn(*ui->posClock1, Isybau2001::NumberField::Clock);
+    fitToColumn(*ui->posClock2, Isybau2001::NumberField::Clock);
     setFixedSize(size().expandedTo(minimumSizeHint()));
     // Another class's completer would offer codes that this dialog then refuses.
     if (m_catalogue)

@@ -2,7 +2,7 @@
 #include "ui_isybau2001maindialog.h"
 
 #include "entry/codechoice.h"
-#include "model/investigation.h"
+#include "model/isybau2001.h"
 
 #include <QDate>
 #include <QPalette>
@@ -15,6 +15,11 @@ Isybau2001MainDialog::Isybau2001MainDialog(Investigation *investigation, QWidget
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::CustomizeWindowHint);
+    // Whole millimetres in the columns of the file: the fields offer what those hold.
+    const Isybau2001::NumberColumn height = Isybau2001::numberColumn(Isybau2001::NumberField::Height);
+    const Isybau2001::NumberColumn width = Isybau2001::numberColumn(Isybau2001::NumberField::Width);
+    ui->height->setRange(int(height.minimum), int(height.maximum));
+    ui->width->setRange(int(width.minimum), int(width.maximum));
 
     // The data fields read black also where a caller disables them.
     QPalette black = palette();

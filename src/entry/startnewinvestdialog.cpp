@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -65,6 +66,10 @@ StartNewInvestDialog::StartNewInvestDialog(ConnectedInspection *course, Inspecti
     ui->normList->addItems({QStringLiteral("DIN EN-13508-2"), QStringLiteral("Isybau2006"),
                             QStringLiteral("Isybau2001"), QStringLiteral("DWA M-149-2"),
                             QStringLiteral("ATV M-143-2")});
+    m_formMaxima[0] = ui->diameter->maximum();
+    m_formMaxima[1] = ui->meter->maximum();
+    m_formMaxima[2] = ui->width->maximum();
+    connect(ui->normList, &QListWidget::currentRowChanged, this, &StartNewInvestDialog::fitRangesToStandard);
     ui->normList->setCurrentRow(0);
 
     if (m_course)
@@ -262,6 +267,23 @@ bool StartNewInvestDialog::writeInspection()
     return m_inspection->save();
 }
 
+void StartNewInvestDialog::fitRangesToStandard(int row)
+{
+    using Field = Isybau2001::NumberField;
+    const bool fixedColumns = row == RowIsybau2001 || row == RowATV;
+    // The diameter is stored as the profile's height and width, the length as the end node's
+    // distance, a new width as the first value of its observation. The spin boxes round a
+    // maximum to their decimals, so it is taken down to them first.
+    const auto fit = [&](QDoubleSpinBox *field, Field column, double formMaximum) {
+        const double scale = std::pow(10.0, field->decimals());
+        const double held = std::floor(Isybau2001::numberColumn(column).maximum * scale + 1e-6) / scale;
+        field->setMaximum(fixedColumns ? held : formMaximum);
+    };
+    fit(ui->diameter, Field::Height, m_formMaxima[0]);
+    fit(ui->meter, Field::Distance, m_formMaxima[1]);
+    fit(ui->width, Field::Value1, m_formMaxima[2]);
+}
+
 void StartNewInvestDialog::showMessage(const QString &text)
 {
     MessageDialog message(text, 0, 2500, this);
@@ -400,10 +422,16 @@ bool StartNewInvestDialog::startPart(Mode mode)
         return false;
     }
 
+    // A bend takes some length of its own: the end moves on by half a metre, which must still
+    // be a length the file holds.
+    if (mode == BendPending && m_inspection->observations().last().distance + 0.5 > ui->meter->maximum() + 1e-9) {
+        showMessage(tr("Für einen Krümmer fehlt am Ende der Haltung ein halber Meter."));
+        return false;
+    }
+
     setEditing(mode);
     QVector<ObservationRecord> &observations = m_inspection->mutableObservations();
     ObservationRecord end = observations.takeLast();
-    // A bend takes some length of its own: the end moves on by half a metre.
     if (mode == BendPending)
         end.distance += 0.5;
     observations.append(record);

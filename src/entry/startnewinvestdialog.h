@@ -62,6 +62,9 @@ private:
     bool writeInspection();
     void setSewerSystem(Investigation *inspection, int row) const;
 
+    // The fixed-column files of ISYBAU 2001 and ATV M-143-2 hold less than the form's fields
+    // offer: for them, the fields offer what the file's columns hold.
+    void fitRangesToStandard(int row);
     bool isIsybau2001Family() const;
     ObservationRecord endNode(double distance) const;
     ObservationRecord bendRecord() const;
@@ -85,6 +88,8 @@ private:
     Investigation *m_inspection = nullptr;
     Mode m_mode = Idle;
     CIEntry m_pending;
+    // The form's own maxima of the diameter, the length and the new width.
+    double m_formMaxima[3] = {};
     // The course's placements before the wizard, which a rejection restores.
     QList<CIEntry> m_entriesBefore;
 };

@@ -4,6 +4,7 @@
 
 #include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/platform/platform.h"
 #include "foundation/reporter.h"
 
@@ -17,18 +18,6 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtDebug>
-
-
-namespace {
-
-QString oneLine(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
-} // namespace
 
 Investigation::Investigation() = default;
 
@@ -268,7 +257,7 @@ bool Investigation::writeSideFile(const QString &path) const
         QTextStream stream(&bytes, QIODevice::WriteOnly);
         stream.setCodec("UTF-8");
         // One line, exchanged with Windows installations.
-        stream << oneLine(m_header.client) << "\r\n";
+        stream << FileText::forLine(m_header.client) << "\r\n";
     }
     AtomicFile file(sidePath);
     if (!file.open()) {

@@ -74,6 +74,22 @@ public:
     bool hasSnumAdd1(const QString &code) const;
     QString snumText(int key) const;
 
+    // The numbers of the fixed-column file. Each stands in a column of a set width with a set
+    // number of decimals, which bounds the values it holds; the dialogs offer that range and a
+    // save refuses a value beyond it rather than cut its digits. The widths and decimals are
+    // the same in both variants.
+    enum class NumberField { Distance, Value1, Value2, Clock, DamageClass, DefectNumber, Height, Width, Length };
+    struct NumberColumn
+    {
+        int width;
+        int decimals;
+        double minimum;
+        double maximum;
+    };
+    static NumberColumn numberColumn(NumberField field);
+    // The field's name as messages show it.
+    static QString numberFieldName(NumberField field);
+
     // Rewrites the inspection in the other variant (".h" <-> ".lh"). The old file is removed
     // only once the new one is written. False, reported, when nothing was converted.
     bool convert();
@@ -115,6 +131,8 @@ private:
     void readHeaderLines(const QStringList &lines);
     QVector<Row> readObservationLines(const QStringList &lines);
     void joinRows(QVector<Row> &rows, const QString &folder) const;
+    // What the file cannot hold, one line per value; empty when every value fits its column.
+    QStringList unwritableNumbers() const;
     void writeHeaderLines(QTextStream &stream) const;
     void writeObservationLines(QTextStream &stream, const ObservationRecord &observation) const;
 

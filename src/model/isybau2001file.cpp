@@ -6,6 +6,7 @@
 
 #include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/reporter.h"
 
 #include <QDir>
@@ -42,13 +43,6 @@ QString withoutTrailingSpace(const QString &text)
     return text.left(end);
 }
 
-QString oneLine(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
 // The running number of a photo named "img_<hhmmss>_<n>.jpg".
 int photoNumber(const QString &photoFile)
 {
@@ -62,6 +56,14 @@ int photoNumber(const QString &photoFile)
     if (dot >= 0)
         tail.truncate(dot);
     return tail.toInt();
+}
+
+// The number as its column holds it: with the column's decimals, right-justified. Whether it
+// fits is checked before anything is written (see unwritableNumbers).
+void putNumber(QString &line, int column, Isybau2001::NumberField field, double value)
+{
+    const Isybau2001::NumberColumn c = Isybau2001::numberColumn(field);
+    putDouble(line, column, c.width, value, c.decimals);
 }
 
 QString timeField(const QTime &time)
@@ -160,13 +162,120 @@ const Isybau2001::Layout &Isybau2001::layout() const
     return m_normKind == NormATV ? atv : isybau;
 }
 
+Isybau2001::NumberColumn Isybau2001::numberColumn(NumberField field)
+{
+    // A column of that width and decimals holds from fieldMinimum to fieldMaximum.
+    const auto column = [](int width, int decimals) {
+        return NumberColumn{width, decimals, fieldMinimum(width, decimals), fieldMaximum(width, decimals)};
+    };
+    // Profile sizes, the length, the damage class and number are never negative.
+    const auto positive = [](int width, int decimals) {
+        return NumberColumn{width, decimals, 0.0, fieldMaximum(width, decimals)};
+    };
+    switch (field) {
+    case NumberField::Distance:
+        return column(6, 2);
+    case NumberField::Value1:
+        return column(7, 2);
+    case NumberField::Value2:
+        return column(6, 1);
+    case NumberField::Clock: // an hour of the dial, 0 for none
+        return NumberColumn{2, 0, 0.0, double(kMaxClock)};
+    case NumberField::DamageClass:
+    case NumberField::DefectNumber:
+        return positive(1, 0);
+    case NumberField::Height:
+    case NumberField::Width:
+        return positive(4, 0);
+    case NumberField::Length:
+        return positive(6, 2);
+    }
+    return NumberColumn{0, 0, 0.0, 0.0};
+}
+
+QString Isybau2001::numberFieldName(NumberField field)
+{
+    switch (field) {
+    case NumberField::Distance:
+        return tr("Entfernung");
+    case NumberField::Value1:
+        return tr("Wert 1");
+    case NumberField::Value2:
+        return tr("Wert 2");
+    case NumberField::Clock:
+        return tr("Uhrzeigerposition");
+    case NumberField::DamageClass:
+        return tr("Schadensklasse");
+    case NumberField::DefectNumber:
+        return tr("Schadensnummer");
+    case NumberField::Height:
+        return tr("Profilhöhe");
+    case NumberField::Width:
+        return tr("Profilbreite");
+    case NumberField::Length:
+        return tr("Länge");
+    }
+    return QString();
+}
+
 // --- writing
+
+QStringList Isybau2001::unwritableNumbers() const
+{
+    QStringList problems;
+    // As the writer puts it: rounded to the column's decimals, or cut to a whole number.
+    const auto check = [&](const QString &where, NumberField field, double value, bool whole = false) {
+        const NumberColumn c = numberColumn(field);
+        const double written = whole ? std::trunc(value) : QString::number(value, 'f', c.decimals).toDouble();
+        if (std::isfinite(value) && written >= c.minimum && written <= c.maximum)
+            return;
+        problems << tr("%1%2 %3 passt nicht in die Datei (möglich sind %4 bis %5).")
+                        .arg(where, numberFieldName(field), QString::number(value, 'g', 12),
+                             QString::number(c.minimum, 'f', c.decimals), QString::number(c.maximum, 'f', c.decimals));
+    };
+    const InspectionHeader &h = m_header;
+    check(QString(), NumberField::Height, h.height, true);
+    check(QString(), NumberField::Width, h.width, true);
+    if (layout().lengthColumn >= 0)
+        check(QString(), NumberField::Length, h.inspectionLength);
+    for (int i = 0; i < m_observations.size(); ++i) {
+        const ObservationRecord &o = m_observations.at(i);
+        const QString where = tr("Beobachtung %1 (%2): ").arg(i + 1).arg(o.code);
+        check(where, NumberField::Distance, o.distance);
+        if (!o.code.startsWith(QLatin1String("II"))) {
+            check(where, NumberField::Value1, o.quantity1);
+            check(where, NumberField::Value2, o.quantity2);
+            if (o.clockFrom > 0) {
+                check(where, NumberField::Clock, o.clockFrom);
+                check(where, NumberField::Clock, o.clockTo);
+            }
+        }
+        if (o.damageClass > 0)
+            check(where, NumberField::DamageClass, o.damageClass);
+        if (!o.continuousDefect.isEmpty() && !o.code.startsWith(QLatin1Char('K')))
+            check(where, NumberField::DefectNumber, o.continuousDefectNumber);
+        if (!o.photoFile.isEmpty())
+            check(where + tr("Foto %1: ").arg(o.photoFile), NumberField::Value1, double(photoNumber(o.photoFile)) - 1.0);
+    }
+    return problems;
+}
 
 bool Isybau2001::save()
 {
     const QString path = filePath();
     if (!mayWrite(path))
         return false;
+    // A number cut to its column would read back as another value, or not at all.
+    const QStringList unwritable = unwritableNumbers();
+    if (!unwritable.isEmpty()) {
+        const int shown = 10;
+        QStringList lines = unwritable.mid(0, shown);
+        if (unwritable.size() > shown)
+            lines << tr("(%1 weitere)").arg(unwritable.size() - shown);
+        Reporter::error(tr("Die Datei %1 wurde nicht gespeichert:\n%2")
+                            .arg(QDir::toNativeSeparators(path), lines.join(QLatin1Char('\n'))));
+        return false;
+    }
 
     FileHelper::removeStaleSaveFiles(path);
     QByteArray bytes;
@@ -223,14 +332,15 @@ void Isybau2001::writeHeaderLines(QTextStream &stream) const
     putText(line, l.startNodeColumn, l.nodeWidth, h.startNode);
     putText(line, l.endNodeColumn, l.nodeWidth, h.endNode);
     putText(line, l.profileColumn, 2, h.profile, false);
-    putInt(line, l.heightColumn, 4, truncatedInt(h.height));
-    putInt(line, l.widthColumn, 4, truncatedInt(h.width));
+    // Whole millimetres: the fraction is dropped, not rounded.
+    putNumber(line, l.heightColumn, NumberField::Height, truncatedInt(h.height));
+    putNumber(line, l.widthColumn, NumberField::Width, truncatedInt(h.width));
     putText(line, l.materialColumn, 4, h.material);
     putText(line, l.zeroColumn, 1, QStringLiteral("0"));
     putText(line, l.directionColumn, 1, h.direction);
     // Stored where the reader takes it from, so the length survives a save and reload.
     if (l.lengthColumn >= 0)
-        putDouble(line, l.lengthColumn, 6, h.inspectionLength, 2);
+        putNumber(line, l.lengthColumn, NumberField::Length, h.inspectionLength);
     putText(line, l.videoColumn, 3, h.videoReference);
     writeLine(stream, line, kLineLength);
 }
@@ -242,7 +352,7 @@ void Isybau2001::writeObservationLines(QTextStream &stream, const ObservationRec
         QString line(kLineLength, QLatin1Char(' '));
         putText(line, 0, 4, l.observationTag);
         putText(line, 4, sectionWidth, m_header.sectionName);
-        putDouble(line, l.distanceColumn, 6, o.distance, 2);
+        putNumber(line, l.distanceColumn, NumberField::Distance, o.distance);
         putText(line, l.timeColumn, 8, timeField(o.videoTime));
         return line;
     };
@@ -254,21 +364,21 @@ void Isybau2001::writeObservationLines(QTextStream &stream, const ObservationRec
         name[1] = name.at(1).toLower();
     putText(code, 0, 4, name);
     if (o.damageClass > 0)
-        putInt(code, 4, 1, o.damageClass);
+        putNumber(code, 4, NumberField::DamageClass, o.damageClass);
     if (!o.continuousDefect.isEmpty()) {
         putText(code, 5, 1, o.continuousDefect.left(1));
         if (!code.startsWith(QLatin1Char('K')))
-            putInt(code, 6, 1, o.continuousDefectNumber);
+            putNumber(code, 6, NumberField::DefectNumber, o.continuousDefectNumber);
     }
 
     if (!code.startsWith(QLatin1String("II"))) {
         QString line = startLine(l.sectionWidth);
         putText(line, l.codeColumn, 7, code);
-        putDouble(line, l.value1Column, 7, o.quantity1, 2);
-        putDouble(line, l.value2Column, 6, o.quantity2, 1);
+        putNumber(line, l.value1Column, NumberField::Value1, o.quantity1);
+        putNumber(line, l.value2Column, NumberField::Value2, o.quantity2);
         if (o.clockFrom > 0) {
-            putInt(line, kClockFromColumn, 2, o.clockFrom);
-            putInt(line, kClockToColumn, 2, o.clockTo);
+            putNumber(line, kClockFromColumn, NumberField::Clock, o.clockFrom);
+            putNumber(line, kClockToColumn, NumberField::Clock, o.clockTo);
         }
         writeLine(stream, line, kLineLength);
     }
@@ -284,7 +394,7 @@ void Isybau2001::writeObservationLines(QTextStream &stream, const ObservationRec
     if (!o.photoFile.isEmpty()) {
         QString line = startLine(l.photoSectionWidth);
         putText(line, l.codeColumn, 7, QStringLiteral("FOTO"));
-        putDouble(line, l.value1Column, 7, double(photoNumber(o.photoFile)) - 1.0, 2);
+        putNumber(line, l.value1Column, NumberField::Value1, double(photoNumber(o.photoFile)) - 1.0);
         writeLine(stream, line, kLineLength);
     }
 }
@@ -300,7 +410,7 @@ bool Isybau2001::writeSideFile(const QString &path) const
         stream.setCodec("UTF-8");
         for (const QString *text : {&h.client, &h.sewerKind, &h.inspector, &h.town, &h.street, &h.startNode,
                                     &h.endNode, &h.sectionName, &h.sewerKindText, &h.materialText})
-            stream << oneLine(*text) << "\r\n";
+            stream << FileText::forLine(*text) << "\r\n";
     }
     AtomicFile file(sidePath);
     if (!file.open()) {
@@ -419,16 +529,17 @@ void Isybau2001::readHeaderLines(const QStringList &lines)
         noteLoadFailure(tr("Die Datei hat keinen Kopf einer Datei dieser Art (\"%1\").").arg(l.fileTag));
 
     auto line = [&](int index) { return lines.value(index).leftJustified(kLineLength, QLatin1Char(' ')); };
-    // Sizes are whole millimetres of four columns, the length metres of six with two decimals.
-    auto number = [&](const QString &text, int lineNumber, int decimals) {
-        const QString field = text.trimmed();
-        if (field.isEmpty())
+    // Sizes are whole millimetres, the length metres with two decimals (see numberColumn).
+    auto number = [&](const QString &record, int column, NumberField field) {
+        const NumberColumn c = numberColumn(field);
+        const QString text = record.mid(column, c.width).trimmed();
+        if (text.isEmpty())
             return 0.0;
         bool ok = false;
         QString problem;
-        const double value = checkedNumber(field, 0.0, fieldMaximum(text.size(), decimals), &ok, &problem);
+        const double value = checkedNumber(text, c.minimum, c.maximum, &ok, &problem);
         if (!ok)
-            noteReadProblem(tr("Zeile %1: %2").arg(lineNumber).arg(problem));
+            noteReadProblem(tr("Zeile %1: %2").arg(5).arg(problem));
         return value;
     };
 
@@ -450,12 +561,12 @@ void Isybau2001::readHeaderLines(const QStringList &lines)
     h.startNode = getText(third, l.startNodeColumn, l.nodeWidth);
     h.endNode = getText(third, l.endNodeColumn, l.nodeWidth);
     h.profile = getText(third, l.profileColumn, 2);
-    h.height = number(third.mid(l.heightColumn, 4), 5, 0);
-    h.width = number(third.mid(l.widthColumn, 4), 5, 0);
+    h.height = number(third, l.heightColumn, NumberField::Height);
+    h.width = number(third, l.widthColumn, NumberField::Width);
     h.material = getText(third, l.materialColumn, 4);
     h.direction = getText(third, l.directionColumn, 1);
     if (l.lengthColumn >= 0)
-        h.inspectionLength = number(third.mid(l.lengthColumn, 6), 5, 2);
+        h.inspectionLength = number(third, l.lengthColumn, NumberField::Length);
     h.videoReference = getText(third, l.videoColumn, 3);
 }
 
@@ -497,13 +608,14 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
                 noteReadProblem(tr("Zeile %1: %2 %3").arg(lineNumber).arg(what, why));
             return value;
         };
-        auto fieldNumber = [&](int column, int width, int decimals, const QString &what) {
-            return number(column, width, fieldMinimum(width, decimals), fieldMaximum(width, decimals), what);
+        auto fieldNumber = [&](int column, NumberField field) {
+            const NumberColumn c = numberColumn(field);
+            return number(column, c.width, c.minimum, c.maximum, numberFieldName(field));
         };
 
         Row row;
         ObservationRecord &o = row.record;
-        o.distance = fieldNumber(l.distanceColumn, 6, 2, tr("Entfernung"));
+        o.distance = fieldNumber(l.distanceColumn, NumberField::Distance);
         const QString time = getText(line, l.timeColumn, 6);
         o.videoTime = QTime::fromString(time, kTimeFormat);
         if (!time.isEmpty() && !o.videoTime.isValid())
@@ -511,8 +623,8 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
 
         const QString code = line.mid(l.codeColumn, 7).trimmed().leftJustified(7, QLatin1Char(' '));
         if (!code.startsWith(QLatin1String("II"))) {
-            o.quantity1 = fieldNumber(l.value1Column, 7, 2, tr("Wert 1"));
-            o.quantity2 = fieldNumber(l.value2Column, 6, 1, tr("Wert 2"));
+            o.quantity1 = fieldNumber(l.value1Column, NumberField::Value1);
+            o.quantity2 = fieldNumber(l.value2Column, NumberField::Value2);
             qCDebug(lcModel) << o.distance << code << o.videoTime << "quant1:" << o.quantity1 << "quant2:" << o.quantity2;
         } else {
             // Pieces before the last one fill their field, blanks at their end included; only a
@@ -542,8 +654,8 @@ QVector<Isybau2001::Row> Isybau2001::readObservationLines(const QStringList &lin
         o.code = code.startsWith(QLatin1String("II")) ? QStringLiteral("II") : code.left(4).trimmed();
         // On remark lines these columns hold the end of the remark.
         if (!code.startsWith(QLatin1String("II"))) {
-            o.clockFrom = int(number(kClockFromColumn, 2, 0, 12, tr("Uhrzeigerposition")));
-            o.clockTo = int(number(kClockToColumn, 2, 0, 12, tr("Uhrzeigerposition")));
+            o.clockFrom = int(fieldNumber(kClockFromColumn, NumberField::Clock));
+            o.clockTo = int(fieldNumber(kClockToColumn, NumberField::Clock));
         }
         rows.append(row);
     }

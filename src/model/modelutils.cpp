@@ -2,6 +2,7 @@
 
 #include "model/modellog.h"
 
+#include "foundation/filetext.h"
 #include "foundation/global.h"
 
 #include <QCoreApplication>
@@ -19,16 +20,6 @@
 namespace ModelUtils {
 
 namespace {
-
-QString fieldText(const QString &text)
-{
-    QString clean = text;
-    for (QChar &c : clean) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
-            c = QLatin1Char(' ');
-    }
-    return clean;
-}
 
 void placeField(QString &line, int column, int width, const QString &field)
 {
@@ -50,7 +41,7 @@ QString readerFileName(const QXmlStreamReader &reader)
 
 void putText(QString &line, int column, int width, const QString &text, bool leftJustify)
 {
-    const QString cut = fieldText(text).left(qMax(width, 0));
+    const QString cut = FileText::forField(text).left(qMax(width, 0));
     placeField(line, column, width,
                leftJustify ? cut.leftJustified(width, QLatin1Char(' ')) : cut.rightJustified(width, QLatin1Char(' ')));
 }
@@ -174,44 +165,6 @@ QString xmlErrorText(const QXmlStreamReader &reader)
     return QStringLiteral("%1 (%2:%3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber());
 }
 
-// Characters XML 1.0 cannot carry (control characters, unpaired surrogates, U+FFFE/U+FFFF)
-// would make the writer produce a file that cannot be read back; they are left out.
-QString xmlText(const QString &text)
-{
-    const auto allowed = [](const QChar *c, const QChar *end) {
-        const ushort u = c->unicode();
-        if (u < 0x20)
-            return u == '\t' || u == '\n' || u == '\r';
-        if (u == 0xFFFE || u == 0xFFFF)
-            return false;
-        if (c->isHighSurrogate())
-            return c + 1 < end && (c + 1)->isLowSurrogate();
-        if (c->isLowSurrogate())
-            return false; // a low surrogate after its high one is taken with it
-        return true;
-    };
-    const QChar *begin = text.constData();
-    const QChar *end = begin + text.size();
-    const QChar *c = begin;
-    while (c < end && allowed(c, end))
-        c += c->isHighSurrogate() ? 2 : 1;
-    if (c == end)
-        return text;
-    QString clean;
-    clean.reserve(text.size());
-    clean.append(begin, int(c - begin));
-    while (c < end) {
-        if (allowed(c, end)) {
-            const int length = c->isHighSurrogate() ? 2 : 1;
-            clean.append(c, length);
-            c += length;
-        } else {
-            ++c;
-        }
-    }
-    return clean;
-}
-
 QTime parseVideoTime(const QString &text)
 {
     // By hand: QTime's format parser is slow for long observation lists.
@@ -230,7 +183,7 @@ QTime parseVideoTime(const QString &text)
 void writeTextElement(QXmlStreamWriter &writer, const QString &name, const QString &text)
 {
     if (!text.trimmed().isEmpty())
-        writer.writeTextElement(name, xmlText(text));
+        writer.writeTextElement(name, FileText::forXml(text));
 }
 
 void writeDateElement(QXmlStreamWriter &writer, const QString &name, const QDate &date, const QString &format)

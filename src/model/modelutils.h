@@ -17,7 +17,8 @@ class QXmlStreamWriter;
 namespace ModelUtils {
 
 // --- fixed-column fields (columns count from 0)
-// Line breaks and tabs become blanks: they would break the record structure of the file.
+// Line breaks, tabs and every other control character become blanks: they would break the
+// record structure of the file, and its reader refuses them.
 void putText(QString &line, int column, int width, const QString &text, bool leftJustify = true);
 void putInt(QString &line, int column, int width, int value);
 void putDouble(QString &line, int column, int width, double value, int decimals);
@@ -52,8 +53,6 @@ int truncatedInt(double value);
 // --- XML elements
 // The reader's error with its line and column, as load reports show it.
 QString xmlErrorText(const QXmlStreamReader &reader);
-// The text without the characters XML 1.0 cannot carry.
-QString xmlText(const QString &text);
 // A video time written "hhmmss"; invalid when the text is not six digits of a valid time.
 QTime parseVideoTime(const QString &text);
 // Written only when the trimmed text is not empty; the untrimmed text is written, without

@@ -1,6 +1,7 @@
 #include "plan/floorplan.h"
 
 #include "foundation/atomicfile.h"
+#include "foundation/filetext.h"
 #include "foundation/reporter.h"
 #include "plan/graphicsscene.h"
 #include "plan/planxml.h"
@@ -161,8 +162,14 @@ bool FloorPlan::load(const QString &path)
         return fail(tr("Der Lageplan %1 konnte nicht gelesen werden:\n%2"),
                     tr("%1 (Zeile %2, Spalte %3)").arg(error).arg(line).arg(column));
 
-    QStringList problems;
+    // Another program's file under the plan's name (a drawing saved as "plan.tkp") would load as
+    // an empty plan, and the next save would put one in its place.
     const QDomElement root = document.documentElement();
+    if (root.tagName() != RootTag)
+        return fail(tr("Der Lageplan %1 konnte nicht gelesen werden:\n%2"),
+                    tr("Die Datei ist kein Lageplan: ihr Wurzelelement ist \"%1\" statt \"%2\".").arg(root.tagName(), RootTag));
+
+    QStringList problems;
     m_ratio = PlanXml::readNumber(root, QStringLiteral("ratio"), 1.0, &problems);
     m_northAngle = PlanXml::readNumber(root, QStringLiteral("northAngle"), 0.0, &problems);
     emit ratioChanged(m_ratio);
@@ -215,7 +222,7 @@ bool FloorPlan::save(const QString &path)
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    if (!file.write(document.toByteArray(2)) || !file.commit()) {
+    if (!file.write(FileText::xmlDocument(document, 2)) || !file.commit()) {
         Reporter::error(tr("Der Lageplan %1 konnte nicht geschrieben werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;

@@ -27,6 +27,16 @@ SelectableBoxItem::SelectableBoxItem(const QDomElement &element, QGraphicsItem *
         m_outerWidth = PlanXml::readNumber(size, QStringLiteral("width"), 200, &m_readProblems);
         m_outerHeight = PlanXml::readNumber(size, QStringLiteral("height"), 100, &m_readProblems);
     }
+    // A box without extent could be neither seen nor grabbed: it gets the size of a box whose
+    // file gives none.
+    if (!(m_outerWidth > 0) || !(m_outerHeight > 0)) {
+        m_readProblems << tr("Ein Element hat die unbrauchbare Größe %1 × %2; es wurde auf die Standardgröße gesetzt.")
+                              .arg(PlanXml::number(m_outerWidth), PlanXml::number(m_outerHeight));
+        if (!(m_outerWidth > 0))
+            m_outerWidth = 200;
+        if (!(m_outerHeight > 0))
+            m_outerHeight = 100;
+    }
     for (const QDomElement &style : PlanXml::children(element, QStringLiteral("Style"))) {
         m_showBox = PlanXml::readInteger(style, QStringLiteral("showBox"), &m_readProblems);
         m_drawBox = PlanXml::readInteger(style, QStringLiteral("drawBox"), &m_readProblems);

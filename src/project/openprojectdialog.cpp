@@ -4,6 +4,7 @@
 #include "foundation/config.h"
 #include "foundation/filedirnamedialog.h"
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/global.h"
 #include "foundation/inputlistdialog.h"
 #include "foundation/messagedialog.h"
@@ -80,7 +81,7 @@ bool renameConnectedInspections(const QString &file, const QString &oldName, con
     }
     if (!changed)
         return true;
-    return AtomicFile::writeFile(file, doc.toByteArray(1));
+    return AtomicFile::writeFile(file, FileText::xmlDocument(doc, 1));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/global.h"
 #include "foundation/reporter.h"
 #include "model/dandas.h"
@@ -610,7 +611,7 @@ bool Project::writeFile(const QString &path)
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    if (!file.write(document.toByteArray(2)) || !file.commit()) {
+    if (!file.write(FileText::xmlDocument(document, 2)) || !file.commit()) {
         Reporter::error(tr("Die Projektdatei %1 konnte nicht geschrieben werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;

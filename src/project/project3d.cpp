@@ -4,6 +4,7 @@
 
 #include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
+#include "foundation/filetext.h"
 #include "foundation/global.h"
 #include "foundation/meterratioobserver.h"
 #include "foundation/reporter.h"
@@ -361,7 +362,7 @@ bool Project3D::writeFile(const QString &path)
                             .arg(QDir::toNativeSeparators(path), out.errorString()));
         return false;
     }
-    if (!out.write(document.toByteArray(2)) || !out.commit()) {
+    if (!out.write(FileText::xmlDocument(document, 2)) || !out.commit()) {
         Reporter::error(tr("Die 3D-Projektdatei %1 konnte nicht geschrieben werden!\n%2")
                             .arg(QDir::toNativeSeparators(path), out.errorString()));
         return false;

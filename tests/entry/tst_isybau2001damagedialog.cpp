@@ -5,6 +5,7 @@
 #include "support/model/recordfields.h"
 #include "support/modalanswerer.h"
 #include "support/formaccess.h"
+#include "support/testenv.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,6 +133,8 @@ private slots:
     void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("zz.model.*.debug=false")); }
 
     void photoCodeTakesPhoto();
+    void fieldsOfferWhatTheFileHolds_data();
+    void fieldsOfferWhatTheFileHolds();
     void typing_data();
     void typing();
     void bendOpensClockAndClearsClass();
@@ -189,6 +192,61 @@ void TestIsybau2001DamageDialog::photoCodeTakesPhoto()
     QCOMPARE(o.photoFile, QStringLiteral("img_010203_5.jpg"));
     QCOMPARE(o.videoTime, QTime(1, 2, 3));
     QCOMPARE(form.endText->text(), QStringLiteral("0.00m FOTO Einzelaufnahme angefertigt"));
+}
+
+// Each number field offers what its column of the file holds: nothing typed is cut when the
+// inspection is saved.
+void TestIsybau2001DamageDialog::fieldsOfferWhatTheFileHolds_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<int>("column");
+    for (int kind : {int(NormATV), int(NormIsybau2001)}) {
+        const QByteArray name = kind == NormATV ? "ATV " : "ISYBAU 2001 ";
+        QTest::newRow(name + "distance") << kind << QByteArray("meter") << int(Isybau2001::NumberField::Distance);
+        QTest::newRow(name + "value 1") << kind << QByteArray("num1") << int(Isybau2001::NumberField::Value1);
+        QTest::newRow(name + "value 2") << kind << QByteArray("num2") << int(Isybau2001::NumberField::Value2);
+        QTest::newRow(name + "clock from") << kind << QByteArray("posClock1") << int(Isybau2001::NumberField::Clock);
+        QTest::newRow(name + "clock to") << kind << QByteArray("posClock2") << int(Isybau2001::NumberField::Clock);
+    }
+}
+
+void TestIsybau2001DamageDialog::fieldsOfferWhatTheFileHolds()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, field);
+    QFETCH(int, column);
+    Form form(kind);
+    const Isybau2001::NumberColumn c = Isybau2001::numberColumn(Isybau2001::NumberField(column));
+    if (auto *number = form.dialog.findChild<QDoubleSpinBox *>(QString::fromLatin1(field))) {
+        QCOMPARE(number->minimum(), c.minimum);
+        QCOMPARE(number->maximum(), c.maximum);
+        QCOMPARE(number->decimals(), c.decimals);
+    } else {
+        auto *whole = formChild<QSpinBox>(form.dialog, field.constData());
+        QCOMPARE(whole->minimum(), int(c.minimum));
+        QCOMPARE(whole->maximum(), int(c.maximum));
+    }
+
+    // The largest value the field takes is saved and reads back as it was.
+    ObservationRecord o;
+    o.code = QStringLiteral("BAAO");
+    o.distance = form.meter->maximum();
+    o.quantity1 = form.num1->maximum();
+    o.quantity2 = form.num2->maximum();
+    o.clockFrom = form.clock1->maximum();
+    o.clockTo = form.clock2->maximum();
+    TestEnvironment env;
+    ReporterCapture capture;
+    Investigation &inspection = *form.inspection;
+    inspection.setFolder(env.root() + QLatin1Char('/'));
+    inspection.setFileName(kind == NormATV ? QStringLiteral("H1.h") : QStringLiteral("H1.lh"));
+    inspection.mutableObservations() << o;
+    QVERIFY(inspection.save());
+    auto read = makeInspection(kind);
+    QVERIFY(read->load(inspection.filePath()));
+    QVERIFY(capture.errors().isEmpty());
+    QCOMPARE(recordFields(read->observations().at(0)), recordFields(o));
 }
 
 void TestIsybau2001DamageDialog::typing_data()

@@ -60,7 +60,12 @@ void TestIsybau2001MainDialog::form()
     QVERIFY((flags & Qt::CustomizeWindowHint) && !(flags & Qt::WindowCloseButtonHint));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     auto *height = formChild<QSpinBox>(dialog, "height");
-    QCOMPARE(height->maximum(), 100000);
+    // Whole millimetres in four columns of the file.
+    const Isybau2001::NumberColumn column = Isybau2001::numberColumn(Isybau2001::NumberField::Height);
+    QCOMPARE(column.maximum, 9999.0);
+    QCOMPARE(height->minimum(), 0);
+    QCOMPARE(height->maximum(), int(column.maximum));
+    QCOMPARE(formChild<QSpinBox>(dialog, "width")->maximum(), int(Isybau2001::numberColumn(Isybau2001::NumberField::Width).maximum));
     QCOMPARE(height->singleStep(), 10);
     auto *date = formChild<QDateEdit>(dialog, "date");
     QVERIFY(date->calendarPopup());

@@ -179,6 +179,8 @@ private slots:
     void finish_data();
     void finish();
     void finishFailsWithoutFolder();
+    void rangesFitTheFile_data();
+    void rangesFitTheFile();
     void finishFailsWhenTheFileCannotBeWritten();
     void cancel_data();
     void cancel();
@@ -674,6 +676,58 @@ void TestStartNewInvestDialog::finish()
              describe(QList<Observed>{bendOf(row, 12.0, 45.0), branchOf(row, 20.0), widthChangeOf(row, 30.0, 200.0),
                                       endNodeOf(row, 30.5)}));
     QCOMPARE(loaded->mainData().width, 150.0);
+}
+
+void TestStartNewInvestDialog::rangesFitTheFile_data()
+{
+    addStandardRows();
+}
+
+// The fixed-column files hold a distance of three digits before the point and a profile size of
+// four: for them the wizard offers no more, and its longest pipe is written and read back. The
+// other standards keep the form's ranges, also after one of those was chosen first.
+void TestStartNewInvestDialog::rangesFitTheFile()
+{
+    QFETCH(int, row);
+    using Field = Isybau2001::NumberField;
+    const bool fixed = row == Isybau2001Row || row == ATV;
+    StartNewInvestDialog &w = wizard();
+    formChild<QListWidget>(w, "normList")->setCurrentRow(ATV);
+    formChild<QListWidget>(w, "normList")->setCurrentRow(row);
+    QCOMPARE(spin("diameter")->maximum(), fixed ? Isybau2001::numberColumn(Field::Height).maximum : 10000.0);
+    spin("diameter")->setValue(1e9);
+    startWith(row, QStringLiteral("s1"));
+    QCOMPARE(spin("meter")->maximum(), fixed ? Isybau2001::numberColumn(Field::Distance).maximum : 100000.0);
+    QCOMPARE(spin("width")->maximum(), fixed ? 9999.0 : 10000.0);
+    if (!fixed)
+        return;
+
+    // No room for a bend at the very end: said, and nothing changes.
+    spin("meter")->setValue(1e9);
+    QCOMPARE(spin("meter")->value(), 999.99);
+    {
+        ModalAnswerer answer;
+        answer.message(0);
+        click("elbow");
+        QVERIFY(answer.done());
+        QCOMPARE(answer.texts(), QStringList{QStringLiteral("Für einen Krümmer fehlt am Ende der Haltung ein halber Meter.")});
+    }
+    QVERIFY(formChild<QGroupBox>(w, "insertBox")->isEnabled());
+    QCOMPARE(inspection()->observations().size(), 1);
+
+    click("nennwidth");
+    spin("width")->setValue(1e9);
+    click("ok");
+    QSignalSpy finished(&w, &QDialog::finished);
+    click("accept");
+    QCOMPARE(finished.count(), 1);
+    QVERIFY2(m_reports.errors().isEmpty(), qPrintable(m_reports.errors().join(QLatin1Char('\n'))));
+    auto loaded = makeInspection(row == ATV ? NormATV : NormIsybau2001);
+    QVERIFY(loaded->load(inspection()->filePath()));
+    QVERIFY(m_reports.errors().isEmpty());
+    QCOMPARE(describe(loaded->observations()),
+             describe(QList<Observed>{widthChangeOf(row, 999.99, 9999.0), endNodeOf(row, 999.99)}));
+    QCOMPARE(loaded->mainData().height, 9999.0);
 }
 
 // A file stands where the project folder should be: the wizard says so and stays open; the

@@ -103,6 +103,16 @@ private slots:
         checkRefused(f, f.outOfRange.at(index));
     }
 
+    void textsLoseWhatTheFileCannotCarry_data()
+    {
+        resavesUnchanged_data();
+    }
+    void textsLoseWhatTheFileCannotCarry()
+    {
+        QFETCH(QString, format);
+        checkTextsWithoutUncarriedCharacters(FormatContract::format(format));
+    }
+
     void freeTextWritesNothing()
     {
         checkFreeTextWritesNothing();

@@ -599,6 +599,94 @@ private slots:
         QVERIFY(QFile::exists(folder + QStringLiteral("H3.h")));
     }
 
+    // A number its column cannot hold is not cut to fit: the save is refused, naming the field
+    // and the value, and the file stays as it was.
+    void numbersBeyondTheirColumnAreNotSaved_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QStringList>("message");
+
+        for (int kind : {int(NormATV), int(NormIsybau2001)}) {
+            const QByteArray name = kind == NormATV ? "ATV " : "ISYBAU 2001 ";
+            const auto row = [&](const char *what, const QString &field, double value, const QStringList &message) {
+                QTest::newRow(name + what) << kind << field << value << message;
+            };
+            row("distance with four digits", QStringLiteral("distance"), 1234.56,
+                {QStringLiteral("Beobachtung 3 (BAAO)"), QStringLiteral("Entfernung 1234.56"), QStringLiteral("-99.99 bis 999.99")});
+            row("distance far before the start", QStringLiteral("distance"), -300, {QStringLiteral("Entfernung -300")});
+            row("distance rounding beyond the column", QStringLiteral("distance"), 999.996, {QStringLiteral("Entfernung 999.996")});
+            row("value 1", QStringLiteral("quantity1"), 100000, {QStringLiteral("Wert 1 100000"), QStringLiteral("9999.99")});
+            row("value 2", QStringLiteral("quantity2"), 10000, {QStringLiteral("Wert 2 10000"), QStringLiteral("9999.9")});
+            row("clock", QStringLiteral("clockTo"), 13, {QStringLiteral("Uhrzeigerposition 13")});
+            row("damage class", QStringLiteral("damageClass"), 10, {QStringLiteral("Schadensklasse 10")});
+            row("height", QStringLiteral("height"), 10000, {QStringLiteral("Profilhöhe 10000"), QStringLiteral("0 bis 9999")});
+            row("negative width", QStringLiteral("width"), -5, {QStringLiteral("Profilbreite -5")});
+            row("photo number", QStringLiteral("photo"), 20000, {QStringLiteral("img_010203_20000.jpg"), QStringLiteral("Wert 1 19999")});
+            if (kind == NormATV)
+                row("length", QStringLiteral("length"), 1500, {QStringLiteral("Länge 1500"), QStringLiteral("0.00 bis 999.99")});
+        }
+    }
+    void numbersBeyondTheirColumnAreNotSaved()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        QFETCH(QStringList, message);
+
+        const QString fileName = kind == NormATV ? QStringLiteral("H1.h") : QStringLiteral("H1.lh");
+        Isybau2001 inv;
+        inv.setNormKind(NormKind(kind));
+        inv.setFolder(folder);
+        inv.setFileName(fileName);
+        InspectionHeader header = storedHeader(kind == NormATV);
+        inv.setMainData(header);
+        inv.mutableObservations() = storedObservations();
+        QVERIFY(inv.save());
+        const QByteArray before = readAll(folder + fileName);
+        const QByteArray sideBefore = readAll(folder + QStringLiteral("H1.dat"));
+
+        ObservationRecord &o = inv.mutableObservations()[2];
+        InspectionHeader &h = inv.mutableMainData();
+        if (field == QLatin1String("distance"))
+            o.distance = value;
+        else if (field == QLatin1String("quantity1"))
+            o.quantity1 = value;
+        else if (field == QLatin1String("quantity2"))
+            o.quantity2 = value;
+        else if (field == QLatin1String("clockTo"))
+            o.clockTo = int(value);
+        else if (field == QLatin1String("damageClass"))
+            o.damageClass = int(value);
+        else if (field == QLatin1String("photo"))
+            o.photoFile = QStringLiteral("img_010203_%1.jpg").arg(int(value));
+        else if (field == QLatin1String("height"))
+            h.height = value;
+        else if (field == QLatin1String("width"))
+            h.width = value;
+        else if (field == QLatin1String("length"))
+            h.inspectionLength = value;
+        h.street = QStringLiteral("Neuer Weg");
+
+        QVERIFY(!inv.save());
+        QCOMPARE(capture->errors().size(), 1);
+        const QString report = capture->errors().first();
+        QVERIFY2(report.contains(fileName), qPrintable(report));
+        for (const QString &part : message)
+            QVERIFY2(report.contains(part), qPrintable(report));
+        QCOMPARE(readAll(folder + fileName), before);
+        QCOMPARE(readAll(folder + QStringLiteral("H1.dat")), sideBefore);
+        // Nor is a cut number written by converting to the other variant (which has no length).
+        if (field == QLatin1String("length"))
+            return;
+        capture->clear();
+        QVERIFY(!inv.convert());
+        QCOMPARE(capture->errors().size(), 1);
+        QCOMPARE(readAll(folder + fileName), before);
+        QCOMPARE(inv.fileName(), fileName);
+    }
+
     void conversion()
     {
         const QString isybauPath = folder + QStringLiteral("H1.lh");

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -185,6 +186,9 @@ private slots:
     void missingFileIsNoFailure();
     void failedLoadsAreReportedAndNotSavedOver_data();
     void failedLoadsAreReportedAndNotSavedOver();
+    void textsLoseWhatXmlCannotCarry();
+    void boxesWithoutSizeAreNormalised_data();
+    void boxesWithoutSizeAreNormalised();
     void clearKeepsNorth();
     void addRemoveAndOwnership();
     void destroyingAPlanLeavesTheSharedScale();
@@ -280,13 +284,13 @@ void TestFloorPlan::readsEveryElementBack()
 void TestFloorPlan::readerDefaults()
 {
     TestFiles::writeFile(path(QStringLiteral("plan.tkp")), R"(<?xml version="1.0"?>
-<Something northAngle="0.5">
+<ZOZOrure_FloorPlan northAngle="0.5">
  <Element Type="BOX"><Unknown/></Element>
  <Element Type="LINE"/>
  <Element Type="IMAGE"/>
  <Element Type="TEXT"><Size width="300" height="50"/><Size width="400" height="60"/></Element>
  <Other Type="BOX"/>
-</Something>
+</ZOZOrure_FloorPlan>
 )");
     FloorPlan plan(nullptr);
     plan.setRatio(0.5);
@@ -391,6 +395,10 @@ void TestFloorPlan::failedLoadsAreReportedAndNotSavedOver_data()
 )";
     QTest::newRow("cannot be opened") << QByteArray() << 0 << 0.5 << QString();
     QTest::newRow("not XML") << QByteArray("PK\x03\x04 zipped") << 0 << 0.5 << QStringLiteral("Zeile");
+    QTest::newRow("a drawing saved under the plan's name")
+        << QByteArray(R"(<?xml version="1.0"?><svg xmlns="http://www.w3.org/2000/svg" ratio="3"><rect width="5"/></svg>)") << 0 << 0.5
+        << QStringLiteral("\"svg\"");
+    QTest::newRow("empty document element") << QByteArray("<Element Type=\"BOX\"/>") << 0 << 0.5 << QStringLiteral("\"Element\"");
     QTest::newRow("cut short") << good << 0 << 0.5 << QStringLiteral("Zeile");
     QTest::newRow("nested beyond any plan") << "<ZOZOrure_FloorPlan>" + QByteArray("<a>").repeated(200000)
                                                    + QByteArray("</a>").repeated(200000) + "</ZOZOrure_FloorPlan>"
@@ -446,6 +454,80 @@ void TestFloorPlan::failedLoadsAreReportedAndNotSavedOver()
     plan.allowOverwrite();
     QVERIFY(plan.save(file));
     QVERIFY(TestFiles::readAll(file).startsWith(Declaration.toUtf8()));
+}
+
+// A text pasted from an office program carries its manual line break (U+000B) and other
+// characters XML cannot hold; the plan is saved without them and loads again whole.
+void TestFloorPlan::textsLoseWhatXmlCannotCarry()
+{
+    const QString pasted = QStringLiteral("Schacht") + QChar(0x0B) + QStringLiteral("S1") + QChar(0x01) + QChar(0x0C) + QChar(0x1B)
+                           + QChar(0xFFFE) + QStringLiteral("S2") + QChar(0) + QChar(0xD800) + QStringLiteral("Ende");
+    const QString file = path(QStringLiteral("plan.tkp"));
+    ReporterCapture reports;
+    {
+        FloorPlan plan(nullptr);
+        plan.addElement(new SelectableTextItem(pasted));
+        plan.addElement(new SelectableLineItem(QPointF(10, 0)));
+        QVERIFY(plan.save(file));
+    }
+    FloorPlan read(nullptr);
+    QVERIFY2(read.load(file), qPrintable(reports.errors().join(QLatin1Char('\n'))));
+    QVERIFY(reports.errors().isEmpty());
+    QCOMPARE(read.elements().size(), 2);
+    auto *text = qobject_cast<SelectableTextItem *>(read.elements().at(0));
+    QVERIFY(text);
+    QTextDocument document;
+    document.setHtml(text->html());
+    QCOMPARE(document.toPlainText(), QStringLiteral("SchachtS1S2Ende"));
+    // Saved again over the file it came from.
+    QVERIFY(read.save(file));
+}
+
+// A box must have a size to be seen and grabbed: one without is said and gets the size a box
+// without a size element gets, the others keep theirs.
+void TestFloorPlan::boxesWithoutSizeAreNormalised_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QByteArray>("size");
+    QTest::addColumn<QSizeF>("outer");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("negative width") << QByteArray("BOX") << QByteArray(R"(width="-300" height="50")") << QSizeF(200, 50) << "-300";
+    QTest::newRow("zero height") << QByteArray("BOX") << QByteArray(R"(width="80" height="0")") << QSizeF(80, 100) << "0";
+    QTest::newRow("both negative") << QByteArray("BOX") << QByteArray(R"(width="-80" height="-90")") << QSizeF(200, 100) << "-80";
+    QTest::newRow("text without size") << QByteArray("TEXT") << QByteArray(R"(width="-300" height="-400")") << QSizeF(200, 100)
+                                       << "-300";
+    QTest::newRow("picture without size") << QByteArray("IMAGE") << QByteArray(R"(width="0" height="0")") << QSizeF(200, 100) << "0";
+}
+
+void TestFloorPlan::boxesWithoutSizeAreNormalised()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(QByteArray, size);
+    QFETCH(QSizeF, outer);
+    QFETCH(QString, reason);
+
+    const QString file = path(QStringLiteral("plan.tkp"));
+    const QByteArray content = "<ZOZOrure_FloorPlan version=\"1.0\" ratio=\"1\" northAngle=\"0\"><Element Type=\"" + type
+                               + "\"><Position x=\"10\" y=\"20\"/><Size " + size + "/></Element></ZOZOrure_FloorPlan>";
+    TestFiles::writeFile(file, content);
+    ReporterCapture reports;
+    GraphicsScene scene;
+    FloorPlan plan(&scene);
+    QVERIFY(!plan.load(file));
+    QCOMPARE(reports.errors().size(), 1);
+    QVERIFY2(reports.errors().at(0).contains(QStringLiteral("Größe")), qPrintable(reports.errors().at(0)));
+    QVERIFY2(reports.errors().at(0).contains(reason), qPrintable(reports.errors().at(0)));
+    QCOMPARE(plan.elements().size(), 1);
+    auto *box = qobject_cast<SelectableBoxItem *>(plan.elements().at(0));
+    QVERIFY(box);
+    QCOMPARE(box->outerSize(), outer);
+    QVERIFY(box->size().width() > 0 && box->size().height() > 0);
+    // It can be found where it is drawn, so it can be clicked.
+    QVERIFY(scene.items(box->mapToScene(box->boundingRect().center())).contains(box));
+    // The file stays as it was.
+    QVERIFY(!plan.save(file));
+    QCOMPARE(TestFiles::readAll(file), content);
 }
 
 void TestFloorPlan::clearKeepsNorth()

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QDomDocument>
 #include <QtTest>
 
 #include <algorithm>
@@ -439,9 +440,10 @@ private slots:
     {
         makeProject({QStringLiteral("K1"), QStringLiteral("K2")});
         const QString file3D = root + QStringLiteral("/P/project3d.xml");
+        // A reference to a character XML cannot carry is read, but must not be written back raw.
         writeFile(file3D, "<PROJECT3D><INSPECTIONS>"
                           "<Inspection Investigation=\"K1.xml\"><Branch Investigation=\"K1.xml\"/></Inspection>"
-                          "<Inspection Investigation=\"K2.xml\"/></INSPECTIONS></PROJECT3D>");
+                          "<Inspection Investigation=\"K2.xml\"><Text>a&#1;b</Text></Inspection></INSPECTIONS></PROJECT3D>");
         OpenProjectDialog dialog(2);
         auto *table = edit(dialog, QStringLiteral("P"));
         dialog.setNameAsker([](QWidget *, const QString &title, bool, const QStringList &taken, const QString &start) {
@@ -458,6 +460,8 @@ private slots:
         QCOMPARE(text.count(QStringLiteral("Investigation=\"K9.xml\"")), 2);
         QCOMPARE(text.count(QStringLiteral("Investigation=\"K2.xml\"")), 1);
         QVERIFY(!text.contains(QStringLiteral("K1.xml")));
+        QVERIFY(text.contains(QStringLiteral("<Text>ab</Text>")));
+        QVERIFY(QDomDocument().setContent(readAll(file3D)));
         QCOMPARE(Project(projectXml()).inspectionNames(), (QStringList{QStringLiteral("K9.xml"), QStringLiteral("K2.xml")}));
 
         // Without a 3D file none is made.

@@ -403,6 +403,31 @@ private slots:
         }
     }
 
+    // Texts typed or pasted with characters XML cannot carry, and such characters a file gave as
+    // references, are saved without them, so the file loads again.
+    void textsLoseWhatXmlCannotCarry()
+    {
+        saveInspection(NormATV, QStringLiteral("A.h"));
+        const QString file = folder + QStringLiteral("/project.xml");
+        QByteArray content = projectFile(QStringLiteral("P"), {{QStringLiteral("A.h"), QStringLiteral("0")},
+                                                               {QStringLiteral("X&#0;.xml"), QStringLiteral("1")}});
+        content.replace("PrintCommentary=\"Kommentar\"", "PrintCommentary=\"Kom&#0;mentar\"");
+        writeFile(file, content);
+        Project p(file);
+        QVERIFY(!p.loadFailed());
+        p.setPrintTitle(QStringLiteral("Titel") + QChar(0x0B) + QStringLiteral("Zeile") + QChar(0x1B) + QChar(0xFFFE) + QChar(0xD800));
+        QVERIFY(p.save());
+        const QByteArray bytes = readAll(file);
+        QVERIFY(!bytes.contains('\0'));
+
+        capture->clear();
+        Project again(file);
+        QVERIFY(!again.loadFailed());
+        QCOMPARE(again.printTitle(), QStringLiteral("TitelZeile"));
+        QCOMPARE(again.printCommentary(), QStringLiteral("Kommentar"));
+        QCOMPARE(entryNames(file), (QStringList{QStringLiteral("A.h"), QStringLiteral("X.xml")}));
+    }
+
     // The project is its folder: renamed or copied outside the program, it opens its own
     // inspections, never those of the folder the file names.
     void nameIsTheFolders()

@@ -277,6 +277,25 @@ private slots:
         QVERIFY(capture->errors().isEmpty());
     }
 
+    // A name pasted with characters XML cannot carry is saved without them: the file loads again.
+    void namesLoseWhatXmlCannotCarry()
+    {
+        {
+            Project3D store;
+            store.setProject(project.get());
+            auto *duct = new Duct(1.0, 2.0);
+            duct->setName(QStringLiteral("Rohr") + QChar(0x0B) + QStringLiteral("A") + QChar(0x01) + QChar(0xFFFF) + QChar(0xDC00));
+            store.addObject(duct);
+            QVERIFY(store.save());
+        }
+        Project3D again;
+        again.setProject(project.get());
+        QVERIFY(again.load());
+        QCOMPARE(again.objects().size(), 1);
+        QCOMPARE(again.objects().at(0)->name(), QStringLiteral("RohrA"));
+        QVERIFY(capture->errors().isEmpty());
+    }
+
     void pipeSkippedAndCoursesKept()
     {
         const QByteArray original = kDeclaration + "<ZOZOrureProject3D version=\"1.0\">\n"

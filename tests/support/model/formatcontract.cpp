@@ -563,6 +563,57 @@ void checkWhatCanBeReadIsKept(const Format &f)
     QCOMPARE(readAll(place.folder + f.fileName), f.partial.content);
 }
 
+namespace {
+
+bool isUncarried(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xFFFE || u == 0xFFFF || c.isSurrogate();
+}
+
+// Whether read is written with each character no file can carry left out or made a blank.
+bool readsBackWithout(const QString &written, const QString &read)
+{
+    QString pattern = QStringLiteral("^");
+    for (const QChar c : written)
+        pattern += isUncarried(c) ? QStringLiteral(" ?") : QRegularExpression::escape(QString(c));
+    return QRegularExpression(pattern + QStringLiteral("$")).match(read).hasMatch();
+}
+
+} // namespace
+
+void checkTextsWithoutUncarriedCharacters(const Format &f)
+{
+    const QString hostile = QStringLiteral("A") + QChar(0x0B) + QStringLiteral("B") + QChar(0x01) + QStringLiteral("C")
+                            + QChar(0x0C) + QStringLiteral("D") + QChar(0x1B) + QStringLiteral("E") + QChar(0xFFFE)
+                            + QStringLiteral("F") + QChar(0) + QStringLiteral("G") + QChar(0xFFFF) + QStringLiteral("H")
+                            + QChar(0xD800) + QStringLiteral("I");
+    Place place;
+    const QString path = place.folder + f.fileName;
+    writeFile(path, readAll(f.fixture));
+    if (!f.sideFixture.isEmpty())
+        writeFile(sidePath(path), readAll(f.sideFixture));
+    std::unique_ptr<Investigation> out = makeInspection(f.normKind);
+    QVERIFY(out->load(path));
+    QVERIFY(!out->observations().isEmpty());
+    out->mutableMainData().street = hostile;
+    out->mutableMainData().client = hostile;
+    out->mutableObservations()[0].remark = hostile;
+    QVERIFY(out->save());
+    QVERIFY2(place.capture.errors().isEmpty(), qPrintable(place.capture.errors().join(QLatin1Char('\n'))));
+
+    std::unique_ptr<Investigation> in = makeInspection(f.normKind);
+    QVERIFY2(in->load(path), qPrintable(place.capture.errors().join(QLatin1Char('\n'))));
+    QVERIFY(!in->loadFailed());
+    const auto check = [&](const QString &what, const QString &read) {
+        QVERIFY2(readsBackWithout(hostile, read), qPrintable(what + QStringLiteral(": ") + QString::fromLatin1(read.toUtf8().toPercentEncoding())));
+    };
+    check(QStringLiteral("street"), in->mainData().street);
+    check(QStringLiteral("client"), in->mainData().client);
+    QVERIFY(!in->observations().isEmpty());
+    check(QStringLiteral("remark"), in->observations().at(0).remark);
+}
+
 void checkFreeTextWritesNothing()
 {
     Place place;

@@ -16,7 +16,8 @@
 // - a broken file is reported, naming the file, and is never saved over;
 // - what can be read of a partly broken file is kept;
 // - a name from a file never leads out of the inspection's folder;
-// - a number beyond its range is reported and not taken.
+// - a number beyond its range is reported and not taken;
+// - a text with characters the file cannot carry is saved without them and loads again.
 namespace FormatContract {
 
 // A file of one format and what loading it gives.
@@ -71,6 +72,10 @@ void checkResavesUnchanged(const Format &format);
 void checkFieldsKeepTheirPlace(const Format &format);
 void checkRefused(const Format &format, const Sample &sample);
 void checkWhatCanBeReadIsKept(const Format &format);
+// Header texts and a remark holding control characters (a manual line break pasted from an
+// office program, an escape), U+FFFE, U+FFFF and a lone surrogate are saved, and the file loads
+// again with each of those characters left out or replaced by a blank, the rest as written.
+void checkTextsWithoutUncarriedCharacters(const Format &format);
 // Free text keeps nothing on disk: saving writes no file and leaves a file of its name alone.
 void checkFreeTextWritesNothing();
 
