@@ -116,6 +116,10 @@ Vælg venligst et andet navn!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Ingen mappe angivet.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopieringen blev afbrudt.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -116,6 +116,10 @@ Please choose another name!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>No folder given.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>The copy was cancelled.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -116,6 +116,10 @@ Bitte anderen Namen wählen!</source>
         <source>Kein Ordner angegeben.</source>
         <translation>No se ha indicado ninguna carpeta.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Se canceló la copia.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

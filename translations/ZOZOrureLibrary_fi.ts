@@ -116,6 +116,10 @@ Valitse toinen nimi!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Kansiota ei ole annettu.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopiointi keskeytettiin.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

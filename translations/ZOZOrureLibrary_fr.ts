@@ -116,6 +116,10 @@ Veuillez choisir un autre nom !</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Aucun dossier indiqué.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>La copie a été annulée.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

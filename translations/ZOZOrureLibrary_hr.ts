@@ -116,6 +116,10 @@ Odaberite drugi naziv!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Mapa nije navedena.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopiranje je prekinuto.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -116,6 +116,10 @@ Velg et annet navn!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Ingen mappe angitt.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopieringen ble avbrutt.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -116,6 +116,10 @@ Wybierz inną nazwę!</translation>
         <source>Kein Ordner angegeben.</source>
         <translation>Nie podano folderu.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopiowanie zostało przerwane.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

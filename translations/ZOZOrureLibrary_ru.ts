@@ -116,6 +116,10 @@ Bitte anderen Namen wählen!</source>
         <source>Kein Ordner angegeben.</source>
         <translation>Папка не указана.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Копирование прервано.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>
