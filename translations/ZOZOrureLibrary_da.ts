@@ -143,6 +143,10 @@ Vælg venligst et andet navn!</translation>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>Mappen ligger ikke i mappen %1 og slettes ikke.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopieringen blev afbrudt.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -143,6 +143,10 @@ Please choose another name!</translation>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>The folder does not lie in the folder %1 and is not deleted.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>The copy was cancelled.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

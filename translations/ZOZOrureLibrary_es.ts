@@ -143,6 +143,10 @@ Bitte anderen Namen wählen!</source>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>La carpeta no está en la carpeta %1 y no se elimina.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Se canceló la copia.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

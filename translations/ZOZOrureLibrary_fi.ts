@@ -143,6 +143,10 @@ Valitse toinen nimi!</translation>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>Kansio ei ole kansiossa %1, eikä sitä poisteta.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopiointi keskeytettiin.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

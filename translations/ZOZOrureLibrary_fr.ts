@@ -143,6 +143,10 @@ Veuillez choisir un autre nom !</translation>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>Le dossier ne se trouve pas dans le dossier %1 et n&apos;est pas supprimé.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>La copie a été annulée.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

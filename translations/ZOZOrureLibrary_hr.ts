@@ -143,6 +143,10 @@ Odaberite drugi naziv!</translation>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>Mapa nije u mapi %1 i neće se izbrisati.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopiranje je prekinuto.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -143,6 +143,10 @@ Velg et annet navn!</translation>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>Mappen ligger ikke i mappen %1 og slettes ikke.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopieringen ble avbrutt.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

@@ -143,6 +143,10 @@ Wybierz inną nazwę!</translation>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>Folder nie znajduje się w folderze %1 i nie zostanie usunięty.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Kopiowanie zostało przerwane.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

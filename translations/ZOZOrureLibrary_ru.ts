@@ -143,6 +143,10 @@ Bitte anderen Namen wählen!</source>
         <source>Der Ordner liegt nicht im Ordner %1 und wird nicht gelöscht.</source>
         <translation>Папка не находится в папке %1 и не будет удалена.</translation>
     </message>
+    <message>
+        <source>Das Kopieren wurde abgebrochen.</source>
+        <translation>Копирование прервано.</translation>
+    </message>
 </context>
 <context>
     <name>Firm</name>

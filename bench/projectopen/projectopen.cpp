@@ -109,6 +109,8 @@ double ms(const QElapsedTimer &timer)
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     reportToConsole();
     const int count = argc > 1 ? std::max(1, atoi(argv[1])) : 500;

@@ -21,17 +21,20 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
-// Large enough that the per-block work (signal, progress, event pass) is negligible against the
-// copying itself and the buffer still fits the processor cache, small enough that the window
-// repaints many times per second even on slow media. 4 KB blocks made a folder copy several
-// times slower than the system's cp; bench/ measures it.
-const int FileHelper::kCopyBlockSize = 256 * 1024;
+// Large enough that the per-block work (signal, progress, event pass, system call) is negligible
+// against the copying itself, small enough that the window repaints and a cancel is noticed
+// several times per second even on slow media. 4 KB blocks made a folder copy several times
+// slower than the system's cp; bench/ measures it.
+const int FileHelper::kCopyBlockSize = 1024 * 1024;
 
 namespace {
 
@@ -176,18 +179,87 @@ void deleteEntry(const QString &path, FileProgress &progress)
     qDebug().noquote() << "Invalid path:" << info.absoluteFilePath();
 }
 
-// Writes all of data. A write may stop part way (a full disk): QFile then reports no error, so
-// the rest is written again, which either succeeds or fails with the system's reason.
-bool writeAll(QFileDevice &out, const char *data, qint64 length)
+// Lets tests take every copy through the plain reads and writes.
+std::atomic<bool> s_kernelCopyAllowed{true};
+
+// Copies one open file into another, one block per step, at both files' current offsets. The
+// kernel copies the data itself where it can (no trip through this process, and a file system
+// may share the blocks); where it cannot for this pair of files, the bytes are read and written
+// through a buffer instead.
+class BlockCopier
 {
-    while (length > 0) {
-        const qint64 written = out.write(data, length);
-        if (written <= 0)
-            return false;
-        data += written;
-        length -= written;
+public:
+    BlockCopier(int in, int out) : m_in(in), m_out(out), m_kernel(s_kernelCopyAllowed) {}
+
+    // Bytes copied by this step, 0 at the end of the input, -1 on failure (errno tells why and
+    // failedReading() which side).
+    qint64 next()
+    {
+        if (m_kernel) {
+            const ssize_t copied = ::copy_file_range(m_in, nullptr, m_out, nullptr, FileHelper::kCopyBlockSize, 0);
+            // Files of /proc and the like claim no size, so the kernel copies nothing of them:
+            // an empty first step is confirmed by a read.
+            if (copied > 0 || (copied == 0 && m_copied > 0))
+                return advanced(copied);
+            // Any error sends this and the following steps through the buffer: either the
+            // kernel cannot copy between these files (another file system, an old kernel, a
+            // special file), or the buffered step meets the same fault and tells whether reading
+            // or writing failed.
+            m_kernel = false;
+        }
+        return advanced(copyThroughBuffer());
     }
-    return true;
+
+    bool failedReading() const { return m_failedReading; }
+
+private:
+    qint64 advanced(qint64 copied)
+    {
+        if (copied > 0)
+            m_copied += copied;
+        return copied;
+    }
+
+    qint64 copyThroughBuffer()
+    {
+        if (!m_buffer)
+            m_buffer.reset(new char[FileHelper::kCopyBlockSize]);
+        ssize_t length;
+        do
+            length = ::read(m_in, m_buffer.get(), FileHelper::kCopyBlockSize);
+        while (length < 0 && errno == EINTR);
+        if (length < 0) {
+            m_failedReading = true;
+            return -1;
+        }
+        // A write may stop part way (a full disk): the rest is written again, which either
+        // succeeds or fails with the system's reason.
+        for (ssize_t done = 0; done < length;) {
+            const ssize_t written = ::write(m_out, m_buffer.get() + done, size_t(length - done));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                if (written == 0)
+                    errno = ENOSPC;
+                m_failedReading = false;
+                return -1;
+            }
+            done += written;
+        }
+        return length;
+    }
+
+    const int m_in;
+    const int m_out;
+    bool m_kernel;
+    bool m_failedReading = false;
+    qint64 m_copied = 0;
+    std::unique_ptr<char[]> m_buffer;
+};
+
+QString cancelledText()
+{
+    return FileHelper::tr("Das Kopieren wurde abgebrochen.");
 }
 
 // Whole kilobytes completed by a step of `amount` bytes that brought a file to `fileDone` bytes,
@@ -296,7 +368,12 @@ bool FileHelper::copyDirectory(const QString &source, const QString &target, con
     }
     // Exact: the size is a sum of multiples of 1/1024.
     progress.setTotal(static_cast<qint64>(folderSizeKB(source) * 1024.0));
-    return copyTree(source, target, progress);
+    const bool complete = copyTree(source, target, progress);
+    // Cancelled between two files, no file copy has said so.
+    const QVector<FileProgress::Failure> failures = progress.failures();
+    if (progress.isCancelled() && (failures.isEmpty() || failures.constLast().reason != cancelledText()))
+        progress.fail(target, cancelledText());
+    return complete && !progress.isCancelled();
 }
 
 bool FileHelper::copyTree(const QString &source, const QString &target, FileProgress &progress)
@@ -314,6 +391,8 @@ bool FileHelper::copyTree(const QString &source, const QString &target, FileProg
     bool complete = true;
     const QFileInfoList entries = QDir(source).entryInfoList(kCopyListing, QDir::NoSort);
     for (const QFileInfo &entry : entries) {
+        if (progress.isCancelled())
+            return false;
         const QString from = source + QLatin1Char('/') + entry.fileName();
         const QString to = target + QLatin1Char('/') + entry.fileName();
         if (entry.isSymLink() && !entry.isFile()) {
@@ -330,6 +409,11 @@ bool FileHelper::copyTree(const QString &source, const QString &target, FileProg
         }
     }
     return complete;
+}
+
+bool FileHelper::setKernelCopyAllowed(bool allowed)
+{
+    return s_kernelCopyAllowed.exchange(allowed);
 }
 
 bool FileHelper::copyFile(const QString &source, const QString &target)
@@ -365,32 +449,31 @@ bool FileHelper::copyFile(const QString &source, const QString &target, FileProg
         return false;
     }
 
-    std::unique_ptr<char[]> buffer(new char[kCopyBlockSize]);
+    BlockCopier copier(in.handle(), out.handle());
     qint64 copied = 0;
     for (;;) {
-        const qint64 length = in.read(buffer.get(), kCopyBlockSize);
-        if (length < 0) {
-            qDebug().noquote() << "copyFile: read error in" << source << in.errorString();
-            progress.fail(source, tr("Lesefehler: %1").arg(in.errorString()));
+        if (progress.isCancelled()) {
+            qDebug().noquote() << "copyFile: cancelled" << target;
+            progress.fail(target, cancelledText());
             return false; // the temporary file goes with `out`
+        }
+        const qint64 length = copier.next();
+        if (length < 0) {
+            const bool reading = copier.failedReading();
+            qDebug().noquote() << "copyFile:" << (reading ? "read error in" : "write error in")
+                               << (reading ? source : target) << systemError();
+            if (reading)
+                progress.fail(source, tr("Lesefehler: %1").arg(systemError()));
+            else
+                progress.fail(target, tr("Schreibfehler: %1").arg(systemError()));
+            return false;
         }
         if (length == 0)
             break;
-        if (!writeAll(out, buffer.get(), length)) {
-            qDebug().noquote() << "copyFile: write error in" << target << out.errorString();
-            progress.fail(target, tr("Schreibfehler: %1").arg(out.errorString()));
-            return false;
-        }
         copied += length;
         progress.advance(length);
     }
-    if (!out.flush()) {
-        qDebug().noquote() << "copyFile: write error in" << target << out.errorString();
-        progress.fail(target, tr("Schreibfehler: %1").arg(out.errorString()));
-        return false;
-    }
-    // What the disk holds, not what the writes claimed; and on the disk before the rename, so
-    // that a power failure cannot leave an empty file in the target's place.
+    // What the disk holds, not what the writes claimed.
     if (out.size() != copied) {
         qDebug().noquote() << "copyFile: incomplete" << target;
         progress.fail(target, tr("Schreibfehler: %1")
@@ -399,15 +482,38 @@ bool FileHelper::copyFile(const QString &source, const QString &target, FileProg
                                            .arg(copied)));
         return false;
     }
+
+    // The permission bits of the source, as QFile's permissions would carry them over.
+    struct stat status;
+    if (::fstat(in.handle(), &status) == 0)
+        ::fchmod(out.handle(), status.st_mode & 0777);
+    const QByteArray encodedTarget = QFile::encodeName(target);
+    struct stat existing;
+    if (::lstat(encodedTarget.constData(), &existing) != 0 && errno == ENOENT) {
+        // A new file gets its name in one step (the unnamed temporary file is linked under it);
+        // the rename that replaces an existing file would cost a second one. Asking an unnamed
+        // file for its name would link it under one: only a file that had a name and failed to
+        // move is removed by that name.
+        out.setAutoRemove(false); // after the rename, the file removed would be the target
+        if (!out.rename(target)) {
+            progress.fail(target, tr("Die Datei kann nicht ersetzt werden: %1").arg(out.errorString()));
+            qDebug().noquote() << "copyFile: cannot place" << target;
+            const QString leftover = out.fileName(); // closed by now: empty when it had no name
+            if (!leftover.isEmpty() && leftover != target)
+                QFile::remove(leftover);
+            return false;
+        }
+        return true;
+    }
+    // An existing file is replaced: its new content must be on the disk before the rename, so
+    // that a power failure cannot leave an empty file where the old one was.
     if (::fsync(out.handle()) != 0 && errno != EINVAL) {
         qDebug().noquote() << "copyFile: cannot flush" << target;
         progress.fail(target, tr("Schreibfehler: %1").arg(systemError()));
         return false;
     }
-
-    out.setPermissions(in.permissions());
     out.close();
-    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
+    if (std::rename(QFile::encodeName(out.fileName()).constData(), encodedTarget.constData()) != 0) {
         progress.fail(target, tr("Die Datei kann nicht ersetzt werden: %1").arg(systemError()));
         qDebug().noquote() << "copyFile: cannot replace" << target;
         return false;

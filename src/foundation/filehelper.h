@@ -26,8 +26,8 @@ class FileHelper : public QObject
     Q_OBJECT
 
 public:
-    // Bytes read and written per step of a file copy; progress is reported and pending events
-    // are processed after every step.
+    // Bytes copied per step of a file copy; progress is reported and pending events are
+    // processed after every step, and a cancelled copy stops before the next one.
     static const int kCopyBlockSize;
 
     explicit FileHelper(QProgressBar *progressBar = nullptr);
@@ -47,6 +47,8 @@ public:
     static bool copyDirectory(const QString &source, const QString &target, const QString &within,
                               QProgressBar *progressBar = nullptr);
     // The same copy; progress gets the source's size in bytes as total and every block copied.
+    // A cancelled progress stops the copy (false): the file being written is removed, files
+    // already copied stay.
     static bool copyDirectory(const QString &source, const QString &target, const QString &within,
                               FileProgress &progress);
 
@@ -54,8 +56,13 @@ public:
     // moved into place at the end, so a failed copy leaves an existing target as it was. Emits
     // copiedBytes after every block with the whole kilobytes completed by that block.
     bool copyFile(const QString &source, const QString &target);
-    // The same copy; progress gets every block copied and the reason of a failure.
+    // The same copy; progress gets every block copied and the reason of a failure, and may
+    // cancel it (false, the target as before).
     static bool copyFile(const QString &source, const QString &target, FileProgress &progress);
+    // Files are copied by the kernel where it can; otherwise, and with the kernel's copy turned
+    // off (for tests of the other way), read and written through a buffer. Returns the previous
+    // setting.
+    static bool setKernelCopyAllowed(bool allowed);
     // Why the last copyFile of this helper failed ("file: reason"); empty after a success.
     QString errorString() const { return m_errorString; }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVector>
 
+#include <atomic>
 #include <functional>
 
 // What a file operation of FileHelper has done so far and, where it failed, why. It knows no
@@ -38,6 +39,11 @@ public:
     void advance(qint64 amount);
     void fail(const QString &path, const QString &reason);
 
+    // Asks a running copy to stop, from any thread or from a handler: it stops before its next
+    // step, removes the file it was writing and fails.
+    void cancel() { m_cancelled = true; }
+    bool isCancelled() const { return m_cancelled; }
+
     qint64 total() const { return m_total; }
     qint64 done() const { return m_done; }
     QString currentFile() const { return m_currentFile; }
@@ -56,6 +62,7 @@ private:
     qint64 m_done = 0;
     QString m_currentFile;
     qint64 m_currentFileDone = 0;
+    std::atomic<bool> m_cancelled{false};
     mutable QMutex m_failureMutex;
     QVector<Failure> m_failures;
 };

@@ -82,6 +82,13 @@ FloorPlan::~FloorPlan()
         delete m_scene.data();
 }
 
+// Out of line: a QPointer needs the whole scene type to hand it out, and the header that users
+// of tiles include names the scene only.
+GraphicsScene *FloorPlan::scene() const
+{
+    return m_scene;
+}
+
 QList<SelectableItem *> FloorPlan::elements() const
 {
     QList<SelectableItem *> live;
@@ -230,30 +237,35 @@ bool FloorPlan::save(const QString &path)
     return true;
 }
 
-QRectF FloorPlan::itemsRect() const
+FloorPlan::TileGrid FloorPlan::tileGrid() const
 {
-    return m_scene ? m_scene->itemsBoundingRect() : QRectF();
+    const QRectF extent = m_scene ? m_scene->itemsBoundingRect() : QRectF();
+    return TileGrid{tileCount(extent.width()), tileCount(extent.height()), extent.center()};
 }
 
 int FloorPlan::tileColumns() const
 {
-    return tileCount(itemsRect().width());
+    return tileGrid().columns;
 }
 
 int FloorPlan::tileRows() const
 {
-    return tileCount(itemsRect().height());
+    return tileGrid().rows;
 }
 
 QImage FloorPlan::renderTile(int column, int row) const
 {
+    return renderTile(tileGrid(), column, row);
+}
+
+QImage FloorPlan::renderTile(const TileGrid &grid, int column, int row) const
+{
     QImage tile(TilePixels, TilePixels, QImage::Format_ARGB32);
     tile.fill(Qt::transparent);
-    const int columns = tileColumns();
-    const int rows = tileRows();
-    if (!m_scene || column < -columns / 2 || column >= columns / 2 || row < -rows / 2 || row >= rows / 2)
+    if (!m_scene || column < -grid.columns / 2 || column >= grid.columns / 2 || row < -grid.rows / 2
+        || row >= grid.rows / 2)
         return tile;
-    const QPointF c = itemsRect().center();
+    const QPointF c = grid.centre;
     QPainter painter(&tile);
     // Qt 5.15's Antialiasing is the high-quality kind; its old separate hint is obsolete.
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);

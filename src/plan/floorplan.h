@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPointF>
 #include <QPointer>
 #include <QString>
 
@@ -32,7 +33,7 @@ public:
     // scale it had.
     ~FloorPlan() override;
 
-    GraphicsScene *scene() const { return m_scene; }
+    GraphicsScene *scene() const;
     bool ownsScene() const { return m_ownsScene; }
     // The plan becomes the owner of its scene, for a scene handed over from a view.
     void adoptScene() { m_ownsScene = true; }
@@ -69,16 +70,26 @@ public:
 
     // Tiles of 500 x 500 scene units around the centre of the elements: an even count of at
     // least 2 in each direction, numbered from -count/2 to count/2 - 1.
+    struct TileGrid
+    {
+        int columns = 2;
+        int rows = 2;
+        QPointF centre;
+    };
+    // Finding the elements' extent walks every item of the scene: whoever makes many tiles
+    // takes the grid once and passes it to each.
+    TileGrid tileGrid() const;
     int tileColumns() const;
     int tileRows() const;
     // A 1000 x 1000 picture of the tile; fully transparent outside the counts.
     QImage renderTile(int column, int row) const;
+    // The same for a grid taken from this plan since its elements last changed.
+    QImage renderTile(const TileGrid &grid, int column, int row) const;
 
 signals:
     void ratioChanged(double ratio);
 
 private:
-    QRectF itemsRect() const;
     void deleteElements();
 
     QList<QPointer<SelectableItem>> m_elements;

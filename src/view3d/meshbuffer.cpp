@@ -28,6 +28,14 @@ void MeshBuffer::setTexture(const QImage &image)
     uploadTexture();
 }
 
+void MeshBuffer::setTextureForNextRender(const QImage &image)
+{
+    if (image.isNull() || image.depth() != 32)
+        return;
+    m_image = image;
+    m_texturePending = true;
+}
+
 void MeshBuffer::uploadTexture()
 {
     QOpenGLContext *context = QOpenGLContext::currentContext();

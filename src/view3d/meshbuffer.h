@@ -30,6 +30,9 @@ public:
     // with a current context, otherwise at the first render; a null image removes nothing and
     // uploads nothing.
     void setTexture(const QImage &image);
+    // The same, always uploaded at the next render: for work done at any moment of the event
+    // loop, when the current context may be another window's.
+    void setTextureForNextRender(const QImage &image);
     // The image last given to setTexture (null when none).
     QImage textureImage() const { return m_image; }
     // Whether an image waits for its upload.

@@ -3,8 +3,12 @@
 #include "plan/floorplan.h"
 #include "plan/graphicsscene.h"
 
+#include <QElapsedTimer>
+
 Plain3D::Plain3D(const QSharedPointer<FloorPlan> &plan) : m_plan(plan)
 {
+    m_slices.setInterval(0);
+    connect(&m_slices, &QTimer::timeout, this, &Plain3D::paintSlice);
 }
 
 QImage Plain3D::defaultTile()
@@ -33,14 +37,16 @@ void Plain3D::initFromDOMElement(const QDomElement &)
 
 void Plain3D::buildGeometry()
 {
+    stopPainting();
     clearMeshes();
     int left = -20;
     int top = -20;
     int columns = 0;
     int rows = 0;
     if (m_plan) {
-        columns = m_plan->tileColumns();
-        rows = m_plan->tileRows();
+        m_grid = m_plan->tileGrid();
+        columns = m_grid.columns;
+        rows = m_grid.rows;
         left = -(columns / 2);
         top = -(rows / 2);
     }
@@ -56,10 +62,48 @@ void Plain3D::buildGeometry()
             const float z0 = tz * side, z1 = (tz + 1) * side;
             auto *tile = new MeshBuffer;
             tile->setData({x0, 0, z0, x1, 0, z0, x1, 0, z1, x0, 0, z1}, normals, texCoords, indices);
-            const bool onPlan = tx >= left && tx < left + columns && tz >= top && tz < top + rows;
-            const QImage image = onPlan ? m_plan->renderTile(tx, tz) : defaultTile();
-            tile->setTexture(image.convertToFormat(QImage::Format_ARGB32).rgbSwapped());
+            tile->setTexture(defaultTile());
+            if (tx >= left && tx < left + columns && tz >= top && tz < top + rows)
+                m_pending.append(PendingTile{tile, tx, tz});
             addMesh(tile);
         }
     }
+    if (hasPendingTiles())
+        m_slices.start();
+}
+
+void Plain3D::finishTiles()
+{
+    if (!hasPendingTiles())
+        return;
+    while (hasPendingTiles())
+        paintTile(m_pending.at(m_nextPending++));
+    stopPainting();
+    emit tilesChanged();
+    emit tilesFinished();
+}
+
+void Plain3D::paintSlice()
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (hasPendingTiles() && slice.elapsed() < SliceMilliseconds)
+        paintTile(m_pending.at(m_nextPending++));
+    emit tilesChanged();
+    if (!hasPendingTiles()) {
+        stopPainting();
+        emit tilesFinished();
+    }
+}
+
+void Plain3D::paintTile(const PendingTile &tile)
+{
+    tile.mesh->setTextureForNextRender(m_plan->renderTile(m_grid, tile.column, tile.row).rgbSwapped());
+}
+
+void Plain3D::stopPainting()
+{
+    m_slices.stop();
+    m_pending.clear();
+    m_nextPending = 0;
 }

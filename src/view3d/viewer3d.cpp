@@ -167,6 +167,8 @@ void Viewer3D::setFloorPlan(const QSharedPointer<FloorPlan> &plan)
 {
     delete m_groundPlane;
     m_groundPlane = new Plain3D(plan);
+    // The plan's pictures arrive on the ground while the event loop runs.
+    connect(m_groundPlane, &Plain3D::tilesChanged, this, &Viewer3D::renderLater);
     m_groundPlane->buildGeometry();
     delete m_compass;
     m_compass = new WindRose3D(0.03);
@@ -770,6 +772,9 @@ QImage &Viewer3D::renderToImage(QImage &out, int width, int height, QProgressBar
     out = QImage();
     if (width < 1 || height < 1 || !makeContextCurrent())
         return out;
+    // A printed picture shows the whole ground, also while its tiles are still being painted.
+    if (m_groundPlane)
+        m_groundPlane->finishTiles();
     const int oldWidth = camera()->screenWidth();
     const int oldHeight = camera()->screenHeight();
     const float oldFieldOfView = camera()->fieldOfView();

@@ -159,6 +159,10 @@ private slots:
     void progressCountsBytesAndEntries();
     void failedCopyNamesTheFileAndTheReason();
     void failedDeletionNamesTheFolderAndTheReason();
+    void copyWaysGiveTheSameBytes_data();
+    void copyWaysGiveTheSameBytes();
+    void cancelledCopyLeavesNoPartialFile_data();
+    void cancelledCopyLeavesNoPartialFile();
 
     void removeDirectoryTree();
     void removeDirectoryLeavesLinkTargets();
@@ -538,6 +542,119 @@ void TestFileHelper::failedCopyNamesTheFileAndTheReason()
     QCOMPARE(inside.failures().size(), 1);
     QCOMPARE(inside.failures().at(0).path, source + QStringLiteral("/sicherung"));
     QVERIFY(!inside.failures().at(0).reason.isEmpty());
+}
+
+void TestFileHelper::copyWaysGiveTheSameBytes_data()
+{
+    QTest::addColumn<bool>("kernel");
+    QTest::addColumn<QString>("sourceParent");
+
+    QTest::newRow("kernel copy") << true << QString();
+    QTest::newRow("through a buffer") << false << QString();
+    // The kernel refuses to copy between file systems of different kinds.
+    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
+        QTest::newRow("from another file system") << true << QStringLiteral("/dev/shm");
+}
+
+void TestFileHelper::copyWaysGiveTheSameBytes()
+{
+    QFETCH(bool, kernel);
+    QFETCH(QString, sourceParent);
+
+    const bool previous = FileHelper::setKernelCopyAllowed(kernel);
+    QTemporaryDir dir;
+    QTemporaryDir sourceDir(sourceParent.isEmpty() ? QDir::tempPath() + QStringLiteral("/quelle-XXXXXX")
+                                                   : sourceParent + QStringLiteral("/quelle-XXXXXX"));
+    QVERIFY(dir.isValid() && sourceDir.isValid());
+    const QString source = sourceDir.path();
+    const int block = FileHelper::kCopyBlockSize;
+    writeFile(source + QStringLiteral("/leer.bin"), QByteArray());
+    writeFile(source + QStringLiteral("/klein.xml"), pattern(777, 'k'));
+    writeFile(source + QStringLiteral("/sub/gross.bin"), pattern(3 * block + 5000, 'g'));
+    const qint64 bytes = 777 + 3 * qint64(block) + 5000;
+    const QFileDevice::Permissions restricted = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(source + QStringLiteral("/klein.xml"), restricted));
+
+    FileProgress progress;
+    QList<qint64> doneAtStep;
+    progress.setAdvanceHandler([&](qint64) { doneAtStep << progress.done(); });
+    const QString target = dir.filePath(QStringLiteral("ziel"));
+    QVERIFY(FileHelper::copyDirectory(source, target, dir.path(), progress));
+    QCOMPARE(describeTree(target), describeTree(source));
+    QCOMPARE(readFile(target + QStringLiteral("/sub/gross.bin")), pattern(3 * block + 5000, 'g'));
+    QCOMPARE(QFileInfo(target + QStringLiteral("/leer.bin")).size(), qint64(0));
+    QCOMPARE(QFileInfo(target + QStringLiteral("/klein.xml")).permissions() & 0x7077, restricted);
+    // One step per block; the last step reaches the whole.
+    QCOMPARE(doneAtStep.size(), 1 + 4);
+    QCOMPARE(doneAtStep.last(), bytes);
+    QCOMPARE(progress.done(), progress.total());
+
+    // A file of /proc tells no size; its content is copied all the same.
+    const QString proc = QStringLiteral("/proc/version");
+    if (QFile::exists(proc)) {
+        FileProgress single;
+        QVERIFY(FileHelper::copyFile(proc, dir.filePath(QStringLiteral("version")), single));
+        QVERIFY(!readFile(dir.filePath(QStringLiteral("version"))).isEmpty());
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("version"))), readFile(proc));
+    }
+    FileHelper::setKernelCopyAllowed(previous);
+}
+
+void TestFileHelper::cancelledCopyLeavesNoPartialFile_data()
+{
+    QTest::addColumn<bool>("kernel");
+    QTest::newRow("kernel copy") << true;
+    QTest::newRow("through a buffer") << false;
+}
+
+void TestFileHelper::cancelledCopyLeavesNoPartialFile()
+{
+    QFETCH(bool, kernel);
+
+    const bool previous = FileHelper::setKernelCopyAllowed(kernel);
+    QTemporaryDir dir;
+    const int block = FileHelper::kCopyBlockSize;
+    const QString source = dir.filePath(QStringLiteral("quelle"));
+    writeFile(source + QStringLiteral("/gross.bin"), pattern(3 * block, 'g'));
+    writeFile(source + QStringLiteral("/sub/danach.bin"), pattern(1000, 'd'));
+    const QString target = dir.filePath(QStringLiteral("ziel"));
+    // An older copy of the large file stays as it was.
+    writeFile(target + QStringLiteral("/gross.bin"), "alt");
+
+    // Cancelled after the first block of the large file.
+    FileProgress progress;
+    int steps = 0;
+    progress.setAdvanceHandler([&](qint64) {
+        ++steps;
+        if (progress.currentFile().endsWith(QStringLiteral("gross.bin")))
+            progress.cancel();
+    });
+    QVERIFY(!FileHelper::copyDirectory(source, target, dir.path(), progress));
+    QVERIFY(progress.isCancelled());
+    QCOMPARE(readFile(target + QStringLiteral("/gross.bin")), QByteArray("alt"));
+    // No temporary file is left beside it, and nothing is copied after the cancel.
+    QStringList left = QDir(target).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(left, QStringList{QStringLiteral("gross.bin")});
+    QVERIFY(progress.done() < progress.total());
+    QCOMPARE(progress.failures().size(), 1);
+    QCOMPARE(progress.failures().at(0).path, target + QStringLiteral("/gross.bin"));
+    // The small file may come first; the large one stops after its first block.
+    QVERIFY(steps <= 2);
+    if (QFile::exists(target + QStringLiteral("/sub/danach.bin")))
+        QCOMPARE(readFile(target + QStringLiteral("/sub/danach.bin")), pattern(1000, 'd'));
+
+    // Cancelled before the first file: nothing is copied, and the copy says why.
+    QTemporaryDir second;
+    FileProgress early;
+    early.setTotalHandler([&](qint64) { early.cancel(); });
+    const QString secondTarget = second.filePath(QStringLiteral("ziel"));
+    QVERIFY(!FileHelper::copyDirectory(source, secondTarget, second.path(), early));
+    QCOMPARE(early.done(), qint64(0));
+    QCOMPARE(early.failures().size(), 1);
+    QCOMPARE(early.failures().at(0).path, secondTarget);
+    QCOMPARE(early.failures().at(0).reason, progress.failures().at(0).reason);
+    QCOMPARE(QDir(secondTarget).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    FileHelper::setKernelCopyAllowed(previous);
 }
 
 void TestFileHelper::failedDeletionNamesTheFolderAndTheReason()

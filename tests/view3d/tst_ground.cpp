@@ -43,6 +43,16 @@ Vector3D firstCorner(const Object3D &object)
     return meshVertex(*object.meshes().first(), 0);
 }
 
+// Whether the picture is fully transparent.
+bool isBlank(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return false;
+    return true;
+}
+
 } // namespace
 
 class TestGround : public QObject
@@ -53,6 +63,7 @@ private slots:
     void cleanup();
     void groundWithoutPlan();
     void groundWithPlan();
+    void groundTilesInSlices();
     void numberArrays_data();
     void numberArrays();
     void modelFile();
@@ -112,9 +123,19 @@ void TestGround::groundWithPlan()
     // The ground keeps its plan alive.
     QVERIFY(watch);
     QCOMPARE(ground.northAngle(), 0.75);
+    QSignalSpy finished(&ground, &Plain3D::tilesFinished);
     ground.buildGeometry();
     const QList<MeshBuffer *> tiles = ground.meshes();
     QCOMPARE(tiles.size(), 400);
+    // The plan's pictures come with the event loop; until then every tile is white.
+    QVERIFY(ground.hasPendingTiles());
+    for (const MeshBuffer *tile : tiles)
+        QCOMPARE(tile->textureImage().size(), QSize(32, 32));
+    QVERIFY(finished.wait());
+    QVERIFY(!ground.hasPendingTiles());
+    QCOMPARE(finished.count(), 1);
+
+    const QSharedPointer<FloorPlan> kept = watch.toStrongRef();
     int planTiles = 0;
     for (int i = 0; i < 20; ++i) {
         for (int j = 0; j < 20; ++j) {
@@ -124,14 +145,56 @@ void TestGround::groundWithPlan()
             COMPARE_VECTOR(meshExtent(tile).first, Vector3D(tx * 0.05, 0, tz * 0.05), 1e-7);
             const bool onPlan = tx >= -2 && tx < 2 && tz >= -1 && tz < 1;
             QCOMPARE(tile.textureImage().size(), onPlan ? QSize(1000, 1000) : QSize(32, 32));
+            // Each picture, made in slices, is the plan's tile made on its own, in RGBA byte
+            // order.
+            if (onPlan)
+                QCOMPARE(tile.textureImage().rgbSwapped(), kept->renderTile(tx, tz));
+            else
+                QCOMPARE(textureColour(tile), QColor(Qt::white));
             planTiles += onPlan ? 1 : 0;
         }
     }
     QCOMPARE(planTiles, 8);
-    // The plan's picture of tile (0, 0) is on the tile right of and below the centre, in RGBA
-    // byte order.
-    const QImage expected = watch.toStrongRef()->renderTile(0, 0);
-    QCOMPARE(tiles[10 * 20 + 10]->textureImage().rgbSwapped(), expected);
+    QVERIFY(!isBlank(kept->renderTile(0, 0)));
+}
+
+void TestGround::groundTilesInSlices()
+{
+    // Enough elements that painting all tiles takes several slices of the event loop.
+    QSharedPointer<FloorPlan> plan(new FloorPlan(new GraphicsScene, FloorPlan::SceneOwnership::Owned));
+    for (int i = 0; i < 300; ++i) {
+        auto *room = new SelectableBoxItem;
+        room->setSize(QSizeF(300, 200));
+        room->setPos(QPointF((i % 20) * 490.0, (i / 20) * 600.0));
+        plan->addElement(room);
+    }
+    const int columns = plan->tileColumns();
+    const int rows = plan->tileRows();
+    QCOMPARE(columns, 20);
+    QCOMPARE(rows, 18);
+    Plain3D ground(plan);
+    QSignalSpy changed(&ground, &Plain3D::tilesChanged);
+    QSignalSpy finished(&ground, &Plain3D::tilesFinished);
+    ground.buildGeometry();
+    // A second build while tiles wait starts over; only the newest meshes get pictures.
+    ground.buildGeometry();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(changed.count() >= 1);
+
+    Plain3D atOnce(plan);
+    atOnce.buildGeometry();
+    atOnce.finishTiles();
+    QVERIFY(!atOnce.hasPendingTiles());
+    const QList<MeshBuffer *> sliced = ground.meshes();
+    const QList<MeshBuffer *> direct = atOnce.meshes();
+    QCOMPARE(sliced.size(), 400);
+    int planTiles = 0;
+    for (int k = 0; k < sliced.size(); ++k) {
+        QCOMPARE(sliced[k]->textureImage(), direct[k]->textureImage());
+        planTiles += sliced[k]->textureImage().width() == FloorPlan::TilePixels ? 1 : 0;
+    }
+    QCOMPARE(planTiles, columns * rows);
 }
 
 void TestGround::numberArrays_data()

@@ -15,6 +15,9 @@
 #include "view3d/referencepoint.h"
 #include "view3d/viewer3d.h"
 #include "view3d/windrose3d.h"
+#include "plan/floorplan.h"
+#include "plan/graphicsscene.h"
+#include "plan/selectableboxitem.h"
 #include "support/model/inspections.h"
 #include "support/modalanswerer.h"
 
@@ -27,6 +30,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -97,6 +101,7 @@ private slots:
     void dragsMoveLabelObjectOrCamera();
     void printWhileHidden();
     void tiledPrintComposesTheTiles();
+    void groundOfAPlanArrivesWhileTheLoopRuns();
     void freeHandReferenceOnTheGround();
     void measuredReferenceAsksAgainForAZeroDistance();
     void dimensionNoteFromTwoClicks();
@@ -372,6 +377,39 @@ void TestViewer3DGL::tiledPrintComposesTheTiles()
     QVERIFY(nonWhite(single, around) > 0);
     QVERIFY(nonWhite(image, QRect(around.topLeft() * 4, around.size() * 4)) > 0);
     QCOMPARE(nonWhite(image, QRect(0, 0, 400, 400)), 0);
+}
+
+void TestViewer3DGL::groundOfAPlanArrivesWhileTheLoopRuns()
+{
+    const auto planOfOneRoom = [] {
+        QSharedPointer<FloorPlan> plan(new FloorPlan(new GraphicsScene, FloorPlan::SceneOwnership::Owned));
+        auto *room = new SelectableBoxItem;
+        room->setSize(QSizeF(1200, 300));
+        plan->addElement(room);
+        return plan;
+    };
+    m_viewer->setFloorPlan(planOfOneRoom());
+    Plain3D *ground = m_viewer->groundPlane();
+    QVERIFY(ground->hasPendingTiles());
+    QSignalSpy finished(ground, &Plain3D::tilesFinished);
+    QVERIFY(finished.wait());
+    // The pictures wait for the viewer's own context; the viewer draws a frame by itself and
+    // takes them up.
+    const auto waiting = [ground] {
+        const QList<MeshBuffer *> tiles = ground->meshes();
+        return std::count_if(tiles.begin(), tiles.end(), [](const MeshBuffer *tile) { return tile->hasPendingTexture(); });
+    };
+    QTRY_COMPARE(waiting(), 0);
+    for (const MeshBuffer *tile : ground->meshes())
+        QVERIFY(tile->texture() != 0);
+
+    // A picture printed at once shows the whole ground.
+    m_viewer->setFloorPlan(planOfOneRoom());
+    QVERIFY(m_viewer->groundPlane()->hasPendingTiles());
+    QImage image;
+    m_viewer->renderToImage(image, 200, 100);
+    QVERIFY(!image.isNull());
+    QVERIFY(!m_viewer->groundPlane()->hasPendingTiles());
 }
 
 void TestViewer3DGL::freeHandReferenceOnTheGround()
