@@ -226,6 +226,20 @@ QString Isybau2006::observationDescription(const ObservationRecord &o) const
     return text + descriptionTail(o, germanDescriptionWords(), damage);
 }
 
+int Isybau2006::headerTextLength(QString InspectionHeader::*field) const
+{
+    using H = InspectionHeader;
+    static const std::pair<QString H::*, int> lengths[] = {
+        {&H::sectionName, 30}, {&H::startNode, 30}, {&H::endNode, 30}, {&H::videoReference, 30},
+        {&H::street, 40},      {&H::town, 40},      {&H::inspector, 40}, {&H::client, 60},
+        {&H::orderNumber, 6}};
+    for (const auto &length : lengths) {
+        if (length.first == field)
+            return length.second;
+    }
+    return 0;
+}
+
 QString Isybau2006::addStartNode(const QTime &videoTime)
 {
     return insertStartNode(videoTime, QStringLiteral("XP"));

@@ -38,6 +38,8 @@ public:
     // From the sewer kind: 1 storm water, 2 foul water, 3 combined, 0 unknown.
     int systemText() const override;
     QString observationDescription(const ObservationRecord &observation) const override;
+    // The lengths the schema gives the header texts.
+    int headerTextLength(QString InspectionHeader::*field) const override;
     QStringList mainDataList() const override;
     QStringList mainDataListFull() const override;
     QVector<PrintJob> inspectionPrintJob() override;
