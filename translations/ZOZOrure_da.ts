@@ -1222,6 +1222,10 @@ Der kræves %1MB, men kun %2MB er til rådighed.</translation>
         <translation>Filen %1 kunne ikke læses:
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1: &quot;%2&quot; er ingen inspektionslængde.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1591,6 +1595,26 @@ Der kræves %1MB, men kun %2MB er til rådighed.</translation>
     <message>
         <source>Die Kanalart</source>
         <translation>Kloaktypen</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>Vejnavnet</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>Bydelen</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 ligger uden for det, formatet tillader.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1: %2 ligger uden for det, formatet tillader.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Observation %1 (%2 ved %3 m)</translation>
     </message>
 </context>
 <context>

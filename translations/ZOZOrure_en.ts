@@ -1222,6 +1222,10 @@ Es werden %1MB benötigt, aber nur %2MB sind vorhanden.</source>
         <translation>The file %1 could not be read:
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1: &quot;%2&quot; is no inspection length.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1591,6 +1595,26 @@ Es werden %1MB benötigt, aber nur %2MB sind vorhanden.</source>
     <message>
         <source>Die Kanalart</source>
         <translation>The sewer type</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>The street name</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>The district</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 lies outside what the format allows.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1: %2 lies outside what the format allows.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Observation %1 (%2 at %3 m)</translation>
     </message>
 </context>
 <context>

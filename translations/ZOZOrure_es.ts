@@ -1222,6 +1222,10 @@ Se necesitan %1MB, pero solo hay %2MB disponibles.</translation>
         <translation>No se ha podido leer el archivo %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1: &quot;%2&quot; no es una longitud de inspección.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1591,6 +1595,26 @@ Se necesitan %1MB, pero solo hay %2MB disponibles.</translation>
     <message>
         <source>Die Kanalart</source>
         <translation>El tipo de alcantarilla</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>El nombre de la calle</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>El barrio</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 está fuera de lo que permite el formato.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1: %2 está fuera de lo que permite el formato.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Observación %1 (%2 a %3 m)</translation>
     </message>
 </context>
 <context>

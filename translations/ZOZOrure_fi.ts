@@ -1222,6 +1222,10 @@ Tarvitaan %1MB, mutta vain %2MB on käytettävissä.</translation>
         <translation>Tiedostoa %1 ei voitu lukea:
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1: &quot;%2&quot; ei ole tarkastuspituus.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1591,6 +1595,26 @@ Tarvitaan %1MB, mutta vain %2MB on käytettävissä.</translation>
     <message>
         <source>Die Kanalart</source>
         <translation>Viemärin laji</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>Kadunnimi</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>Kaupunginosa</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 on formaatin sallimien rajojen ulkopuolella.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1: %2 on formaatin sallimien rajojen ulkopuolella.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Havainto %1 (%2 kohdassa %3 m)</translation>
     </message>
 </context>
 <context>

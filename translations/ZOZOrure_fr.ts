@@ -1222,6 +1222,10 @@ Il faut %1Mo, mais seuls %2Mo sont disponibles.</translation>
         <translation>Impossible de lire le fichier %1 :
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1 : « %2 » n&apos;est pas une longueur d&apos;inspection.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1591,6 +1595,26 @@ Il faut %1Mo, mais seuls %2Mo sont disponibles.</translation>
     <message>
         <source>Die Kanalart</source>
         <translation>Le type de collecteur</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>Le nom de la rue</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>Le quartier</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 sort de ce que le format permet.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 : %2 sort de ce que le format permet.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Observation %1 (%2 à %3 m)</translation>
     </message>
 </context>
 <context>

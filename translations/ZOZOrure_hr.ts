@@ -1223,6 +1223,10 @@ Potrebno je %1MB, a dostupno je samo %2MB.</translation>
         <translation>Datoteka %1 nije se mogla pročitati:
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1: &quot;%2&quot; nije duljina inspekcije.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1592,6 +1596,26 @@ Potrebno je %1MB, a dostupno je samo %2MB.</translation>
     <message>
         <source>Die Kanalart</source>
         <translation>Vrsta kanala</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>Naziv ulice</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>Četvrt</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 je izvan onoga što format dopušta.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1: %2 je izvan onoga što format dopušta.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Opažanje %1 (%2 na %3 m)</translation>
     </message>
 </context>
 <context>

@@ -1222,6 +1222,10 @@ Det trengs %1MB, men bare %2MB er tilgjengelig.</translation>
         <translation>Filen %1 kunne ikke leses:
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1: &quot;%2&quot; er ingen inspeksjonslengde.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1591,6 +1595,26 @@ Det trengs %1MB, men bare %2MB er tilgjengelig.</translation>
     <message>
         <source>Die Kanalart</source>
         <translation>Avløpstypen</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>Gatenavnet</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>Bydelen</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 ligger utenfor det formatet tillater.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1: %2 ligger utenfor det formatet tillater.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Observasjon %1 (%2 ved %3 m)</translation>
     </message>
 </context>
 <context>

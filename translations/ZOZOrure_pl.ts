@@ -1223,6 +1223,10 @@ Potrzeba %1MB, a dostępne jest tylko %2MB.</translation>
         <translation>Nie można było odczytać pliku %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1: „%2” nie jest długością inspekcji.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1592,6 +1596,26 @@ Potrzeba %1MB, a dostępne jest tylko %2MB.</translation>
     <message>
         <source>Die Kanalart</source>
         <translation>Rodzaj kanału</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>Nazwa ulicy</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>Dzielnica</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 wykracza poza to, na co pozwala format.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1: %2 wykracza poza to, na co pozwala format.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Obserwacja %1 (%2 przy %3 m)</translation>
     </message>
 </context>
 <context>

@@ -1223,6 +1223,10 @@ Es werden %1MB benötigt, aber nur %2MB sind vorhanden.</source>
         <translation>Не удалось прочитать файл %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Inspektionslänge.</source>
+        <translation>%1: «%2» не является длиной обследования.</translation>
+    </message>
 </context>
 <context>
     <name>Isybau2001</name>
@@ -1592,6 +1596,26 @@ Es werden %1MB benötigt, aber nur %2MB sind vorhanden.</source>
     <message>
         <source>Die Kanalart</source>
         <translation>Тип канала</translation>
+    </message>
+    <message>
+        <source>Der Straßenname</source>
+        <translation>Название улицы</translation>
+    </message>
+    <message>
+        <source>Der Ortsteil</source>
+        <translation>Район</translation>
+    </message>
+    <message>
+        <source>%1 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1 выходит за пределы, допустимые форматом.</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb dessen, was das Format erlaubt.</source>
+        <translation>%1: %2 выходит за пределы, допустимые форматом.</translation>
+    </message>
+    <message>
+        <source>Beobachtung %1 (%2 bei %3 m)</source>
+        <translation>Наблюдение %1 (%2 на %3 м)</translation>
     </message>
 </context>
 <context>

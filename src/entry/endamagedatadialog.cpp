@@ -18,6 +18,9 @@ namespace {
 
 const QString kPhotoCode = QStringLiteral("BDA");
 
+// The quantity fields' own limit.
+constexpr double kLargestQuantity = 10000.0;
+
 } // namespace
 
 ENDamageDataDialog::ENDamageDataDialog(Investigation *inspection, QWidget *parent)
@@ -211,6 +214,13 @@ void ENDamageDataDialog::updateFromEnCatalog()
         ui->quanti2->setVisible(!named);
         ui->quanti1Label->setText(named ? tr("Bezeichnung:") : tr("Quantifizierung 1:"));
         ui->quanti2Label->setText(named ? tr("Koordinaten:") : tr("Quantifizierung 2:"));
+        if (!named && m_ready) {
+            // The node's name and coordinates are no longer asked for.
+            ui->quanti1_edit->clear();
+            ui->quanti2_edit->clear();
+            m_record.quantity1Text.clear();
+            m_record.quantity2Text.clear();
+        }
     }
 
     m_subtype = -1;
@@ -275,18 +285,21 @@ void ENDamageDataDialog::updateQuantityAndPosition()
 {
     const QString &code = m_record.code;
     const QString &token = m_record.character1;
-    if (m_en->hasQuantity1(code, m_subtype, token)) {
-        ui->quanti1->setEnabled(true);
-        ui->quanti1->setSuffix(m_en->quantity1Unit(code, m_subtype, token));
-        const bool second = m_en->hasQuantity2(code, m_subtype, token);
-        ui->quanti2->setEnabled(second);
-        ui->quanti2->setSuffix(second ? m_en->quantity2Unit(code, m_subtype, token) : QString());
-    } else {
-        ui->quanti1->setEnabled(false);
-        ui->quanti1->setSuffix(QString());
-        ui->quanti2->setEnabled(false);
-        ui->quanti2->setSuffix(QString());
+    const bool first = m_en->hasQuantity1(code, m_subtype, token);
+    const bool second = first && m_en->hasQuantity2(code, m_subtype, token);
+    ui->quanti1->setEnabled(first);
+    ui->quanti1->setSuffix(first ? m_en->quantity1Unit(code, m_subtype, token) : QString());
+    ui->quanti2->setEnabled(second);
+    ui->quanti2->setSuffix(second ? m_en->quantity2Unit(code, m_subtype, token) : QString());
+    // A quantity typed for another code or characterisation is no longer asked for: it leaves
+    // the record. A record being loaded keeps what it has.
+    if (m_ready) {
+        if (!first)
+            ui->quanti1->setValue(0);
+        if (!second)
+            ui->quanti2->setValue(0);
     }
+    limitQuantities();
 
     switch (m_en->positionKind(code, m_subtype, token)) {
     case 0:
@@ -313,6 +326,22 @@ void ENDamageDataDialog::updateQuantityAndPosition()
     ui->sectionDamage->setEnabled(extendable);
     ui->connectionBox->setEnabled(extendable);
     ui->sectionDamageNumber->setEnabled(extendable && ui->sectionDamage->currentIndex() != 0);
+}
+
+void ENDamageDataDialog::limitQuantities()
+{
+    // The ISYBAU 2006 file holds quantities below 10000, those of the lining and repair codes
+    // as whole numbers of four digits. A value the new limit cuts is cut in the record too,
+    // except while a record is loaded: that keeps what it has unless the user changes it.
+    double largest1 = kLargestQuantity;
+    double largest2 = kLargestQuantity;
+    if (m_inspection->normKind() == NormIsybau2006) {
+        const QString code = m_record.code.left(3);
+        largest1 = code == QLatin1String("BAK") || code == QLatin1String("BAL") ? 9999.0 : 9999.99;
+        largest2 = 9999.99;
+    }
+    ui->quanti1->setMaximum(largest1);
+    ui->quanti2->setMaximum(largest2);
 }
 
 // --- edits

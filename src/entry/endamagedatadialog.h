@@ -70,6 +70,8 @@ private:
     void updateFromDanDasCatalog();
     void updateCharacter2();
     void updateQuantityAndPosition();
+    // Sets the quantity fields' ranges to what the standard's file holds.
+    void limitQuantities();
     void takePhotoName();
     void showText();
     void showClock();

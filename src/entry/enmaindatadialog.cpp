@@ -6,6 +6,8 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QTime>
 
 ENMainDataDialog::ENMainDataDialog(Investigation *investigation, QWidget *parent)
@@ -122,6 +124,9 @@ void ENMainDataDialog::adaptToStandard()
         hideField(ui->video, nullptr);
         break;
     case NormIsybau2006:
+        // The order is a whole number of up to six digits, the length below 1000 m.
+        ui->inspectionNumber->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), ui->inspectionNumber));
+        ui->inspectionLength->setMaximum(999.99);
         hideField(ui->company, ui->companyLabel);
         hideField(ui->reason, ui->reasonLabel);
         hideField(ui->liningMaterial, ui->liningMaterialLabel);
@@ -154,8 +159,13 @@ void ENMainDataDialog::adaptToStandard()
 void ENMainDataDialog::loadHeader()
 {
     const InspectionHeader h = m_investigation->mainData();
-    for (const TextField &f : qAsConst(m_textFields))
+    for (const TextField &f : qAsConst(m_textFields)) {
+        // Typing stops where the exchange file stops keeping a text; a longer text read from a
+        // file stays whole.
+        if (const int length = m_investigation->headerTextLength(f.field))
+            f.edit->setMaxLength(qMax(length, (h.*f.field).size()));
         f.edit->setText(h.*f.field);
+    }
     if (h.date.isValid())
         ui->date->setDate(h.date);
     if (h.time.isValid())

@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QPalette>
 
+#include <utility>
+
 Isybau2001MainDialog::Isybau2001MainDialog(Investigation *investigation, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::Isybau2001MainDialog)
@@ -36,6 +38,19 @@ Isybau2001MainDialog::Isybau2001MainDialog(Investigation *investigation, QWidget
     m_profile = new CodeChoice(ui->section, investigation->profileOptions());
     m_system = new CodeChoice(ui->system, investigation->systemOptions());
     m_direction = new CodeChoice(ui->direction, investigation->directionOptions());
+
+    // Typing stops where the exchange file stops keeping a text; a longer text read from a file
+    // stays whole.
+    using H = InspectionHeader;
+    const std::pair<QLineEdit *, QString H::*> texts[] = {
+        {ui->operator_2, &H::inspector}, {ui->customer, &H::client},  {ui->city, &H::town},
+        {ui->street, &H::street},        {ui->intake, &H::startNode}, {ui->escape, &H::endNode},
+        {ui->inspectionName, &H::sectionName}, {ui->video, &H::videoReference}};
+    const InspectionHeader &h = investigation->mainData();
+    for (const auto &text : texts) {
+        if (const int length = investigation->headerTextLength(text.second))
+            text.first->setMaxLength(qMax(length, (h.*text.second).size()));
+    }
 
     fillChoices();
     loadHeader();

@@ -7,7 +7,17 @@
 #include "model/investigation.h"
 
 #include <QIcon>
+#include <QLineEdit>
 #include <QSignalBlocker>
+
+#include <utility>
+
+namespace {
+
+// QLineEdit's own limit, which keeps any text of a header.
+constexpr int kWholeText = 32767;
+
+} // namespace
 
 MainDataWidget::MainDataWidget(QWidget *parent)
     : QWidget(parent)
@@ -51,6 +61,17 @@ void MainDataWidget::fill()
 void MainDataWidget::showFields()
 {
     const InspectionHeader h = m_investigation ? m_investigation->mainData() : InspectionHeader();
+    // Typing stops where the exchange file stops keeping a text; a longer text read from a file
+    // stays whole.
+    using H = InspectionHeader;
+    const std::pair<QLineEdit *, QString H::*> texts[] = {
+        {ui->customer, &H::client},  {ui->operator_2, &H::inspector},    {ui->city, &H::town},
+        {ui->street, &H::street},    {ui->intake, &H::startNode},        {ui->escape, &H::endNode},
+        {ui->inspectionName, &H::sectionName}, {ui->videoName, &H::videoReference}};
+    for (const auto &text : texts) {
+        const int length = m_investigation ? m_investigation->headerTextLength(text.second) : 0;
+        text.first->setMaxLength(length > 0 ? qMax(length, (h.*text.second).size()) : kWholeText);
+    }
     ui->customer->setText(h.client);
     ui->operator_2->setText(h.inspector);
     ui->city->setText(h.town);

@@ -68,6 +68,8 @@ public:
 
 protected:
     void loadCatalog() override;
+    // The file has no field for the inspection length: the side file keeps it.
+    bool fileHoldsInspectionLength() const override { return false; }
     void writeDocument(QXmlStreamWriter &writer) override;
     void writeFilms(QXmlStreamWriter &writer) override;
     void writeObservation(QXmlStreamWriter &writer, int index) override;

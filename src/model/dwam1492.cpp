@@ -363,7 +363,7 @@ void DWAM1492::writeObservation(QXmlStreamWriter &writer, int index)
     writeDoubleElement(writer, QStringLiteral("HZ003"), o.quantity1, 2);
     writeDoubleElement(writer, QStringLiteral("HZ004"), o.quantity2, 2);
     if (!o.continuousDefect.isEmpty())
-        writeTextElement(writer, QStringLiteral("HZ005"), o.continuousDefect + QString::number(o.continuousDefectNumber));
+        writeTextElement(writer, QStringLiteral("HZ005"), o.continuousDefect + QString::number(o.continuousDefectNumber + 1));
     writeIntElement(writer, QStringLiteral("HZ006"), o.clockFrom);
     writeIntElement(writer, QStringLiteral("HZ007"), o.clockTo);
     writeTextElement(writer, QStringLiteral("HZ008"), videoTimeText(o.videoTime));
@@ -424,6 +424,7 @@ bool DWAM1492::load(const QString &path)
         file.close();
         readSideFile(path);
     }
+    takeFileDefectNumbers(m_observations);
     setPath(path);
     if (m_header.profile.startsWith(QLatin1String("DN")))
         m_header.width = m_header.height;
@@ -509,9 +510,10 @@ void DWAM1492::readObservation(QXmlStreamReader &reader, ExchangeValueReader &va
             o.continuousDefect = text.left(1);
             const QString number = text.mid(1);
             bool ok = true;
-            o.continuousDefectNumber = number.isEmpty() ? 0 : number.toInt(&ok);
+            // Taken to the records' count with the others, see takeFileDefectNumbers.
+            o.continuousDefectNumber = number.isEmpty() ? -1 : number.toInt(&ok);
             if (!ok) {
-                o.continuousDefectNumber = 0;
+                o.continuousDefectNumber = -1;
                 values.badValue("HZ005", text);
             }
             break;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QTranslator>
@@ -241,15 +242,13 @@ QString EN135082::addStartNode(const QTime &videoTime)
 
 int EN135082::systemText() const
 {
-    // Only the German and Spanish catalogues are told apart by their words.
-    static const char *const german[3] = {"Regen", "Ab", "Misch"};
-    static const char *const spanish[3] = {"superficiales", "residuales", "combinado"};
-    const QString text = optionText(m_options.system, m_header.sewerKind);
-    if (m_language == QLatin1String("de"))
-        return sewerClass(text, german);
-    if (m_language == QLatin1String("es"))
-        return sewerClass(text, spanish);
-    return 0;
+    // Told apart by the option's code, which every catalogue language shares; trade effluent
+    // counts as foul water.
+    static const QHash<QString, int> classes{{QStringLiteral("A"), 3},
+                                             {QStringLiteral("B"), 2},
+                                             {QStringLiteral("C"), 1},
+                                             {QStringLiteral("D"), 2}};
+    return classes.value(m_header.sewerKind.trimmed(), 0);
 }
 
 

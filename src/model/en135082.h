@@ -34,6 +34,8 @@ public:
     QVector<PrintJob> photoPrintJob() override;
 
 protected:
+    // The file has no field for the inspection length: the side file keeps it.
+    bool fileHoldsInspectionLength() const override { return false; }
     QString descriptionPhotoNote() const override;
     void loadCatalog() override;
     void writeDocument(QXmlStreamWriter &writer) override;

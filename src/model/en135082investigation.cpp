@@ -186,6 +186,19 @@ int EN135082Investigation::sewerClass(const QString &text, const char *const (&w
     return 0;
 }
 
+void EN135082Investigation::takeFileDefectNumbers(QVector<ObservationRecord> &observations)
+{
+    const bool countsFromZero = std::any_of(observations.cbegin(), observations.cend(), [](const ObservationRecord &o) {
+        return !o.continuousDefect.isEmpty() && o.continuousDefectNumber == 0;
+    });
+    for (ObservationRecord &o : observations) {
+        if (o.continuousDefectNumber < 0)
+            o.continuousDefectNumber = 0; // a marker without a number: the first defect
+        else if (!countsFromZero && o.continuousDefectNumber > 0)
+            --o.continuousDefectNumber;
+    }
+}
+
 QStringList EN135082Investigation::shortHeaderList(const QString &normName, const QString &sewerText) const
 {
     const InspectionHeader &h = m_header;

@@ -71,6 +71,12 @@ protected:
     // The sewer class of an option text: 1, 2 or 3 for the first of the three words (storm
     // water, foul water, combined) that the text contains, 0 for none.
     static int sewerClass(const QString &text, const char *const (&words)[3]);
+    // Continuous defects are numbered from 1 in the exchange files, as the user sees them, and
+    // from 0 in the records. Readers put the file's numbers into the records as they stand (-1
+    // where a marker has none); this takes them to the records' count. Files of earlier versions
+    // of this program carry the records' count, which a 0 among the numbers gives away: those
+    // are taken as they are.
+    static void takeFileDefectNumbers(QVector<ObservationRecord> &observations);
     // Two texts joined by ", "; the separator is left out when one of them is empty.
     static QString joinedTexts(const QString &first, const QString &second);
     // Millimetres as the whole number the files store: truncated toward zero, 0 for values that

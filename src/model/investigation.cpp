@@ -19,6 +19,15 @@
 #include <QXmlStreamWriter>
 #include <QtDebug>
 
+#include <cmath>
+
+namespace {
+
+// The side file's name of the inspection length, for the files that have no field for it.
+const char kInspectionLengthKey[] = "inspectionLength";
+
+} // namespace
+
 Investigation::Investigation() = default;
 
 Investigation::~Investigation()
@@ -256,8 +265,11 @@ bool Investigation::writeSideFile(const QString &path) const
     {
         QTextStream stream(&bytes, QIODevice::WriteOnly);
         stream.setCodec("UTF-8");
-        // One line, exchanged with Windows installations.
+        // Windows installations read the first line. Further lines only where there is something
+        // to keep, so that other side files stay as they were.
         stream << FileText::forLine(m_header.client) << "\r\n";
+        if (!fileHoldsInspectionLength() && m_header.inspectionLength != 0.0)
+            stream << kInspectionLengthKey << '=' << QString::number(m_header.inspectionLength, 'f', 2) << "\r\n";
     }
     AtomicFile file(sidePath);
     if (!file.open()) {
@@ -282,6 +294,7 @@ void Investigation::readSideFile(const QString &path)
         return;
     QByteArray bytes = file.readLine();
     QString line;
+    QStringList further;
     const auto starts = [&bytes](char c) { return !bytes.isEmpty() && bytes.at(0) == c; };
     if (starts('\xef') || starts('\xfe') || starts('\xff') || starts('\0')) {
         // A byte-order mark or a wide encoding: the text stream tells them apart.
@@ -289,17 +302,38 @@ void Investigation::readSideFile(const QString &path)
         QTextStream stream(&file);
         stream.setCodec("UTF-8");
         line = stream.readLine();
+        while (!stream.atEnd())
+            further << stream.readLine();
     } else {
         // As the text stream reads in text mode: every carriage return dropped, the line ends at
         // the first line feed.
-        bytes.replace('\r', QByteArray());
-        if (bytes.endsWith('\n'))
-            bytes.chop(1);
-        line = QString::fromUtf8(bytes.constData(), bytes.size());
+        const auto text = [](QByteArray raw) {
+            raw.replace('\r', QByteArray());
+            if (raw.endsWith('\n'))
+                raw.chop(1);
+            return QString::fromUtf8(raw.constData(), raw.size());
+        };
+        line = text(bytes);
+        while (!file.atEnd())
+            further << text(file.readLine());
     }
     if (line.endsWith(QLatin1Char('\r')))
         line.chop(1);
     m_header.client = line;
+
+    const QString lengthPrefix = QLatin1String(kInspectionLengthKey) + QLatin1Char('=');
+    for (const QString &entry : qAsConst(further)) {
+        if (fileHoldsInspectionLength() || !entry.startsWith(lengthPrefix))
+            continue;
+        const QString value = entry.mid(lengthPrefix.size()).trimmed();
+        bool ok = false;
+        const double length = value.toDouble(&ok);
+        if (ok && std::isfinite(length) && length >= 0.0 && length <= ModelUtils::kMaxFileNumber)
+            m_header.inspectionLength = length;
+        else
+            noteReadProblem(QCoreApplication::translate("Investigation", "%1: \"%2\" ist keine Inspektionslänge.")
+                                .arg(QDir::toNativeSeparators(file.fileName()), value));
+    }
 }
 
 void Investigation::writeDocument(QXmlStreamWriter &) {}
@@ -358,6 +392,11 @@ double Investigation::inspectedLength() const
         minDistance = qMin(minDistance, o.distance);
     }
     return qMax(stored, maxDistance) - qMin(0.0, minDistance);
+}
+
+int Investigation::headerTextLength(QString InspectionHeader::*) const
+{
+    return 0;
 }
 
 int Investigation::lastPhotoNumber() const

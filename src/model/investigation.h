@@ -130,6 +130,9 @@ public:
     // The highest photo number among the observations' photo names; data entry numbers the next
     // photo after it. Free text overrides it.
     virtual int lastPhotoNumber() const;
+    // The most characters the exchange file keeps of a header text (0: the whole text); the
+    // header editors stop typing there. ISYBAU 2006 and ISYBAU 2001 override it.
+    virtual int headerTextLength(QString InspectionHeader::*field) const;
 
     // --- state
     NormKind normKind() const { return m_normKind; }
@@ -213,10 +216,14 @@ protected:
     // standard implements it.
     virtual void loadCatalog() = 0;
     // The side file ("*.dat") beside the inspection file: finishSave() writes it and load()
-    // reads it. The default holds the client, which the XML files have no place for; ISYBAU
-    // 2001 overrides both with its own list of texts.
+    // reads it. The default holds the client, which the XML files have no place for, on its
+    // first line, then one "name=value" line for each other header value the file cannot hold
+    // (see fileHoldsInspectionLength); ISYBAU 2001 overrides both with its own list of texts.
     virtual bool writeSideFile(const QString &path) const;
     virtual void readSideFile(const QString &path);
+    // Whether the inspection file has a field for the inspection length; where it has none, a
+    // length the user entered is kept in the side file.
+    virtual bool fileHoldsInspectionLength() const { return true; }
     // The XML writer's steps; save() calls them in this order. writeDocument starts the
     // document and writes the header, and leaves open the elements the observations stand in
     // (EN 13508-2: DATA and ZB; DWA-M 149-2: DATA, HG and HI; ISYBAU 2006: from Identifikation

@@ -367,6 +367,11 @@ QString Isybau2001::systemDisplayText() const
     return text;
 }
 
+int Isybau2001::headerTextLength(QString InspectionHeader::*field) const
+{
+    return field == &InspectionHeader::videoReference ? 3 : 0;
+}
+
 int Isybau2001::systemText() const
 {
     const QString text = m_options.system.value(m_header.sewerKind);

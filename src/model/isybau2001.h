@@ -53,6 +53,8 @@ public:
     QString addStartNode(const QTime &videoTime) override;
     int systemText() const override;
     QString observationDescription(const ObservationRecord &observation) const override;
+    // The video reference has three columns in the file; the side file keeps the other texts.
+    int headerTextLength(QString InspectionHeader::*field) const override;
     void buildCodeIndex() override;
     QStringList mainDataList() const override;
     QStringList mainDataListFull() const override;

@@ -226,6 +226,20 @@ QString Isybau2006::observationDescription(const ObservationRecord &o) const
     return text + descriptionTail(o, germanDescriptionWords(), damage);
 }
 
+int Isybau2006::headerTextLength(QString InspectionHeader::*field) const
+{
+    using H = InspectionHeader;
+    static const std::pair<QString H::*, int> lengths[] = {
+        {&H::sectionName, 30}, {&H::startNode, 30}, {&H::endNode, 30}, {&H::videoReference, 30},
+        {&H::street, 40},      {&H::town, 40},      {&H::inspector, 40}, {&H::client, 60},
+        {&H::orderNumber, 6}};
+    for (const auto &length : lengths) {
+        if (length.first == field)
+            return length.second;
+    }
+    return 0;
+}
+
 QString Isybau2006::addStartNode(const QTime &videoTime)
 {
     return insertStartNode(videoTime, QStringLiteral("XP"));
@@ -441,6 +455,60 @@ QStringList Isybau2006::schemaProblems() const
     if (h.lining.toInt() > 0)
         known(h.lining, m_options.lining, tr("Die Auskleidung"));
     known(h.sewerKind, m_options.system, tr("Die Kanalart"));
+
+    longest(h.street, 40, tr("Der Straßenname"));
+    longest(h.town, 40, tr("Der Ortsteil"));
+    // Numbers as written, against the number of digits the format gives them.
+    const auto outOfRange = [&](const char *element, const QString &value, const QString &where = QString()) {
+        const QString field = QLatin1String(element) + QStringLiteral(" = ") + value;
+        problems << (where.isEmpty() ? tr("%1 liegt außerhalb dessen, was das Format erlaubt.").arg(field)
+                                     : tr("%1: %2 liegt außerhalb dessen, was das Format erlaubt.").arg(where, field));
+    };
+    const auto rounded = [](double value) { return QString::number(value, 'f', 2); };
+    // Below 10 to the power of the digits before the point, as the two decimals written show it.
+    const auto fits = [](double value, int digitsBeforePoint) {
+        return std::isfinite(value) && std::fabs(std::round(value * 100.0)) < std::pow(10.0, digitsBeforePoint + 2);
+    };
+    if (!fits(h.inspectionLength, 3))
+        outOfRange("Inspektionslaenge", rounded(h.inspectionLength));
+    if (!fits(h.pipeUnitLength, 2))
+        outOfRange("Regeleinzelrohrlaenge", rounded(h.pipeUnitLength));
+    if (std::abs(truncatedMillimetres(h.height)) > 9999)
+        outOfRange("Profilhoehe", QString::number(truncatedMillimetres(h.height)));
+    if (std::abs(truncatedMillimetres(h.width)) > 9999)
+        outOfRange("Profilbreite", QString::number(truncatedMillimetres(h.width)));
+
+    for (int i = 0; i < m_observations.size(); ++i) {
+        const ObservationRecord &o = m_observations.at(i);
+        const QString where = tr("Beobachtung %1 (%2 bei %3 m)").arg(i + 1).arg(o.code, rounded(o.distance));
+        const QString code = o.code.left(3);
+        const bool renovation = code == QLatin1String("BAK") || code == QLatin1String("BAL");
+        if (!fits(o.distance, 3))
+            outOfRange("Station", rounded(o.distance), where);
+        if (!renovation && !fits(o.quantity1, 4))
+            outOfRange("Quantifizierung1Numerisch", rounded(o.quantity1), where);
+        if (renovation && std::abs(qRound(qBound(-1e9, o.quantity1, 1e9))) > 9999)
+            outOfRange("QZustandSanierung", QString::number(qRound(qBound(-1e9, o.quantity1, 1e9))), where);
+        if (!fits(o.quantity2, 4))
+            outOfRange("Quantifizierung2Numerisch", rounded(o.quantity2), where);
+        if (o.character1.size() > 10)
+            outOfRange("Charakterisierung1", o.character1, where);
+        if (!renovation && o.character2.size() > 10)
+            outOfRange("Charakterisierung2", o.character2, where);
+        if (!o.continuousDefect.isEmpty()) {
+            static const QStringList markers{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                                             QStringLiteral("E"), QStringLiteral("G"), QStringLiteral("R")};
+            if (!markers.contains(o.continuousDefect))
+                outOfRange("Streckenschaden", o.continuousDefect, where);
+            const qint64 number = qint64(o.continuousDefectNumber) + 1;
+            if (o.continuousDefect != QLatin1String("R") && (number < 1 || number > 99))
+                outOfRange("StreckenschadenLfdNr", QString::number(number), where);
+        }
+        if (o.photoFile.size() > 255)
+            outOfRange("Fotodatei", o.photoFile, where);
+        if (o.damageClass > 9)
+            outOfRange("SKBvManu", QString::number(o.damageClass), where);
+    }
     return problems;
 }
 
@@ -543,7 +611,7 @@ void Isybau2006::writeObservation(QXmlStreamWriter &writer, int index)
     if (!o.continuousDefect.isEmpty()) {
         writeTextElement(writer, QStringLiteral("Streckenschaden"), o.continuousDefect);
         if (o.continuousDefect != QLatin1String("R"))
-            writeIntElement(writer, QStringLiteral("StreckenschadenLfdNr"), o.continuousDefectNumber);
+            writeIntElement(writer, QStringLiteral("StreckenschadenLfdNr"), o.continuousDefectNumber + 1);
     }
     if (o.clockFrom > 0) {
         writeIntElement(writer, QStringLiteral("PositionVon"), o.clockFrom);
@@ -662,6 +730,7 @@ bool Isybau2006::load(const QString &path)
         if (state.haveObject) {
             m_header = state.object.header;
             m_observations = std::move(state.object.observations);
+            takeFileDefectNumbers(m_observations);
             if (!state.object.hasOrderNumber && state.hasOrderNumber)
                 m_header.orderNumber = state.orderNumber;
             // The film that shows the object; a file of one object and one film needs no name.
@@ -777,6 +846,7 @@ void Isybau2006::readObject(QXmlStreamReader &reader, ExchangeValueReader &value
 
 void Isybau2006::readObservation(QXmlStreamReader &reader, ExchangeValueReader &values, ObservationRecord &o)
 {
+    o.continuousDefectNumber = -1; // none in the file, see takeFileDefectNumbers
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
         if (isNamed(name, "Station")) {

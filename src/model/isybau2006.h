@@ -26,9 +26,11 @@ public:
     // schemaProblems) is still written, and the save then notes that other programs may reject
     // the file.
     bool save() override;
-    // The header values that a program validating the file against the format's schema would
-    // reject: required values left empty, an order number that is no whole number of up to six
-    // digits, texts longer than the format allows, and option codes the format does not know.
+    // The values that a program validating the file against the format's schema would reject:
+    // required header values left empty, an order number that is no whole number of up to six
+    // digits, texts longer than the format allows, option codes the format does not know, and
+    // numbers of the header and the observations beyond the digits the format gives them
+    // (quantities below 10000, continuous defects numbered 1 to 99).
     QStringList schemaProblems() const;
     ModelUtils::TextTable mainDataTable() const override;
     // Puts a start node "BCD" "XP" at distance 0 in front of the observations.
@@ -36,6 +38,8 @@ public:
     // From the sewer kind: 1 storm water, 2 foul water, 3 combined, 0 unknown.
     int systemText() const override;
     QString observationDescription(const ObservationRecord &observation) const override;
+    // The lengths the schema gives the header texts.
+    int headerTextLength(QString InspectionHeader::*field) const override;
     QStringList mainDataList() const override;
     QStringList mainDataListFull() const override;
     QVector<PrintJob> inspectionPrintJob() override;

@@ -5,6 +5,7 @@
 #include "support/model/recordfields.h"
 #include "support/modalanswerer.h"
 #include "support/formaccess.h"
+#include "support/testenv.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -167,6 +169,9 @@ private slots:
     void unknownCodeKept();
     void untouchedRecordComesBack_data();
     void untouchedRecordComesBack();
+    void quantityNoLongerAskedLeaves_data();
+    void quantityNoLongerAskedLeaves();
+    void quantitiesStayWithinTheIsybauFile();
 };
 
 void TestENDamageDataDialog::newCodeOpensWhatTheCatalogueGrants()
@@ -728,6 +733,99 @@ void TestENDamageDataDialog::untouchedRecordComesBack()
     form.clickAccept();
     QCOMPARE(form.dialog.result(), int(QDialog::Accepted));
     QCOMPARE(recordFields(form.record()), recordFields(record));
+}
+
+void TestENDamageDataDialog::quantityNoLongerAskedLeaves_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("written"); // how the file would carry the quantity 5
+    QTest::newRow("EN 13508-2") << int(NormEN135082) << QByteArray("<D>5.00</D>");
+    QTest::newRow("DWA-M 149-2") << int(NormDWAM1492) << QByteArray("<HZ003>5.00</HZ003>");
+    QTest::newRow("ISYBAU 2006") << int(NormIsybau2006) << QByteArray(">5.00</Quantifizierung1Numerisch>");
+}
+
+// A crack's width is asked for a crack ("B") but not for a surface crack ("A"): a width typed
+// before the user switches to the surface crack leaves the record and the file.
+void TestENDamageDataDialog::quantityNoLongerAskedLeaves()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, written);
+    Form form(kind);
+    form.show();
+    form.type(QStringLiteral("bab"));
+    form.character1->setCurrentIndex(1);
+    QCOMPARE(form.record().character1, QStringLiteral("B"));
+    QVERIFY(form.quanti1->isEnabled());
+    form.quanti1->selectAll();
+    QTest::keyClicks(form.quanti1, QStringLiteral("5"));
+    QCOMPARE(form.record().quantity1, 5.0);
+
+    form.character1->setCurrentIndex(0);
+    QCOMPARE(form.record().character1, QStringLiteral("A"));
+    QVERIFY(!form.quanti1->isEnabled());
+    QCOMPARE(form.quanti1->value(), 0.0);
+    QCOMPARE(form.record().quantity1, 0.0);
+    form.meter->setValue(3.0);
+    form.clickAccept();
+    QCOMPARE(form.dialog.result(), int(QDialog::Accepted));
+
+    QTemporaryDir dir;
+    ReporterCapture capture; // a fresh header that the ISYBAU 2006 check reports
+    form.inspection->mutableObservations() << form.record();
+    form.inspection->setFolder(dir.path());
+    form.inspection->setFileName(QStringLiteral("H1.xml"));
+    QVERIFY(form.inspection->save());
+    QFile file(dir.filePath(QStringLiteral("H1.xml")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(!file.readAll().contains(written));
+
+    // Changing the code to one without quantities clears them too.
+    Form other(kind);
+    other.show();
+    other.type(QStringLiteral("bab"));
+    other.character1->setCurrentIndex(1);
+    other.quanti1->setValue(5);
+    other.code->clear();
+    other.type(QStringLiteral("bdb"));
+    QCOMPARE(other.record().quantity1, 0.0);
+}
+
+// The ISYBAU 2006 file holds quantities below 10000, those of the lining code as whole numbers
+// of four digits; what the dialog lets through passes the file's check.
+void TestENDamageDataDialog::quantitiesStayWithinTheIsybauFile()
+{
+    Form form(NormIsybau2006);
+    form.show();
+    form.type(QStringLiteral("bab"));
+    form.character1->setCurrentIndex(1);
+    form.quanti1->setValue(10000);
+    QCOMPARE(form.record().quantity1, 9999.99);
+    form.meter->setValue(3.0);
+    form.clickAccept();
+    form.inspection->mutableObservations() << form.record();
+
+    Form lining(NormIsybau2006);
+    lining.show();
+    lining.type(QStringLiteral("bak"));
+    lining.character1->setCurrentIndex(lining.character1->findText(QStringLiteral("D"), Qt::MatchStartsWith));
+    QVERIFY(lining.quanti1->isEnabled());
+    lining.quanti1->setValue(10000);
+    QCOMPARE(lining.record().quantity1, 9999.0);
+    lining.meter->setValue(4.0);
+    lining.clickAccept();
+    form.inspection->mutableObservations() << lining.record();
+
+    const auto *isybau = qobject_cast<const Isybau2006 *>(form.inspection.get());
+    QVERIFY(isybau);
+    QCOMPARE(isybau->schemaProblems().filter(QStringLiteral("Beobachtung")), QStringList());
+
+    // Other standards keep their own range.
+    Form en(NormEN135082);
+    en.show();
+    en.type(QStringLiteral("bab"));
+    en.character1->setCurrentIndex(1);
+    en.quanti1->setValue(10000);
+    QCOMPARE(en.record().quantity1, 10000.0);
 }
 
 QTEST_MAIN(TestENDamageDataDialog)

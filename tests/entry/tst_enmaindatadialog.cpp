@@ -127,6 +127,8 @@ private slots:
     void storedValuesAsTheFormHoldsThem();
     void cancelLeavesTheHeader_data();
     void cancelLeavesTheHeader();
+    void typingStopsWhereTheFileDoes_data();
+    void typingStopsWhereTheFileDoes();
 };
 
 void TestENMainDataDialog::form()
@@ -459,3 +461,55 @@ void TestENMainDataDialog::cancelLeavesTheHeader()
 
 QTEST_MAIN(TestENMainDataDialog)
 #include "tst_enmaindatadialog.moc"
+
+void TestENMainDataDialog::typingStopsWhereTheFileDoes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    const QString long45(45, QLatin1Char('x'));
+    QTest::newRow("ISYBAU 2006 street") << int(NormIsybau2006) << "street" << long45 << QString(40, QLatin1Char('x'));
+    QTest::newRow("ISYBAU 2006 section") << int(NormIsybau2006) << "objectName" << long45 << QString(30, QLatin1Char('x'));
+    QTest::newRow("ISYBAU 2006 client") << int(NormIsybau2006) << "customer" << long45 + long45 << QString(60, QLatin1Char('x'));
+    QTest::newRow("ISYBAU 2006 order number") << int(NormIsybau2006) << "inspectionNumber" << "A12b34567" << "123456";
+    QTest::newRow("EN 13508-2 street") << int(NormEN135082) << "street" << long45 << long45;
+    QTest::newRow("DWA-M 149-2 order number") << int(NormDWAM1492) << "inspectionNumber" << "A-17" << "A-17";
+}
+
+// The ISYBAU 2006 file holds texts of a limited length and a whole order number: typing stops
+// there, and the saved file passes its check. Other standards keep what is typed.
+void TestENMainDataDialog::typingStopsWhereTheFileDoes()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, widget);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    auto inv = makeInspection(kind);
+    ENMainDataDialog dialog(inv.get());
+    dialog.show();
+    auto *edit = formChild<QLineEdit>(dialog, qPrintable(widget));
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), kept);
+    accept(dialog);
+    const InspectionHeader h = inv->mainData();
+    QVERIFY(QStringList({h.street, h.sectionName, h.client, h.orderNumber}).contains(kept));
+    if (kind == NormIsybau2006) {
+        QCOMPARE(formChild<QDoubleSpinBox>(dialog, "inspectionLength")->maximum(), 999.99);
+        const QStringList problems = qobject_cast<Isybau2006 *>(inv.get())->schemaProblems();
+        QVERIFY2(problems.filter(QStringLiteral("länger")).isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        if (widget == QLatin1String("inspectionNumber"))
+            QVERIFY2(problems.filter(QStringLiteral("Auftragskennung")).isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // A longer text read from a file stays whole.
+    InspectionHeader read;
+    read.street = QString(45, QLatin1Char('s'));
+    inv->setMainData(read);
+    ENMainDataDialog again(inv.get());
+    again.show();
+    QCOMPARE(formChild<QLineEdit>(again, "street")->text(), read.street);
+    accept(again);
+    QCOMPARE(inv->mainData().street, read.street);
+}

@@ -49,6 +49,8 @@ private slots:
     void missingDate();
     void cancelLeavesTheHeader_data();
     void cancelLeavesTheHeader();
+    void videoReferenceStopsWhereTheFileDoes_data();
+    void videoReferenceStopsWhereTheFileDoes();
 };
 
 void TestIsybau2001MainDialog::form()
@@ -271,6 +273,32 @@ void TestIsybau2001MainDialog::cancelLeavesTheHeader()
         QTest::mouseClick(formChild<QPushButton>(dialog, "reject"), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(headerFields(inv->mainData()), headerFields(before));
+}
+
+// The file holds three characters of the video reference; typing stops there, so what is typed
+// is what comes back from the file.
+void TestIsybau2001MainDialog::videoReferenceStopsWhereTheFileDoes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("ISYBAU 2001") << int(NormIsybau2001);
+    QTest::newRow("ATV M-143-2") << int(NormATV);
+}
+
+void TestIsybau2001MainDialog::videoReferenceStopsWhereTheFileDoes()
+{
+    QFETCH(int, kind);
+    auto inv = makeInspection(kind);
+    Isybau2001MainDialog dialog(inv.get());
+    dialog.show();
+    auto *video = formChild<QLineEdit>(dialog, "video");
+    QTest::keyClicks(video, QStringLiteral("12345"));
+    QCOMPARE(video->text(), QStringLiteral("123"));
+    // The other texts are kept whole in the side file.
+    auto *street = formChild<QLineEdit>(dialog, "street");
+    QTest::keyClicks(street, QString(45, QLatin1Char('s')));
+    QCOMPARE(street->text().size(), 45);
+    accept(dialog);
+    QCOMPARE(inv->mainData().videoReference, QStringLiteral("123"));
 }
 
 QTEST_MAIN(TestIsybau2001MainDialog)

@@ -87,6 +87,7 @@ private slots:
     void collapseAndExpand();
     void moreData_data();
     void moreData();
+    void videoReferenceStopsWhereTheFileDoes();
 };
 
 void TestMainDataWidget::bindingOnlyShows_data()
@@ -416,6 +417,25 @@ void TestMainDataWidget::moreData()
     QCOMPARE(formChild<QLineEdit>(panel, "customer")->text(), customer);
     if (!accepted)
         QCOMPARE(headerFields(inv->mainData()), headerFields(before));
+}
+
+// The ISYBAU 2001 file holds three characters of the video reference: typing stops there; the
+// panel bound to another standard takes the whole text again.
+void TestMainDataWidget::videoReferenceStopsWhereTheFileDoes()
+{
+    auto isybau = makeInspection(NormIsybau2001);
+    auto en = makeInspection(NormEN135082);
+    MainDataWidget panel;
+    panel.setInvestigation(isybau.get());
+    panel.show();
+    auto *video = formChild<QLineEdit>(panel, "videoName");
+    QTest::keyClicks(video, QStringLiteral("12345"));
+    QCOMPARE(isybau->mainData().videoReference, QStringLiteral("123"));
+
+    panel.setInvestigation(en.get());
+    video->clear();
+    QTest::keyClicks(video, QStringLiteral("12345"));
+    QCOMPARE(en->mainData().videoReference, QStringLiteral("12345"));
 }
 
 QTEST_MAIN(TestMainDataWidget)

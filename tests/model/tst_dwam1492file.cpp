@@ -148,12 +148,12 @@ private slots:
             // a distance with centimetres keeps them; control characters are left out; any joint flag writes "A"
             {"DATA/HG/HI/HZ/HZ001", "3.46"}, {"DATA/HG/HI/HZ/HZ002", "BAB"}, {"DATA/HG/HI/HZ/HZ014", "B"},
             {"DATA/HG/HI/HZ/HZ015", "A"}, {"DATA/HG/HI/HZ/HZ003", "1.23"}, {"DATA/HG/HI/HZ/HZ004", "-0.50"},
-            {"DATA/HG/HI/HZ/HZ005", "A0"}, {"DATA/HG/HI/HZ/HZ006", "3"}, {"DATA/HG/HI/HZ/HZ007", "9"},
+            {"DATA/HG/HI/HZ/HZ005", "A1"}, {"DATA/HG/HI/HZ/HZ006", "3"}, {"DATA/HG/HI/HZ/HZ007", "9"},
             {"DATA/HG/HI/HZ/HZ008", "000102"}, {"DATA/HG/HI/HZ/HZ009", "img_1_1.jpg"}, {"DATA/HG/HI/HZ/HZ011", "A"},
             {"DATA/HG/HI/HZ/HZ208", "3"}, {"DATA/HG/HI/HZ/HZ999", "Riss bis <Muffe> & \"weiter\""},
             // the characterisation 2 of BAK stands apart
             {"DATA/HG/HI/HZ/HZ001", "7.5"}, {"DATA/HG/HI/HZ/HZ002", "BAK"}, {"DATA/HG/HI/HZ/HZ014", "D"},
-            {"DATA/HG/HI/HZ/HZ003", "5.00"}, {"DATA/HG/HI/HZ/HZ004", "0.00"}, {"DATA/HG/HI/HZ/HZ005", "B12"},
+            {"DATA/HG/HI/HZ/HZ003", "5.00"}, {"DATA/HG/HI/HZ/HZ004", "0.00"}, {"DATA/HG/HI/HZ/HZ005", "B13"},
             {"DATA/HG/HI/HZ/HZ006", "0"}, {"DATA/HG/HI/HZ/HZ007", "3"}, {"DATA/HG/HI/HZ/HZ008", "010203"},
             {"DATA/HG/HI/HZ/HZ017", "A"},
             // no video time, no HZ008; the remark as it is
@@ -349,6 +349,41 @@ private slots:
     // Elements this reader does not know, elements missing or empty, markup inside a text, a
     // file without white space, a time without seconds: all is read that can be, without
     // complaint.
+    // HZ005 holds the marker and the number the dialog shows ("A1" for "Nr. 1"), at most three
+    // characters; files of earlier versions of this program counted from 0 ("A0").
+    void continuousDefectNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("records");
+        QTest::addColumn<QVector<int>>("numbers");
+        QTest::addColumn<QByteArray>("resaved");
+        const auto record = [](const char *marker) {
+            return QByteArray("<HZ><HZ001>1.0</HZ001><HZ002>BAB</HZ002><HZ005>") + marker + "</HZ005></HZ>";
+        };
+        QTest::newRow("from 1") << record("A1") + record("B1") + record("A99") << QVector<int>{0, 0, 98}
+                                << QByteArray("<HZ005>A99</HZ005>");
+        QTest::newRow("from 0, earlier versions") << record("A0") + record("B0") + record("R3") << QVector<int>{0, 0, 3}
+                                                  << QByteArray("<HZ005>R4</HZ005>");
+        QTest::newRow("marker without number") << record("A") + record("B2") << QVector<int>{0, 1}
+                                               << QByteArray("<HZ005>B2</HZ005>");
+    }
+    void continuousDefectNumbers()
+    {
+        QFETCH(QByteArray, records);
+        QFETCH(QVector<int>, numbers);
+        QFETCH(QByteArray, resaved);
+        writeFile(path, dwaFile(records));
+        DWAM1492 inv;
+        QVERIFY(inv.load(path));
+        QVector<int> read;
+        for (const ObservationRecord &o : inv.observations())
+            read << o.continuousDefectNumber;
+        QCOMPARE(read, numbers);
+        QVERIFY(inv.save());
+        const QByteArray written = readAll(path);
+        QVERIFY(!written.contains("0</HZ005>"));
+        QVERIFY2(written.contains(resaved), written.constData());
+    }
+
     void toleratesUnknownAndMissingElements()
     {
         writeFile(path,

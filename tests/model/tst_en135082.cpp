@@ -263,7 +263,13 @@ private slots:
         QTest::newRow("de other") << "de" << "Z" << 0;
         QTest::newRow("de unknown code") << "de" << "Q" << 0;
         QTest::newRow("de none") << "de" << "" << 0;
-        QTest::newRow("en") << "en" << "C" << 0;
+        // Every catalogue language, by the option's code.
+        for (const char *language : {"da", "en", "es", "fi", "fr", "hr", "nb", "pl", "ru"}) {
+            QTest::addRow("%s storm", language) << language << "C" << 1;
+            QTest::addRow("%s foul", language) << language << "B" << 2;
+            QTest::addRow("%s combined", language) << language << "A" << 3;
+            QTest::addRow("%s other", language) << language << "Z" << 0;
+        }
     }
     void systemText()
     {

@@ -148,6 +148,38 @@ private slots:
         QCOMPARE(readAll(dir->path() + QStringLiteral("/H12.dat")), QByteArray("Stadtwerke\r\n"));
     }
 
+    // The file has no field for the inspection length: the side file keeps it after the client,
+    // and only when there is one, so that side files without it stay as they were.
+    void sideFileKeepsTheLength()
+    {
+        EN135082 inv(QStringLiteral("de"));
+        fill(inv);
+        inv.mutableMainData().inspectionLength = 20.0;
+        inv.setFolder(dir->path());
+        inv.setFileName(QStringLiteral("H12.xml"));
+        QVERIFY(inv.save());
+        const QString side = dir->path() + QStringLiteral("/H12.dat");
+        QCOMPARE(readAll(side), QByteArray("Stadtwerke\r\ninspectionLength=20.00\r\n"));
+        EN135082 back(QStringLiteral("de"));
+        QVERIFY(back.load(path));
+        QCOMPARE(back.mainData().inspectionLength, 20.0);
+        QCOMPARE(back.mainData().client, QStringLiteral("Stadtwerke"));
+
+        // Line feeds alone, as a side file edited elsewhere may have them.
+        writeFile(side, "Kunde\ninspectionLength=12.5\n");
+        QVERIFY(back.load(path));
+        QCOMPARE(back.mainData().inspectionLength, 12.5);
+        QCOMPARE(back.mainData().client, QStringLiteral("Kunde"));
+
+        // A length that is none is reported; the rest is read.
+        writeFile(side, "Kunde\r\ninspectionLength=zwölf\r\n");
+        QVERIFY(!back.load(path));
+        QCOMPARE(capture->errors().size(), 1);
+        QVERIFY2(capture->errors().first().contains(QStringLiteral("zwölf")), qPrintable(capture->errors().first()));
+        QCOMPARE(back.mainData().inspectionLength, 0.0);
+        QCOMPARE(back.mainData().client, QStringLiteral("Kunde"));
+    }
+
     void emptyFieldsAreLeftOut()
     {
         EN135082 inv;

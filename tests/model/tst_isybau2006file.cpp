@@ -231,7 +231,7 @@ private slots:
             {kRecord + "Charakterisierung1", "B"}, {kRecord + "Charakterisierung2", "A"},
             {kRecord + "Verbindung", "1"},
             {kRecord + "Quantifizierung1Numerisch", "1.23"}, {kRecord + "Quantifizierung2Numerisch", "-0.50"},
-            {kRecord + "Streckenschaden", "A"}, {kRecord + "StreckenschadenLfdNr", "2"},
+            {kRecord + "Streckenschaden", "A"}, {kRecord + "StreckenschadenLfdNr", "3"},
             {kRecord + "PositionVon", "3"}, {kRecord + "PositionBis", "9"}, {kRecord + "Fotodatei", "img_1_1.jpg"},
             {kRecord + "FotoSpeichermedium", "WDT"}, {kRecord + "Fotonummer", "0"},
             {kRecord + "Kommentar", "Riss bis <Muffe> & \"weiter\""},
@@ -646,6 +646,43 @@ private slots:
         QVERIFY(inv.observations().isEmpty());
         QVERIFY(!inv.save());
         QCOMPARE(readAll(path), content);
+    }
+
+    // The file numbers continuous defects from 1, as the dialog shows them ("Nr. 1"); files of
+    // earlier versions of this program counted from 0, which a 0 among the numbers gives away.
+    void continuousDefectNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("records");
+        QTest::addColumn<QVector<int>>("numbers");
+        const auto record = [](const char *marker, const char *number) {
+            QByteArray r = QByteArray("<RZustand><Station>1.0</Station><Frame>0</Frame><InspektionsKode>BAB</InspektionsKode>")
+                           + "<Streckenschaden>" + marker + "</Streckenschaden>";
+            if (number)
+                r += QByteArray("<StreckenschadenLfdNr>") + number + "</StreckenschadenLfdNr>";
+            return r + "</RZustand>";
+        };
+        QTest::newRow("from 1") << record("A", "1") + record("A", "2") + record("B", "1") + record("B", "2")
+                                << QVector<int>{0, 1, 0, 1};
+        QTest::newRow("from 0, earlier versions") << record("A", "0") + record("A", "1") + record("B", "0")
+                                                  << QVector<int>{0, 1, 0};
+        QTest::newRow("pipe length without number") << record("R", nullptr) + record("A", "3") << QVector<int>{0, 2};
+    }
+    void continuousDefectNumbers()
+    {
+        QFETCH(QByteArray, records);
+        QFETCH(QVector<int>, numbers);
+        writeFile(path, isybauFile(records));
+        Isybau2006 inv;
+        QVERIFY(inv.load(path));
+        QVector<int> read;
+        for (const ObservationRecord &o : inv.observations())
+            read << o.continuousDefectNumber;
+        QCOMPARE(read, numbers);
+        // Written back from 1.
+        QVERIFY(inv.save());
+        const QByteArray written = readAll(path);
+        QVERIFY(!written.contains("<StreckenschadenLfdNr>0<"));
+        QVERIFY(written.contains("<StreckenschadenLfdNr>" + QByteArray::number(numbers.last() + 1) + "<"));
     }
 
     void brokenFilesAreReported_data()

@@ -145,6 +145,18 @@ private slots:
         h.date = QDate();
         QTest::newRow("fewer fields, no film") << h << QVector<ObservationRecord>{observation(0, QStringLiteral("BCD"), QStringLiteral("XP"))}
                                                << QString();
+        // What the observation dialog offers at its ends: continuous defects "Nr. 1" and
+        // "Nr. 99", the largest quantities, a lining quantity that rounds to four digits.
+        QVector<ObservationRecord> ends = typicalObservations();
+        ends[1].continuousDefectNumber = 0;
+        ends[1].quantity1 = 9999.99;
+        ends[1].quantity2 = 9999.99;
+        ends[2].quantity1 = 9999.0;
+        ObservationRecord end = observation(12.5, QStringLiteral("BAB"), QStringLiteral("B"), QStringLiteral("A"));
+        end.continuousDefect = QStringLiteral("B");
+        end.continuousDefectNumber = 98;
+        ends.insert(3, end);
+        QTest::newRow("ends of the observation fields") << fullHeader() << ends << QString();
     }
 
     void writtenFilesValidate()
@@ -167,6 +179,53 @@ private slots:
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
     }
 
+    // Observation values the schema cannot hold are written as they are; the save succeeds,
+    // names them, and the schema indeed rejects the file.
+    void unholdableObservationIsReported_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("quantity 10000") << 1 << "quantity1" << 10000.0 << "Quantifizierung1Numerisch = 10000.00";
+        QTest::newRow("quantity rounding to 10000") << 1 << "quantity2" << 9999.996 << "Quantifizierung2Numerisch = 10000.00";
+        QTest::newRow("continuous defect Nr. 100") << 1 << "number" << 99.0 << "StreckenschadenLfdNr = 100";
+        QTest::newRow("station 1000") << 1 << "distance" << 1000.0 << "Station = 1000.00";
+        QTest::newRow("lining quantity of five digits") << 2 << "quantity1" << 9999.5 << "QZustandSanierung = 10000";
+    }
+    void unholdableObservationIsReported()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        QFETCH(QString, problem);
+        QVector<ObservationRecord> observations = typicalObservations();
+        ObservationRecord &o = observations[index];
+        if (field == QLatin1String("quantity1"))
+            o.quantity1 = value;
+        else if (field == QLatin1String("quantity2"))
+            o.quantity2 = value;
+        else if (field == QLatin1String("number"))
+            o.continuousDefectNumber = int(value);
+        else
+            o.distance = value;
+
+        QTemporaryDir dir;
+        ReporterCapture capture;
+        Isybau2006 inv;
+        inv.setMainData(fullHeader());
+        inv.mutableObservations() = observations;
+        inv.setFolder(dir.path());
+        inv.setFileName(QStringLiteral("H12.xml"));
+        QCOMPARE(inv.schemaProblems().size(), 1);
+        QVERIFY2(inv.schemaProblems().first().contains(problem), qPrintable(inv.schemaProblems().first()));
+        QVERIFY(inv.save());
+        QCOMPARE(capture.errors(), QStringList());
+        QCOMPARE(capture.notices().size(), 1);
+        QVERIFY2(capture.notices().first().contains(problem), qPrintable(capture.notices().first()));
+        QVERIFY(!validationErrors(xmllint, dir.filePath(QStringLiteral("H12.xml"))).isEmpty());
+    }
+
     // Values the schema cannot hold are written as typed; the save succeeds and names them.
     void unholdableHeaderIsReported_data()
     {
@@ -179,6 +238,8 @@ private slots:
         QTest::newRow("end node empty") << "endNode" << "" << "Der Endknoten fehlt.";
         QTest::newRow("section name too long") << "sectionName" << QString(31, QLatin1Char('x')) << "Die Haltungsbezeichnung ist länger als 30";
         QTest::newRow("old material code") << "material" << "X" << "Das Material \"X\" ist kein Code";
+        QTest::newRow("street too long") << "street" << QString(41, QLatin1Char('s')) << "Der Straßenname ist länger als 40";
+        QTest::newRow("inspection length 1000 m") << "inspectionLength" << "1000.00" << "Inspektionslaenge = 1000.00";
     }
 
     void unholdableHeaderIsReported()
@@ -193,6 +254,10 @@ private slots:
             h.endNode = value;
         else if (field == QLatin1String("sectionName"))
             h.sectionName = value;
+        else if (field == QLatin1String("street"))
+            h.street = value;
+        else if (field == QLatin1String("inspectionLength"))
+            h.inspectionLength = value.toDouble();
         else
             h.material = value;
 
