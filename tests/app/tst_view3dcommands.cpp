@@ -566,6 +566,59 @@ private slots:
         }
     }
 
+    // Manholes made after the site plan lie behind its ground among the 3D objects; the plan
+    // going between the click and "Löschen" must not turn the selection to another manhole.
+    void deletionAfterThePlanWentTakesTheClickedManhole()
+    {
+        const QString name = openNew();
+        Project3D *p3 = window->currentProject3D();
+        Viewer3D *view = window->view3D();
+        QSharedPointer<FloorPlan> plan(new FloorPlan(new GraphicsScene, FloorPlan::SceneOwnership::Owned));
+        p3->setPlan(plan);
+        window->adjustProjectUi();
+        QVERIFY(view->hasFloorPlan());
+        const auto createManhole = [&](const Vector3D &at) -> Duct * {
+            ShownAnswerer answer;
+            answer.press("DuctDialog", "accept");
+            click3D(QStringLiteral("Anlegen_Schacht"));
+            [&] { QVERIFY(answer.done()); }();
+            auto *duct = qobject_cast<Duct *>(p3->objects().value(p3->objects().size() - 1));
+            if (duct)
+                duct->system()->setPosition(at);
+            return duct;
+        };
+        Duct *clicked = createManhole(Vector3D(-0.15, 0, 0));
+        Duct *other = createManhole(Vector3D(0.15, 0, 0));
+        QVERIFY(clicked && other && clicked != other);
+        ConnectedInspection *course = addCourse(other, {});
+        view->addInspection(course);
+        click(QStringLiteral("Projekte_Speichern"));
+
+        select(clicked, Vector3D(-0.15, -0.1, 0));
+        {
+            ModalAnswerer planAnswer;
+            planAnswer.message(MessageDialog::Yes);
+            click3D(QStringLiteral("Grundplan_Löschen"));
+            QVERIFY(planAnswer.done());
+        }
+        QVERIFY(!view->hasFloorPlan());
+        QCOMPARE(view->selectedObject(), clicked);
+
+        ModalAnswerer answer;
+        answer.message(MessageDialog::Yes);
+        click3D(QStringLiteral("Schacht/Punkt_Löschen"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(',')) + answer.texts().join(QLatin1Char(',')) + QString::number(p3->objects().size()) + QStringLiteral(" ") + QString::number(view->objects().size()) + QString::number(view->selectedObject() == clicked)));
+        QCOMPARE(answer.texts(), QStringList{kElementQuestion});
+        QCOMPARE(p3->objects(), QList<Object3D *>{other});
+        QVERIFY(view->objects().contains(other));
+        QCOMPARE(p3->inspections(), QList<ConnectedInspection *>{course});
+        QVERIFY(view->hasInspection(course));
+        click(QStringLiteral("Projekte_Speichern"));
+        const QDomElement saved = TestFiles::xmlRoot(folder(name) + QStringLiteral("/project3d.xml"));
+        QCOMPARE(saved.elementsByTagName(QStringLiteral("Object")).size(), 1);
+        QCOMPARE(saved.elementsByTagName(QStringLiteral("Inspection")).size(), 1);
+    }
+
     // Placed by clicks on the ground; the view element is switched on first when it was off.
     void placements_data()
     {
