@@ -554,8 +554,13 @@ QDomElement ConnectedInspection::save(const QString &tagName, QDomDocument &docu
     }
     for (const auto &pair : m_branchOfEntry) {
         ConnectedInspection *branch = pair.second;
-        if (!branch->m_investigation)
+        if (!branch->m_investigation) {
+            // What could not be taken up stays in the file: placed bends, labels and branches
+            // of an inspection that may come back.
+            if (!branch->m_asRead.isNull())
+                element.appendChild(document.importNode(branch->m_asRead.documentElement(), true));
             continue;
+        }
         QDomElement child = branch->save(QStringLiteral("Branch"), document);
         QDomElement key = document.createElement(QStringLiteral("BranchEntry"));
         writeEntryFields(key, pair.first);
@@ -643,6 +648,9 @@ void ConnectedInspection::loadBranch(const QDomElement &element, InspectionSourc
     qDebug() << "branch" << key.code << key.meter;
     branch->m_name = element.attribute(QStringLiteral("Investigation"));
     branch->m_investigation = project && !branch->m_name.isEmpty() ? project->inspectionByName(branch->m_name) : nullptr;
+    branch->m_asRead = QDomDocument();
+    if (!branch->m_investigation)
+        branch->m_asRead.appendChild(branch->m_asRead.importNode(element, true));
     branch->m_storedLabels.clear();
     branch->readChildren(element);
     branch->build(0.0);

@@ -120,7 +120,8 @@ public:
     Label3D *labelAt(const QPoint &pos, const Camera *camera) const;
     void setLabelFontSize(double size);
 
-    // The XML form: tag "Inspection" at the top level, "Branch" for branches.
+    // The XML form: tag "Inspection" at the top level, "Branch" for branches. A branch without
+    // inspection is left out, unless it was read so: then its element goes back as read.
     virtual QDomElement save(const QString &tagName, QDomDocument &document) const;
     virtual void load(const QDomElement &element, InspectionSource *project, const QList<Object3D *> &sceneObjects);
     void loadBranch(const QDomElement &element, InspectionSource *project);
@@ -140,6 +141,9 @@ private:
 
     Investigation *m_investigation = nullptr;
     QString m_name;
+    // A branch read without its inspection (not in the project when it was opened) keeps its
+    // element as read, in a document of its own, and is written so while it has no inspection.
+    QDomDocument m_asRead;
     QList<CIEntry> m_entries;
     QList<Object3D *> m_objects;
     QMap<PipePoint *, ConnectedInspection *> m_branches;
