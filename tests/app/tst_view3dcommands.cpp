@@ -35,6 +35,7 @@
 #include <QDomDocument>
 #include <QDoubleSpinBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -797,19 +798,30 @@ private slots:
 
     // An existing inspection with a bend is hung from a manhole; its bend is placed in the part
     // dialog.
+    // Two laterals of one code, metre and video time (recorded with the video standing still)
+    // are asked for one after the other.
     void existingInspectionAtAManhole_data()
     {
         QTest::addColumn<bool>("accept");
-        QTest::newRow("placed") << true;
-        QTest::newRow("placement cancelled") << false;
+        QTest::addColumn<bool>("laterals");
+        QTest::newRow("placed") << true << false;
+        QTest::newRow("placement cancelled") << false << false;
+        QTest::newRow("two laterals at one time, placed") << true << true;
     }
 
     void existingInspectionAtAManhole()
     {
         QFETCH(bool, accept);
+        QFETCH(bool, laterals);
         openNew();
         Duct *manhole = addDuct(Vector3D(-0.15, 0, 0));
-        Investigation *inspection = addInspection({at(1, "BCC", 30, "Y", "A")});
+        QVector<ObservationRecord> observations{at(1, "BCC", 30, "Y", "A")};
+        if (laterals) {
+            observations = {at(1, "BCA"), at(1, "BCA")};
+            observations[0].clockFrom = 3;
+            observations[1].clockFrom = 9;
+        }
+        Investigation *inspection = addInspection(observations);
         window->adjustProjectUi();
         window->setChanged(MainWindow::Project3DChange, false);
         select(manhole, Vector3D(-0.15, -0.1, 0));
@@ -830,10 +842,14 @@ private slots:
         });
         ShownAnswerer part;
         int flagsWhilePlacing = -1;
-        part.expect("InsertPartDialog", [&](QWidget *w) {
-            flagsWhilePlacing = window->view3D()->showFlags();
-            formChild<QPushButton>(*w, accept ? "accept" : "reject")->click();
-        });
+        QStringList asked;
+        for (int i = 0; i < (laterals ? 2 : 1); ++i) {
+            part.expect("InsertPartDialog", [&](QWidget *w) {
+                flagsWhilePlacing = window->view3D()->showFlags();
+                asked << formChild<QLabel>(*w, "text")->text();
+                formChild<QPushButton>(*w, accept ? "accept" : "reject")->click();
+            });
+        }
         click3D(QStringLiteral("Schacht/Punkt_Untersuchung"));
         QVERIFY2(modal.done(), qPrintable(modal.unexpected().join(QLatin1Char(','))));
         QVERIFY(part.done());
@@ -853,8 +869,14 @@ private slots:
         ConnectedInspection *course = courses.first();
         QCOMPARE(course->investigation(), inspection);
         QCOMPARE(course->parent(), static_cast<Object3D *>(manhole));
-        QCOMPARE(course->entries().size(), 1);
+        QCOMPARE(course->entries().size(), laterals ? 2 : 1);
         QVERIFY(window->view3D()->inspections().contains(course));
+        if (laterals) {
+            QCOMPARE(asked.size(), 2);
+            QCOMPARE(course->entries().at(0).position, 0.0);
+            QCOMPARE(course->entries().at(1).position, 180.0);
+            QCOMPARE(course->allBranches().size(), 2);
+        }
     }
 
     // The wizard starts a new inspection at a manhole, or on a course that lost its inspection.

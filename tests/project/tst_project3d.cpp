@@ -98,6 +98,7 @@ void place(ConnectedInspection &course)
         entry.code = step.code;
         entry.timecode = step.timecode;
         entry.meter = step.meter;
+        entry.index = step.index;
         course.addEntry(entry);
     }
 }
