@@ -572,7 +572,8 @@ bool MainWindow::placeCourse(ConnectedInspection *course)
             result = r;
             loop.quit();
         });
-        dialog.setPart(step.value, step.position, step.text, step.kind, step.code, step.timecode, step.meter);
+        dialog.setPart(step.value, step.position, step.text, step.kind, step.code, step.timecode, step.meter,
+                       step.index);
         loop.exec();
         if (result != QDialog::Accepted) {
             course->removeEntry(dialog.currentEntry());

@@ -703,7 +703,9 @@ void MainWindow::startInspection()
         return;
 
     if (project) {
-        // The courses of the 3D view must not keep the inspection that goes now.
+        // The courses of the 3D view that show the inspection going now show the new one in its
+        // place; none may keep the old one, which is deleted.
+        QList<ConnectedInspection *> shown;
         if (project3D) {
             for (ConnectedInspection *course : project3D->inspections()) {
                 if (!course)
@@ -711,17 +713,22 @@ void MainWindow::startInspection()
                 QList<ConnectedInspection *> all = course->allBranches();
                 all.prepend(course);
                 for (ConnectedInspection *part : all) {
-                    if (part && part->investigation() == old) {
-                        part->detachInvestigation();
-                        project3DChanged = true;
-                    }
+                    if (part && part->investigation() == old)
+                        shown << part;
                 }
             }
         }
         const int index = project->inspections().indexOf(old);
         Investigation *replacement = next.release();
+        for (ConnectedInspection *part : qAsConst(shown))
+            part->setInvestigation(replacement);
         if (index < 0 || !project->replaceInspection(index, replacement))
             project->addInspection(replacement);
+        // Branches before the courses they hang from: building a course may delete its branches.
+        for (auto it = shown.crbegin(); it != shown.crend(); ++it) {
+            (*it)->build(0.0);
+            project3DChanged = true;
+        }
         project->save();
         written = replacement->save();
         projectChanged = false;

@@ -16,6 +16,18 @@ bool usable(float value)
     return std::isfinite(value) && value > 0.0f;
 }
 
+// Whether the element has every named attribute, each a finite number.
+bool finiteAttributes(const QDomElement &element, std::initializer_list<const char *> names)
+{
+    for (const char *name : names) {
+        bool ok = false;
+        const float value = element.attribute(QLatin1String(name)).toFloat(&ok);
+        if (!ok || !std::isfinite(value))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Camera::Camera(QObject *parent)
@@ -90,19 +102,21 @@ QSizeF Camera::orthoHalfSize() const
     return QSizeF(half * std::max(1.0f, aspect), half * (aspect < 1.0f ? 1.0f / aspect : 1.0f));
 }
 
-float Camera::zNear() const
+double Camera::zNear() const
 {
-    const float distance = float(distanceToSceneCenter());
-    float z = distance - m_zClippingCoefficient * m_sceneRadius;
-    const float zMin = m_zNearCoefficient * m_zClippingCoefficient * m_sceneRadius;
+    const double reach = double(m_zClippingCoefficient) * double(m_sceneRadius);
+    double z = distanceToSceneCenter() - reach;
+    const double zMin = double(m_zNearCoefficient) * reach;
     if (z < zMin)
-        z = m_type == PERSPECTIVE ? zMin : 0.0f;
+        z = m_type == PERSPECTIVE ? zMin : 0.0;
     return z;
 }
 
-float Camera::zFar() const
+double Camera::zFar() const
 {
-    return float(distanceToSceneCenter()) + m_zClippingCoefficient * m_sceneRadius;
+    const double z = distanceToSceneCenter() + double(m_zClippingCoefficient) * double(m_sceneRadius);
+    // Even double precision runs out at some distance; planes that meet make no projection.
+    return std::max(z, std::nextafter(zNear(), HUGE_VAL));
 }
 
 void Camera::setOrthoScale(double scale, int width, int height)
@@ -263,10 +277,22 @@ void Camera::fromDomElement(const QDomElement &element)
                 m_type = ORTHOGRAPHIC;
             }
             for (QDomElement center = child.firstChildElement(QStringLiteral("sceneCenter"));
-                 !center.isNull(); center = center.nextSiblingElement(QStringLiteral("sceneCenter")))
-                setSceneCenter(Vector3D(center));
+                 !center.isNull(); center = center.nextSiblingElement(QStringLiteral("sceneCenter"))) {
+                if (finiteAttributes(center, {"x", "y", "z"}))
+                    setSceneCenter(Vector3D(center));
+            }
         } else if (child.tagName() == QLatin1String("ManipulatedCameraFrame")) {
+            // The frame's reader takes an unreadable number for 0, which moves the eye somewhere
+            // arbitrary; the camera keeps where it stands and how it looks instead.
+            const Vector3D translation = m_frame->translation();
+            const Quaternion rotation = m_frame->rotation();
             m_frame->fromDomElement(child);
+            const QDomElement position = child.lastChildElement(QStringLiteral("position"));
+            if (!position.isNull() && !finiteAttributes(position, {"x", "y", "z"}))
+                m_frame->setTranslation(translation);
+            const QDomElement orientation = child.lastChildElement(QStringLiteral("orientation"));
+            if (!orientation.isNull() && !finiteAttributes(orientation, {"x", "y", "z", "w"}))
+                m_frame->setRotation(rotation);
         }
     }
 }

@@ -54,8 +54,10 @@ public:
     double distanceToSceneCenter() const;
     // Half width and half height of what an orthographic camera shows at its pivot.
     QSizeF orthoHalfSize() const;
-    virtual float zNear() const;
-    virtual float zFar() const;
+    // The clipping planes' distances in front of the eye, in double precision: far from the
+    // scene, single precision would round both to one value. zFar() is always beyond zNear().
+    virtual double zNear() const;
+    virtual double zFar() const;
 
     // For printing the plan at a fixed scale: an orthographic camera (others ignore it) moves so
     // that its picture is scale * height world units high, its pivot on the ground below it.
@@ -85,7 +87,8 @@ public:
     virtual QDomElement toDomElement(const QString &name, QDomDocument &document) const;
     // Reads such an element. An orthographic camera takes its orthographic coefficient from the
     // field of view again. Values that would break the view (not finite, not positive, a field
-    // of view of pi or more) keep the present ones.
+    // of view of pi or more) keep the present ones; so do a scene centre, position or
+    // orientation with a value that is not a finite number.
     virtual void fromDomElement(const QDomElement &element);
 
 public slots:

@@ -42,6 +42,20 @@ double readDouble(const QDomElement &element, const QString &name)
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
+// The first observation of a key has no index in the file, as in files from before the index.
+void writeIndex(QDomElement &element, int index)
+{
+    if (index > 0)
+        element.setAttribute(QStringLiteral("Index"), index);
+}
+
+int readIndex(const QDomElement &element)
+{
+    bool ok = false;
+    const int index = element.attribute(QStringLiteral("Index")).toInt(&ok);
+    return ok && index > 0 ? index : 0;
+}
+
 void writeEntryFields(QDomElement &element, const CIEntry &entry)
 {
     setDoubleAttribute(element, QStringLiteral("Position"), entry.position);
@@ -49,6 +63,7 @@ void writeEntryFields(QDomElement &element, const CIEntry &entry)
     element.setAttribute(QStringLiteral("Code"), entry.code);
     element.setAttribute(QStringLiteral("Timecode"), timeText(entry.timecode));
     setDoubleAttribute(element, QStringLiteral("Meter"), entry.meter);
+    writeIndex(element, entry.index);
 }
 
 CIEntry readEntryFields(const QDomElement &element)
@@ -59,6 +74,7 @@ CIEntry readEntryFields(const QDomElement &element)
     entry.code = element.attribute(QStringLiteral("Code"));
     entry.timecode = readTime(element);
     entry.meter = readDouble(element, QStringLiteral("Meter"));
+    entry.index = readIndex(element);
     return entry;
 }
 
@@ -80,14 +96,9 @@ double lengthOf(Object3D *object)
 
 } // namespace
 
-bool sameMeter(double a, double b)
-{
-    return std::fabs(a - b) * 1e12 <= std::min(std::fabs(a), std::fabs(b));
-}
-
 bool CIEntry::operator==(const CIEntry &other) const
 {
-    return code == other.code && timecode == other.timecode && sameMeter(meter, other.meter);
+    return code == other.code && timecode == other.timecode && index == other.index && sameMeter(meter, other.meter);
 }
 
 bool LabelEntry::operator<(const LabelEntry &other) const
@@ -98,12 +109,14 @@ bool LabelEntry::operator<(const LabelEntry &other) const
         return a < b;
     if (meter != other.meter)
         return meter < other.meter;
-    return code < other.code;
+    if (code != other.code)
+        return code < other.code;
+    return index < other.index;
 }
 
 bool LabelEntry::matches(const LabelEntry &other) const
 {
-    return code == other.code && timecode == other.timecode && sameMeter(meter, other.meter);
+    return code == other.code && timecode == other.timecode && index == other.index && sameMeter(meter, other.meter);
 }
 
 // --- life
@@ -227,11 +240,36 @@ const CIEntry *ConnectedInspection::findEntry(const CourseStep &step) const
     key.code = step.code;
     key.timecode = step.timecode;
     key.meter = step.meter;
+    key.index = step.index;
     for (const CIEntry &entry : m_entries) {
         if (entry == key)
             return &entry;
     }
     return nullptr;
+}
+
+void ConnectedInspection::placeEqualKeysLikeTheFirst()
+{
+    if (!m_investigation)
+        return;
+    bool added = false;
+    for (const CourseStep &step : buildCourseSteps(m_investigation)) {
+        if (step.index == 0 || (step.kind != CourseStep::Bend && step.kind != CourseStep::Branch) || findEntry(step))
+            continue;
+        CourseStep first = step;
+        first.index = 0;
+        const CIEntry *found = findEntry(first);
+        if (!found)
+            continue;
+        CIEntry entry = *found;
+        entry.index = step.index;
+        if (step.position >= 0)
+            entry.position = step.position;
+        m_entries.append(entry);
+        added = true;
+    }
+    if (added)
+        std::stable_sort(m_entries.begin(), m_entries.end());
 }
 
 bool ConnectedInspection::addStep(const CourseStep &step, double &position, double &width)
@@ -397,6 +435,7 @@ void ConnectedInspection::createLabels()
     if (!m_investigation)
         return;
     const QVector<ObservationRecord> observations = m_investigation->observations();
+    const QVector<int> keys = equalKeyIndexes(observations);
     qDebug() << "void ConnectedInspection::createLabels() Anzahl Einträge in damages: " << observations.size();
     const int mode = Global::instance()->config()->labelText();
     for (int i = 0; i < observations.size(); ++i) {
@@ -413,7 +452,7 @@ void ConnectedInspection::createLabels()
         }
         if (!segment)
             continue;
-        const LabelEntry key{o.code, o.videoTime, o.distance};
+        const LabelEntry key{o.code, o.videoTime, o.distance, keys.at(i)};
         auto *label = new Label3D(segment);
         if (mode == 0)
             label->setText(QStringLiteral("%1m %2").arg(QString::number(o.distance, 'f', 2),
@@ -546,6 +585,7 @@ QDomElement ConnectedInspection::save(const QString &tagName, QDomDocument &docu
         child.setAttribute(QStringLiteral("Code"), key.code);
         child.setAttribute(QStringLiteral("Timecode"), timeText(key.timecode));
         setDoubleAttribute(child, QStringLiteral("Meter"), key.meter);
+        writeIndex(child, key.index);
         setDoubleAttribute(child, QStringLiteral("x"), label->offset().x());
         setDoubleAttribute(child, QStringLiteral("y"), label->offset().y());
         child.setAttribute(QStringLiteral("Visible"),
@@ -554,8 +594,13 @@ QDomElement ConnectedInspection::save(const QString &tagName, QDomDocument &docu
     }
     for (const auto &pair : m_branchOfEntry) {
         ConnectedInspection *branch = pair.second;
-        if (!branch->m_investigation)
+        if (!branch->m_investigation) {
+            // What could not be taken up stays in the file: placed bends, labels and branches
+            // of an inspection that may come back.
+            if (!branch->m_asRead.isNull())
+                element.appendChild(document.importNode(branch->m_asRead.documentElement(), true));
             continue;
+        }
         QDomElement child = branch->save(QStringLiteral("Branch"), document);
         QDomElement key = document.createElement(QStringLiteral("BranchEntry"));
         writeEntryFields(key, pair.first);
@@ -580,7 +625,7 @@ void ConnectedInspection::readChildren(const QDomElement &element)
             m_entries.append(entry);
         } else if (tag == QLatin1String("LabelEntry")) {
             const LabelEntry key{child.attribute(QStringLiteral("Code")), readTime(child),
-                                 readDouble(child, QStringLiteral("Meter"))};
+                                 readDouble(child, QStringLiteral("Meter")), readIndex(child)};
             StoredLabel stored;
             stored.offset = QPointF(readDouble(child, QStringLiteral("x")), readDouble(child, QStringLiteral("y")));
             stored.visible = child.attribute(QStringLiteral("Visible")) == QLatin1String("true");
@@ -602,6 +647,7 @@ void ConnectedInspection::load(const QDomElement &element, InspectionSource *pro
     m_investigation = project && !m_name.isEmpty() ? project->inspectionByName(m_name) : nullptr;
     m_storedLabels.clear();
     readChildren(element);
+    placeEqualKeysLikeTheFirst();
     const QString parentName = element.attribute(QStringLiteral("Parent"));
     m_parent = nullptr;
     if (!parentName.isEmpty()) {
@@ -643,8 +689,12 @@ void ConnectedInspection::loadBranch(const QDomElement &element, InspectionSourc
     qDebug() << "branch" << key.code << key.meter;
     branch->m_name = element.attribute(QStringLiteral("Investigation"));
     branch->m_investigation = project && !branch->m_name.isEmpty() ? project->inspectionByName(branch->m_name) : nullptr;
+    branch->m_asRead = QDomDocument();
+    if (!branch->m_investigation)
+        branch->m_asRead.appendChild(branch->m_asRead.importNode(element, true));
     branch->m_storedLabels.clear();
     branch->readChildren(element);
+    branch->placeEqualKeysLikeTheFirst();
     branch->build(0.0);
     for (QDomElement child = element.firstChildElement(QStringLiteral("Branch")); !child.isNull();
          child = child.nextSiblingElement(QStringLiteral("Branch")))

@@ -35,8 +35,10 @@ struct CIEntry
     QString code;
     QTime timecode;
     double meter = 0.0;
+    // Which observation of equal code, time and metre (0 the first); stored only when not 0.
+    int index = 0;
 
-    // Same observation: same code and time, meters equal up to 1e-12 relative.
+    // Same observation: same code, time and index, meters equal up to 1e-12 relative.
     bool operator==(const CIEntry &other) const;
     // Meter only; the entry list is sorted stably with it.
     bool operator<(const CIEntry &other) const { return meter < other.meter; }
@@ -48,9 +50,11 @@ struct LabelEntry
     QString code;
     QTime timecode;
     double meter = 0.0;
+    // Which observation of equal code, time and metre (0 the first); stored only when not 0.
+    int index = 0;
 
     bool operator<(const LabelEntry &other) const;
-    // Same code and time, meters equal up to 1e-12 relative.
+    // Same code, time and index, meters equal up to 1e-12 relative.
     bool matches(const LabelEntry &other) const;
 };
 
@@ -60,9 +64,6 @@ struct StoredLabel
     QPointF offset;
     bool visible = true;
 };
-
-// Metres equal up to 1e-12 relative (exactly equal for zero).
-bool sameMeter(double a, double b);
 
 // One inspection laid out as a 3D course of pipe segments and joints hanging from a scene object
 // (a manhole, a point or the joint of another course), with its side branches as child courses and
@@ -120,7 +121,8 @@ public:
     Label3D *labelAt(const QPoint &pos, const Camera *camera) const;
     void setLabelFontSize(double size);
 
-    // The XML form: tag "Inspection" at the top level, "Branch" for branches.
+    // The XML form: tag "Inspection" at the top level, "Branch" for branches. A branch without
+    // inspection is left out, unless it was read so: then its element goes back as read.
     virtual QDomElement save(const QString &tagName, QDomDocument &document) const;
     virtual void load(const QDomElement &element, InspectionSource *project, const QList<Object3D *> &sceneObjects);
     void loadBranch(const QDomElement &element, InspectionSource *project);
@@ -135,11 +137,18 @@ private:
     CourseStep buildSteps(double placeholderRadius);
     void deleteLabels();
     const CIEntry *findEntry(const CourseStep &step) const;
+    // Files written before equal keys were told apart hold one entry for all observations of
+    // such a key; it stays the first one's, and each later one is placed like it, at its own
+    // place on the cross-section when the observation names one.
+    void placeEqualKeysLikeTheFirst();
     ConnectedInspection *findBranch(const CIEntry &key) const;
     void readChildren(const QDomElement &element);
 
     Investigation *m_investigation = nullptr;
     QString m_name;
+    // A branch read without its inspection (not in the project when it was opened) keeps its
+    // element as read, in a document of its own, and is written so while it has no inspection.
+    QDomDocument m_asRead;
     QList<CIEntry> m_entries;
     QList<Object3D *> m_objects;
     QMap<PipePoint *, ConnectedInspection *> m_branches;

@@ -4,6 +4,28 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <cmath>
+
+bool sameMeter(double a, double b)
+{
+    return std::fabs(a - b) * 1e12 <= std::min(std::fabs(a), std::fabs(b));
+}
+
+QVector<int> equalKeyIndexes(const QVector<ObservationRecord> &observations)
+{
+    QVector<int> indexes(observations.size(), 0);
+    for (int i = 0; i < observations.size(); ++i) {
+        const ObservationRecord &o = observations.at(i);
+        for (int k = 0; k < i; ++k) {
+            const ObservationRecord &earlier = observations.at(k);
+            if (earlier.code == o.code && earlier.videoTime == o.videoTime && sameMeter(earlier.distance, o.distance))
+                ++indexes[i];
+        }
+    }
+    return indexes;
+}
+
 int clockPosition(int hours)
 {
     const int position = ((15 - hours) * 30) % 360;
@@ -61,9 +83,10 @@ int enPosition(const ObservationRecord &o)
 }
 
 CourseStep stepOf(const Investigation *investigation, int index, const ObservationRecord &o, int kind,
-                  double value, int position)
+                  double value, int position, int keyIndex)
 {
     CourseStep step;
+    step.index = keyIndex;
     step.kind = kind;
     step.value = value;
     step.position = position;
@@ -93,25 +116,26 @@ QList<CourseStep> buildCourseSteps(const Investigation *investigation)
     double furthest = en ? investigation->inspectedLength() : 0.0;
     QList<CourseStep> branches;
     const QVector<ObservationRecord> observations = investigation->observations();
+    const QVector<int> keys = equalKeyIndexes(observations);
     for (int i = 0; i < observations.size(); ++i) {
         const ObservationRecord &o = observations.at(i);
         furthest = qMax(furthest, o.distance);
         if (en) {
             if (o.code == QLatin1String("BCA"))
-                branches.append(stepOf(investigation, i, o, CourseStep::Branch, 60.0, enPosition(o)));
+                branches.append(stepOf(investigation, i, o, CourseStep::Branch, 60.0, enPosition(o), keys[i]));
             else if (o.code == QLatin1String("BCC"))
-                result.append(stepOf(investigation, i, o, CourseStep::Bend, o.quantity1, enPosition(o)));
+                result.append(stepOf(investigation, i, o, CourseStep::Bend, o.quantity1, enPosition(o), keys[i]));
             else if (o.code == QLatin1String("AEC"))
-                result.append(stepOf(investigation, i, o, CourseStep::WidthChange, o.quantity1, 0));
+                result.append(stepOf(investigation, i, o, CourseStep::WidthChange, o.quantity1, 0, keys[i]));
         } else {
             if (o.code.startsWith(QLatin1Char('A')))
-                branches.append(stepOf(investigation, i, o, CourseStep::Branch, 60.0, isybauPosition(o)));
+                branches.append(stepOf(investigation, i, o, CourseStep::Branch, 60.0, isybauPosition(o), keys[i]));
             else if (o.code == QLatin1String("K"))
-                result.append(stepOf(investigation, i, o, CourseStep::Bend, o.quantity1, isybauPosition(o)));
+                result.append(stepOf(investigation, i, o, CourseStep::Bend, o.quantity1, isybauPosition(o), keys[i]));
             else if (o.code == QLatin1String("HL"))
                 furthest = qMax(furthest, o.quantity1);
             else if (o.code == QLatin1String("QVN"))
-                result.append(stepOf(investigation, i, o, CourseStep::WidthChange, o.quantity1, 0));
+                result.append(stepOf(investigation, i, o, CourseStep::WidthChange, o.quantity1, 0, keys[i]));
         }
     }
     CourseStep end;

@@ -3,8 +3,10 @@
 #include <QList>
 #include <QString>
 #include <QTime>
+#include <QVector>
 
 class Investigation;
+struct ObservationRecord;
 
 // One observation that shapes the 3D course of an inspection.
 struct CourseStep
@@ -18,7 +20,16 @@ struct CourseStep
     QString code;         // empty for a default step: "nothing left to place"
     QTime timecode;
     double meter = 0.0;
+    int index = 0;        // which of the observations of equal code, time and metre (see below)
 };
+
+// Metres equal up to 1e-12 relative (exactly equal for zero).
+bool sameMeter(double a, double b);
+
+// For each observation, how many observations before it have the same code, video time and
+// distance: 0 for the first of such a key. Observations recorded while the video stood still
+// can share all three (two laterals at one metre); this number tells them apart.
+QVector<int> equalKeyIndexes(const QVector<ObservationRecord> &observations);
 
 // ((15 - hours) * 30) mod 360: 12 o'clock is 90 (top), 3 o'clock 0, 6 o'clock 270, 9 o'clock 180.
 int clockPosition(int hours);

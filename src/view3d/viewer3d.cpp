@@ -138,6 +138,8 @@ Viewer3D::~Viewer3D()
 {
     // With the context current the meshes and frame buffers give their GL names back.
     const bool current = makeContextCurrent();
+    // The objects go below: their deletion must not reach whoever listens to the selection.
+    setSelected(nullptr);
     setManipulatedSystem(camera()->frame());
     const QList<ConnectedInspection *> courses = inspections();
     m_inspections.clear();
@@ -380,9 +382,7 @@ void Viewer3D::updateMaxDepth()
 
 Object3D *Viewer3D::selectedObject() const
 {
-    const QList<Object3D *> &registry = Object3D::registry();
-    return m_selectedIndex >= 0 && m_selectedIndex < registry.size() ? registry.at(m_selectedIndex)
-                                                                     : nullptr;
+    return m_selected.data();
 }
 
 ReferencePoint *Viewer3D::selectedReferencePoint() const
@@ -400,9 +400,26 @@ bool Viewer3D::isSelected(const Object3D *object) const
     return object && selectedObject() == object;
 }
 
+void Viewer3D::setSelected(Object3D *object)
+{
+    if (m_selected == object)
+        return;
+    disconnect(m_selectedDestroyed);
+    m_selected = object;
+    if (object)
+        m_selectedDestroyed = connect(object, &QObject::destroyed, this, &Viewer3D::selectedDestroyed);
+}
+
+void Viewer3D::selectedDestroyed()
+{
+    // The object's frame went with it; the mouse must not move what is gone.
+    m_selectedDestroyed = QMetaObject::Connection();
+    clearSelection();
+}
+
 void Viewer3D::clearSelection()
 {
-    m_selectedIndex = -1;
+    setSelected(nullptr);
     m_draggedLabel = nullptr;
     setManipulatedSystem(camera()->frame());
     emit selectionChanged(nullptr);
@@ -740,11 +757,14 @@ void Viewer3D::pickAt(const QPoint &point)
 
 void Viewer3D::selectPicked(const QPoint &)
 {
-    const int before = m_selectedIndex;
-    m_selectedIndex = Object3D::colorToId(m_pickColor);
-    Object3D *object = selectedObject();
+    // The identity is the registry index at the time of the pick, which drew it just now.
+    const int id = Object3D::colorToId(m_pickColor);
+    const QList<Object3D *> &registry = Object3D::registry();
+    Object3D *object = id >= 0 && id < registry.size() ? registry.at(id) : nullptr;
+    const bool changed = object != m_selected;
+    setSelected(object);
     setManipulatedSystem(object ? object->system() : camera()->frame());
-    if (before != m_selectedIndex)
+    if (changed)
         emit selectionChanged(object);
     renderLater();
 }
@@ -985,7 +1005,7 @@ void Viewer3D::mousePressEvent(QMouseEvent *event)
         }
         if (m_draggedLabel) {
             m_draggedLabel->mousePressEvent(event);
-            m_selectedIndex = -1;
+            setSelected(nullptr);
             emit selectionChanged(nullptr);
             return;
         }

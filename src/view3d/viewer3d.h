@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMultiMap>
 #include <QPointF>
+#include <QPointer>
 #include <QSharedPointer>
 
 class ConnectedInspection;
@@ -132,13 +133,13 @@ public:
     double maxDepth() const { return m_maxDepth; }
 
     // ---- Selection
-    // The registry entry at the selected index; null for none or an index outside the registry.
+    // The object picked last, held by itself: objects made or deleted since do not move the
+    // selection to another one. Null for none; the selection is cleared when that object is
+    // deleted (the camera's frame takes the mouse again and selectionChanged(nullptr) is sent).
     Object3D *selectedObject() const;
     ReferencePoint *selectedReferencePoint() const;
     DimensionNote *selectedDimensionNote() const;
-    int selectedIndex() const { return m_selectedIndex; }
-    bool isSelectedIndex(int index) const { return index == m_selectedIndex; }
-    // Whether the object is the selected one (what the selected index names).
+    // Whether the object is the selected one.
     bool isSelected(const Object3D *object) const;
     // The camera's frame becomes the one the mouse moves; emits selectionChanged(nullptr).
     void clearSelection();
@@ -212,6 +213,9 @@ private slots:
 
 private:
     bool isShown(const Object3D *object) const;
+    // Holds the object as the selection (null for none), without signals or frames.
+    void setSelected(Object3D *object);
+    void selectedDestroyed();
     void setCameraMatrices(QOpenGLShaderProgram *program) const;
     void drawObjects();
     void drawProjection();
@@ -250,7 +254,8 @@ private:
     QOpenGLShaderProgram *m_objectProgram = nullptr;
     QOpenGLShaderProgram *m_projectionProgram = nullptr;
     Vector3D m_pickColor;
-    int m_selectedIndex = -1;
+    QPointer<Object3D> m_selected;
+    QMetaObject::Connection m_selectedDestroyed;
     Label3D *m_draggedLabel = nullptr;
     bool m_selectionLocked = false;
     double m_maxDepth = 0.0;

@@ -345,6 +345,11 @@ void Window3D::setCamera(Camera *camera)
     }
 }
 
+ManipulatedSystem3D *Window3D::manipulatedSystem() const
+{
+    return m_manipulatedSystem.data();
+}
+
 void Window3D::setManipulatedSystem(ManipulatedSystem3D *system)
 {
     const ManipulatedSystem3D *cameraFrame = m_camera->frame();
@@ -494,7 +499,7 @@ void Window3D::setHandlerKeyboardModifiers(Global::MouseHandler handler,
 
 ManipulatedSystem3D *Window3D::manipulatedSystemOf(Global::MouseHandler handler) const
 {
-    return handler == Global::HANDLER_CAMERA ? m_camera->frame() : m_manipulatedSystem;
+    return handler == Global::HANDLER_CAMERA ? m_camera->frame() : m_manipulatedSystem.data();
 }
 
 bool Window3D::beginDrag(const DragBinding &binding, QMouseEvent *event)

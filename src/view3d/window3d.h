@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMap>
 #include <QOpenGLFunctions>
+#include <QPointer>
 #include <QWindow>
 
 #include <algorithm>
@@ -44,7 +45,7 @@ public:
     void setFormat(const QSurfaceFormat &format);
 
     Camera *camera() const { return m_camera; }
-    ManipulatedSystem3D *manipulatedSystem() const { return m_manipulatedSystem; }
+    ManipulatedSystem3D *manipulatedSystem() const;
     MouseGrabber *mouseGrabber() const { return m_mouseGrabber; }
     bool is3DView() const { return m_is3DView; }
     float aspectRatio() const { return float(width()) / float(std::max(1, height())); }
@@ -160,7 +161,8 @@ private:
 
     bool m_updatePending = false;
     Camera *m_camera = nullptr;
-    ManipulatedSystem3D *m_manipulatedSystem = nullptr;
+    // Cleared when the frame is deleted with its object.
+    QPointer<ManipulatedSystem3D> m_manipulatedSystem;
     QOpenGLContext *m_context = nullptr;
     QOpenGLPaintDevice *m_paintDevice = nullptr;
     MouseGrabber *m_mouseGrabber = nullptr;

@@ -933,6 +933,27 @@ private slots:
         auto *course = new ConnectedInspection(old, new ManipulatedSystem3D, point);
         QVERIFY(course->build(0.0).code.isEmpty());
         window->currentProject3D()->addInspection(course);
+        // K2 has a lateral whose branch course shows K1 as well.
+        Investigation *k2 = project->inspectionByName(QStringLiteral("K2.xml"));
+        ObservationRecord lateral;
+        lateral.code = QStringLiteral("BCA");
+        lateral.distance = 1.0;
+        k2->mutableObservations() = {lateral};
+        auto *withBranch = new ConnectedInspection(k2, new ManipulatedSystem3D, point);
+        const CourseStep step = withBranch->build(0.0);
+        QCOMPARE(step.code, QStringLiteral("BCA"));
+        CIEntry entry;
+        entry.type = CIEntry::Branch;
+        entry.code = step.code;
+        entry.meter = step.meter;
+        entry.timecode = step.timecode;
+        withBranch->addEntry(entry);
+        QVERIFY(withBranch->build(0.0).code.isEmpty());
+        ConnectedInspection *branch = withBranch->allBranches().value(0);
+        QVERIFY(branch);
+        branch->setInvestigation(old);
+        branch->build(0.0);
+        window->currentProject3D()->addInspection(withBranch);
         window->adjustProjectUi();
 
         doubleClick(1);
@@ -946,9 +967,20 @@ private slots:
         QCOMPARE(window->currentInspection()->fileName(), QStringLiteral("K1.xml"));
         QCOMPARE(project->inspectionNames(), (QStringList{"K0.xml", "K1.xml", "K2.xml"}));
         QCOMPARE(list()->item(1, 0)->text(), QStringLiteral("K1.xml"));
-        QCOMPARE(course->investigation(), nullptr);
-        QVERIFY(course->labels().isEmpty());
+        // The course shows the new inspection, and is saved with it.
+        QCOMPARE(course->investigation(), window->currentInspection());
+        QCOMPARE(course->investigationName(), QStringLiteral("K1.xml"));
+        QVERIFY(!course->objects().isEmpty());
+        QCOMPARE(withBranch->allBranches(), QList<ConnectedInspection *>{branch});
+        QCOMPARE(branch->investigation(), window->currentInspection());
+        QVERIFY(!branch->objects().isEmpty());
+        k2->setChanged(false);
         QVERIFY(window->isChanged(MainWindow::Project3DChange));
+        click(QStringLiteral("Projekte_Speichern"));
+        const QDomElement saved = TestFiles::xmlRoot(folder + QStringLiteral("/project3d.xml"))
+                                      .firstChildElement(QStringLiteral("INSPECTIONS"))
+                                      .firstChildElement(QStringLiteral("Inspection"));
+        QCOMPARE(saved.attribute(QStringLiteral("Investigation")), QStringLiteral("K1.xml"));
         QCOMPARE(positions(folder + QStringLiteral("/project.xml")),
                  (QMap<QString, QString>{{"K0.xml", "0"}, {"K1.xml", "1"}, {"K2.xml", "2"}}));
         std::unique_ptr<Investigation> reread(Project::loadInspectionFile(folder + QStringLiteral("/K1/K1.xml")));

@@ -35,6 +35,7 @@
 #include <QDomDocument>
 #include <QDoubleSpinBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -566,6 +567,59 @@ private slots:
         }
     }
 
+    // Manholes made after the site plan lie behind its ground among the 3D objects; the plan
+    // going between the click and "Löschen" must not turn the selection to another manhole.
+    void deletionAfterThePlanWentTakesTheClickedManhole()
+    {
+        const QString name = openNew();
+        Project3D *p3 = window->currentProject3D();
+        Viewer3D *view = window->view3D();
+        QSharedPointer<FloorPlan> plan(new FloorPlan(new GraphicsScene, FloorPlan::SceneOwnership::Owned));
+        p3->setPlan(plan);
+        window->adjustProjectUi();
+        QVERIFY(view->hasFloorPlan());
+        const auto createManhole = [&](const Vector3D &at) -> Duct * {
+            ShownAnswerer answer;
+            answer.press("DuctDialog", "accept");
+            click3D(QStringLiteral("Anlegen_Schacht"));
+            [&] { QVERIFY(answer.done()); }();
+            auto *duct = qobject_cast<Duct *>(p3->objects().value(p3->objects().size() - 1));
+            if (duct)
+                duct->system()->setPosition(at);
+            return duct;
+        };
+        Duct *clicked = createManhole(Vector3D(-0.15, 0, 0));
+        Duct *other = createManhole(Vector3D(0.15, 0, 0));
+        QVERIFY(clicked && other && clicked != other);
+        ConnectedInspection *course = addCourse(other, {});
+        view->addInspection(course);
+        click(QStringLiteral("Projekte_Speichern"));
+
+        select(clicked, Vector3D(-0.15, -0.1, 0));
+        {
+            ModalAnswerer planAnswer;
+            planAnswer.message(MessageDialog::Yes);
+            click3D(QStringLiteral("Grundplan_Löschen"));
+            QVERIFY(planAnswer.done());
+        }
+        QVERIFY(!view->hasFloorPlan());
+        QCOMPARE(view->selectedObject(), clicked);
+
+        ModalAnswerer answer;
+        answer.message(MessageDialog::Yes);
+        click3D(QStringLiteral("Schacht/Punkt_Löschen"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(',')) + answer.texts().join(QLatin1Char(',')) + QString::number(p3->objects().size()) + QStringLiteral(" ") + QString::number(view->objects().size()) + QString::number(view->selectedObject() == clicked)));
+        QCOMPARE(answer.texts(), QStringList{kElementQuestion});
+        QCOMPARE(p3->objects(), QList<Object3D *>{other});
+        QVERIFY(view->objects().contains(other));
+        QCOMPARE(p3->inspections(), QList<ConnectedInspection *>{course});
+        QVERIFY(view->hasInspection(course));
+        click(QStringLiteral("Projekte_Speichern"));
+        const QDomElement saved = TestFiles::xmlRoot(folder(name) + QStringLiteral("/project3d.xml"));
+        QCOMPARE(saved.elementsByTagName(QStringLiteral("Object")).size(), 1);
+        QCOMPARE(saved.elementsByTagName(QStringLiteral("Inspection")).size(), 1);
+    }
+
     // Placed by clicks on the ground; the view element is switched on first when it was off.
     void placements_data()
     {
@@ -744,19 +798,30 @@ private slots:
 
     // An existing inspection with a bend is hung from a manhole; its bend is placed in the part
     // dialog.
+    // Two laterals of one code, metre and video time (recorded with the video standing still)
+    // are asked for one after the other.
     void existingInspectionAtAManhole_data()
     {
         QTest::addColumn<bool>("accept");
-        QTest::newRow("placed") << true;
-        QTest::newRow("placement cancelled") << false;
+        QTest::addColumn<bool>("laterals");
+        QTest::newRow("placed") << true << false;
+        QTest::newRow("placement cancelled") << false << false;
+        QTest::newRow("two laterals at one time, placed") << true << true;
     }
 
     void existingInspectionAtAManhole()
     {
         QFETCH(bool, accept);
+        QFETCH(bool, laterals);
         openNew();
         Duct *manhole = addDuct(Vector3D(-0.15, 0, 0));
-        Investigation *inspection = addInspection({at(1, "BCC", 30, "Y", "A")});
+        QVector<ObservationRecord> observations{at(1, "BCC", 30, "Y", "A")};
+        if (laterals) {
+            observations = {at(1, "BCA"), at(1, "BCA")};
+            observations[0].clockFrom = 3;
+            observations[1].clockFrom = 9;
+        }
+        Investigation *inspection = addInspection(observations);
         window->adjustProjectUi();
         window->setChanged(MainWindow::Project3DChange, false);
         select(manhole, Vector3D(-0.15, -0.1, 0));
@@ -777,10 +842,14 @@ private slots:
         });
         ShownAnswerer part;
         int flagsWhilePlacing = -1;
-        part.expect("InsertPartDialog", [&](QWidget *w) {
-            flagsWhilePlacing = window->view3D()->showFlags();
-            formChild<QPushButton>(*w, accept ? "accept" : "reject")->click();
-        });
+        QStringList asked;
+        for (int i = 0; i < (laterals ? 2 : 1); ++i) {
+            part.expect("InsertPartDialog", [&](QWidget *w) {
+                flagsWhilePlacing = window->view3D()->showFlags();
+                asked << formChild<QLabel>(*w, "text")->text();
+                formChild<QPushButton>(*w, accept ? "accept" : "reject")->click();
+            });
+        }
         click3D(QStringLiteral("Schacht/Punkt_Untersuchung"));
         QVERIFY2(modal.done(), qPrintable(modal.unexpected().join(QLatin1Char(','))));
         QVERIFY(part.done());
@@ -800,8 +869,14 @@ private slots:
         ConnectedInspection *course = courses.first();
         QCOMPARE(course->investigation(), inspection);
         QCOMPARE(course->parent(), static_cast<Object3D *>(manhole));
-        QCOMPARE(course->entries().size(), 1);
+        QCOMPARE(course->entries().size(), laterals ? 2 : 1);
         QVERIFY(window->view3D()->inspections().contains(course));
+        if (laterals) {
+            QCOMPARE(asked.size(), 2);
+            QCOMPARE(course->entries().at(0).position, 0.0);
+            QCOMPARE(course->entries().at(1).position, 180.0);
+            QCOMPARE(course->allBranches().size(), 2);
+        }
     }
 
     // The wizard starts a new inspection at a manhole, or on a course that lost its inspection.

@@ -98,6 +98,7 @@ void place(ConnectedInspection &course)
         entry.code = step.code;
         entry.timecode = step.timecode;
         entry.meter = step.meter;
+        entry.index = step.index;
         course.addEntry(entry);
     }
 }
@@ -433,6 +434,51 @@ private slots:
         QDomDocument expected;
         QVERIFY(expected.setContent(course));
         QCOMPARE(elementText(courseElements(file).firstChildElement()), elementText(expected.documentElement()));
+    }
+
+    // The inspection of a branch was not there when the project opened (its folder renamed
+    // outside the program): the branch, with its placed bends, labels and branches, goes back
+    // into the file as read, also when its course is written anew.
+    void branchWithoutItsInspectionIsKept()
+    {
+        project->addInspection(courseInspection(root + QStringLiteral("/P"), QStringLiteral("K1.xml"), 20,
+                                                {at(4, "BCC", 0, 20, "A", "B"), at(9, "BCA", 12), at(11, "BAB")}));
+        const QString branch = QStringLiteral(
+            "<Branch Investigation=\"K2 alt.xml\" Parent=\"object_000017\">"
+            "<System><position x=\"0\" y=\"0\" z=\"-0.5\"/><orientation x=\"0\" y=\"0.5\" z=\"0\" w=\"0.8660254\"/></System>"
+            "<CIEntry Type=\"Elbow\" Position=\"0\" Angle=\"30\" Code=\"BCC\" Timecode=\"000104\" Meter=\"2\"/>"
+            "<LabelEntry Code=\"BAB\" Timecode=\"000106\" Meter=\"3\" x=\"4\" y=\"5\" Visible=\"true\"/>"
+            "<Branch Investigation=\"K3.xml\"><BranchEntry Position=\"0\" Angle=\"75\" Code=\"BCA\" "
+            "Timecode=\"000102\" Meter=\"1\"/></Branch>"
+            "<BranchEntry Position=\"90\" Angle=\"75\" Code=\"BCA\" Timecode=\"000218\" Meter=\"9\"/></Branch>");
+        writeFile(file, kDeclaration + "<ZOZOrureProject3D version=\"1.0\"><OBJECTS>"
+                            "<Object Type=\"Duct\" Name=\"Schacht 1\" Diameter=\"1\" Depth=\"3\"/></OBJECTS>"
+                            "<INSPECTIONS><Inspection Investigation=\"K1.xml\" Parent=\"Schacht 1\">"
+                            "<CIEntry Type=\"Elbow\" Position=\"90\" Angle=\"20\" Code=\"BCC\" Timecode=\"000208\" Meter=\"4\"/>"
+                            "<CIEntry Type=\"Branch\" Position=\"90\" Angle=\"75\" Code=\"BCA\" Timecode=\"000218\" Meter=\"9\"/>"
+                            + branch.toUtf8() + "</Inspection></INSPECTIONS></ZOZOrureProject3D>\n");
+        QDomDocument expected;
+        QVERIFY(expected.setContent(branch));
+        for (int round = 0; round < 2; ++round) {
+            Project3D store;
+            store.setProject(project.get());
+            QVERIFY(store.load());
+            QCOMPARE(store.inspections().size(), 1);
+            ConnectedInspection *course = store.inspections().at(0);
+            QVERIFY(course->investigation());
+            QCOMPARE(course->allBranches().size(), 1);
+            QVERIFY(!course->allBranches().at(0)->investigation());
+            QCOMPARE(course->allBranches().at(0)->investigationName(), QStringLiteral("K2 alt.xml"));
+            // The course changes (a label is hidden) and is written from memory.
+            course->labels().at(round)->setVisible(false);
+            QVERIFY(store.save());
+            const QDomElement written = courseElements(file).firstChildElement();
+            QCOMPARE(written.elementsByTagName(QStringLiteral("LabelEntry")).size(), round + 2);
+            QCOMPARE(childTags(written).count(QStringLiteral("Branch")), 1);
+            QCOMPARE(elementText(written.firstChildElement(QStringLiteral("Branch"))),
+                     elementText(expected.documentElement()));
+        }
+        QVERIFY2(capture->errors().isEmpty(), qPrintable(capture->errors().join('\n')));
     }
 
     void courseQueries()

@@ -61,6 +61,10 @@ private slots:
     void xmlRoundTrip_data();
     void xmlRoundTrip();
     void xmlKeepsUnusableValues();
+    void farFromTheScene_data();
+    void farFromTheScene();
+    void xmlRefusesNonFiniteValues_data();
+    void xmlRefusesNonFiniteValues();
 };
 
 void TestCamera::defaults()
@@ -427,6 +431,97 @@ void TestCamera::xmlKeepsUnusableValues()
     computeMatrices(camera);
     for (double value : camera.projectionMatrix())
         QVERIFY(std::isfinite(value));
+}
+
+void TestCamera::farFromTheScene_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("eye");    // the eye on the z axis, looking along -z
+    QTest::addColumn<double>("centre"); // the scene centre on the z axis
+    for (int type : {int(Camera::PERSPECTIVE), int(Camera::ORTHOGRAPHIC)}) {
+        const char *name = type == Camera::PERSPECTIVE ? "perspective" : "orthographic";
+        QTest::addRow("%s, eye 1e8 away", name) << type << 1e8 << 0.0;
+        QTest::addRow("%s, centre 1e8 away", name) << type << 0.0 << -1e8;
+        QTest::addRow("%s, both far, 1e6 apart", name) << type << 3e9 << 3e9 - 1e6;
+        QTest::addRow("%s, eye 1e12 away", name) << type << 1e12 << 0.0;
+    }
+}
+
+// Far from a small scene the clipping planes lie close together; they must stay apart, and the
+// scene centre is drawn between them in the middle of the picture.
+void TestCamera::farFromTheScene()
+{
+    QFETCH(int, type);
+    QFETCH(double, eye);
+    QFETCH(double, centre);
+    Camera camera;
+    camera.setType(Camera::Type(type));
+    camera.setSceneCenter(Vector3D(0, 0, centre));
+    camera.setPosition(Vector3D(0, 0, eye));
+    computeMatrices(camera);
+    QVERIFY2(camera.zNear() < camera.zFar(), qPrintable(QStringLiteral("%1 %2").arg(camera.zNear()).arg(camera.zFar())));
+    for (double value : camera.projectionMatrix())
+        QVERIFY2(std::isfinite(value), qPrintable(QString::number(value)));
+    const Vector3D p = camera.projectedCoordinatesOf(Vector3D(0, 0, centre));
+    QVERIFY2(std::fabs(p.x - 300) < 1e-6 && std::fabs(p.y - 200) < 1e-6, qPrintable(describe(p)));
+    QVERIFY2(p.z > 0.0 && p.z < 1.0, qPrintable(describe(p)));
+}
+
+void TestCamera::xmlRefusesNonFiniteValues_data()
+{
+    QTest::addColumn<QString>("part");  // the element with the damaged number
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("position x infinite") << "position" << "x" << "inf" << false;
+    QTest::newRow("position y not a number") << "position" << "y" << "nan" << false;
+    QTest::newRow("position z beyond float") << "position" << "z" << "1e39" << false;
+    QTest::newRow("position z missing") << "position" << "z" << QString() << false;
+    QTest::newRow("orientation w infinite") << "orientation" << "w" << "-inf" << false;
+    QTest::newRow("scene centre z not a number") << "sceneCenter" << "z" << "nan" << false;
+    QTest::newRow("scene centre x text") << "sceneCenter" << "x" << "abc" << false;
+    QTest::newRow("position far, but a number") << "position" << "z" << "1e8" << true;
+}
+
+// A damaged number keeps that vector as the camera had it; the other parts are read.
+void TestCamera::xmlRefusesNonFiniteValues()
+{
+    QFETCH(QString, part);
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(bool, taken);
+    Camera stored;
+    stored.setSceneCenter(Vector3D(0.5, -0.25, 1));
+    stored.setPosition(Vector3D(4, 5, 6));
+    stored.lookAt(Vector3D());
+    QDomDocument document;
+    const QDomElement element = stored.toDomElement(QStringLiteral("Camera"), document);
+    QDomElement damaged = element.elementsByTagName(part).at(0).toElement();
+    QVERIFY(!damaged.isNull());
+    if (value.isNull())
+        damaged.removeAttribute(name);
+    else
+        damaged.setAttribute(name, value);
+
+    Camera camera;
+    camera.setPosition(Vector3D(1, 2, 3));
+    camera.setOrientation(Quaternion(Vector3D(0, 1, 0), 0.3));
+    const Vector3D position = camera.position();
+    const Quaternion orientation = camera.orientation();
+    const Vector3D centre = camera.sceneCenter();
+    camera.fromDomElement(element);
+
+    Vector3D expectedPosition = part == QLatin1String("position") && !taken ? position : stored.position();
+    if (taken)
+        expectedPosition.z = 1e8;
+    COMPARE_VECTOR(camera.position(), expectedPosition, 1e-6);
+    COMPARE_ROTATION(camera.orientation(), part == QLatin1String("orientation") ? orientation : stored.orientation(), 1e-7);
+    COMPARE_VECTOR(camera.sceneCenter(), part == QLatin1String("sceneCenter") ? centre : stored.sceneCenter(), 1e-7);
+    computeMatrices(camera);
+    for (double v : camera.projectionMatrix())
+        QVERIFY(std::isfinite(v));
+    for (double v : camera.modelViewMatrix())
+        QVERIFY(std::isfinite(v));
 }
 
 QTEST_MAIN(TestCamera)

@@ -50,6 +50,7 @@ CIEntry entryOf(const CourseStep &step, double position, double angle)
     entry.code = step.code;
     entry.timecode = step.timecode;
     entry.meter = step.meter;
+    entry.index = step.index;
     return entry;
 }
 
@@ -110,6 +111,8 @@ private slots:
     void dragAndHideSurviveRebuild();
     void saveLoadSave();
     void unmatchedBranch();
+    void equalKeysArePlacedApart();
+    void equalKeysFromAnOlderFile();
     void entries();
     void labelUnderMouse();
 
@@ -388,6 +391,89 @@ void TestConnectedInspection::unmatchedBranch()
     QCOMPARE(missing.objects().size(), 1);
     QCOMPARE(qobject_cast<Pipeline *>(missing.objects()[0])->radius(), 0.0);
     QVERIFY(!saved(missing).contains("Investigation"));
+}
+
+// Two laterals recorded while the video stood still: same code, metre and video time, one at 3
+// and one at 9 o'clock. Each is placed, drawn and labelled on its own.
+void TestConnectedInspection::equalKeysArePlacedApart()
+{
+    InspectionList project;
+    Investigation *main = enInspection("main.xml", 300, 20, {at(8, "BCA", 3), at(8, "BCA", 9), at(12, "BAB")});
+    project.addInspection(main);
+    QCOMPARE(main->observations()[0].videoTime, main->observations()[1].videoTime);
+    Duct manhole(1.0, 3.0);
+    manhole.setName("Schacht 1", true);
+
+    QString first;
+    {
+        ConnectedInspection course(main, new ManipulatedSystem3D, &manhole);
+        QList<int> asked;
+        for (CourseStep step = course.build(0.0); !step.code.isEmpty() && asked.size() < 5; step = course.build(0.0)) {
+            asked << step.position;
+            course.addEntry(entryOf(step, step.position, 90));
+        }
+        QCOMPARE(asked, (QList<int>{0, 180}));
+        QCOMPARE(course.entries().size(), 2);
+        const auto branches = course.branchEntries();
+        QCOMPARE(branches.size(), 2);
+        const System3D *m = manhole.system();
+        QVERIFY(closeTo(branches[0].second->frame()->worldDirection(Vector3D(0, 0, -1)), m->worldDirection(Vector3D(1, 0, 0)), 1e-9));
+        QVERIFY(closeTo(branches[1].second->frame()->worldDirection(Vector3D(0, 0, -1)), m->worldDirection(Vector3D(-1, 0, 0)), 1e-9));
+
+        // Each label keeps its own offset through a rebuild.
+        QCOMPARE(course.labels().size(), 3);
+        course.labels()[1]->setOffset(QPointF(7, -3));
+        QVERIFY(course.build(0.0).code.isEmpty());
+        QCOMPARE(course.labels()[0]->offset(), QPointF());
+        QCOMPARE(course.labels()[1]->offset(), QPointF(7, -3));
+        first = saved(course);
+    }
+    QCOMPARE(first.count("Index=\"1\""), 2); // the entry and the label
+
+    QDomDocument document;
+    QVERIFY(document.setContent(first));
+    ConnectedInspection loaded;
+    loaded.load(document.documentElement(), &project, {&manhole});
+    QCOMPARE(loaded.entries().size(), 2);
+    QCOMPARE(loaded.branchEntries().size(), 2);
+    QCOMPARE(loaded.branchEntries()[1].first.position, 180.0);
+    QCOMPARE(loaded.labels()[0]->offset(), QPointF());
+    QCOMPARE(loaded.labels()[1]->offset(), QPointF(7, -3));
+    QCOMPARE(saved(loaded), first);
+}
+
+// A file without the index holds one entry and one label for the key: the first observation
+// takes them; the second is placed like it, at its own clock position, with a label of its own.
+void TestConnectedInspection::equalKeysFromAnOlderFile()
+{
+    InspectionList project;
+    Investigation *main = enInspection("main.xml", 300, 20, {at(8, "BCA", 3), at(8, "BCA", 9), at(12, "BAB")});
+    Investigation *side = enInspection("side.xml", 150, 4, {});
+    project.addInspection(main);
+    project.addInspection(side);
+    const QString xml = QStringLiteral(
+        "<Inspection Investigation=\"main.xml\">"
+        "<CIEntry Type=\"Branch\" Position=\"0\" Angle=\"45\" Code=\"BCA\" Timecode=\"000216\" Meter=\"8\"/>"
+        "<LabelEntry Code=\"BCA\" Timecode=\"000216\" Meter=\"8\" x=\"5\" y=\"6\" Visible=\"true\"/>"
+        "<Branch Investigation=\"side.xml\"><BranchEntry Position=\"0\" Angle=\"45\" Code=\"BCA\" "
+        "Timecode=\"000216\" Meter=\"8\"/></Branch></Inspection>");
+    QDomDocument document;
+    QVERIFY(document.setContent(xml));
+    ConnectedInspection course;
+    course.load(document.documentElement(), &project, {});
+    QVERIFY(course.build(0.0).code.isEmpty());
+    const auto branches = course.branchEntries();
+    QCOMPARE(branches.size(), 2);
+    QCOMPARE(branches[0].first.index, 0);
+    QCOMPARE(branches[0].first.position, 0.0);
+    QCOMPARE(branches[0].second->investigation(), side);
+    QCOMPARE(branches[1].first.index, 1);
+    QCOMPARE(branches[1].first.position, 180.0);
+    QCOMPARE(branches[1].first.angle, 45.0);
+    QCOMPARE(branches[1].second->investigation(), nullptr);
+    QCOMPARE(course.labels().size(), 3);
+    QCOMPARE(course.labels()[0]->offset(), QPointF(5, 6));
+    QCOMPARE(course.labels()[1]->offset(), QPointF());
 }
 
 void TestConnectedInspection::entries()

@@ -93,6 +93,7 @@ private slots:
     void acceptWritesTheHeader();
     void codesTheBoxesCanNotShowSurvive();
     void rowsNameTheirLabelsObservation();
+    void rowsOfObservationsOfOneKey();
     void courseWithoutInspectionShowsAnEmptyForm();
 
 private:
@@ -283,6 +284,29 @@ void TestInvestDialog::rowsNameTheirLabelsObservation()
         QCOMPARE(rows(dialog)->item(row)->text(), rowText(*f.inspection, labelled.at(row)));
     toggle(dialog, 1);
     QCOMPARE(f.visibility(), (QList<bool>{true, false, true}));
+}
+
+// Two observations of one code, metre and video time each name their own row, also when the
+// labels show the remark rather than the description.
+void TestInvestDialog::rowsOfObservationsOfOneKey()
+{
+    Fixture f;
+    ObservationRecord first = observation(5, "BAB", "A");
+    first.videoTime = QTime(0, 2, 0);
+    first.remark = QStringLiteral("erste");
+    ObservationRecord second = first;
+    second.character1 = QStringLiteral("B");
+    second.remark = QStringLiteral("zweite");
+    f.inspection->mutableObservations() = {first, second};
+    Global::instance()->config()->setLabelText(1);
+    f.course->build(0.0);
+    Global::instance()->config()->setLabelText(0);
+    QCOMPARE(f.course->labels().size(), 2);
+    InvestDialog dialog(f.course.get(), nullptr);
+    QCOMPARE(rows(dialog)->count(), 2);
+    QCOMPARE(rows(dialog)->item(0)->text(), rowText(*f.inspection, first));
+    QCOMPARE(rows(dialog)->item(1)->text(), rowText(*f.inspection, second));
+    QVERIFY(rows(dialog)->item(0)->text() != rows(dialog)->item(1)->text());
 }
 
 void TestInvestDialog::courseWithoutInspectionShowsAnEmptyForm()

@@ -71,7 +71,7 @@ void TestViewer3D::constructedView()
 {
     Viewer3D viewer;
     QCOMPARE(viewer.camera()->type(), Camera::PERSPECTIVE);
-    QCOMPARE(viewer.selectedIndex(), -1);
+    QVERIFY(!viewer.selectedObject());
     QVERIFY(!viewer.selectedObject());
     QCOMPARE(viewer.maxDepth(), 0.0);
     QCOMPARE(viewer.renderMode(), Viewer3D::Screen);
@@ -169,7 +169,7 @@ void TestViewer3D::sceneListsAndSelection()
     QCOMPARE(viewer.objects(), QList<Object3D *>{duct});
     delete note;
 
-    QVERIFY(viewer.isSelectedIndex(-1));
+    QVERIFY(!viewer.selectedObject());
     QVERIFY(!viewer.isSelected(duct));
     viewer.clearSelection();
     QCOMPARE(selection.count(), 1);

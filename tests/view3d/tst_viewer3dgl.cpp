@@ -98,6 +98,7 @@ private slots:
     void cleanup();
     void programsLinkAndSceneIsSetUp();
     void clickSelectsManholeCourseOrNothing();
+    void selectionStaysWithTheObject();
     void dragsMoveLabelObjectOrCamera();
     void printWhileHidden();
     void tiledPrintComposesTheTiles();
@@ -232,11 +233,60 @@ void TestViewer3DGL::clickSelectsManholeCourseOrNothing()
     renderFrame();
     click(QPoint(3, 3));
     QCOMPARE(m_viewer->pickColor(), Vector3D(255, 255, 255));
-    QCOMPARE(m_viewer->selectedIndex(), -1);
+    QVERIFY(!m_viewer->selectedObject());
     QVERIFY(!m_viewer->selectedObject());
     QCOMPARE(selection.last().at(0).value<Object3D *>(), nullptr);
     QCOMPARE(m_viewer->manipulatedSystem(),
              static_cast<ManipulatedSystem3D *>(m_viewer->camera()->frame()));
+}
+
+// Objects made and deleted after the click (the ground of a new or removed site plan, a rebuilt
+// course) leave the selection on the object clicked; deleting that object clears it.
+void TestViewer3DGL::selectionStaysWithTheObject()
+{
+    auto *first = manhole(1.0, 2.0);
+    first->system()->setPosition(Vector3D(-0.15, 0, 0));
+    auto *second = manhole(1.0, 2.0);
+    second->system()->setPosition(Vector3D(0.15, 0, 0));
+    m_viewer->addObject(first);
+    m_viewer->addObject(second);
+    ConnectedInspection *course = addCourse(second);
+    QSignalSpy selection(m_viewer.get(), &Viewer3D::selectionChanged);
+    renderFrame();
+    click(pixelOf(Vector3D(-0.15, -0.1, 0)));
+    QCOMPARE(m_viewer->selectedObject(), first);
+
+    // The ground was made before the manholes; it goes and a new one comes, twice.
+    m_viewer->clearFloorPlan();
+    m_viewer->clearFloorPlan();
+    QCOMPARE(m_viewer->selectedObject(), first);
+    QVERIFY(m_viewer->isSelected(first));
+    QVERIFY(!m_viewer->isSelected(second));
+    QCOMPARE(m_viewer->selectedReferencePoint(), nullptr);
+    QCOMPARE(m_viewer->manipulatedSystem(), first->system());
+    QCOMPARE(selection.count(), 1);
+
+    // The course is selected (as its first pipe) by a click on the far half of its end joint,
+    // and the course is built anew: that pipe is gone.
+    renderFrame();
+    Object3D *pipe = course->objects().first();
+    click(pixelOf(course->objects().last()->system()->position() + Vector3D(0, 0.01, -0.008)));
+    QCOMPARE(m_viewer->selectedObject(), pipe);
+    QCOMPARE(selection.count(), 2);
+    course->build(0.0);
+    QVERIFY(!course->objects().contains(pipe));
+    QCOMPARE(m_viewer->selectedObject(), nullptr);
+    QCOMPARE(selection.count(), 3);
+    QCOMPARE(selection.last().at(0).value<Object3D *>(), nullptr);
+    QCOMPARE(m_viewer->manipulatedSystem(),
+             static_cast<ManipulatedSystem3D *>(m_viewer->camera()->frame()));
+    // A drag then turns the camera, not something deleted.
+    const Quaternion before = m_viewer->camera()->orientation();
+    const QPoint from(200, 150);
+    QTest::mousePress(m_viewer.get(), Qt::RightButton, Qt::NoModifier, from);
+    QTest::mouseMove(m_viewer.get(), from + QPoint(30, 10));
+    QTest::mouseRelease(m_viewer.get(), Qt::RightButton, Qt::NoModifier, from + QPoint(30, 10));
+    QVERIFY(!sameRotation(m_viewer->camera()->orientation(), before, 1e-6));
 }
 
 void TestViewer3DGL::dragsMoveLabelObjectOrCamera()
@@ -257,7 +307,7 @@ void TestViewer3DGL::dragsMoveLabelObjectOrCamera()
     const QPoint onLabel = anchor + QPoint(10, 6);
     QTest::mousePress(m_viewer.get(), Qt::LeftButton, Qt::NoModifier, onLabel);
     QCOMPARE(m_viewer->draggedLabel(), duct->label());
-    QCOMPARE(m_viewer->selectedIndex(), -1);
+    QVERIFY(!m_viewer->selectedObject());
     QCOMPARE(selection.last().at(0).value<Object3D *>(), nullptr);
     QTest::mouseMove(m_viewer.get(), onLabel + QPoint(30, 20));
     QTest::mouseRelease(m_viewer.get(), Qt::LeftButton, Qt::NoModifier, onLabel + QPoint(30, 20));

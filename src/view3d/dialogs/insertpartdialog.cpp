@@ -41,6 +41,7 @@ CIEntry InsertPartDialog::entryFromFields() const
     entry.code = m_code;
     entry.timecode = m_timecode;
     entry.meter = m_meter;
+    entry.index = m_index;
     return entry;
 }
 
@@ -56,9 +57,10 @@ void InsertPartDialog::placeEntry()
 }
 
 void InsertPartDialog::setPart(double angle, int position, const QString &text, int type, const QString &code,
-                               const QTime &timecode, double meter)
+                               const QTime &timecode, double meter, int index)
 {
     m_hasPart = true;
+    m_index = index;
     m_type = type;
     m_code = code;
     m_timecode = timecode;

@@ -28,9 +28,10 @@ public:
 
     // The step to place (type a CIEntry::Type; angle and position in degrees, position clamped
     // to -360..360 by its field): adds its entry to the course, rebuilds the course and shows
-    // the dialog without blocking. The entry of an earlier step stays in the course.
+    // the dialog without blocking. The entry of an earlier step stays in the course. index
+    // tells observations of equal code, time and metre apart (CourseStep::index).
     void setPart(double angle, int position, const QString &text, int type, const QString &code,
-                 const QTime &timecode, double meter);
+                 const QTime &timecode, double meter, int index = 0);
     // The entry last put into the course.
     CIEntry currentEntry() const { return m_entry; }
 
@@ -53,6 +54,7 @@ private:
     QString m_code;
     QTime m_timecode;
     double m_meter = 0.0;
+    int m_index = 0;
     // Until the first setPart there is no step whose entry the fields could move.
     bool m_hasPart = false;
     CIEntry m_entry;

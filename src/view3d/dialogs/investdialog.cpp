@@ -57,6 +57,7 @@ InvestDialog::~InvestDialog()
 void InvestDialog::fillLabelRows()
 {
     const QVector<ObservationRecord> observations = m_inspection->observations();
+    const QVector<int> keys = equalKeyIndexes(observations);
     QVector<bool> taken(observations.size(), false);
     const QList<Label3D *> labels = m_course->labels();
     for (Label3D *label : labels) {
@@ -64,7 +65,7 @@ void InvestDialog::fillLabelRows()
         QString text = label->text();
         for (int i = 0; i < observations.size(); ++i) {
             const ObservationRecord &o = observations.at(i);
-            if (taken.at(i) || !key.matches(LabelEntry{o.code, o.videoTime, o.distance}))
+            if (taken.at(i) || !key.matches(LabelEntry{o.code, o.videoTime, o.distance, keys.at(i)}))
                 continue;
             taken[i] = true;
             text = QStringLiteral("%1m %2").arg(QString::number(o.distance, 'f', 2),
