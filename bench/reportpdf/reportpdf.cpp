@@ -1,10 +1,13 @@
 // Times the inspection pages of an EN 13508-2 inspection with many observations from the print
 // job to a PDF file (the runner lays out the pipe report and the pipe graphic, a painter puts the
-// pages on a PDF printer, as the print dialog does) against a QPdfWriter that draws the same rows
-// (distance, code, description) as plain text lines with page breaks, and prints the ratio
-// (our time / plain time; the goal is at most 3).
+// pages on a PDF printer, as the print dialog does) against a bare QPdfWriter that replays the
+// very same pages, recorded once beforehand as pictures, into a PDF. It prints the ratio (our
+// time / replay time; the goal is at most 1.3) for each number of observations, and how our time
+// per page grows from the first number to the last (the goal is linear: about 1.0). A second
+// replay of the same pictures with their images left out shows what the replay's copy of each
+// image per page costs it.
 //
-// Usage: bench_reportpdf [observations] [rounds]   (defaults: 1000, 5)
+// Usage: bench_reportpdf [observations ...] [-r rounds]   (defaults: 1000 10000, 5 rounds)
 
 #include "foundation/global.h"
 #include "model/en135082.h"
@@ -14,15 +17,17 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -70,7 +75,7 @@ struct Phases
     qint64 painting = 0;
 };
 
-// Ours: the runner's pages painted onto a PDF printer.
+// Ours: the runner's pages painted onto a PDF printer, as the print dialog paints them.
 int reportToPdf(const PrintJob &job, const QString &path, Phases *phases)
 {
     QElapsedTimer timer;
@@ -80,9 +85,14 @@ int reportToPdf(const PrintJob &job, const QString &path, Phases *phases)
     timer.restart();
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setFullPage(true);
+    printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     QPainter painter(&printer);
+    const double factor = QPicture().logicalDpiX() / 96.0;
+    const QRect viewport = painter.viewport();
+    painter.setViewport(viewport.x(), viewport.y(), int(std::lround(viewport.width() * factor)),
+                        int(std::lround(viewport.height() * factor)));
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     for (int i = 0; i < pages.size(); ++i) {
         if (i > 0)
@@ -94,37 +104,116 @@ int reportToPdf(const PrintJob &job, const QString &path, Phases *phases)
     return pages.size();
 }
 
-// The plain baseline: one text line per row, a new page when the page is full.
-int plainToPdf(const QVector<ObservationRow> &rows, const QString &path)
+// The baseline: the same pages, recorded once as pictures, replayed by a bare PDF writer.
+int replayToPdf(const QVector<QPicture> &pictures, const QString &path)
 {
     QPdfWriter writer(path);
     writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(96);
     QPainter painter(&writer);
-    painter.setFont(Printer::font(10));
-    const double line = QFontMetricsF(painter.font()).lineSpacing();
-    const double top = Printer::mm(20);
-    const double bottom = Printer::mm(277);
-    double y = top;
-    int pages = 1;
-    for (const ObservationRow &row : rows) {
-        if (y + line > bottom) {
+    for (int i = 0; i < pictures.size(); ++i) {
+        if (i > 0)
             writer.newPage();
-            ++pages;
-            y = top;
-        }
-        painter.drawText(QPointF(Printer::mm(20), y + line),
-                         QStringLiteral("%1m  %2  %3").arg(row.distance, 0, 'f', 2).arg(row.label, row.text));
-        y += line;
+        const QPicture &picture = pictures.at(i);
+        // A picture replays scaled by the target's resolution over its own; undone, a page pixel
+        // stays 1/96 inch as on the printer.
+        painter.save();
+        painter.scale(picture.logicalDpiX() / 96.0, picture.logicalDpiY() / 96.0);
+        painter.drawPicture(0, 0, picture);
+        painter.restore();
     }
     painter.end();
-    return pages;
+    return pictures.size();
 }
 
 qint64 median(std::vector<qint64> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+struct Result
+{
+    int pages = 0;
+    double oursMs = 0;
+    double replayMs = 0;
+};
+
+// The page with its images left out, groups included.
+PrintElement withoutImages(const PrintElement &element)
+{
+    PrintElement copy = element;
+    copy.children()->clear();
+    for (const PrintElement &child : *element.children()) {
+        if (child.kind() != PrintElement::Image)
+            copy.addChild(withoutImages(child));
+    }
+    return copy;
+}
+
+QPicture pictureWithoutImages(const PrintPage &page)
+{
+    PrintPage bare(page.width(), page.height());
+    bare.setPageNumber(page.pageNumber());
+    for (const PrintElement &element : page.elements()) {
+        if (element.kind() != PrintElement::Image)
+            bare.addElement(withoutImages(element));
+    }
+    return bare.toPicture(1);
+}
+
+Result measure(int count, int rounds, const QString &folder)
+{
+    EN135082 inspection(QStringLiteral("de"));
+    generate(inspection, count);
+    const PrintJob job = inspection.inspectionJobs().value(0);
+    const QString ours = folder + QStringLiteral("/report.pdf");
+    const QString replay = folder + QStringLiteral("/replay.pdf");
+    const QString bare = folder + QStringLiteral("/bare.pdf");
+
+    // A picture stores its images as PNG, and a replay hands each page its own decoded copy,
+    // which the PDF then embeds once per page; the report embeds its few images once. The
+    // replay without images shows how far that flatters the report.
+    QVector<QPicture> pictures;
+    QVector<QPicture> barePictures;
+    for (const PrintPage &page : Printer::runInspectionPages(job, false)) {
+        pictures.append(page.toPicture(1));
+        barePictures.append(pictureWithoutImages(page));
+    }
+
+    std::vector<qint64> oursTimes;
+    std::vector<qint64> replayTimes;
+    std::vector<qint64> bareTimes;
+    Result result;
+    Phases phases;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        result.pages = reportToPdf(job, ours, &phases);
+        oursTimes.push_back(timer.nsecsElapsed());
+        timer.restart();
+        replayToPdf(pictures, replay);
+        replayTimes.push_back(timer.nsecsElapsed());
+        timer.restart();
+        replayToPdf(barePictures, bare);
+        bareTimes.push_back(timer.nsecsElapsed());
+    }
+    result.oursMs = median(oursTimes) / 1e6;
+    result.replayMs = median(replayTimes) / 1e6;
+    const double bareMs = median(bareTimes) / 1e6;
+    std::printf("observations %d, rounds %d (medians)\n", count, rounds);
+    std::printf("  report:                 %9.1f ms  %5d pages  %9lld bytes\n", result.oursMs, result.pages,
+                QFileInfo(ours).size());
+    std::printf("  replay:                 %9.1f ms  %5d pages  %9lld bytes\n", result.replayMs, pictures.size(),
+                QFileInfo(replay).size());
+    std::printf("  replay without images:  %9.1f ms  %5d pages  %9lld bytes\n", bareMs, barePictures.size(),
+                QFileInfo(bare).size());
+    std::printf("  report of the last round: layout %.1f ms, painting %.1f ms\n", phases.layout / 1e6,
+                phases.painting / 1e6);
+    std::printf("  ratio report/replay: %.2f (goal at most 1.3); report/replay without images: %.2f\n",
+                result.oursMs / result.replayMs, result.oursMs / bareMs);
+    return result;
 }
 
 } // namespace
@@ -142,36 +231,28 @@ int main(int argc, char **argv)
     reportToConsole();
     Global::instance();
 
-    const int count = argc > 1 ? std::max(1, atoi(argv[1])) : 1000;
-    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
-
-    EN135082 inspection(QStringLiteral("de"));
-    generate(inspection, count);
-    const PrintJob job = inspection.inspectionJobs().value(0);
-    const QString ours = home.path() + QStringLiteral("/report.pdf");
-    const QString plain = home.path() + QStringLiteral("/plain.pdf");
-
-    std::vector<qint64> oursTimes;
-    std::vector<qint64> plainTimes;
-    int oursPages = 0;
-    Phases phases;
-    int plainPages = 0;
-    for (int round = 0; round < rounds; ++round) {
-        QElapsedTimer timer;
-        timer.start();
-        oursPages = reportToPdf(job, ours, &phases);
-        oursTimes.push_back(timer.nsecsElapsed());
-        timer.restart();
-        plainPages = plainToPdf(job.rows, plain);
-        plainTimes.push_back(timer.nsecsElapsed());
+    std::vector<int> counts;
+    int rounds = 5;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-r") == 0 && i + 1 < argc)
+            rounds = std::max(1, atoi(argv[++i]));
+        else
+            counts.push_back(std::max(1, atoi(argv[i])));
     }
-    const double oursMs = median(oursTimes) / 1e6;
-    const double plainMs = median(plainTimes) / 1e6;
-    std::printf("observations %d, rounds %d (medians)\n", count, rounds);
-    std::printf("report:  %8.1f ms  %4d pages  %8lld bytes\n", oursMs, oursPages, QFileInfo(ours).size());
-    std::printf("plain:   %8.1f ms  %4d pages  %8lld bytes\n", plainMs, plainPages, QFileInfo(plain).size());
-    std::printf("report of the last round: layout %.1f ms, painting %.1f ms\n", phases.layout / 1e6,
-                phases.painting / 1e6);
-    std::printf("ratio report/plain: %.2f (goal at most 3)\n", oursMs / plainMs);
+    if (counts.empty())
+        counts = {1000, 10000};
+
+    std::vector<Result> results;
+    for (const int count : counts)
+        results.push_back(measure(count, rounds, home.path()));
+    if (results.size() > 1) {
+        const Result &first = results.front();
+        const Result &last = results.back();
+        // Our time per page, last against first: 1.0 is linear growth in the page count.
+        const double growth = (last.oursMs / last.pages) / (first.oursMs / first.pages);
+        std::printf("time per page, %d against %d observations: %.2f (linear: 1.0); the replay's: %.2f\n",
+                    counts.back(), counts.front(), growth,
+                    (last.replayMs / last.pages) / (first.replayMs / first.pages));
+    }
     return 0;
 }

@@ -54,6 +54,21 @@ QColor bandPenColor() { return QColor(150, 170, 190); }
 
 double labelLineSpacing() { return QFontMetricsF(Printer::font(10)).lineSpacing(); }
 
+// The lines of one label that fit between the drawing's top (a label's first line is centred at
+// it at the highest) and the page's lower limit.
+int pageLabelLines()
+{
+    const double lineHeight = labelLineSpacing();
+    const double top = Printer::PipeDrawingTop - lineHeight / 2;
+    int lines = std::max(1, int((Printer::BottomLimit - top) / lineHeight));
+    while (lines > 1 && top + lines * lineHeight > Printer::BottomLimit)
+        --lines;
+    return lines;
+}
+
+// The fewest lines a label keeps: the narrow column puts the time under the distance.
+int minimumLabelLines(int layout) { return layout == 1 ? 2 : 1; }
+
 bool atSameDistance(double a, double b) { return std::abs(a - b) <= SameDistance; }
 
 Printer::LabelSide sideOf(const ObservationRow &row, int layout)
@@ -194,10 +209,72 @@ void settleLabels(QVector<LabelPlace> &places, const QVector<double> &heights)
     }
 }
 
+// Where the labels of one side of one page are together taller than the page can hold, the
+// tallest are cut to one height, in whole lines, until they fit; no label loses more than it
+// must and none goes below its minimum. The labels then never reach into each other.
+void shortenCrowdedLabels(const QVector<LabelPlace> &places, QVector<double> &heights, int layout)
+{
+    const double lineHeight = labelLineSpacing();
+    const double room = Printer::BottomLimit - (Printer::PipeDrawingTop - lineHeight / 2);
+    const int minimum = minimumLabelLines(layout);
+    for (int first = 0; first < places.size();) {
+        int end = first;
+        while (end < places.size() && places.at(end).page == places.at(first).page)
+            ++end;
+        for (const Printer::LabelSide side : {Printer::LabelSide::Right, Printer::LabelSide::Left}) {
+            QVector<int> labels;
+            for (int i = first; i < end; ++i) {
+                if (places.at(i).side == side)
+                    labels.append(i);
+            }
+            if (labels.isEmpty())
+                continue;
+            double gaps = 0;
+            for (int k = 0; k + 1 < labels.size(); ++k)
+                gaps += places.at(labels.at(k)).gapAfter;
+            const auto total = [&](int capLines) {
+                double sum = gaps;
+                for (const int i : labels)
+                    sum += std::min(heights.at(i), capLines * lineHeight);
+                return sum;
+            };
+            int cap = 0;
+            for (const int i : labels)
+                cap = std::max(cap, int(std::lround(heights.at(i) / lineHeight)));
+            if (total(cap) <= room)
+                continue;
+            while (cap > minimum && total(cap) > room)
+                --cap;
+            for (const int i : labels)
+                heights[i] = std::min(heights.at(i), cap * lineHeight);
+        }
+        first = end;
+    }
+}
+
 bool labelsStartInDrawing(const QVector<LabelPlace> &places, double height)
 {
     return std::all_of(places.cbegin(), places.cend(),
                        [height](const LabelPlace &place) { return place.y - Printer::PipeDrawingTop <= height; });
+}
+
+// The first maxLines of the lines, the last of them ending in an ellipsis when lines were left
+// out; all of them when maxLines is below 1 or they fit.
+QStringList cutLines(const QStringList &lines, double width, const QFont &font, int maxLines)
+{
+    if (maxLines < 1 || lines.size() <= maxLines)
+        return lines;
+    QStringList kept = lines.mid(0, maxLines);
+    const QFontMetricsF metrics(font);
+    const QString ellipsis(QChar(0x2026));
+    QString &last = kept.last();
+    while (!last.isEmpty() && metrics.horizontalAdvance(last + ellipsis) > width) {
+        last.chop(1);
+        if (!last.isEmpty() && last.at(last.size() - 1).isHighSurrogate())
+            last.chop(1);
+    }
+    last = last.trimmed() + ellipsis;
+    return kept;
 }
 
 // One line of a label in its box; the blanks that pad a distance are kept.
@@ -281,13 +358,14 @@ QVector<double> Printer::pipeLabelHeights(const QVector<ObservationRow> &rows, c
 {
     const QFont labelFont = font(10);
     const double lineHeight = labelLineSpacing();
+    const int maxLines = pageLabelLines();
     QVector<double> heights;
     heights.reserve(rows.size());
     for (const ObservationRow &row : rows) {
         const int side = int(sideOf(row, geometry.layout));
-        int lines = lineCount(row.text, geometry.descriptionWidth[side], labelFont);
-        if (geometry.layout == 1)
-            lines = std::max(2, lines);
+        // No label is taller than a page can hold: what does not fit is cut when it is drawn.
+        const int lines = std::max(minimumLabelLines(geometry.layout),
+                                   std::min(lineCount(row.text, geometry.descriptionWidth[side], labelFont), maxLines));
         heights.append(lines * lineHeight);
     }
     return heights;
@@ -311,7 +389,10 @@ QVector<PrintPage> Printer::pipeGraphicPages(const QVector<ObservationRow> &rows
     m_pipeLength = coveredLength(sorted);
     const int pages = pageCount(m_pipeLength, scale, height);
     const double metresPerPage = m_pipeLength / pages;
-    const QVector<double> heights = pipeLabelHeights(sorted, g);
+    QVector<double> heights = pipeLabelHeights(sorted, g);
+    // The pages the labels go to do not depend on their heights: the crowded ones are cut first
+    // and then placed.
+    shortenCrowdedLabels(placeLabels(sorted, heights, g.layout, pages, metresPerPage, height), heights, g.layout);
     QVector<LabelPlace> places = placeLabels(sorted, heights, g.layout, pages, metresPerPage, height);
     settleLabels(places, heights);
 
@@ -319,6 +400,7 @@ QVector<PrintPage> Printer::pipeGraphicPages(const QVector<ObservationRow> &rows
                                                              : QStringLiteral(":/images/water_up.png")));
     const QFont nameFont = font(10, true);
     const double nameHeight = QFontMetricsF(nameFont).lineSpacing();
+    const double lineHeight = labelLineSpacing();
     const bool abandoned = std::any_of(m_points.cbegin(), m_points.cend(),
                                        [](const PipeMarker &point) { return point.first == 7; });
 
@@ -350,7 +432,7 @@ QVector<PrintPage> Printer::pipeGraphicPages(const QVector<ObservationRow> &rows
             pipeGraphicLabel(page, QPointF(g.labelX[int(place.side)], place.y), QPointF(pipeSide, place.rowY),
                              QStringLiteral("%1m").arg(row.distance + m_distanceOffset, 6, 'f', 2),
                              row.videoTime.toString(QStringLiteral("hh:mm:ss")), row, place.side, g.layout,
-                             colorDamage, place.sameDistance);
+                             colorDamage, place.sameDistance, int(std::lround(heights.at(next) / lineHeight)));
         }
 
         addPipeContent(page, p, metresPerPage, height);
@@ -376,7 +458,7 @@ QVector<PrintPage> Printer::pipeGraphicPages(const QVector<ObservationRow> &rows
 
 double Printer::pipeGraphicLabel(PrintPage &page, const QPointF &labelPosition, const QPointF &rowPosition,
                                  const QString &distanceText, const QString &timeText, const ObservationRow &row,
-                                 LabelSide side, int layout, bool colorDamage, bool sameDistance)
+                                 LabelSide side, int layout, bool colorDamage, bool sameDistance, int maxLines)
 {
     const PipeLayout g = pipeLayout(layout);
     const QFont labelFont = font(10);
@@ -384,7 +466,9 @@ double Printer::pipeGraphicLabel(PrintPage &page, const QPointF &labelPosition, 
     const QColor ink = colorDamage && row.color.isValid() ? row.color : QColor(Qt::black);
     const double descriptionWidth = g.descriptionWidth[int(side)];
     const double top = labelPosition.y() - lineHeight / 2;
-    int lines = lineCount(row.text, descriptionWidth, labelFont);
+    const QStringList description = cutLines(wrapLines(row.text, descriptionWidth, labelFont), descriptionWidth,
+                                             labelFont, maxLines);
+    int lines = std::max(1, int(description.size()));
 
     if (g.layout == 1) {
         // Narrow column: the distance over the time, then the code, then the description.
@@ -395,8 +479,8 @@ double Printer::pipeGraphicLabel(PrintPage &page, const QPointF &labelPosition, 
         addLine(page, QRectF(x, top + lineHeight, DistanceBoxWidth, lineHeight), timeText, Qt::AlignRight, ink);
         addLine(page, QRectF(x + DistanceBoxWidth, top, NarrowCodeBoxWidth, lineHeight), row.label, Qt::AlignHCenter,
                 ink);
-        addText(page, QRectF(x + NarrowDescriptionX, top, descriptionWidth, lines * lineHeight), row.text, labelFont,
-                Qt::AlignLeft, ink, false);
+        addWrappedLines(page, QRectF(x + NarrowDescriptionX, top, descriptionWidth, lines * lineHeight), description,
+                        labelFont, Qt::AlignLeft, ink, false);
     } else {
         const double x = labelPosition.x();
         if (!sameDistance)
@@ -404,8 +488,8 @@ double Printer::pipeGraphicLabel(PrintPage &page, const QPointF &labelPosition, 
         addLine(page, QRectF(x + DistanceBoxWidth, top, TimeBoxWidth, lineHeight), timeText, Qt::AlignHCenter, ink);
         addLine(page, QRectF(x + DistanceBoxWidth + TimeBoxWidth, top, WideCodeBoxWidth, lineHeight), row.label,
                 Qt::AlignLeft, ink);
-        addText(page, QRectF(x + WideDescriptionX, top, descriptionWidth, lines * lineHeight), row.text, labelFont,
-                Qt::AlignLeft, ink, false);
+        addWrappedLines(page, QRectF(x + WideDescriptionX, top, descriptionWidth, lines * lineHeight), description,
+                        labelFont, Qt::AlignLeft, ink, false);
     }
 
     addLeaderLine(page, rowPosition, labelPosition.y(), rowPosition.y(), side, sameDistance);

@@ -3,8 +3,10 @@
 #include <QChar>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,16 +22,17 @@ struct WrapKey
     QFont font;
     double width;
     QString text;
+    bool breakWords;
 
     bool operator==(const WrapKey &other) const
     {
-        return width == other.width && text == other.text && font == other.font;
+        return width == other.width && breakWords == other.breakWords && text == other.text && font == other.font;
     }
 };
 
 uint qHash(const WrapKey &key, uint seed)
 {
-    return ::qHash(key.text, seed) ^ ::qHash(key.width, seed) ^ ::qHash(key.font, seed);
+    return ::qHash(key.text, seed) ^ ::qHash(key.width, seed) ^ ::qHash(key.font, seed) ^ ::qHash(key.breakWords, seed);
 }
 
 // Far more than one long inspection holds; past it the cache starts again.
@@ -38,7 +41,36 @@ constexpr int WrapCacheLimit = 50000;
 thread_local QHash<WrapKey, QStringList> wrapCache;
 thread_local int liveGenerators = 0;
 
-QStringList measuredWrap(const QString &text, double width, const QFont &font)
+// The word in pieces no wider than width, each as long as fits and at least one character;
+// characters that combine into one are never parted. A word that fits stays whole.
+QStringList brokenWord(const QString &word, double width, const QFontMetricsF &metrics)
+{
+    if (!(width > 0) || !std::isfinite(width) || metrics.horizontalAdvance(word) <= width)
+        return {word};
+    QVector<int> bounds;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
+    for (int at = 0; at >= 0; at = finder.toNextBoundary())
+        bounds.append(at);
+    QStringList pieces;
+    int start = 0; // an index into bounds
+    while (start + 1 < bounds.size()) {
+        // The longest run of characters from start that fits, found by halving.
+        int low = start + 1;
+        int high = bounds.size() - 1;
+        while (low < high) {
+            const int middle = (low + high + 1) / 2;
+            if (metrics.horizontalAdvance(word.mid(bounds.at(start), bounds.at(middle) - bounds.at(start))) <= width)
+                low = middle;
+            else
+                high = middle - 1;
+        }
+        pieces.append(word.mid(bounds.at(start), bounds.at(low) - bounds.at(start)));
+        start = low;
+    }
+    return pieces;
+}
+
+QStringList measuredWrap(const QString &text, double width, const QFont &font, bool breakWords)
 {
     // Line breaks and tabs count as blanks: a text element holds one line only.
     QString words = text;
@@ -46,17 +78,23 @@ QStringList measuredWrap(const QString &text, double width, const QFont &font)
         if (c.isSpace())
             c = QLatin1Char(' ');
     }
-    QStringList lines = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList split = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const QFontMetricsF metrics(font);
-    int i = 0;
-    while (i + 1 < lines.size()) {
-        const QString joined = lines.at(i) + QLatin1Char(' ') + lines.at(i + 1);
-        if (metrics.horizontalAdvance(joined) < width) {
-            lines[i] = joined;
-            lines.removeAt(i + 1);
-        } else {
-            ++i;
+    QStringList lines;
+    for (const QString &word : split) {
+        if (!lines.isEmpty()) {
+            const QString joined = lines.last() + QLatin1Char(' ') + word;
+            if (metrics.horizontalAdvance(joined) < width) {
+                lines.last() = joined;
+                continue;
+            }
         }
+        // Only the last piece of a broken word can take the words that follow: the others fill
+        // their lines.
+        if (breakWords)
+            lines += brokenWord(word, width, metrics);
+        else
+            lines.append(word);
     }
     return lines;
 }
@@ -144,7 +182,12 @@ void Printer::addTitle(PrintPage &page, const QString &title, const QString &sub
 void Printer::addText(PrintPage &page, const QRectF &rect, const QString &text, const QFont &font,
                       int alignment, const QColor &color, bool frame) const
 {
-    const QStringList lines = wrapLines(text, rect.width(), font);
+    addWrappedLines(page, rect, wrapLines(text, rect.width(), font), font, alignment, color, frame);
+}
+
+void Printer::addWrappedLines(PrintPage &page, const QRectF &rect, const QStringList &lines, const QFont &font,
+                       int alignment, const QColor &color, bool frame) const
+{
     const double lineHeight = QFontMetricsF(font).lineSpacing();
     // Rows that were never coloured print black rather than in whatever an invalid colour means.
     const QColor ink = color.isValid() ? color : QColor(Qt::black);
@@ -212,15 +255,20 @@ double Printer::addLabelGrid(PrintPage &page, const QPointF &origin, const QList
 
 QStringList Printer::wrapLines(const QString &text, double width, const QFont &font)
 {
+    return cachedWrap(text, width, font, true);
+}
+
+QStringList Printer::cachedWrap(const QString &text, double width, const QFont &font, bool breakWords)
+{
     if (liveGenerators == 0)
-        return measuredWrap(text, width, font);
-    WrapKey key{font, width, text};
+        return measuredWrap(text, width, font, breakWords);
+    WrapKey key{font, width, text, breakWords};
     const auto found = wrapCache.constFind(key);
     if (found != wrapCache.constEnd())
         return found.value();
     if (wrapCache.size() >= WrapCacheLimit)
         wrapCache.clear();
-    const QStringList lines = measuredWrap(text, width, font);
+    const QStringList lines = measuredWrap(text, width, font, breakWords);
     wrapCache.insert(std::move(key), lines);
     return lines;
 }
@@ -235,7 +283,7 @@ double Printer::maxWrappedWidth(const QStringList &texts, double width, const QF
     const QFontMetricsF metrics(font);
     double widest = 0;
     for (const QString &text : texts) {
-        const QStringList lines = wrapLines(text, width, font);
+        const QStringList lines = cachedWrap(text, width, font, false);
         for (const QString &line : lines)
             widest = std::max(widest, metrics.horizontalAdvance(line));
     }

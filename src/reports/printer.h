@@ -133,6 +133,9 @@ public:
     // group over the rectangle (framed when asked).
     void addText(PrintPage &page, const QRectF &rect, const QString &text, const QFont &font,
                  int alignment, const QColor &color, bool frame) const;
+    // Lines already wrapped, as addText puts them.
+    void addWrappedLines(PrintPage &page, const QRectF &rect, const QStringList &lines, const QFont &font,
+                         int alignment, const QColor &color, bool frame) const;
     // Label/value columns in pairs (labels, values), one width per pair, starting at origin:
     // labels bold, a ":" per line, values regular, wrapped to their room. Returns the height of
     // the tallest pair.
@@ -140,11 +143,13 @@ public:
                         const QList<double> &widths) const;
 
     // Greedy word wrap at blanks: words join while the joined line stays narrower than width; a
-    // word wider than width keeps a line of its own. No words give no lines.
+    // word wider than width breaks inside itself into lines as wide as fit, and its last piece
+    // takes the words that follow. No words give no lines.
     static QStringList wrapLines(const QString &text, double width, const QFont &font);
     // The number of wrapped lines, at least 1: an empty text still takes a line.
     static int lineCount(const QString &text, double width, const QFont &font);
-    // The widest line of all texts wrapped at width; 0 for no texts.
+    // The widest line of all texts wrapped at width, words kept whole (a column sized by it
+    // holds its longest word); 0 for no texts.
     static double maxWrappedWidth(const QStringList &texts, double width, const QFont &font);
     // Shortens the table-of-contents fields that have a fixed cell to that cell's width.
     static void elideTocEntries(QList<TocEntry> &entries, const QFont &font);
@@ -172,7 +177,8 @@ public:
     // The observation list over as many pages as it needs, or, with withList clear, one page
     // with the header table only.
     void createPipeReport(const QVector<ObservationRow> &rows, bool withList);
-    // The pages of the observation list; a row is never split over two pages.
+    // The pages of the observation list. A row stays whole when a page can hold it; a taller one
+    // continues on the next pages, so that no line of it is lost.
     QVector<PrintPage> pipeReportPages(const QVector<ObservationRow> &rows, bool withLetterhead) const;
 
     // --- pipe graphic
@@ -190,7 +196,9 @@ public:
 
     // The inspection as a band down the page with every observation labelled beside it, over as
     // many pages as the labels need. With automaticLayout the labels follow the rows' sides;
-    // colorDamage writes each label in its row's colour and marks the row on the pipe.
+    // colorDamage writes each label in its row's colour and marks the row on the pipe. A label
+    // taller than the room its page leaves it is cut to that room and ends in "…" (the pipe
+    // report carries the whole text).
     void createPipeGraphic(const QVector<ObservationRow> &rows, bool automaticLayout, bool colorDamage);
     // The pages at the given scale (page pixels per millimetre of pipe) for rows whose distances
     // are already shifted by the distance offset. Layout 0 puts all labels right of the band, 2
@@ -198,11 +206,12 @@ public:
     QVector<PrintPage> pipeGraphicPages(const QVector<ObservationRow> &rows, double scale, double height,
                                         int layout, bool colorDamage);
     // One observation's label block with its first line centred at labelPosition.y(), its leader
-    // line from the pipe at rowPosition and, for a coloured label, its mark on the pipe. Returns
-    // the block's height.
+    // line from the pipe at rowPosition and, for a coloured label, its mark on the pipe. A
+    // description of more than maxLines lines (when maxLines is 1 or more) is cut to them, its
+    // last line ending in "…". Returns the block's height.
     double pipeGraphicLabel(PrintPage &page, const QPointF &labelPosition, const QPointF &rowPosition,
                             const QString &distanceText, const QString &timeText, const ObservationRow &row,
-                            LabelSide side, int layout, bool colorDamage, bool sameDistance);
+                            LabelSide side, int layout, bool colorDamage, bool sameDistance, int maxLines = 0);
     // Whether every label, placed page by page at this scale, starts within the drawing.
     bool pipeGraphicFits(double scale, const QVector<ObservationRow> &rows, const QSizeF &area, int layout) const;
 
@@ -259,6 +268,8 @@ public:
     static PrintElement scaleBar(const QRectF &rect, double scale, const QFont &font);
 
 private:
+    static QStringList cachedWrap(const QString &text, double width, const QFont &font, bool breakWords);
+
     struct HeaderRow
     {
         const char *label; // untranslated; null for a row without a label

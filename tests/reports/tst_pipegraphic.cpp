@@ -193,6 +193,8 @@ private slots:
     void oddLengthsAndDistancesGiveAFewPages_data();
     void oddLengthsAndDistancesGiveAFewPages();
     void pdfShowsTheGraphic();
+    void labelsThatCannotFitAreCutWithAnEllipsis_data();
+    void labelsThatCannotFitAreCutWithAnEllipsis();
 };
 
 void TestPipeGraphic::layoutFollowsTheRowsSidesAndStaysInsideTheMargins_data()
@@ -931,6 +933,91 @@ void TestPipeGraphic::pdfShowsTheGraphic()
     // The band's ground between the pipe and the labels.
     const QColor ground = ReportPdf::pixelAt(rendered, QPointF(bandRect.right() - 2 * Mm, Top + 4 * perMetre), dpi);
     QVERIFY2(ground != QColor(Qt::white) && ground.blue() > ground.red(), qPrintable(ground.name()));
+}
+
+void TestPipeGraphic::labelsThatCannotFitAreCutWithAnEllipsis_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QVector<double>>("longAt"); // the distances of the long labels
+
+    QTest::newRow("labels right") << 0 << QVector<double>{3};
+    QTest::newRow("labels on both sides") << 1 << QVector<double>{3};
+    QTest::newRow("labels left") << 2 << QVector<double>{3};
+    // Labels of one distance stay on one page, and together they are far too tall for it.
+    QTest::newRow("three at one distance") << 0 << QVector<double>{5, 5, 5};
+}
+
+void TestPipeGraphic::labelsThatCannotFitAreCutWithAnEllipsis()
+{
+    QFETCH(int, layout);
+    QFETCH(QVector<double>, longAt);
+
+    QStringList words;
+    for (int i = 1; i <= 1500; ++i)
+        words << QStringLiteral("Wort%1").arg(i);
+    const QString longText = words.join(QLatin1Char(' ')) + QLatin1Char(' ') + QStringLiteral("Kanal").repeated(60);
+    // Layout 1 takes the sides from the rows: the long labels and one short one on the left.
+    const int shortSide = 0;
+    const int longSide = layout == 1 ? 1 : 0;
+    QVector<ObservationRow> rows{row(2, QStringLiteral("A1"), shortSide), row(4, QStringLiteral("A2"), longSide),
+                                 row(8, QStringLiteral("A3"), shortSide)};
+    for (int i = 0; i < longAt.size(); ++i)
+        rows << row(longAt.at(i), QStringLiteral("L%1").arg(i), longSide, Qt::black, longText);
+    Printer printer;
+    setUp(printer, 10);
+    printer.createPipeGraphic(rows, layout != 0, false);
+    const QVector<PrintPage> pages = printer.pages();
+
+    int ellipses = 0;
+    for (int p = 0; p < pages.size(); ++p) {
+        const QVector<PageContent::Text> texts = PageContent::texts(pages.at(p));
+        QVector<PageContent::Text> labels;
+        for (const PageContent::Text &t : texts) {
+            const bool label = t.font.pixelSize() == 10 && t.font.weight() == int(QFont::Normal);
+            if (label && t.rect.top() >= Top - lineSpacing())
+                labels << t;
+        }
+        for (int i = 0; i < labels.size(); ++i) {
+            const PageContent::Text &t = labels.at(i);
+            const QString where =
+                QStringLiteral("page %1: \"%2\" at %3").arg(p + 1).arg(t.text.left(30)).arg(t.rect.top());
+            // On the page, inside the margins, within its box.
+            QVERIFY2(t.rect.bottom() <= BottomLimit + 1e-6, qPrintable(where));
+            QVERIFY2(t.rect.left() >= 20 * Mm - 1e-6 && t.rect.right() <= 190 * Mm + 1e-6, qPrintable(where));
+            QVERIFY2(QFontMetricsF(t.font).horizontalAdvance(t.text) <= t.rect.width() + 1e-6, qPrintable(where));
+            // Never over another label's line.
+            for (int j = i + 1; j < labels.size(); ++j) {
+                const QRectF overlap = t.rect.intersected(labels.at(j).rect);
+                QVERIFY2(overlap.width() < 1e-6 || overlap.height() < 1e-6,
+                         qPrintable(where + QStringLiteral(" over \"%1\"").arg(labels.at(j).text.left(30))));
+            }
+            if (t.text.endsWith(QChar(0x2026)))
+                ++ellipses;
+        }
+    }
+    // Each long label is cut once; the short ones are whole, each on one page.
+    QCOMPARE(ellipses, longAt.size());
+    for (const QString &code :
+         {QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3"), QStringLiteral("L0")}) {
+        int found = 0;
+        for (const PrintPage &page : pages)
+            found += count(PageContent::texts(page), code);
+        QCOMPARE(found, 1);
+    }
+    int whole = 0;
+    for (const PrintPage &page : pages)
+        whole += count(PageContent::texts(page), QStringLiteral("Riss längs"));
+    QCOMPARE(whole, 3);
+
+    // In the PDF the cut label ends in the ellipsis, and its first words are there.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("graphik.pdf"));
+    QVERIFY(ReportPdf::write(path, pages));
+    QString text;
+    for (int p = 1; p <= pages.size(); ++p)
+        text += ReportPdf::layoutText(path, p);
+    QVERIFY(text.contains(QChar(0x2026)));
+    QVERIFY(text.contains(QStringLiteral("Wort1 Wort2")));
 }
 
 QTEST_MAIN(TestPipeGraphic)

@@ -3,6 +3,7 @@
 #include "support/reportpdf.h"
 
 #include <QFontMetricsF>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -55,6 +56,19 @@ double lowestHeaderLine(const QVector<PageContent::Text> &texts, double listTop)
     return bottom;
 }
 
+QString numberedWords(int count, const QString &stem = QStringLiteral("Wort"))
+{
+    QStringList words;
+    for (int i = 1; i <= count; ++i)
+        words << stem + QString::number(i);
+    return words.join(QLatin1Char(' '));
+}
+
+QString withoutBlanks(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
 } // namespace
 
 class TestPipeReport : public QObject
@@ -69,6 +83,8 @@ private slots:
     void aRowThatDoesNotFitStartsTheNextPage();
     void withoutTheListOnlyTheHeaderPage();
     void pdfShowsTheRowsOnTheirPages();
+    void noTextOfALongRowIsLost_data();
+    void noTextOfALongRowIsLost();
 };
 
 void TestPipeReport::withoutRowsOnePageWithHeaderAndListLabel()
@@ -294,6 +310,81 @@ void TestPipeReport::pdfShowsTheRowsOnTheirPages()
     QVERIFY(layout.find(1, QStringLiteral("-1.50m")).box.left() < layout.find(1, QStringLiteral("1.50m")).box.left());
 
     QCOMPARE(ReportPdf::fontProblem(path, QStringLiteral("DejaVuSans")), QString());
+}
+
+void TestPipeReport::noTextOfALongRowIsLost_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a remark of 1,500 words") << numberedWords(1500);
+    QTest::newRow("a word wider than the column")
+        << QStringLiteral("Anfang %1 Ende").arg(QStringLiteral("Wurzeleinwuchs").repeated(40));
+    QTest::newRow("long words in a long remark")
+        << QStringLiteral("%1 %2 %3").arg(numberedWords(600), QStringLiteral("Scherbenbildung").repeated(30),
+                                          numberedWords(600, QStringLiteral("Rest")));
+}
+
+void TestPipeReport::noTextOfALongRowIsLost()
+{
+    QFETCH(QString, text);
+    const QVector<ObservationRow> rows{row(1, QStringLiteral("BAB"), QStringLiteral("Riss vorher")),
+                                       row(2, QStringLiteral("BCA"), text),
+                                       row(3, QStringLiteral("BDB"), QStringLiteral("Riss danach"))};
+    const QString expected = withoutBlanks(rows.at(0).text + text + rows.at(2).text);
+    Printer printer;
+    setUp(printer);
+    printer.createPipeReport(rows, true);
+    const QVector<PrintPage> pages = printer.pages();
+
+    // The records: every line fits its box, every box lies on the page above the page number
+    // band, and the description column read page by page holds every character of each row.
+    const double columnLeft = 52 * Mm;
+    const double columnRight = 190 * Mm;
+    QString description;
+    for (int p = 0; p < pages.size(); ++p) {
+        const QVector<PageContent::Text> texts = PageContent::texts(pages.at(p));
+        const double listTop = PageContent::find(texts, QStringLiteral("Haltungs-Bericht:")).rect.top();
+        QVERIFY(listTop > 0);
+        for (const PageContent::Text &t : texts) {
+            const QString where =
+                QStringLiteral("page %1: \"%2\" at %3").arg(p + 1).arg(t.text.left(30)).arg(t.rect.top());
+            QVERIFY2(t.rect.top() >= 0 && t.rect.bottom() <= BottomLimit + 1e-6, qPrintable(where));
+            QVERIFY2(QFontMetricsF(t.font).horizontalAdvance(t.text) <= t.rect.width() + 1e-6, qPrintable(where));
+            if (t.rect.top() > listTop && t.rect.left() >= columnLeft - 1e-6) {
+                QVERIFY2(t.rect.right() <= columnRight + 1e-6, qPrintable(where));
+                description += t.text;
+            }
+        }
+    }
+    QCOMPARE(withoutBlanks(description), expected);
+
+    // What a reader of the PDF gets: the words of the description column, page by page and line
+    // by line, give the same characters, and none lies outside the column or below the limit.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bericht.pdf"));
+    QVERIFY(ReportPdf::write(path, pages));
+    const ReportPdf::Layout layout = ReportPdf::layout(path);
+    QCOMPARE(layout.pageSizes.size(), pages.size());
+    const double pt = ReportPdf::PointsPerPixel;
+    QVector<ReportPdf::Word> column;
+    for (const ReportPdf::Word &word : layout.words) {
+        QVERIFY2(word.box.bottom() <= BottomLimit * pt + 1 && word.box.right() <= columnRight * pt + 1,
+                 qPrintable(QStringLiteral("page %1: %2").arg(word.page).arg(word.text)));
+        const double listTop = layout.find(word.page, QStringLiteral("Haltungs-Bericht:")).box.top();
+        QVERIFY(listTop > 0);
+        if (word.box.top() > listTop + 1 && word.box.left() >= columnLeft * pt - 1)
+            column << word;
+    }
+    std::stable_sort(column.begin(), column.end(), [](const ReportPdf::Word &a, const ReportPdf::Word &b) {
+        if (a.page != b.page)
+            return a.page < b.page;
+        if (std::abs(a.box.top() - b.box.top()) > 2)
+            return a.box.top() < b.box.top();
+        return a.box.left() < b.box.left();
+    });
+    QString printed;
+    for (const ReportPdf::Word &word : column)
+        printed += word.text;
+    QCOMPARE(printed, expected);
 }
 
 QTEST_MAIN(TestPipeReport)

@@ -150,8 +150,15 @@ void TestPrinter::wrapLines_data()
 
     QTest::newRow("empty text") << QString() << QStringLiteral("aa") << 0.0 << QStringList();
     QTest::newRow("blanks only") << QStringLiteral("   ") << QStringLiteral("aa") << 0.0 << QStringList();
-    QTest::newRow("word wider than the width")
-        << QStringLiteral("Abwasserkanal") << QStringLiteral("Ab") << 0.0 << QStringList{QStringLiteral("Abwasserkanal")};
+    QTest::newRow("word wider than the width breaks inside itself")
+        << QStringLiteral("Abwasserkanal") << QStringLiteral("Abwasser") << 0.0
+        << QStringList{QStringLiteral("Abwasser"), QStringLiteral("kanal")};
+    QTest::newRow("a broken word starts its own line, its last piece takes the next words")
+        << QStringLiteral("aa Abwasserkanal bb") << QStringLiteral("Abwasser") << 0.0
+        << QStringList{QStringLiteral("aa"), QStringLiteral("Abwasser"), QStringLiteral("kanal bb")};
+    QTest::newRow("no room at all: words stay whole")
+        << QStringLiteral("aa Abwasserkanal") << QString() << 0.0
+        << QStringList{QStringLiteral("aa"), QStringLiteral("Abwasserkanal")};
     QTest::newRow("between two and three words")
         << QStringLiteral("aa bb cc") << QStringLiteral("aa bb") << 0.5 << QStringList{QStringLiteral("aa bb"), QStringLiteral("cc")};
     QTest::newRow("all words fit") << QStringLiteral("aa bb cc") << QStringLiteral("aa bb cc") << 0.5

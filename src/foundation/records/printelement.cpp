@@ -386,10 +386,17 @@ void paintText(const PrintElement &e, QPainter *painter)
 {
     if (!hasRect(e))
         return;
-    const QTextOption option{Qt::Alignment(e.alignment())};
     painter->setFont(e.font());
     painter->setPen(e.pen());
-    painter->drawText(e.rect(), e.text(), option);
+    // Not clipped to its box: the box is a line spacing high, less than the font's height, so
+    // Qt would clip nearly every line, and in a PDF each clip is a graphics state with two clip
+    // paths, a large part of every page's contents. Unclipped, descenders show whole, as in the
+    // preview. A text with tabs keeps the tab stops (and the clip) it always had.
+    if (e.text().contains(QLatin1Char('\t'))) {
+        painter->drawText(e.rect(), e.text(), QTextOption(Qt::Alignment(e.alignment())));
+        return;
+    }
+    painter->drawText(e.rect(), e.alignment() | Qt::TextWordWrap | Qt::TextDontClip, e.text());
 }
 
 void textItems(const PrintElement &e, QGraphicsScene *scene, Items &items)

@@ -118,6 +118,7 @@ private slots:
     void frameOutlinesWithoutFilling();
     void paintedTextFollowsItsAlignment_data();
     void paintedTextFollowsItsAlignment();
+    void paintedTextIsNotCutAtItsBox();
     void richTextIsPaintedFromItsCorner();
     void richTextRepaintsForItsOwnTextWidthAndFont();
     void elementsWithoutTheirPointsDrawNothing_data();
@@ -341,6 +342,18 @@ void TestPrintElement::paintedTextFollowsItsAlignment()
         QVERIFY2(ink.right() > 200 && ink.left() > 120, qPrintable(QString::number(ink.right())));
     else
         QVERIFY2(qAbs(ink.center().x() - 110) <= 3, qPrintable(QString::number(ink.center().x())));
+}
+
+void TestPrintElement::paintedTextIsNotCutAtItsBox()
+{
+    // A report line's box is one line spacing high, less than the font's height: the tails of
+    // "g" and "p" reach below it and are drawn whole, as the preview shows them.
+    const QFont font = pixelFont(20);
+    const QRectF box(10, 10, 150, QFontMetricsF(font).ascent());
+    const QRect ink =
+        inkBounds(render({PrintElement::makeText(box, QStringLiteral("gpgp"), font, Qt::AlignLeft, Qt::black, false)}));
+    QVERIFY2(ink.bottom() >= box.bottom() + 2,
+             qPrintable(QStringLiteral("ink ends at %1, the box at %2").arg(ink.bottom()).arg(box.bottom())));
 }
 
 void TestPrintElement::richTextIsPaintedFromItsCorner()
