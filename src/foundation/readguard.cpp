@@ -1,0 +1,128 @@
+#include "foundation/readguard.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QXmlStreamReader>
+
+namespace ReadGuard {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReadGuard", text);
+}
+
+// Megabytes, rounded up, so that a file just over the limit does not read as being at it.
+qint64 megabytes(qint64 bytes)
+{
+    return (bytes + 1024 * 1024 - 1) / (1024 * 1024);
+}
+
+QString tooLarge(qint64 size, qint64 limit)
+{
+    return tr("Die Datei ist %1 MB groß; Dateien dieser Art werden nur bis %2 MB gelesen.")
+        .arg(megabytes(size))
+        .arg(megabytes(limit));
+}
+
+} // namespace
+
+QString sizeRefusal(const QString &path, qint64 limit)
+{
+    const qint64 size = QFileInfo(path).size();
+    return size > limit ? tooLarge(size, limit) : QString();
+}
+
+bool readFile(const QString &path, qint64 limit, QByteArray &bytes, QString &error)
+{
+    bytes.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    // The size of the open file, so that a file replaced in between is measured as read.
+    if (file.size() > limit) {
+        error = tooLarge(file.size(), limit);
+        return false;
+    }
+    bytes = file.readAll();
+    if (bytes.size() > limit) { // grew since it was measured
+        error = tooLarge(bytes.size(), limit);
+        bytes.clear();
+        return false;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        bytes.clear();
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString xmlRefusal(const QByteArray &bytes, XmlUse use)
+{
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::DTD) {
+            // Parameter entities are not listed among the declarations; the text shows them.
+            if (!reader.entityDeclarations().isEmpty() || reader.text().contains(QLatin1String("<!ENTITY")))
+                return tr("Die Datei deklariert eigene Entitäten; solche Dateien werden nicht gelesen.");
+        } else if (token == QXmlStreamReader::StartElement) {
+            // The declarations come before the first element; a stream reader needs no more.
+            if (use == XmlUse::Stream)
+                return QString();
+            if (++depth > MaxTreeDepth)
+                return tr("Die Elemente sind tiefer als %1 Ebenen verschachtelt.").arg(MaxTreeDepth);
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        }
+    }
+    if (reader.hasError() && use == XmlUse::Tree)
+        return tr("%1 (Zeile %2, Spalte %3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber());
+    return QString();
+}
+
+bool readXml(const QString &path, qint64 limit, XmlUse use, QByteArray &bytes, QString &error)
+{
+    if (!readFile(path, limit, bytes, error))
+        return false;
+    error = xmlRefusal(bytes, use);
+    if (error.isEmpty())
+        return true;
+    bytes.clear();
+    return false;
+}
+
+bool readStringList(QDataStream &stream, QStringList &list)
+{
+    list.clear();
+    quint32 count = 0;
+    stream >> count;
+    if (stream.status() != QDataStream::Ok)
+        return false;
+    const qint64 remaining = stream.device() ? stream.device()->bytesAvailable() : 0;
+    if (qint64(count) * 4 > remaining) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return false;
+    }
+    list.reserve(int(count));
+    for (quint32 i = 0; i < count; ++i) {
+        QString text;
+        stream >> text;
+        if (stream.status() != QDataStream::Ok) {
+            list.clear();
+            return false;
+        }
+        list << text;
+    }
+    return true;
+}
+
+} // namespace ReadGuard
