@@ -546,17 +546,13 @@ private slots:
             << QByteArray(kDeclaration + "<!DOCTYPE ZOZOrureProject3D [<!ENTITY e \"" + QByteArray("x").repeated(5000)
                           + "\">]><ZOZOrureProject3D version=\"1.0\"><Properties ShowFlags=\""
                           + QByteArray("&e;").repeated(20000) + "\"/></ZOZOrureProject3D>");
-        QTest::newRow("larger than 20 MB") << valid + "<!-- sparse -->"; // made sparse below
+        // Blank lines after the root are well-formed: only the size is wrong.
+        QTest::newRow("larger than 20 MB") << valid + QByteArray(20 * 1024 * 1024, '\n');
     }
     void unreadableFileIsKept()
     {
         QFETCH(QByteArray, bytes);
         writeFile(file, bytes);
-        if (bytes.endsWith("<!-- sparse -->")) {
-            QFile sparse(file);
-            QVERIFY(sparse.resize(20 * 1024 * 1024 + 1));
-            bytes = readAll(file);
-        }
         Project3D store;
         store.setProject(project.get());
         QVERIFY(!store.load());
