@@ -50,11 +50,18 @@ bool readFile(const QString &path, qint64 limit, QByteArray &bytes, QString &err
         error = tooLarge(file.size(), limit);
         return false;
     }
-    bytes = file.readAll();
-    if (bytes.size() > limit) { // grew since it was measured
-        error = tooLarge(bytes.size(), limit);
-        bytes.clear();
-        return false;
+    // In pieces, never past the limit: a device or a pipe at the path has no size to measure.
+    bytes.reserve(int(file.size()));
+    for (;;) {
+        const QByteArray piece = file.read(1024 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (bytes.size() > limit) {
+            error = tooLarge(bytes.size(), limit);
+            bytes.clear();
+            return false;
+        }
     }
     if (file.error() != QFileDevice::NoError) {
         bytes.clear();

@@ -85,6 +85,12 @@ private slots:
 
         QVERIFY(!ReadGuard::readFile(dir.filePath(QStringLiteral("fehlt.xml")), ReadGuard::LargeFileLimit, bytes, error));
         QVERIFY(!error.isEmpty());
+
+        // A device has no size to measure; the limit holds all the same.
+        error.clear();
+        QVERIFY(!ReadGuard::readFile(QStringLiteral("/dev/zero"), 3 * 1024 * 1024, bytes, error));
+        QVERIFY(bytes.isEmpty());
+        QVERIFY2(error.contains(QStringLiteral("3 MB")), qPrintable(error));
     }
 
     void stringLists_data()
