@@ -2,6 +2,7 @@
 
 #include "project/project.h"
 #include "project/project3d.h"
+#include "view3d/camera.h"
 
 #include <QDir>
 

@@ -18,6 +18,7 @@
 #include "plan/selectabletextitem.h"
 #include "project/project.h"
 #include "project/project3d.h"
+#include "view3d/camera.h"
 #include "view3d/point.h"
 
 #include <QDataStream>
@@ -235,13 +236,13 @@ void projectSeeds()
     std::unique_ptr<Project> project(Project::create(QStringLiteral("P"), root));
     if (!project)
         return;
-    DWAM1492 dwa;
-    dwa.setMainData(header());
+    auto *dwa = new DWAM1492;
+    dwa->setMainData(header());
     QDir().mkpath(project->folder() + QStringLiteral("/H1"));
-    dwa.setFolder(project->folder() + QStringLiteral("/H1/"));
-    dwa.setFileName(QStringLiteral("H1.xml"));
-    dwa.save();
-    project.reset(new Project(project->path()));
+    dwa->setFolder(project->folder() + QStringLiteral("/H1/"));
+    dwa->setFileName(QStringLiteral("H1.xml"));
+    dwa->save();
+    project->addInspection(dwa);
     project->save();
     write(QStringLiteral("project"), QStringLiteral("project.xml"), prefixed(1, read(project->path())));
     QByteArray order;
