@@ -184,8 +184,14 @@ XmlContent examineXml(const QString &path, Examine examine)
 {
     QByteArray bytes;
     QString refusal;
-    if (!ReadGuard::readFile(path, ReadGuard::LargeFileLimit, bytes, refusal))
-        return {};
+    if (!ReadGuard::readFile(path, ReadGuard::LargeFileLimit, bytes, refusal)) {
+        // Too large to read: its start still tells the kind, so that the inspection's own load
+        // can say why it is not read.
+        QFile file(path);
+        if (ReadGuard::sizeRefusal(path, ReadGuard::LargeFileLimit).isEmpty() || !file.open(QIODevice::ReadOnly))
+            return {};
+        bytes = file.read(1024 * 1024);
+    }
     LaterElements later;
     if (examine != Examine::Language) {
         later = mayHoldElements(bytes);

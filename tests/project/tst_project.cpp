@@ -379,6 +379,23 @@ private slots:
             QCOMPARE(capture->errors().size() + capture->notices().size(), 1);
     }
 
+    // An inspection file too large to read is listed, and its load says why it is not read.
+    void oversizedInspectionIsListedAndReported()
+    {
+        saveInspection(NormEN135082, QStringLiteral("H1.xml"));
+        const QString path = folder + QStringLiteral("/H1/H1.xml");
+        QVERIFY(QFile(path).resize(200LL * 1024 * 1024 + 1)); // sparse
+        Project p(folder + QStringLiteral("/project.xml"));
+        Investigation *inspection = p.inspectionByName(QStringLiteral("H1.xml"));
+        QVERIFY(inspection);
+        QCOMPARE(inspection->normKind(), NormKind(NormEN135082));
+        QVERIFY(inspection->loadFailed());
+        QCOMPARE(capture->errors().size(), 1);
+        QVERIFY2(capture->errors().first().contains(QStringLiteral("200 MB")), qPrintable(capture->errors().first()));
+        QVERIFY(!inspection->save());
+        QCOMPARE(QFileInfo(path).size(), 200LL * 1024 * 1024 + 1);
+    }
+
     void queries()
     {
         saveInspection(NormATV, QStringLiteral("A.h"));
