@@ -2,6 +2,7 @@
 // company files made by the program itself, and the test fixtures in the targets' input form.
 #include "fuzzsupport.h"
 
+#include "foundation/config.h"
 #include "foundation/firm.h"
 #include "foundation/firmstore.h"
 #include "model/dandas.h"
@@ -10,6 +11,17 @@
 #include "model/isybau2001.h"
 #include "model/isybau2006.h"
 #include "foundation/records/printelement.h"
+#include "plan/floorplan.h"
+#include "plan/graphicsscene.h"
+#include "plan/selectableboxitem.h"
+#include "plan/selectablelineitem.h"
+#include "plan/selectabletextitem.h"
+#include "project/project.h"
+#include "project/project3d.h"
+#include "view3d/camera.h"
+#include "view3d/point.h"
+
+#include <QDataStream>
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +29,7 @@
 #include <QLinearGradient>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -213,6 +226,65 @@ void firmSeeds()
 
 } // namespace
 
+// A project of two inspections as the program writes it, the order list of an older folder, and
+// the 3D file of a project holding one point.
+void projectSeeds()
+{
+    const QString root = Fuzz::folder() + QStringLiteral("projects");
+    QDir(root).removeRecursively();
+    QDir().mkpath(root);
+    std::unique_ptr<Project> project(Project::create(QStringLiteral("P"), root));
+    if (!project)
+        return;
+    auto *dwa = new DWAM1492;
+    dwa->setMainData(header());
+    QDir().mkpath(project->folder() + QStringLiteral("/H1"));
+    dwa->setFolder(project->folder() + QStringLiteral("/H1/"));
+    dwa->setFileName(QStringLiteral("H1.xml"));
+    dwa->save();
+    project->addInspection(dwa);
+    project->save();
+    write(QStringLiteral("project"), QStringLiteral("project.xml"), prefixed(1, read(project->path())));
+    QByteArray order;
+    {
+        QDataStream stream(&order, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_5_15);
+        stream << QStringList{QStringLiteral("K2.mpg"), QStringLiteral("K1.mpg")};
+    }
+    write(QStringLiteral("project"), QStringLiteral("order"), prefixed(0, order));
+
+    Project3D store;
+    store.setProject(project.get());
+    store.addObject(new Point(0.5, 1.0));
+    store.save();
+    write(QStringLiteral("project3d"), QStringLiteral("project3d.xml"), read(store.path()));
+}
+
+void configSeeds()
+{
+    const QString folder = Fuzz::folder() + QStringLiteral("config/");
+    Config config(folder);
+    config.setClassColor(2, QColor(10, 200, 30));
+    config.setLabelText(1);
+    config.save();
+    write(QStringLiteral("config"), QStringLiteral("tsconfig.ini"), read(config.filePath()));
+}
+
+void planSeeds()
+{
+    GraphicsScene scene;
+    FloorPlan plan(&scene);
+    plan.setRatio(0.02);
+    plan.setNorthAngle(0.5);
+    auto *box = new SelectableBoxItem;
+    plan.addElement(box);
+    plan.addElement(new SelectableLineItem(QPointF(10, 5)));
+    plan.addElement(new SelectableTextItem(QStringLiteral("Schacht 1")));
+    const QString path = Fuzz::folder() + QStringLiteral("seed.tkp");
+    plan.save(path);
+    write(QStringLiteral("plan"), QStringLiteral("plan.tkp"), read(path));
+}
+
 int main(int argc, char **argv)
 {
     if (argc < 2) {
@@ -225,5 +297,8 @@ int main(int argc, char **argv)
     catalogueSeeds();
     letterheadSeeds();
     firmSeeds();
+    projectSeeds();
+    configSeeds();
+    planSeeds();
     return 0;
 }

@@ -21,6 +21,16 @@
         <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
         <translation>The project folder has been preset to %1.</translation>
     </message>
+    <message>
+        <source>Sie enthält Werte in einer Form, die das Programm nicht schreibt.</source>
+        <translation>It holds values in a form the program does not write.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen in %1 konnten nicht gelesen werden; es gelten die Voreinstellungen.
+%2</source>
+        <translation>The settings in %1 could not be read; the defaults apply.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>FileDirNameDialog</name>
@@ -273,6 +283,25 @@ Please choose another name!</translation>
     <message>
         <source>Gesamt:</source>
         <translation>Total:</translation>
+    </message>
+</context>
+<context>
+    <name>ReadGuard</name>
+    <message>
+        <source>Die Datei ist %1 MB groß; Dateien dieser Art werden nur bis %2 MB gelesen.</source>
+        <translation>The file is %1 MB in size; files of this kind are read only up to %2 MB.</translation>
+    </message>
+    <message>
+        <source>Die Datei deklariert eigene Entitäten; solche Dateien werden nicht gelesen.</source>
+        <translation>The file declares entities of its own; such files are not read.</translation>
+    </message>
+    <message>
+        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
+        <translation>The elements are nested deeper than %1 levels.</translation>
+    </message>
+    <message>
+        <source>%1 (Zeile %2, Spalte %3)</source>
+        <translation>%1 (line %2, column %3)</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,16 @@
         <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
         <translation>Se ha preestablecido %1 como carpeta de proyectos.</translation>
     </message>
+    <message>
+        <source>Sie enthält Werte in einer Form, die das Programm nicht schreibt.</source>
+        <translation>Contiene valores en una forma que el programa no escribe.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen in %1 konnten nicht gelesen werden; es gelten die Voreinstellungen.
+%2</source>
+        <translation>No se ha podido leer la configuración de %1; se aplican los valores predeterminados.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>FileDirNameDialog</name>
@@ -273,6 +283,25 @@ Bitte anderen Namen wählen!</source>
     <message>
         <source>Gesamt:</source>
         <translation>Total:</translation>
+    </message>
+</context>
+<context>
+    <name>ReadGuard</name>
+    <message>
+        <source>Die Datei ist %1 MB groß; Dateien dieser Art werden nur bis %2 MB gelesen.</source>
+        <translation>El archivo tiene %1 MB; los archivos de este tipo solo se leen hasta %2 MB.</translation>
+    </message>
+    <message>
+        <source>Die Datei deklariert eigene Entitäten; solche Dateien werden nicht gelesen.</source>
+        <translation>El archivo declara entidades propias; estos archivos no se leen.</translation>
+    </message>
+    <message>
+        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
+        <translation>Los elementos están anidados a más de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>%1 (Zeile %2, Spalte %3)</source>
+        <translation>%1 (línea %2, columna %3)</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,16 @@
         <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
         <translation>Projektikansioksi on esiasetettu %1.</translation>
     </message>
+    <message>
+        <source>Sie enthält Werte in einer Form, die das Programm nicht schreibt.</source>
+        <translation>Se sisältää arvoja muodossa, jota ohjelma ei kirjoita.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen in %1 konnten nicht gelesen werden; es gelten die Voreinstellungen.
+%2</source>
+        <translation>Asetuksia tiedostosta %1 ei voitu lukea; oletusasetukset ovat voimassa.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>FileDirNameDialog</name>
@@ -273,6 +283,25 @@ Valitse toinen nimi!</translation>
     <message>
         <source>Gesamt:</source>
         <translation>Yhteensä:</translation>
+    </message>
+</context>
+<context>
+    <name>ReadGuard</name>
+    <message>
+        <source>Die Datei ist %1 MB groß; Dateien dieser Art werden nur bis %2 MB gelesen.</source>
+        <translation>Tiedoston koko on %1 Mt; tämänlaisia tiedostoja luetaan vain %2 Mt:iin asti.</translation>
+    </message>
+    <message>
+        <source>Die Datei deklariert eigene Entitäten; solche Dateien werden nicht gelesen.</source>
+        <translation>Tiedosto määrittelee omia entiteettejä; sellaisia tiedostoja ei lueta.</translation>
+    </message>
+    <message>
+        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
+        <translation>Elementit on sisäkkäin syvemmällä kuin %1 tasoa.</translation>
+    </message>
+    <message>
+        <source>%1 (Zeile %2, Spalte %3)</source>
+        <translation>%1 (rivi %2, sarake %3)</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,16 @@
         <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
         <translation>Le dossier de projets a été prédéfini sur %1.</translation>
     </message>
+    <message>
+        <source>Sie enthält Werte in einer Form, die das Programm nicht schreibt.</source>
+        <translation>Il contient des valeurs sous une forme que le programme n&apos;écrit pas.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen in %1 konnten nicht gelesen werden; es gelten die Voreinstellungen.
+%2</source>
+        <translation>Les paramètres de %1 n&apos;ont pas pu être lus ; les valeurs par défaut s&apos;appliquent.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>FileDirNameDialog</name>
@@ -273,6 +283,25 @@ Veuillez choisir un autre nom !</translation>
     <message>
         <source>Gesamt:</source>
         <translation>Total :</translation>
+    </message>
+</context>
+<context>
+    <name>ReadGuard</name>
+    <message>
+        <source>Die Datei ist %1 MB groß; Dateien dieser Art werden nur bis %2 MB gelesen.</source>
+        <translation>Le fichier fait %1 Mo ; les fichiers de ce type ne sont lus que jusqu&apos;à %2 Mo.</translation>
+    </message>
+    <message>
+        <source>Die Datei deklariert eigene Entitäten; solche Dateien werden nicht gelesen.</source>
+        <translation>Le fichier déclare ses propres entités ; de tels fichiers ne sont pas lus.</translation>
+    </message>
+    <message>
+        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
+        <translation>Les éléments sont imbriqués sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>%1 (Zeile %2, Spalte %3)</source>
+        <translation>%1 (ligne %2, colonne %3)</translation>
     </message>
 </context>
 </TS>

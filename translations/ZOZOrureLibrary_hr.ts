@@ -21,6 +21,16 @@
         <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
         <translation>Kao mapa projekata unaprijed je postavljena %1.</translation>
     </message>
+    <message>
+        <source>Sie enthält Werte in einer Form, die das Programm nicht schreibt.</source>
+        <translation>Sadrži vrijednosti u obliku koji program ne zapisuje.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen in %1 konnten nicht gelesen werden; es gelten die Voreinstellungen.
+%2</source>
+        <translation>Postavke u %1 nisu se mogle pročitati; vrijede zadane postavke.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>FileDirNameDialog</name>
@@ -273,6 +283,25 @@ Odaberite drugi naziv!</translation>
     <message>
         <source>Gesamt:</source>
         <translation>Ukupno:</translation>
+    </message>
+</context>
+<context>
+    <name>ReadGuard</name>
+    <message>
+        <source>Die Datei ist %1 MB groß; Dateien dieser Art werden nur bis %2 MB gelesen.</source>
+        <translation>Datoteka ima %1 MB; datoteke ove vrste čitaju se samo do %2 MB.</translation>
+    </message>
+    <message>
+        <source>Die Datei deklariert eigene Entitäten; solche Dateien werden nicht gelesen.</source>
+        <translation>Datoteka deklarira vlastite entitete; takve se datoteke ne čitaju.</translation>
+    </message>
+    <message>
+        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
+        <translation>Elementi su ugniježđeni dublje od %1 razina.</translation>
+    </message>
+    <message>
+        <source>%1 (Zeile %2, Spalte %3)</source>
+        <translation>%1 (redak %2, stupac %3)</translation>
     </message>
 </context>
 </TS>

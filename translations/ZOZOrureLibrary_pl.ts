@@ -21,6 +21,16 @@
         <source>Als Projektverzeichnis wurde %1 voreingestellt.</source>
         <translation>Jako folder projektów ustawiono domyślnie %1.</translation>
     </message>
+    <message>
+        <source>Sie enthält Werte in einer Form, die das Programm nicht schreibt.</source>
+        <translation>Zawiera wartości w postaci, której program nie zapisuje.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen in %1 konnten nicht gelesen werden; es gelten die Voreinstellungen.
+%2</source>
+        <translation>Nie można było odczytać ustawień z %1; obowiązują ustawienia domyślne.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>FileDirNameDialog</name>
@@ -273,6 +283,25 @@ Wybierz inną nazwę!</translation>
     <message>
         <source>Gesamt:</source>
         <translation>Łącznie:</translation>
+    </message>
+</context>
+<context>
+    <name>ReadGuard</name>
+    <message>
+        <source>Die Datei ist %1 MB groß; Dateien dieser Art werden nur bis %2 MB gelesen.</source>
+        <translation>Plik ma %1 MB; pliki tego rodzaju są czytane tylko do %2 MB.</translation>
+    </message>
+    <message>
+        <source>Die Datei deklariert eigene Entitäten; solche Dateien werden nicht gelesen.</source>
+        <translation>Plik deklaruje własne encje; takie pliki nie są czytane.</translation>
+    </message>
+    <message>
+        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
+        <translation>Elementy są zagnieżdżone głębiej niż %1 poziomów.</translation>
+    </message>
+    <message>
+        <source>%1 (Zeile %2, Spalte %3)</source>
+        <translation>%1 (wiersz %2, kolumna %3)</translation>
     </message>
 </context>
 </TS>

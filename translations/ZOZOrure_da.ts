@@ -936,10 +936,6 @@ Vælg et andet navn!</translation>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>Elementerne er indlejret dybere end %1 niveauer.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (linje %2, kolonne %3)</translation>
     </message>
@@ -2726,6 +2722,10 @@ Den overskrives ikke.</translation>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>Projektmappen %1 kunne ikke omdøbes.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>Rækkefølgen af ledningerne i %1 kunne ikke læses; de er sorteret efter navn.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3063,6 +3063,10 @@ $l Meterværdi siden sidste observation</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Indstillingerne kunne ikke skrives i &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

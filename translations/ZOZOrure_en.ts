@@ -936,10 +936,6 @@ Please choose another name!</translation>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>The elements are nested deeper than %1 levels.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (line %2, column %3)</translation>
     </message>
@@ -2726,6 +2722,10 @@ It is not overwritten.</translation>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>The project folder %1 could not be renamed.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>The order of the pipe sections in %1 could not be read; they are sorted by name.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3063,6 +3063,10 @@ $l Metres since the last observation</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>The settings could not be written to &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

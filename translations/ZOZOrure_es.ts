@@ -936,10 +936,6 @@ Bitte anderen Namen wählen!</source>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>Los elementos están anidados a más de %1 niveles.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (línea %2, columna %3)</translation>
     </message>
@@ -2726,6 +2722,10 @@ No se sobrescribe.</translation>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>No se ha podido cambiar el nombre de la carpeta del proyecto %1.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>No se ha podido leer el orden de los tramos en %1; se ordenan por nombre.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3063,6 +3063,10 @@ $l Metros desde la última observación</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>No se ha podido escribir la configuración en &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

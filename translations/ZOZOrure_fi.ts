@@ -936,10 +936,6 @@ Valitse toinen nimi!</translation>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>Elementit on sisäkkäin syvemmällä kuin %1 tasoa.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (rivi %2, sarake %3)</translation>
     </message>
@@ -2726,6 +2722,10 @@ Sitä ei korvata.</translation>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>Projektikansiota %1 ei voitu nimetä uudelleen.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>Putkiosuuksien järjestystä tiedostossa %1 ei voitu lukea; ne on järjestetty nimen mukaan.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3063,6 +3063,10 @@ $l Metrit edellisestä havainnosta</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Asetuksia ei voitu kirjoittaa kohteeseen &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

@@ -936,10 +936,6 @@ Veuillez choisir un autre nom !</translation>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>Les éléments sont imbriqués sur plus de %1 niveaux.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (ligne %2, colonne %3)</translation>
     </message>
@@ -2726,6 +2722,10 @@ Il ne sera pas écrasé.</translation>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>Impossible de renommer le dossier de projet %1.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>L&apos;ordre des tronçons dans %1 n&apos;a pas pu être lu ; ils sont triés par nom.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3063,6 +3063,10 @@ $l Métrage depuis la dernière observation</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Impossible d&apos;écrire les paramètres dans « %1 ».</translation>
     </message>
 </context>
 <context>

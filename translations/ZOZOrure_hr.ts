@@ -937,10 +937,6 @@ Odaberite drugi naziv!</translation>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>Elementi su ugniježđeni dublje od %1 razina.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (redak %2, stupac %3)</translation>
     </message>
@@ -2727,6 +2723,10 @@ Neće se prebrisati.</translation>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>Mapa projekta %1 nije se mogla preimenovati.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>Redoslijed dionica u %1 nije se mogao pročitati; poredane su po nazivu.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3064,6 +3064,10 @@ $l Metri od posljednjeg opažanja</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Postavke se nisu mogle zapisati u &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

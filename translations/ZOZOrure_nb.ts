@@ -936,10 +936,6 @@ Velg et annet navn!</translation>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>Elementene er nøstet dypere enn %1 nivåer.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (linje %2, kolonne %3)</translation>
     </message>
@@ -2726,6 +2722,10 @@ Den overskrives ikke.</translation>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>Prosjektmappen %1 kunne ikke gis nytt navn.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>Rekkefølgen på ledningsstrekkene i %1 kunne ikke leses; de er sortert etter navn.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3063,6 +3063,10 @@ $l Meter siden siste observasjon</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Innstillingene kunne ikke skrives til &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

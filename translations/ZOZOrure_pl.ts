@@ -937,10 +937,6 @@ Wybierz inną nazwę!</translation>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>Elementy są zagnieżdżone głębiej niż %1 poziomów.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (wiersz %2, kolumna %3)</translation>
     </message>
@@ -2727,6 +2723,10 @@ Nie zostanie nadpisany.</translation>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>Nie można było zmienić nazwy folderu projektu %1.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>Nie można było odczytać kolejności odcinków w %1; są uporządkowane według nazwy.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3064,6 +3064,10 @@ $l Metry od ostatniej obserwacji</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Nie można było zapisać ustawień w &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

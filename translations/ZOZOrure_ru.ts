@@ -937,10 +937,6 @@ Bitte anderen Namen wählen!</source>
 <context>
     <name>FloorPlan</name>
     <message>
-        <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
-        <translation>Элементы вложены глубже %1 уровней.</translation>
-    </message>
-    <message>
         <source>%1 (Zeile %2, Spalte %3)</source>
         <translation>%1 (строка %2, столбец %3)</translation>
     </message>
@@ -2727,6 +2723,10 @@ Sie wird nicht überschrieben.</source>
         <source>Der Projektordner %1 konnte nicht umbenannt werden.</source>
         <translation>Не удалось переименовать папку проекта %1.</translation>
     </message>
+    <message>
+        <source>Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen geordnet.</source>
+        <translation>Не удалось прочитать порядок участков в %1; они упорядочены по имени.</translation>
+    </message>
 </context>
 <context>
     <name>Project3D</name>
@@ -3064,6 +3064,10 @@ $l Метры от последнего наблюдения</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen konnten nicht in &quot;%1&quot; geschrieben werden.</source>
+        <translation>Не удалось записать настройки в &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

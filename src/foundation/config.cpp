@@ -2,6 +2,7 @@
 
 #include "foundation/inifile.h"
 #include "foundation/platform/platform.h"
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 
 #include <QCoreApplication>
@@ -140,8 +141,36 @@ QString Config::filePath() const
     return QDir::cleanPath(m_dataDirectory + QLatin1String(kFileName));
 }
 
+// Whether the settings file may be handed to QSettings: within the size of a store, and with no
+// typed value but the class colours the program writes (QSettings rebuilds typed values from
+// bytes in the file, trusting them). A missing file reads as the defaults and is no fault.
+bool Config::fileIsReadable(QString &refusal) const
+{
+    const QString path = filePath();
+    if (!QFileInfo::exists(path))
+        return true;
+    QByteArray bytes;
+    if (!ReadGuard::readFile(path, ReadGuard::SmallFileLimit, bytes, refusal))
+        return false;
+    if (IniFile::hasOnlyPlainValuesOrColours(bytes))
+        return true;
+    refusal = QCoreApplication::translate("Config", "Sie enthält Werte in einer Form, die das Programm nicht schreibt.");
+    return false;
+}
+
 void Config::load()
 {
+    QString refusal;
+    if (!fileIsReadable(refusal)) {
+        applyDefaults();
+        m_projectPath = defaultProjectPath();
+        m_classColors = defaultClassColors();
+        Reporter::notice(QCoreApplication::translate("Config", "Die Einstellungen in %1 konnten nicht gelesen werden; es "
+                                                               "gelten die Voreinstellungen.\n%2")
+                             .arg(QDir::toNativeSeparators(filePath()), refusal));
+        setLanguage(0);
+        return;
+    }
     QSettings s(filePath(), QSettings::IniFormat);
 
     m_projectPath = s.value(QStringLiteral("Config/ProjectPath")).toString();

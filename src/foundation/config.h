@@ -101,6 +101,7 @@ private:
     struct Setting;
     static const QVector<Setting> &settings();
     void applyDefaults();
+    bool fileIsReadable(QString &refusal) const;
 
     static QString defaultProjectPath();
     static QVector<QColor> defaultClassColors();

@@ -1,6 +1,7 @@
 #include "foundation/firm.h"
 
 #include "foundation/inifile.h"
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 #include "foundation/records/printelement.h"
 #include "foundation/records/streamcheck.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -140,10 +142,20 @@ bool Firm::exportFile(const QString &path) const
 
 bool Firm::importFile(const QString &path)
 {
-    if (!readableFile(path) || !IniFile::hasOnlyPlainValues(path))
+    if (!readableFile(path) || !ReadGuard::sizeRefusal(path, ReadGuard::SmallFileLimit).isEmpty()
+        || !IniFile::hasOnlyPlainValues(path))
         return false;
     QSettings settings(path, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)
+        return false;
+    // An empty file, or one of another kind, names none of the fields: reading it would empty
+    // them all.
+    const QStringList keys = settings.allKeys();
+    const bool companyFile = std::any_of(keys.begin(), keys.end(), [](const QString &key) {
+        return key == QLatin1String("Name") || key == QLatin1String("Address") || key == QLatin1String("Contact")
+               || key == QLatin1String("Logo") || key == QLatin1String("Custom") || key == QLatin1String("UseCustom");
+    });
+    if (!companyFile)
         return false;
     readKeys(settings);
     return true;

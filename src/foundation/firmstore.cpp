@@ -1,6 +1,7 @@
 #include "foundation/firmstore.h"
 
 #include "foundation/inifile.h"
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 
 #include <QCoreApplication>
@@ -32,14 +33,22 @@ bool FirmStore::load()
     m_loadFailed = false;
     if (!info.exists())
         return true;
-    const auto unreadable = [this, &path] {
+    const auto unreadable = [this, &path](const QString &reason = QString()) {
         m_loadFailed = true;
-        Reporter::error(QCoreApplication::translate("FirmStore", "Die Firmendaten \"%1\" konnten nicht gelesen werden.")
-                            .arg(QDir::toNativeSeparators(path)));
+        QString text = QCoreApplication::translate("FirmStore", "Die Firmendaten \"%1\" konnten nicht gelesen werden.")
+                           .arg(QDir::toNativeSeparators(path));
+        if (!reason.isEmpty())
+            text += QLatin1Char('\n') + reason;
+        Reporter::error(text);
         return false;
     };
     QFile probe(path);
-    if (!info.isFile() || !probe.open(QIODevice::ReadOnly) || !IniFile::hasOnlyPlainValues(path))
+    if (!info.isFile() || !probe.open(QIODevice::ReadOnly))
+        return unreadable();
+    const QString tooLarge = ReadGuard::sizeRefusal(path, ReadGuard::SmallFileLimit);
+    if (!tooLarge.isEmpty())
+        return unreadable(tooLarge);
+    if (!IniFile::hasOnlyPlainValues(path))
         return unreadable();
     QSettings settings(path, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)

@@ -2,6 +2,7 @@
 
 #include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
+#include "foundation/records/streamcheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+#include <QtEndian>
 
 #include <cerrno>
 
@@ -248,7 +250,24 @@ bool writeWhole(const QString &path, const std::function<void(QSettings &)> &fil
     return file.commit(bytes.size()) || failed(QString());
 }
 
-bool hasOnlyPlainValues(const QByteArray &data)
+namespace {
+
+// A "@Variant(...)" value as QSettings decodes it: from the text's Latin-1 bytes after the
+// prefix, with stream version 7 (no null flag), a type id and then the value. A colour is the
+// only typed value accepted, and only in the form Qt writes.
+bool isWrittenColour(const QString &element)
+{
+    if (!element.startsWith(QLatin1String("@Variant(")) || !element.endsWith(QLatin1Char(')')))
+        return false;
+    const QByteArray bytes = element.mid(9).toLatin1();
+    constexpr quint32 ColourType = 67; // QMetaType::QColor
+    if (bytes.size() < 4 || qFromBigEndian<quint32>(bytes.constData()) != ColourType)
+        return false;
+    StreamCheck check(bytes, 4);
+    return check.color() && check.remaining() == 1; // the closing parenthesis
+}
+
+bool plainValues(const QByteArray &data, bool coloursAllowed)
 {
     int pos = 0;
     int lineStart = 0;
@@ -258,11 +277,25 @@ bool hasOnlyPlainValues(const QByteArray &data)
         if (data.at(lineStart) == '[' || equals < 0)
             continue; // a section or no value
         for (const QString &element : valueElements(data, equals + 1, lineEnd)) {
+            if (coloursAllowed && isWrittenColour(element))
+                continue;
             if (element.startsWith(QLatin1String("@Variant(")) || element.startsWith(QLatin1String("@DateTime(")))
                 return false;
         }
     }
     return true;
+}
+
+} // namespace
+
+bool hasOnlyPlainValues(const QByteArray &data)
+{
+    return plainValues(data, false);
+}
+
+bool hasOnlyPlainValuesOrColours(const QByteArray &data)
+{
+    return plainValues(data, true);
 }
 
 bool hasOnlyPlainValues(const QString &path)

@@ -26,4 +26,10 @@ bool hasOnlyPlainValues(const QString &path);
 // The same for the bytes of an INI file.
 bool hasOnlyPlainValues(const QByteArray &bytes);
 
+// Like hasOnlyPlainValues(), but a colour in the one form QSettings writes it (a "@Variant(...)"
+// of a QColor whose every byte is checked) counts as plain: stores the program writes with
+// colours in them stay readable, while any other typed value, or a colour whose bytes Qt would
+// misread, is refused.
+bool hasOnlyPlainValuesOrColours(const QByteArray &bytes);
+
 } // namespace IniFile

@@ -4,6 +4,7 @@
 #include "model/modellog.h"
 #include "model/sharedcatalogue.h"
 
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 
 #include <QCoreApplication>
@@ -526,9 +527,10 @@ bool DanDas::load(const QString &path)
 {
     QByteArray recoded;
     {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.readAll();
+        // A file the guard refuses is refused again, and reported, by the load below.
+        QByteArray bytes;
+        QString refusal;
+        if (ReadGuard::readXml(path, ReadGuard::LargeFileLimit, ReadGuard::XmlUse::Stream, bytes, refusal)) {
             if (needsWindows1252(bytes))
                 recoded = QTextCodec::codecForName("Windows-1252")->toUnicode(bytes).toUtf8();
         }

@@ -392,11 +392,9 @@ bool DWAM1492::load(const QString &path)
 {
     beginLoad();
     clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        noteLoadFailure(file.errorString());
-    } else {
-        QXmlStreamReader reader(&file);
+    QByteArray bytes;
+    if (readInput(path, bytes)) {
+        QXmlStreamReader reader(bytes);
         ExchangeValueReader values(reader, [this](const QString &problem) { noteReadProblem(problem); });
         ReadState state;
         const bool hasRoot = reader.readNextStartElement();
@@ -421,7 +419,6 @@ bool DWAM1492::load(const QString &path)
             else
                 noteLoadFailure(xmlErrorText(reader));
         }
-        file.close();
         readSideFile(path);
     }
     takeFileDefectNumbers(m_observations);

@@ -6,6 +6,7 @@
 #include "foundation/filehelper.h"
 #include "foundation/filetext.h"
 #include "foundation/platform/platform.h"
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 
 #include <QCompleter>
@@ -176,16 +177,22 @@ bool Investigation::mayWrite(const QString &path) const
     return false;
 }
 
+bool Investigation::readInput(const QString &path, QByteArray &bytes, bool xml)
+{
+    QString refusal;
+    const bool read = xml ? ReadGuard::readXml(path, ReadGuard::LargeFileLimit, ReadGuard::XmlUse::Stream, bytes, refusal)
+                          : ReadGuard::readFile(path, ReadGuard::LargeFileLimit, bytes, refusal);
+    if (!read)
+        noteLoadFailure(refusal);
+    return read;
+}
+
 bool Investigation::load(const QString &path)
 {
     beginLoad();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        noteLoadFailure(file.errorString());
-    } else {
-        // One read serves both passes.
-        const QByteArray bytes = file.readAll();
-        file.close();
+    QByteArray bytes;
+    // One read serves both passes.
+    if (readInput(path, bytes)) {
         QXmlStreamReader header(bytes);
         readMainData(header);
         if (header.hasError())

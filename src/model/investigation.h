@@ -250,6 +250,9 @@ protected:
     void noteStructureProblem(const QString &problem);
     // The file yields no inspection at all: the load fails.
     void noteLoadFailure(const QString &problem);
+    // The whole file at path for a reader, within the size of inspection files and, for XML,
+    // free of entity declarations; otherwise false with the load failure noted.
+    bool readInput(const QString &path, QByteArray &bytes, bool xml = true);
     // Starts a load: forgets earlier problems.
     void beginLoad();
     // Ends a load: reports collected problems for the path; true when there were none.

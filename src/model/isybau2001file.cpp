@@ -7,6 +7,7 @@
 #include "foundation/atomicfile.h"
 #include "foundation/filehelper.h"
 #include "foundation/filetext.h"
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 
 #include <QDir>
@@ -432,12 +433,8 @@ bool Isybau2001::load(const QString &path)
     clear();
     m_loadNotes.clear();
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        noteLoadFailure(file.errorString());
-    } else {
-        const QByteArray bytes = file.readAll();
-        file.close();
+    QByteArray bytes;
+    if (readInput(path, bytes, false)) {
         QStringList lines = decode(bytes).split(QLatin1Char('\n'));
         for (QString &line : lines) {
             if (line.endsWith(QLatin1Char('\r')))
@@ -741,11 +738,12 @@ void Isybau2001::readSideFile(const QString &path)
     QFile file(FileHelper::replaceSuffix(path, QStringLiteral("dat")));
     if (!file.exists())
         return;
-    if (!file.open(QIODevice::ReadOnly)) {
-        noteReadProblem(tr("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+    QByteArray bytes;
+    QString refusal;
+    if (!ReadGuard::readFile(file.fileName(), ReadGuard::LargeFileLimit, bytes, refusal)) {
+        noteReadProblem(tr("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), refusal));
         return;
     }
-    const QByteArray bytes = file.readAll();
     QTextCodec::ConverterState state;
     const QString text = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0) {

@@ -699,11 +699,9 @@ bool Isybau2006::load(const QString &path)
     m_observations.clear();
     m_photoCounter = 0;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        noteLoadFailure(file.errorString());
-    } else {
-        QXmlStreamReader reader(&file);
+    QByteArray bytes;
+    if (readInput(path, bytes)) {
+        QXmlStreamReader reader(bytes);
         ExchangeValueReader values(reader, [this](const QString &problem) { noteReadProblem(problem); });
         ReadState state;
         if (reader.readNextStartElement()) {
@@ -725,7 +723,6 @@ bool Isybau2006::load(const QString &path)
             else
                 noteLoadFailure(xmlErrorText(reader));
         }
-        file.close();
 
         if (state.haveObject) {
             m_header = state.object.header;

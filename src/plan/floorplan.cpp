@@ -2,6 +2,7 @@
 
 #include "foundation/atomicfile.h"
 #include "foundation/filetext.h"
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 #include "plan/graphicsscene.h"
 #include "plan/planxml.h"
@@ -31,26 +32,6 @@ int tileCount(double extent)
     const double n = std::floor(std::min(std::max(extent, 0.0) / FloorPlan::TileUnits + 1, 1e6));
     const int count = int(n);
     return count % 2 ? count + 1 : count;
-}
-
-// A plan file nests three levels deep. The document tree is built and freed recursively, so a
-// file nested far deeper would exhaust the stack; such files, and any that is not well-formed
-// XML, are found by a flat pass first. Empty when the file may be handed to the tree.
-QString xmlDamage(const QByteArray &bytes)
-{
-    const int maxDepth = 32;
-    QXmlStreamReader reader(bytes);
-    int depth = 0;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > maxDepth)
-            return FloorPlan::tr("Die Elemente sind tiefer als %1 Ebenen verschachtelt.").arg(maxDepth);
-        if (token == QXmlStreamReader::EndElement)
-            --depth;
-    }
-    if (reader.hasError())
-        return FloorPlan::tr("%1 (Zeile %2, Spalte %3)").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber());
-    return QString();
 }
 
 SelectableItem *readElement(const QDomElement &element)
@@ -155,12 +136,12 @@ bool FloorPlan::load(const QString &path)
         Reporter::error(message.arg(QDir::toNativeSeparators(path), detail));
         return false;
     };
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(tr("Der Lageplan %1 konnte nicht gelesen werden:\n%2"), file.errorString());
-    const QByteArray bytes = file.readAll();
-    const QString damage = xmlDamage(bytes);
-    if (!damage.isEmpty())
-        return fail(tr("Der Lageplan %1 konnte nicht gelesen werden:\n%2"), damage);
+    // The document tree is built and freed recursively: the guard finds what would exhaust the
+    // stack, or memory, before it does.
+    QByteArray bytes;
+    QString refusal;
+    if (!ReadGuard::readXml(path, ReadGuard::LargeFileLimit, ReadGuard::XmlUse::Tree, bytes, refusal))
+        return fail(tr("Der Lageplan %1 konnte nicht gelesen werden:\n%2"), refusal);
     QDomDocument document;
     QString error;
     int line = 0;

@@ -9,6 +9,7 @@
 #include "foundation/inputlistdialog.h"
 #include "foundation/messagedialog.h"
 #include "foundation/progressdialog.h"
+#include "foundation/readguard.h"
 #include "foundation/toolbox.h"
 #include "model/investigation.h"
 #include "model/isybau2001.h"
@@ -61,13 +62,13 @@ QString normName(NormKind kind)
 // courses and their branches) to newName. The file is replaced only when something changed.
 bool renameConnectedInspections(const QString &file, const QString &oldName, const QString &newName)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString refusal;
+    if (!ReadGuard::readXml(file, ReadGuard::SmallFileLimit, ReadGuard::XmlUse::Tree, bytes, refusal))
         return false;
     QDomDocument doc;
-    if (!doc.setContent(&in))
+    if (!doc.setContent(bytes))
         return false;
-    in.close();
     bool changed = false;
     for (const QString &tag : {QStringLiteral("Inspection"), QStringLiteral("Branch")}) {
         const QDomNodeList nodes = doc.elementsByTagName(tag);

@@ -4,6 +4,7 @@
 #include "foundation/filehelper.h"
 #include "foundation/filetext.h"
 #include "foundation/global.h"
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 #include "model/dandas.h"
 #include "model/dwam1492.h"
@@ -182,10 +183,16 @@ LaterElements mayHoldElements(const QByteArray &bytes)
 // the first deciding element that nothing later in the file could overrule.
 XmlContent examineXml(const QString &path, Examine examine)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    QString refusal;
+    if (!ReadGuard::readFile(path, ReadGuard::LargeFileLimit, bytes, refusal)) {
+        // Too large to read: its start still tells the kind, so that the inspection's own load
+        // can say why it is not read.
+        QFile file(path);
+        if (ReadGuard::sizeRefusal(path, ReadGuard::LargeFileLimit).isEmpty() || !file.open(QIODevice::ReadOnly))
+            return {};
+        bytes = file.read(1024 * 1024);
+    }
     LaterElements later;
     if (examine != Examine::Language) {
         later = mayHoldElements(bytes);
@@ -407,13 +414,12 @@ void Project::open()
 
 void Project::readFile()
 {
-    QFile file(m_path);
     QDomDocument document;
+    QByteArray bytes;
     QString error;
     int line = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-    } else if (!document.setContent(&file, &error, &line)) {
+    if (ReadGuard::readXml(m_path, ReadGuard::SmallFileLimit, ReadGuard::XmlUse::Tree, bytes, error)
+        && !document.setContent(bytes, &error, &line)) {
         error = tr("Zeile %1: %2").arg(line).arg(error);
     }
     if (!error.isEmpty()) {
@@ -541,9 +547,14 @@ void Project::convertFolder()
     QDataStream stream(&orderFile);
     stream.setVersion(QDataStream::Qt_5_15);
     QStringList order;
-    stream >> order;
-    if (stream.status() != QDataStream::Ok) {
-        qDebug() << "unreadable order file" << orderFile.fileName();
+    const QString tooLarge = ReadGuard::sizeRefusal(orderFile.fileName(), ReadGuard::SmallFileLimit);
+    if (!tooLarge.isEmpty() || !ReadGuard::readStringList(stream, order)) {
+        QString text = tr("Die Reihenfolge der Haltungen in %1 konnte nicht gelesen werden; sie sind nach ihren Namen "
+                          "geordnet.")
+                           .arg(QDir::toNativeSeparators(orderFile.fileName()));
+        if (!tooLarge.isEmpty())
+            text += QLatin1Char('\n') + tooLarge;
+        Reporter::notice(text);
         return;
     }
     QStringList present;

@@ -7,6 +7,7 @@
 #include "foundation/filetext.h"
 #include "foundation/global.h"
 #include "foundation/meterratioobserver.h"
+#include "foundation/readguard.h"
 #include "foundation/reporter.h"
 #include "plan/floorplan.h"
 #include "plan/graphicsscene.h"
@@ -217,14 +218,13 @@ bool Project3D::load()
     m_loadFailed = false;
     m_loadError.clear();
 
-    QFile device(file);
     QDomDocument document;
+    QByteArray bytes;
     QString error;
     int line = 0;
     int column = 0;
-    if (!device.open(QIODevice::ReadOnly)) {
-        error = device.errorString();
-    } else if (!document.setContent(&device, &error, &line, &column)) {
+    if (ReadGuard::readXml(file, ReadGuard::SmallFileLimit, ReadGuard::XmlUse::Tree, bytes, error)
+        && !document.setContent(bytes, &error, &line, &column)) {
         error = tr("%1 (Zeile %2, Spalte %3)").arg(error).arg(line).arg(column);
     }
     if (!error.isEmpty()) {

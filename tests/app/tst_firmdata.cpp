@@ -439,22 +439,25 @@ private slots:
         QCOMPARE(TestFiles::readAll(storeFile()), before);
         QCOMPARE(store->count(), 1);
 
-        // A file that is no company file: said so, the form unchanged.
-        const QString bad = files + QStringLiteral("/bad.tks");
-        {
-            QFile file(bad);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("[General]\nLogo=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6QImage)\n");
-        }
-        {
+        // Files that are no company files (a rebuilt Qt value, nothing at all): said so, the
+        // form unchanged.
+        const QList<QByteArray> badFiles = {"[General]\nLogo=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6QImage)\n", ""};
+        for (const QByteArray &content : badFiles) {
+            const QString bad = files + QStringLiteral("/bad.tks");
+            {
+                QFile file(bad);
+                QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                file.write(content);
+            }
             ModalAnswerer answer;
             answer.expect("QFileDialog", chooseFile(bad));
             answer.message(MessageDialog::Ok);
             formChild<QPushButton>(dialog, "importFirm")->click();
             QVERIFY(answer.done());
             QVERIFY(answer.texts().value(0).contains(QStringLiteral("bad.tks")));
+            QCOMPARE(formChild<QLineEdit>(dialog, "firm")->text(), QStringLiteral("Export GmbH"));
+            QVERIFY(formChild<QTextEdit>(dialog, "contact")->toPlainText().contains(QStringLiteral("Tel. 123")));
         }
-        QCOMPARE(formChild<QLineEdit>(dialog, "firm")->text(), QStringLiteral("Export GmbH"));
 
         formChild<QPushButton>(dialog, "save")->click();
         FirmStore reread(env->root());

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QtTest>
 
@@ -34,6 +35,12 @@ void writeColors(const QString &path, int count)
     }
     s.endArray();
     s.endGroup();
+}
+
+// The notices about the settings file (the first start also announces the project folder).
+QStringList aboutTheFile(const QStringList &notices)
+{
+    return notices.filter(QStringLiteral("tsconfig.ini"));
 }
 
 class LanguageChangeCounter : public QObject
@@ -276,6 +283,89 @@ private slots:
         c.load();
         QCOMPARE(c.classColors().size(), 5);
         QCOMPARE(c.classColor(3), QColor(153, 0, 0));
+    }
+
+    // QSettings rebuilds a typed value from the bytes it finds; a damaged file must not reach
+    // it. What the file holds is passed over as a whole: the defaults apply, and the user is told.
+    void damagedFilesGiveTheDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("colour of no known model")
+            << QByteArray("[Classify]\nColors\\size=1\nColors\\1\\color=@Variant(\\0\\0\\0\\x43\\x7f\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)\n");
+        QTest::newRow("colour cut short")
+            << QByteArray("[Classify]\nColors\\size=1\nColors\\1\\color=@Variant(\\0\\0\\0\\x43\\x1\\xff)\n");
+        QTest::newRow("typed value that is no colour")
+            << QByteArray("[Video]\nBaseTime=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)\n");
+        QTest::newRow("date and time") << QByteArray("[Config]\nProjectPath=@DateTime(\\0\\0\\0\\x1)\n");
+    }
+    void damagedFilesGiveTheDefaults()
+    {
+        QFETCH(QByteArray, line);
+        const QString path = dataDir + QStringLiteral("tsconfig.ini");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Video]\nTextTime=9\n[Report]\nFotoStyle=2\n" + line);
+        file.close();
+        Config c(dataDir);
+        c.load();
+        QCOMPARE(c.textTime(), 4);
+        QCOMPARE(c.fotoStyle(), 6);
+        QCOMPARE(c.classColors().size(), 5);
+        QCOMPARE(c.classColor(3), QColor(153, 0, 0));
+        QVERIFY(!c.projectPath().isEmpty());
+        QCOMPARE(aboutTheFile(capture->notices()).size(), 1);
+    }
+
+    void oversizedFileGivesTheDefaults()
+    {
+        const QString path = dataDir + QStringLiteral("tsconfig.ini");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Video]\nTextTime=9\n");
+        QVERIFY(file.resize(20 * 1024 * 1024 + 1)); // sparse
+        file.close();
+        Config c(dataDir);
+        c.load();
+        QCOMPARE(c.textTime(), 4);
+        const QStringList notices = aboutTheFile(capture->notices());
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices.first().contains(QStringLiteral("20 MB")), qPrintable(notices.first()));
+    }
+
+    // Inputs found by fuzzing or made to stand for what fuzzing looks for: names starting "bad-"
+    // give the defaults with a notice, the others are read without one and written back as read.
+    void fuzzedFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir dir(QStringLiteral(ZZ_TEST_SOURCE_DIR "/regressions/config"));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(name)) << dir.filePath(name);
+    }
+    void fuzzedFiles()
+    {
+        QFETCH(QString, path);
+        const bool bad = QFileInfo(path).fileName().startsWith(QLatin1String("bad-"));
+        const QString file = dataDir + QStringLiteral("tsconfig.ini");
+        QVERIFY(QFile::copy(path, file));
+        Config c(dataDir);
+        c.load();
+        QCOMPARE(aboutTheFile(capture->notices()).size(), bad ? 1 : 0);
+        if (bad) {
+            QCOMPARE(c.textTime(), 4);
+            QCOMPARE(c.baseTime(), 3);
+            return;
+        }
+        QVERIFY(c.save());
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        written.close();
+        Config again(dataDir);
+        again.load();
+        QCOMPARE(again.classColors(), c.classColors());
+        QVERIFY(again.save());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), bytes);
     }
 
     void classColorIndexes()

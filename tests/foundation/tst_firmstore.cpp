@@ -102,6 +102,9 @@ private slots:
     void missingKeysGiveDefaults();
     void companyFileRoundTrip();
     void companyFileErrors();
+    void filesOfNoCompanyAreRefused_data();
+    void filesOfNoCompanyAreRefused();
+    void oversizedFilesAreRefused();
     void damagedLetterheadCountsAsNone_data();
     void damagedLetterheadCountsAsNone();
     void unreadableStoreIsReported();
@@ -335,6 +338,60 @@ void TestFirmStore::companyFileErrors()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(!before.exportFile(dir.path() + QStringLiteral("/datei/firma.tks")));
+}
+
+void TestFirmStore::filesOfNoCompanyAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QByteArray noise;
+    quint32 state = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        state = state * 1103515245u + 12345u;
+        noise.append(char(state >> 24));
+    }
+    QTest::newRow("random bytes") << noise;
+    QTest::newRow("another INI file") << QByteArray("[Video]\nTextTime=4\nBlending=true\n");
+}
+
+// Reading a file that names none of a company's fields would empty every one of them.
+void TestFirmStore::filesOfNoCompanyAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/fremd.tks");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const Firm before = makeFirm(QStringLiteral("Arbeitskopie"), Qt::red, true);
+    Firm firm = before;
+    QVERIFY(!firm.importFile(path));
+    compareFirms(firm, before);
+}
+
+// Sparse files just over the limit of stores and company files.
+void TestFirmStore::oversizedFilesAreRefused()
+{
+    QTemporaryDir dir;
+    const qint64 size = 20 * 1024 * 1024 + 1;
+    const QString tks = dir.path() + QStringLiteral("/gross.tks");
+    QVERIFY(makeFirm(QStringLiteral("Gross"), Qt::blue, false).exportFile(tks));
+    QFile file(tks);
+    QVERIFY(file.resize(size));
+    const Firm before = makeFirm(QStringLiteral("Arbeitskopie"), Qt::red, true);
+    Firm firm = before;
+    QVERIFY(!firm.importFile(tks));
+    compareFirms(firm, before);
+
+    QVERIFY(QFile::copy(tks, dir.path() + QStringLiteral("/tsfirm.ini")));
+    m_reports.clear();
+    FirmStore store(dir.path());
+    QVERIFY(!store.load());
+    QCOMPARE(m_reports.errors().size(), 1);
+    QVERIFY2(m_reports.errors().first().contains(QStringLiteral("20 MB")), qPrintable(m_reports.errors().first()));
+    QVERIFY(!store.save()); // never written over
+    m_reports.clear();
 }
 
 void TestFirmStore::damagedLetterheadCountsAsNone_data()

@@ -93,6 +93,47 @@ private slots:
             QCOMPARE(second->observations().at(i).remark, first->observations().at(i).remark);
         }
     }
+
+    // Files no reader may spend its time or memory on: refused at once, with the reason.
+    void hostileFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("bytes"); // empty: a sparse file just over the limit
+        QTest::addColumn<QString>("reason");
+        const QByteArray expanding = "<!DOCTYPE DATA [<!ENTITY e \"" + QByteArray("x").repeated(5000) + "\">]><DATA><HG><HG001>"
+                                     + QByteArray("&e;").repeated(20000) + "</HG001></HG></DATA>";
+        for (const char *kind : {"en135082", "dwam1492", "isybau2006", "dandas", "isybau2001"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1: over 200 MB").arg(QLatin1String(kind))))
+                << QString::fromLatin1(kind) << QByteArray() << QStringLiteral("200 MB");
+            if (qstrcmp(kind, "isybau2001") != 0)
+                QTest::newRow(qPrintable(QStringLiteral("%1: entity expansion").arg(QLatin1String(kind))))
+                    << QString::fromLatin1(kind) << expanding << QStringLiteral("Entitäten");
+        }
+    }
+    void hostileFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        TestEnvironment env;
+        ReporterCapture capture;
+        QString suffix;
+        auto inspection = make(kind, 0, suffix);
+        const QString folder = env.root() + QStringLiteral("/H1/");
+        QDir().mkpath(folder);
+        QFile file(folder + QStringLiteral("H1") + suffix);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        if (bytes.isEmpty())
+            QVERIFY(file.resize(200LL * 1024 * 1024 + 1));
+        file.close();
+        QVERIFY(!inspection->load(file.fileName()));
+        QVERIFY(inspection->loadFailed());
+        QCOMPARE(capture.errors().size(), 1);
+        QVERIFY2(capture.errors().first().contains(reason), qPrintable(capture.errors().first()));
+        QVERIFY(!inspection->save());
+        QCOMPARE(file.size(), bytes.isEmpty() ? 200LL * 1024 * 1024 + 1 : qint64(bytes.size()));
+    }
 };
 
 QTEST_MAIN(TestReaderRegressions)

@@ -10,6 +10,8 @@
 #include "support/testfiles.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -189,6 +191,9 @@ private slots:
     void textsLoseWhatXmlCannotCarry();
     void boxesWithoutSizeAreNormalised_data();
     void boxesWithoutSizeAreNormalised();
+    void oversizedFileIsRefused();
+    void fuzzedFiles_data();
+    void fuzzedFiles();
     void clearKeepsNorth();
     void addRemoveAndOwnership();
     void destroyingAPlanLeavesTheSharedScale();
@@ -403,6 +408,10 @@ void TestFloorPlan::failedLoadsAreReportedAndNotSavedOver_data()
     QTest::newRow("nested beyond any plan") << "<ZOZOrure_FloorPlan>" + QByteArray("<a>").repeated(200000)
                                                    + QByteArray("</a>").repeated(200000) + "</ZOZOrure_FloorPlan>"
                                             << 0 << 0.5 << QStringLiteral("verschachtelt");
+    QTest::newRow("one entity expanded 20000 times")
+        << "<!DOCTYPE ZOZOrure_FloorPlan [<!ENTITY e \"" + QByteArray("x").repeated(5000) + "\">]><ZOZOrure_FloorPlan ratio=\""
+               + QByteArray("&e;").repeated(20000) + "\"/>"
+        << 0 << 0.5 << QStringLiteral("Entitäten");
     QTest::newRow("unknown kind") << good + R"(<Element Type="CIRCLE"/><Element Type="BOX"/></ZOZOrure_FloorPlan>)" << 2 << 0.02
                                   << QStringLiteral("CIRCLE");
     QTest::newRow("damaged pen") << good + R"(<Element Type="BOX"><Pen main="AAAA" thickness="3"/></Element></ZOZOrure_FloorPlan>)"
@@ -528,6 +537,48 @@ void TestFloorPlan::boxesWithoutSizeAreNormalised()
     // The file stays as it was.
     QVERIFY(!plan.save(file));
     QCOMPARE(TestFiles::readAll(file), content);
+}
+
+// Inputs found by fuzzing or made to stand for what fuzzing looks for: names starting "bad-" are
+// refused with a message, the others load.
+void TestFloorPlan::fuzzedFiles_data()
+{
+    QTest::addColumn<QString>("input");
+    const QDir dir(QStringLiteral(ZZ_TEST_SOURCE_DIR "/regressions/plan"));
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
+        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+}
+
+void TestFloorPlan::fuzzedFiles()
+{
+    QFETCH(QString, input);
+    const bool bad = QFileInfo(input).fileName().startsWith(QLatin1String("bad-"));
+    const QString file = path(QStringLiteral("plan.tkp"));
+    TestFiles::writeFile(file, TestFiles::readAll(input));
+    ReporterCapture reports;
+    GraphicsScene scene;
+    FloorPlan plan(&scene);
+    QCOMPARE(plan.load(file), !bad);
+    QCOMPARE(reports.errors().size(), bad ? 1 : 0);
+}
+
+// A sparse file just over the limit: refused at once, and never saved over.
+void TestFloorPlan::oversizedFileIsRefused()
+{
+    const QString file = path(QStringLiteral("plan.tkp"));
+    TestFiles::writeFile(file, "<ZOZOrure_FloorPlan ratio=\"0.02\"/>");
+    const qint64 size = 200LL * 1024 * 1024 + 1;
+    QVERIFY(QFile(file).resize(size));
+    ReporterCapture reports;
+    FloorPlan plan(nullptr);
+    plan.setRatio(0.5);
+    QVERIFY(!plan.load(file));
+    QVERIFY(plan.loadFailed());
+    QCOMPARE(plan.ratio(), 0.5);
+    QCOMPARE(reports.errors().size(), 1);
+    QVERIFY2(reports.errors().at(0).contains(QStringLiteral("200 MB")), qPrintable(reports.errors().at(0)));
+    QVERIFY(!plan.save(file));
+    QCOMPARE(QFileInfo(file).size(), size);
 }
 
 void TestFloorPlan::clearKeepsNorth()

@@ -318,6 +318,84 @@ private slots:
         QCOMPARE(reopened.inspectionByName(QStringLiteral("K3.AVI"))->videoFile(), folder + QStringLiteral("/K3/K3.AVI"));
     }
 
+    // The order list of an older folder is a count and the names: a damaged count must neither
+    // reserve gigabytes nor stop the folder from opening in the order of its names.
+    void damagedOrderListGivesTheNamesOrder_data()
+    {
+        QTest::addColumn<QByteArray>("order");
+        QTest::newRow("count of two billion") << QByteArray::fromHex("7fffffff");
+        QTest::newRow("count beyond the names") << QByteArray::fromHex("000000050000000400420000");
+        QTest::newRow("larger than 20 MB") << QByteArray(); // sparse
+    }
+    void damagedOrderListGivesTheNamesOrder()
+    {
+        QFETCH(QByteArray, order);
+        makeFile(QStringLiteral("K1/K1.mpg"));
+        makeFile(QStringLiteral("K2/K2.mpg"));
+        const QString list = folder + QStringLiteral("/.project");
+        if (order.isEmpty()) {
+            QDataStream stream(&order, QIODevice::WriteOnly);
+            stream.setVersion(QDataStream::Qt_5_15);
+            stream << QStringList{QStringLiteral("K2.mpg"), QStringLiteral("K1.mpg")};
+            writeFile(list, order);
+            QFile sparse(list);
+            QVERIFY(sparse.resize(20 * 1024 * 1024 + 1));
+        } else {
+            writeFile(list, order);
+        }
+        Project p(folder + QStringLiteral("/project.xml"));
+        QCOMPARE(p.inspectionNames(), (QStringList{QStringLiteral("K1.mpg"), QStringLiteral("K2.mpg")}));
+        QCOMPARE(capture->notices().size(), 1);
+        QVERIFY(capture->notices().first().contains(QStringLiteral(".project")));
+    }
+
+    // Inputs in the fuzz target's form: the first byte chooses a "project.xml" (odd) or the order
+    // list of an older folder of two inspections (even). Names starting "bad-" are reported; the
+    // project opens either way.
+    void fuzzedFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir dir(QStringLiteral(ZZ_TEST_SOURCE_DIR "/regressions/project"));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(name)) << dir.filePath(name);
+    }
+    void fuzzedFiles()
+    {
+        QFETCH(QString, path);
+        const QByteArray bytes = readAll(path);
+        QVERIFY(!bytes.isEmpty());
+        const bool projectXml = bytes.at(0) & 1;
+        if (projectXml) {
+            writeFile(folder + QStringLiteral("/project.xml"), bytes.mid(1));
+        } else {
+            makeFile(QStringLiteral("K1/K1.mpg"));
+            makeFile(QStringLiteral("K2/K2.mpg"));
+            writeFile(folder + QStringLiteral("/.project"), bytes.mid(1));
+        }
+        Project p(folder + QStringLiteral("/project.xml"));
+        if (!projectXml)
+            QCOMPARE(p.inspectionCount(), 2);
+        if (QFileInfo(path).fileName().startsWith(QLatin1String("bad-")))
+            QCOMPARE(capture->errors().size() + capture->notices().size(), 1);
+    }
+
+    // An inspection file too large to read is listed, and its load says why it is not read.
+    void oversizedInspectionIsListedAndReported()
+    {
+        saveInspection(NormEN135082, QStringLiteral("H1.xml"));
+        const QString path = folder + QStringLiteral("/H1/H1.xml");
+        QVERIFY(QFile(path).resize(200LL * 1024 * 1024 + 1)); // sparse
+        Project p(folder + QStringLiteral("/project.xml"));
+        Investigation *inspection = p.inspectionByName(QStringLiteral("H1.xml"));
+        QVERIFY(inspection);
+        QCOMPARE(inspection->normKind(), NormKind(NormEN135082));
+        QVERIFY(inspection->loadFailed());
+        QCOMPARE(capture->errors().size(), 1);
+        QVERIFY2(capture->errors().first().contains(QStringLiteral("200 MB")), qPrintable(capture->errors().first()));
+        QVERIFY(!inspection->save());
+        QCOMPARE(QFileInfo(path).size(), 200LL * 1024 * 1024 + 1);
+    }
+
     void queries()
     {
         saveInspection(NormATV, QStringLiteral("A.h"));
@@ -370,6 +448,18 @@ private slots:
         QTest::newRow("broken") << false << projectFile(QStringLiteral("P"), {{QStringLiteral("A.h"), QStringLiteral("0")}}).left(150);
         QTest::newRow("empty") << false << QByteArray();
         QTest::newRow("unreadable") << true << QByteArray();
+        // Hostile files: each would exhaust the stack, memory or time of the document reader.
+        const QByteArray valid = projectFile(QStringLiteral("P"), {{QStringLiteral("A.h"), QStringLiteral("0")}});
+        QByteArray nested = valid;
+        nested.replace("<Inspections>", "<Inspections>" + QByteArray("<X>").repeated(50000) + QByteArray("</X>").repeated(50000));
+        QTest::newRow("nested 50000 levels deep") << false << nested;
+        QByteArray expanding = valid;
+        expanding.replace("<ZOZOrureProject ", "<!DOCTYPE ZOZOrureProject [<!ENTITY e \"" + QByteArray("x").repeated(5000)
+                                                     + "\">]>\n<ZOZOrureProject ");
+        expanding.replace("PrintTitle=\"Titel\"", "PrintTitle=\"" + QByteArray("&e;").repeated(20000) + "\"");
+        QTest::newRow("one entity expanded 20000 times") << false << expanding;
+        // Blank lines after the root are well-formed: only the size is wrong.
+        QTest::newRow("larger than 20 MB") << false << valid + QByteArray(20 * 1024 * 1024, '\n');
     }
     void unreadableProjectFileIsKept()
     {

@@ -602,6 +602,17 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("broken") << QByteArray(kDeclaration + "<ZOZOrureProject3D version=\"1.0\"><OBJECTS>");
         QTest::newRow("empty") << QByteArray();
+        // Hostile files: each would exhaust the stack, memory or time of the document reader.
+        const QByteArray valid = kDeclaration + "<ZOZOrureProject3D version=\"1.0\"><OBJECTS/></ZOZOrureProject3D>";
+        QByteArray nested = valid;
+        nested.replace("<OBJECTS/>", QByteArray("<OBJECTS>").repeated(50000) + QByteArray("</OBJECTS>").repeated(50000));
+        QTest::newRow("nested 50000 levels deep") << nested;
+        QTest::newRow("one entity expanded 20000 times")
+            << QByteArray(kDeclaration + "<!DOCTYPE ZOZOrureProject3D [<!ENTITY e \"" + QByteArray("x").repeated(5000)
+                          + "\">]><ZOZOrureProject3D version=\"1.0\"><Properties ShowFlags=\""
+                          + QByteArray("&e;").repeated(20000) + "\"/></ZOZOrureProject3D>");
+        // Blank lines after the root are well-formed: only the size is wrong.
+        QTest::newRow("larger than 20 MB") << valid + QByteArray(20 * 1024 * 1024, '\n');
     }
     void unreadableFileIsKept()
     {
@@ -622,6 +633,26 @@ private slots:
         QVERIFY(store.save());
         QVERIFY(readAll(file).contains("Type=\"Point\""));
         QCOMPARE(readAll(file + QStringLiteral(".bak")), bytes);
+    }
+
+    // Inputs found by fuzzing or made to stand for what fuzzing looks for: names starting "bad-"
+    // are refused with a message, the others load.
+    void fuzzedFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir dir(QStringLiteral(ZZ_TEST_SOURCE_DIR "/regressions/project3d"));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(name)) << dir.filePath(name);
+    }
+    void fuzzedFiles()
+    {
+        QFETCH(QString, path);
+        const bool bad = QFileInfo(path).fileName().startsWith(QLatin1String("bad-"));
+        writeFile(file, readAll(path));
+        Project3D store;
+        store.setProject(project.get());
+        QCOMPARE(store.load(), !bad);
+        QCOMPARE(capture->errors().size(), bad ? 1 : 0);
     }
 
     void writeFailureIsReported()

@@ -12,6 +12,7 @@
 #include "support/testenv.h"
 #include "viewerrenders.h"
 
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -50,6 +51,7 @@ private slots:
     void viewOptionsShowAndWriteTheStoredChoice();
     void viewOptionsWriteTheChosenText();
     void viewOptionsCancelWritesNothing();
+    void viewOptionsReportAFailedWrite();
     void openingAndAcceptingChangesNothing_data();
     void openingAndAcceptingChangesNothing();
     void ductEditsShowAtOnceAndCancelRestoresAll_data();
@@ -142,6 +144,29 @@ void TestObjectDialogs::viewOptionsCancelWritesNothing()
         QCOMPARE(config->labelText(), 2);
         QCOMPARE(config->labelStyle(), 1);
     }
+}
+
+// The dialog stays open when the choice cannot be written: closing it would look as though it
+// were kept.
+void TestObjectDialogs::viewOptionsReportAFailedWrite()
+{
+    Config *config = Global::instance()->config().data();
+    config->setLabelText(0);
+    config->setLabelStyle(0);
+    const QString path = config->filePath();
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(path)); // a folder where the file belongs: no write can replace it
+    m_reports.clear();
+    ViewOptionsDialog dialog(nullptr);
+    dialog.show();
+    formChild<QRadioButton>(dialog, "rbLabelTextCommentOnly")->click();
+    formChild<QPushButton>(dialog, "btnAccept")->click();
+    QCOMPARE(m_reports.errors().size(), 1);
+    QVERIFY(m_reports.errors().first().contains(QStringLiteral("tsconfig.ini")));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+    m_reports.clear();
+    QVERIFY(QDir().rmdir(path));
 }
 
 void TestObjectDialogs::openingAndAcceptingChangesNothing_data()

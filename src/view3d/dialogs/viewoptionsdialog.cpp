@@ -3,7 +3,9 @@
 
 #include "foundation/config.h"
 #include "foundation/global.h"
+#include "foundation/reporter.h"
 
+#include <QDir>
 #include <QRadioButton>
 
 #include <initializer_list>
@@ -57,18 +59,23 @@ void ViewOptionsDialog::loadSettings()
     checkIndex({ui->rbLabelStyleBubble, ui->rbLabelStyleSimple, ui->rbLabelStyleCustom}, config->labelStyle());
 }
 
-void ViewOptionsDialog::saveSettings()
+bool ViewOptionsDialog::saveSettings()
 {
     Config *config = Global::instance()->config().data();
     config->setLabelText(checkedIndex({ui->rbLabelTextDefault, ui->rbLabelTextCommentOnly, ui->rbLabelTextCustom}));
     config->setLabelStyle(checkedIndex({ui->rbLabelStyleBubble, ui->rbLabelStyleSimple, ui->rbLabelStyleCustom}));
-    config->save();
+    if (config->save())
+        return true;
+    Reporter::error(tr("Die Einstellungen konnten nicht in \"%1\" geschrieben werden.")
+                        .arg(QDir::toNativeSeparators(config->filePath())));
+    return false;
 }
 
+// A failed write keeps the dialog open: closing it would look as though the choice were kept.
 void ViewOptionsDialog::on_btnAccept_clicked()
 {
-    saveSettings();
-    accept();
+    if (saveSettings())
+        accept();
 }
 
 void ViewOptionsDialog::on_btnReject_clicked()

@@ -28,7 +28,7 @@ private slots:
 private:
     // A stored value outside 0..2 leaves the form's own choice (0) checked.
     void loadSettings();
-    void saveSettings();
+    bool saveSettings();
 
     Ui::ViewOptionsDialog *ui;
 };
