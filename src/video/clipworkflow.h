@@ -34,6 +34,8 @@ public:
 
     // The rate frames are delivered at, whatever the source's.
     static constexpr double kOutputFps = 25.0;
+    // Whether a source at fps is delivered frame for frame, without a rate conversion.
+    static bool deliveredAsDecoded(double fps) { return qAbs(fps - kOutputFps) < 0.01; }
 
     explicit ClipWorkflow(ClipHelper *clipHelper);
     ~ClipWorkflow() override;

@@ -28,7 +28,11 @@ void VideoClipWorkflow::initVlcOutput()
     m_renderer->setupSmem(this, &VideoClipWorkflow::prerender, &VideoClipWorkflow::postrender, m_timeSync);
     m_renderer->setOutputWidth(m_width);
     m_renderer->setOutputHeight(m_height);
-    m_renderer->setOutputFps(static_cast<float>(kOutputFps));
+    // A source at the delivered rate passes unconverted: libvlc's rate conversion repeats the
+    // first picture and, going by time stamps that jump where the decoder was paused, drops or
+    // repeats pictures there.
+    if (!deliveredAsDecoded(sourceFps()))
+        m_renderer->setOutputFps(static_cast<float>(kOutputFps));
     m_renderer->setOutputVideoCodec(QStringLiteral("RV32"));
 }
 

@@ -132,6 +132,8 @@ QString VLCSourceRenderer::soutOption() const
             option += QLatin1String(",width=") + QString::number(m_outputWidth);
         if (m_outputHeight > 0)
             option += QLatin1String(",height=") + QString::number(m_outputHeight);
+        if (m_outputVideoMaxQuantizer > 0)
+            option += QLatin1String(",venc=avcodec{qmax=") + QString::number(m_outputVideoMaxQuantizer) + QLatin1Char('}');
     }
     option += QLatin1Char('}');
     if (m_optionFlags & FileOutput)

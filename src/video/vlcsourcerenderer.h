@@ -72,6 +72,10 @@ public:
     void setOutputHeight(unsigned height) { m_outputHeight = height; }
     void setOutputVideoBitrate(unsigned kbitPerSecond) { m_outputVideoBitrate = kbitPerSecond; }
     void setOutputFps(float fps) { m_outputFps = fps; }
+    // The coarsest quantizer the video encoder may use (0 leaves libvlc's choice). Given a
+    // bitrate, libvlc allows up to 51, which MPEG-4 cannot express: pictures the rate control
+    // pushes that far come out damaged.
+    void setOutputVideoMaxQuantizer(int quantizer) { m_outputVideoMaxQuantizer = quantizer; }
 
     int optionFlags() const { return m_optionFlags; }
     // The media options added so far, in order (start() adds the sout option last).
@@ -119,6 +123,7 @@ private:
     unsigned m_outputWidth = 0;
     unsigned m_outputHeight = 0;
     unsigned m_outputVideoBitrate = 0;
+    int m_outputVideoMaxQuantizer = 0;
     float m_outputFps = 0.0f;
     QStringList m_options;
 };

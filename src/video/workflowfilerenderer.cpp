@@ -10,6 +10,8 @@ namespace {
 const int kPrebufferMs = 1000;
 // How long libvlc may take to write what it holds once the workflow is through.
 const int kDrainMs = 15000;
+// MPEG-4's coarsest quantizer.
+const int kMpeg4MaxQuantizer = 31;
 
 } // namespace
 
@@ -34,9 +36,12 @@ void WorkflowFileRenderer::run(const QString &outputFile, quint32 width, quint32
     m_sourceRenderer->setOutputFile(outputFile);
     m_sourceRenderer->setOutputVideoBitrate(bitrate);
     m_sourceRenderer->setOutputVideoCodec(QStringLiteral("mp4v"));
+    m_sourceRenderer->setOutputVideoMaxQuantizer(kMpeg4MaxQuantizer);
     m_sourceRenderer->setOutputHeight(576);
     m_sourceRenderer->setOutputWidth(720);
-    m_sourceRenderer->setOutputFps(25.0f);
+    // No rate here: the memory input declares it, and every frame it hands over is one frame of
+    // the output. A rate conversion would go by the time stamps libvlc derives from its clock and
+    // repeat the first picture.
     connect(m_mainWorkflow, &MainWorkflow::mainWorkflowEndReached, this, &WorkflowFileRenderer::workflowEnded,
             Qt::UniqueConnection);
     connect(m_mainWorkflow, &MainWorkflow::frameChanged, this, &WorkflowFileRenderer::__frameChanged, Qt::UniqueConnection);

@@ -182,7 +182,7 @@ void TestSourceRenderer::options_data()
         << int(DecodeToMemoryInTime) << QString() << noAudio << ":sout=#transcode{}:smem{time-sync" + smem;
     QTest::newRow("memory frames encoded into a file")
         << int(EncodeMemoryToFile) << "/v/run1_finalized.avi" << imem
-        << ":sout=#transcode{,vcodec=mp4v,vb=200,fps=25,width=720,height=576}:standard{access=file,mux=avi,"
+        << ":sout=#transcode{,vcodec=mp4v,vb=200,fps=25,width=720,height=576,venc=avcodec{qmax=31}}:standard{access=file,mux=avi,"
            "dst=\"/v/run1_finalized.avi\"}";
 }
 
@@ -220,6 +220,7 @@ void TestSourceRenderer::options()
         renderer->setupImem(kData, kGet, kRelease);
         renderer->setOutputFile(outputFile);
         setOutput(renderer.get(), QStringLiteral("mp4v"), 200);
+        renderer->setOutputVideoMaxQuantizer(31);
         break;
     }
     QCOMPARE(renderer->mediaOptions(), mediaOptions);

@@ -147,6 +147,8 @@ private slots:
     void progress();
     void finalizesThePalVideo();
     void keepsTheLastPicture();
+    void copiesEveryFrameOnce_data();
+    void copiesEveryFrameOnce();
     void convertsOtherSizesAndRates();
     void failuresAreReported_data();
     void failuresAreReported();
@@ -235,6 +237,33 @@ void TestVideoFinalyzer::keepsTheLastPicture()
     for (int i = pictures.size() - 20; i < pictures.size(); ++i)
         QVERIFY2(isRed(pictures.at(i)), qPrintable(QString::number(i)));
     QVERIFY(!isRed(pictures.first()));
+}
+
+void TestVideoFinalyzer::copiesEveryFrameOnce_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<int>("frames");
+    QTest::newRow("four seconds") << 4.0 << 100;
+    QTest::newRow("not whole seconds") << 2.6 << 65;
+    // Long enough for the rate control to squeeze pictures hard.
+    QTest::newRow("twelve seconds") << 12.0 << 300;
+}
+
+// Every frame of a 25 fps source comes out exactly once and in order, and decodes without a fault.
+void TestVideoFinalyzer::copiesEveryFrameOnce()
+{
+    QFETCH(double, seconds);
+    QFETCH(int, frames);
+    QTemporaryDir dir;
+    const QString video = TestVideos::numbered(dir.path(), QStringLiteral("numbered.mpg"), seconds);
+    QCOMPARE(TestVideos::frameNumbers(video), TestVideos::countingTo(frames));
+    const Run run = finalizeAndWait(video);
+    QVERIFY2(run.succeeded, qPrintable(run.errorString));
+    QString errors;
+    const QList<int> numbers = TestVideos::frameNumbers(dir.filePath(QStringLiteral("numbered_finalized.avi")), &errors);
+    QCOMPARE(errors, QString());
+    QVERIFY2(numbers.size() >= frames - 25, qPrintable(QString::number(numbers.size())));
+    QCOMPARE(numbers, TestVideos::countingTo(numbers.size()));
 }
 
 // A 352 x 288 video at 30 fps comes out as 720 x 576 at 25 fps, its whole seconds long, every
