@@ -108,6 +108,7 @@ VideoFrame *VideoClipWorkflow::getOutput(GetMode mode, qint64 currentFrame)
     if (mode == Pop) {
         m_computedBuffers.removeFirst();
         m_lastReturnedBuffer = frame;
+        ++m_deliveredFrames;
     }
     if (quint8 *filtered = applyFilters(frame, currentFrame, currentFrame * 1000 / kOutputFps))
         frame->setBuffer(filtered);

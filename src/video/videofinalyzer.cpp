@@ -18,8 +18,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <QTime>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -28,6 +30,16 @@ namespace {
 const int kMetadataTimeoutMs = 30000;
 // An encode never has to wait for a frame that is merely slow to decode.
 const int kFrameWaitMs = 10000;
+// How many frames fewer than libvlc's length announces the decoder may deliver: the length it
+// reads from an MPEG program stream's time stamps is a few frames off.
+const qint64 kMissingFramesTolerated = 25;
+
+// frames at the delivered rate as "hh:mm:ss".
+QString timeText(qint64 frames)
+{
+    const qint64 ms = std::llround(static_cast<double>(frames) * 1000.0 / VideoClipWorkflow::kOutputFps);
+    return QTime(0, 0).addMSecs(static_cast<int>(ms)).toString(QStringLiteral("hh:mm:ss"));
+}
 
 } // namespace
 
@@ -145,9 +157,10 @@ void VideoFinalyzer::finalize()
     }
     m_clip = std::make_unique<Clip>(media, 0, -1);
     media->setBaseClip(m_clip.get());
-    // Delivered frames: the video's whole seconds at 25 frames per second.
+    // The frames expected at 25 frames per second. Every frame the decoder delivers is encoded,
+    // also past that estimate.
     m_nbFrames = VLCSource::frameCount(source->getLength(), VideoClipWorkflow::kOutputFps);
-    if (m_nbFrames < 1) {
+    if (source->getLength() < 1000) {
         fail(tr("Das Video ist kürzer als eine Sekunde."));
         return;
     }
@@ -155,6 +168,7 @@ void VideoFinalyzer::finalize()
     m_clipHelper = std::make_unique<ClipHelper>(m_clip.get(), -1, -1);
     auto *clipWorkflow = new VideoClipWorkflow(m_clipHelper.get());
     clipWorkflow->setFrameWaitMs(kFrameWaitMs);
+    clipWorkflow->setRunsToDecoderEnd(true);
     connect(clipWorkflow, &ClipWorkflow::error, this, [this] { m_clipFailed = true; });
     m_clipWorkflow = clipWorkflow;
     m_mainWorkflow = std::make_unique<MainWorkflow>(1);
@@ -190,6 +204,14 @@ void VideoFinalyzer::renderComplete()
         return;
     if (m_clipFailed) {
         fail(tr("Beim Lesen des Videos ist ein Fehler aufgetreten."));
+        return;
+    }
+    // A file cut off (a camera card pulled out while it was written) may still announce its
+    // whole length; its decoder ends early.
+    const qint64 delivered = m_clipWorkflow->deliveredFrames();
+    if (delivered < m_nbFrames - kMissingFramesTolerated) {
+        fail(tr("Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.")
+                 .arg(timeText(delivered), timeText(m_nbFrames)));
         return;
     }
     if (m_renderer->hasFailed() || QFileInfo(m_temporaryFile).size() <= 0) {

@@ -11,6 +11,7 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -45,7 +46,7 @@ VLCSource::~VLCSource()
 
 qint64 VLCSource::frameCount(qint64 lengthMs, double fps)
 {
-    return static_cast<qint64>(static_cast<float>(lengthMs / 1000) * fps);
+    return std::llround(static_cast<double>(lengthMs) * fps / 1000.0);
 }
 
 double VLCSource::usableFps(double fps)

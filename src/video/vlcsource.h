@@ -33,7 +33,7 @@ public:
     // A new player for this file, reporting to watcher; the caller owns it.
     VLCSourceRenderer *createRenderer(VLCRendererEventWatcher *watcher);
 
-    // Frames of a video: its whole seconds times its rate (the fraction of a second is dropped).
+    // Frames of a video: its length times its rate, to the nearest frame.
     static qint64 frameCount(qint64 lengthMs, double fps);
     // The rate to count with: a missing or implausible one (below 0.1) counts as 25.
     static double usableFps(double fps);

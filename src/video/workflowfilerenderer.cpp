@@ -52,6 +52,9 @@ void WorkflowFileRenderer::run(const QString &outputFile, quint32 width, quint32
     m_ended = false;
     m_failed = false;
     m_pts = 0;
+    // libvlc's AVI muxer writes a frame only once the next one has come, and drops the one it
+    // holds at the end: the closing frame is that one, so the workflow's last frame is written.
+    m_closingFrameDue = true;
     m_mainWorkflow->setFullSpeedRender(fullSpeed);
     m_mainWorkflow->startRender(width, height, fps);
     // The clips decode ahead meanwhile; the wait keeps this thread's events going, since the

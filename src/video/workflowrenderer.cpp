@@ -90,8 +90,8 @@ int WorkflowRenderer::lockVideo(EsHandler *handler, int64_t *pts, size_t *buffer
         return 0;
     }
     // Past the workflow's end the stream ends, rather than going on with black frames until
-    // the end has been handled elsewhere.
-    if (m_mainWorkflow->isEndReached())
+    // the end has been handled elsewhere; a closing frame, when one is due, goes first.
+    if (m_mainWorkflow->isEndReached() && !m_closingFrameDue.exchange(false))
         return 1;
     const qint64 ptsDiff = frameDuration(frame, handler->fps);
     const qint64 current = m_mainWorkflow->getCurrentFrame();

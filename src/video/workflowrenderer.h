@@ -78,6 +78,8 @@ protected:
     VLCMemorySource *m_memorySource;
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_pausedFlag{false};
+    // Whether one more (black) frame follows the workflow's last before the stream ends.
+    std::atomic<bool> m_closingFrameDue{false};
     float m_outputFps = 0.0f;
     QString m_aspectRatio;
     EsHandler m_esHandler;

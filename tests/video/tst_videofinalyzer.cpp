@@ -14,9 +14,7 @@
 
 namespace {
 
-// What ffprobe reads from a video's first video stream. The frame count is the container's:
-// libvlc's MPEG-4 encoder at 200 kbit/s writes the first P frames so small that ffmpeg's decoder
-// rejects two or three of them, although they are in the file.
+// What ffprobe reads from a video's first video stream; the frame count is the container's.
 struct Probe
 {
     QString codec;
@@ -217,7 +215,8 @@ void TestVideoFinalyzer::finalizesThePalVideo()
     QCOMPARE(result.width, 720);
     QCOMPARE(result.height, 576);
     QCOMPARE(result.rate, QStringLiteral("25/1"));
-    QVERIFY2(qAbs(result.frames - 100) <= 2, qPrintable(QString::number(result.frames)));
+    // All 113 frames of its 4.5 s.
+    QCOMPARE(result.frames, 113);
     // Nothing else was left in the folder.
     const QStringList left = QDir(m_dir.path()).entryList(QStringList{QStringLiteral("*run1*")}, QDir::Files | QDir::Hidden);
     QCOMPARE(left, (QStringList{QStringLiteral("run1.mpg"), QStringLiteral("run1_finalized.avi")}));
@@ -231,9 +230,9 @@ void TestVideoFinalyzer::keepsTheLastPicture()
     QVERIFY2(run.succeeded, qPrintable(run.errorString));
     const QString output = m_dir.filePath(QStringLiteral("redtail_finalized.avi"));
     const int count = probe(output).frames;
-    QVERIFY2(qAbs(count - 100) <= 2, qPrintable(QString::number(count)));
+    QCOMPARE(count, 113);
     const QList<QImage> pictures = frames(output);
-    QVERIFY(pictures.size() > 90);
+    QCOMPARE(pictures.size(), 113);
     for (int i = pictures.size() - 20; i < pictures.size(); ++i)
         QVERIFY2(isRed(pictures.at(i)), qPrintable(QString::number(i)));
     QVERIFY(!isRed(pictures.first()));
@@ -249,7 +248,8 @@ void TestVideoFinalyzer::copiesEveryFrameOnce_data()
     QTest::newRow("twelve seconds") << 12.0 << 300;
 }
 
-// Every frame of a 25 fps source comes out exactly once and in order, and decodes without a fault.
+// Every frame of a 25 fps source comes out exactly once and in order, the last ones too, and
+// decodes without a fault.
 void TestVideoFinalyzer::copiesEveryFrameOnce()
 {
     QFETCH(double, seconds);
@@ -262,11 +262,10 @@ void TestVideoFinalyzer::copiesEveryFrameOnce()
     QString errors;
     const QList<int> numbers = TestVideos::frameNumbers(dir.filePath(QStringLiteral("numbered_finalized.avi")), &errors);
     QCOMPARE(errors, QString());
-    QVERIFY2(numbers.size() >= frames - 25, qPrintable(QString::number(numbers.size())));
-    QCOMPARE(numbers, TestVideos::countingTo(numbers.size()));
+    QCOMPARE(numbers, TestVideos::countingTo(frames));
 }
 
-// A 352 x 288 video at 30 fps comes out as 720 x 576 at 25 fps, its whole seconds long, every
+// A 352 x 288 video at 30 fps comes out as 720 x 576 at 25 fps, as long as it was, every
 // frame its own picture: none black, none garbled.
 void TestVideoFinalyzer::convertsOtherSizesAndRates()
 {
@@ -278,11 +277,12 @@ void TestVideoFinalyzer::convertsOtherSizesAndRates()
     QCOMPARE(result.width, 720);
     QCOMPARE(result.height, 576);
     QCOMPARE(result.rate, QStringLiteral("25/1"));
-    QVERIFY2(qAbs(result.frames - 75) <= 2, qPrintable(QString::number(result.frames)));
+    // 3.5 s at 25 fps; the rate conversion may repeat a frame.
+    QVERIFY2(qAbs(result.frames - 88) <= 2, qPrintable(QString::number(result.frames)));
 
     const QList<QImage> written = frames(output);
     const QList<QImage> original = frames(video, QStringLiteral("fps=25,"));
-    QVERIFY(written.size() >= 73 && original.size() >= written.size());
+    QVERIFY(written.size() >= 86 && original.size() + 2 >= written.size());
     // At 200 kbit/s the picture blurs towards the end of each group of pictures (differences up
     // to about 27 measured); a picture read at the wrong size differs everywhere.
     double total = 0;
