@@ -148,6 +148,7 @@ private slots:
     void copiesEveryFrameOnce_data();
     void copiesEveryFrameOnce();
     void convertsOtherSizesAndRates();
+    void aCutOffVideoIsReported();
     void failuresAreReported_data();
     void failuresAreReported();
     void aPlayerErrorKeepsTheEarlierFile_data();
@@ -296,6 +297,28 @@ void TestVideoFinalyzer::convertsOtherSizesAndRates()
         QVERIFY2(best < 40, qPrintable(QStringLiteral("frame %1 differs by %2").arg(i).arg(best)));
     }
     QVERIFY2(total / written.size() < 15, qPrintable(QString::number(total / written.size())));
+}
+
+// A file cut off after two thirds of its bytes still announces its whole length (an MP4 file whose index
+// comes first): the finalize fails and says how far the video could be read, rather than passing
+// black frames for the rest.
+void TestVideoFinalyzer::aCutOffVideoIsReported()
+{
+    QTemporaryDir dir;
+    const QString video = TestVideos::numbered(dir.path(), QStringLiteral("cut.mp4"), 8,
+                                               {"-c:v", "mpeg4", "-q:v", "5", "-f", "mp4", "-movflags", "+faststart"});
+    QVERIFY(!video.isEmpty());
+    {
+        QFile file(video);
+        QVERIFY(file.resize(file.size() * 2 / 3));
+    }
+    const Run run = finalizeAndWait(video);
+    QCOMPARE(run.finishedCount, 1);
+    QVERIFY(!run.succeeded);
+    QVERIFY2(run.errorString.contains(QStringLiteral("nicht vollständig")), qPrintable(run.errorString));
+    QVERIFY2(run.errorString.contains(QStringLiteral("von 00:00:08")), qPrintable(run.errorString));
+    const QStringList left = QDir(dir.path()).entryList(QStringList{QStringLiteral("*finalized*")}, QDir::Files | QDir::Hidden);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
 }
 
 void TestVideoFinalyzer::failuresAreReported_data()
