@@ -181,7 +181,8 @@ void VideoFinalyzer::finalize()
     if (!m_blendingThread->isRunning())
         m_blendingThread->start(QThread::InheritPriority);
     // The clip workflow delivers 720 x 576 at 25 fps whatever the source's size and rate, so that
-    // is what the memory input declares.
+    // is what the memory input declares, shown in the source's shape.
+    m_renderer->setDisplayAspectRatio(source->displayAspectRatio());
     m_renderer->run(m_temporaryFile, VideoClipWorkflow::kWidth, VideoClipWorkflow::kHeight,
                     VideoClipWorkflow::kOutputFps, 200, false, nullptr);
 }

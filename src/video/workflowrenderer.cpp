@@ -39,7 +39,7 @@ void WorkflowRenderer::initializeRenderer(quint32 width, quint32 height, float f
     m_memorySource->setWidth(width);
     m_memorySource->setHeight(height);
     m_memorySource->setFps(fps);
-    m_memorySource->setAspectRatio(QStringLiteral("5/4"));
+    m_memorySource->setAspectRatio(m_displayAspectRatio.isEmpty() ? QStringLiteral("5/4") : m_displayAspectRatio);
     m_esHandler.fps = fps;
     delete m_sourceRenderer;
     m_sourceRenderer = m_memorySource->createRenderer(m_eventWatcher);

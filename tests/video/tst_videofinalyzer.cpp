@@ -21,6 +21,7 @@ struct Probe
     int width = 0;
     int height = 0;
     QString rate;
+    QString aspect;
     int frames = -1;
 };
 
@@ -30,7 +31,7 @@ Probe probe(const QString &path)
     ffprobe.start(QStringLiteral("ffprobe"),
                   {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"), QStringLiteral("v:0"),
                    QStringLiteral("-show_entries"),
-                   QStringLiteral("stream=codec_name,width,height,r_frame_rate,nb_frames"), QStringLiteral("-of"),
+                   QStringLiteral("stream=codec_name,width,height,r_frame_rate,nb_frames,display_aspect_ratio"), QStringLiteral("-of"),
                    QStringLiteral("default=noprint_wrappers=1"), path});
     ffprobe.waitForFinished(60000);
     Probe result;
@@ -47,6 +48,8 @@ Probe probe(const QString &path)
             result.rate = value;
         else if (line.startsWith(QLatin1String("nb_frames=")))
             result.frames = value.toInt();
+        else if (line.startsWith(QLatin1String("display_aspect_ratio=")))
+            result.aspect = value;
     }
     return result;
 }
@@ -149,6 +152,8 @@ private slots:
     void copiesEveryFrameOnce();
     void convertsOtherSizesAndRates();
     void aCutOffVideoIsReported();
+    void keepsTheShapeOfThePicture_data();
+    void keepsTheShapeOfThePicture();
     void failuresAreReported_data();
     void failuresAreReported();
     void aPlayerErrorKeepsTheEarlierFile_data();
@@ -319,6 +324,28 @@ void TestVideoFinalyzer::aCutOffVideoIsReported()
     QVERIFY2(run.errorString.contains(QStringLiteral("von 00:00:08")), qPrintable(run.errorString));
     const QStringList left = QDir(dir.path()).entryList(QStringList{QStringLiteral("*finalized*")}, QDir::Files | QDir::Hidden);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char(' '))));
+}
+
+void TestVideoFinalyzer::keepsTheShapeOfThePicture_data()
+{
+    QTest::addColumn<QString>("aspect");
+    QTest::newRow("4:3") << "4:3";
+    QTest::newRow("16:9") << "16:9";
+}
+
+// A PAL source shown at 4:3 or 16:9 keeps its 720 x 576 pixels and is shown in the same shape.
+void TestVideoFinalyzer::keepsTheShapeOfThePicture()
+{
+    QFETCH(QString, aspect);
+    QTemporaryDir dir;
+    const QString video = TestVideos::numbered(dir.path(), QStringLiteral("shaped.mpg"), 2, {"-aspect", aspect});
+    QCOMPARE(probe(video).aspect, aspect);
+    const Run run = finalizeAndWait(video);
+    QVERIFY2(run.succeeded, qPrintable(run.errorString));
+    const Probe result = probe(dir.filePath(QStringLiteral("shaped_finalized.avi")));
+    QCOMPARE(result.width, 720);
+    QCOMPARE(result.height, 576);
+    QCOMPARE(result.aspect, aspect);
 }
 
 void TestVideoFinalyzer::failuresAreReported_data()
