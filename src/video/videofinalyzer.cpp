@@ -24,6 +24,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Reading a video's properties ends within a few seconds; this is only a last resort.
@@ -33,6 +35,20 @@ const int kFrameWaitMs = 10000;
 // How many frames fewer than libvlc's length announces the decoder may deliver: the length it
 // reads from an MPEG program stream's time stamps is a few frames off.
 const qint64 kMissingFramesTolerated = 25;
+
+// The process's file creation mask, read without changing it (umask() can only set it, and
+// another thread might create a file meanwhile).
+mode_t currentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:"))
+                return static_cast<mode_t>(line.mid(6).trimmed().toUInt(nullptr, 8));
+        }
+    }
+    return 022;
+}
 
 // frames at the delivered rate as "hh:mm:ss".
 QString timeText(qint64 frames)
@@ -219,6 +235,8 @@ void VideoFinalyzer::renderComplete()
         fail(tr("Beim Schreiben des Videos ist ein Fehler aufgetreten."));
         return;
     }
+    // The temporary file is the owner's alone; the finalized one is shared like any new file.
+    ::chmod(QFile::encodeName(m_temporaryFile).constData(), 0666 & ~currentUmask());
     // rename() replaces an earlier finalized file in one step.
     if (std::rename(QFile::encodeName(m_temporaryFile).constData(), QFile::encodeName(m_outputFile).constData()) != 0) {
         fail(tr("Das fertige Video kann nicht gespeichert werden."));

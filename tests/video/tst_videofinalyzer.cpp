@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // What ffprobe reads from a video's first video stream; the frame count is the container's.
@@ -153,6 +155,8 @@ private slots:
     void convertsOtherSizesAndRates();
     void aCutOffVideoIsReported();
     void keepsTheShapeOfThePicture_data();
+    void sharesTheFileLikeANewOne_data();
+    void sharesTheFileLikeANewOne();
     void keepsTheShapeOfThePicture();
     void failuresAreReported_data();
     void failuresAreReported();
@@ -346,6 +350,32 @@ void TestVideoFinalyzer::keepsTheShapeOfThePicture()
     QCOMPARE(result.width, 720);
     QCOMPARE(result.height, 576);
     QCOMPARE(result.aspect, aspect);
+}
+
+void TestVideoFinalyzer::sharesTheFileLikeANewOne_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("umask 022") << 022 << 0644;
+    QTest::newRow("umask 002") << 002 << 0664;
+    QTest::newRow("umask 077") << 077 << 0600;
+}
+
+// The finalized file gets the permissions a new file gets under the user's umask, so others in a
+// shared project folder can open it.
+void TestVideoFinalyzer::sharesTheFileLikeANewOne()
+{
+    QFETCH(int, mask);
+    QFETCH(int, mode);
+    QTemporaryDir dir;
+    const QString video = TestVideos::shortPal(dir.path(), QStringLiteral("shared.mpg"), 1.5);
+    const mode_t previous = ::umask(static_cast<mode_t>(mask));
+    const Run run = finalizeAndWait(video);
+    ::umask(previous);
+    QVERIFY2(run.succeeded, qPrintable(run.errorString));
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(dir.filePath(QStringLiteral("shared_finalized.avi"))).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), mode);
 }
 
 void TestVideoFinalyzer::failuresAreReported_data()
