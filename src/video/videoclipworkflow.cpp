@@ -33,7 +33,7 @@ void VideoClipWorkflow::initVlcOutput()
     // repeats pictures there.
     if (!deliveredAsDecoded(sourceFps()))
         m_renderer->setOutputFps(static_cast<float>(kOutputFps));
-    m_renderer->setOutputVideoCodec(QStringLiteral("RV32"));
+    m_renderer->setOutputVideoCodec(m_chroma);
 }
 
 void VideoClipWorkflow::preallocate()

@@ -35,6 +35,8 @@ const int kFrameWaitMs = 10000;
 // How many frames fewer than libvlc's length announces the decoder may deliver: the length it
 // reads from an MPEG program stream's time stamps is a few frames off.
 const qint64 kMissingFramesTolerated = 25;
+// The frames' pixel format from decoder to encoder: MPEG decoders and the MPEG-4 encoder work in it.
+const QLatin1String kChroma("I420");
 
 // The process's file creation mask, read without changing it (umask() can only set it, and
 // another thread might create a file meanwhile).
@@ -185,9 +187,12 @@ void VideoFinalyzer::finalize()
     auto *clipWorkflow = new VideoClipWorkflow(m_clipHelper.get());
     clipWorkflow->setFrameWaitMs(kFrameWaitMs);
     clipWorkflow->setRunsToDecoderEnd(true);
+    // No effect is drawn on the frames: they pass in the decoder's own format.
+    clipWorkflow->setChroma(kChroma);
     connect(clipWorkflow, &ClipWorkflow::error, this, [this] { m_clipFailed = true; });
     m_clipWorkflow = clipWorkflow;
     m_mainWorkflow = std::make_unique<MainWorkflow>(1);
+    m_mainWorkflow->setChroma(kChroma);
     m_mainWorkflow->getTrack(0)->addClip(clipWorkflow, 0);
 
     m_renderer = std::make_unique<WorkflowFileRenderer>(VLCBackend::getInstance(), m_mainWorkflow.get());
@@ -199,6 +204,7 @@ void VideoFinalyzer::finalize()
     // The clip workflow delivers 720 x 576 at 25 fps whatever the source's size and rate, so that
     // is what the memory input declares, shown in the source's shape.
     m_renderer->setDisplayAspectRatio(source->displayAspectRatio());
+    m_renderer->setChroma(kChroma);
     m_renderer->run(m_temporaryFile, VideoClipWorkflow::kWidth, VideoClipWorkflow::kHeight,
                     VideoClipWorkflow::kOutputFps, 200, false, nullptr);
 }

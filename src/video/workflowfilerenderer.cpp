@@ -6,12 +6,16 @@
 
 namespace {
 
-// Frames are decoded ahead for this long before the encoder starts pulling them.
-const int kPrebufferMs = 1000;
+// Frames are decoded ahead for this long before the encoder starts pulling them (a frame that
+// is late is waited for anyway).
+const int kPrebufferMs = 200;
 // How long libvlc may take to write what it holds once the workflow is through.
 const int kDrainMs = 15000;
-// MPEG-4's coarsest quantizer.
-const int kMpeg4MaxQuantizer = 31;
+// Given a bitrate, libvlc lets the quantizer rise to 51, which MPEG-4 cannot express: pictures
+// the rate control pushes that far come out damaged, so it stops at MPEG-4's coarsest, 31. Each
+// macroblock's coding is chosen the simple way (as ffmpeg does by default), not by trying every
+// way out, which costs more than half the encoding time.
+const QLatin1String kEncoderOptions("qmax=31,hq=simple");
 
 } // namespace
 
@@ -36,7 +40,7 @@ void WorkflowFileRenderer::run(const QString &outputFile, quint32 width, quint32
     m_sourceRenderer->setOutputFile(outputFile);
     m_sourceRenderer->setOutputVideoBitrate(bitrate);
     m_sourceRenderer->setOutputVideoCodec(QStringLiteral("mp4v"));
-    m_sourceRenderer->setOutputVideoMaxQuantizer(kMpeg4MaxQuantizer);
+    m_sourceRenderer->setOutputVideoEncoderOptions(kEncoderOptions);
     m_sourceRenderer->setOutputHeight(576);
     m_sourceRenderer->setOutputWidth(720);
     // No rate here: the memory input declares it, and every frame it hands over is one frame of

@@ -40,6 +40,7 @@ void WorkflowRenderer::initializeRenderer(quint32 width, quint32 height, float f
     m_memorySource->setHeight(height);
     m_memorySource->setFps(fps);
     m_memorySource->setAspectRatio(m_displayAspectRatio.isEmpty() ? QStringLiteral("5/4") : m_displayAspectRatio);
+    m_memorySource->setChroma(m_chroma);
     m_esHandler.fps = fps;
     delete m_sourceRenderer;
     m_sourceRenderer = m_memorySource->createRenderer(m_eventWatcher);

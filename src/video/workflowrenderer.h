@@ -40,6 +40,9 @@ public:
     // The shape the frames are shown in, as "width/height" ("4/3"); empty means square pixels
     // (5/4 for 720 x 576). Taken by the next initializeRenderer.
     void setDisplayAspectRatio(const QString &ratio) { m_displayAspectRatio = ratio; }
+    // The pixel format the workflow's frames come in ("RV32", the default, or "I420"); taken by
+    // the next initializeRenderer.
+    void setChroma(const QString &chroma) { m_chroma = chroma; }
 
     qint64 getLengthFrame() const override;
     qint64 getLengthMs() const override;
@@ -86,6 +89,7 @@ protected:
     float m_outputFps = 0.0f;
     QString m_aspectRatio;
     QString m_displayAspectRatio;
+    QString m_chroma = QStringLiteral("RV32");
     EsHandler m_esHandler;
     int64_t m_pts = 0;
     quint8 *m_effectsBuffer = nullptr;

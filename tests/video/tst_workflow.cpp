@@ -117,6 +117,8 @@ private slots:
     void clipTimeFormula();
     void lengthCountsDeliveredFrames();
     void emptyWorkflowEndsAtOnce();
+    void theBlackFrameIsBlackInEitherFormat_data();
+    void theBlackFrameIsBlackInEitherFormat();
     void clipsStartAheadAndStopFarAway();
     void pausedTrackGetsAgainUntilStepped();
     void trackHandsOutTheClipsTailAndEnds();
@@ -355,6 +357,32 @@ void TestWorkflow::lengthCountsDeliveredFrames()
     helper->setParent(&part);
     QCOMPARE(part.beginTimeMs(), qint64(1000));
     QCOMPARE(part.getLengthFromHelper(), qint64(50));
+}
+
+void TestWorkflow::theBlackFrameIsBlackInEitherFormat_data()
+{
+    QTest::addColumn<QString>("chroma");
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("RGB") << "RV32" << QByteArray(4, 0) << 720 * 576 * 4;
+    QTest::newRow("YUV: no light, no colour") << "I420" << QByteArray(1, 16) << 720 * 576 * 3 / 2;
+}
+
+// Where no clip has a picture the workflow hands out black, in the format its frames come in.
+void TestWorkflow::theBlackFrameIsBlackInEitherFormat()
+{
+    QFETCH(QString, chroma);
+    QFETCH(QByteArray, start);
+    QFETCH(int, bytes);
+    MainWorkflow workflow(1);
+    workflow.setChroma(chroma);
+    workflow.startRender(720, 576, 25.0);
+    const VideoFrame *black = workflow.getOutput(false);
+    QVERIFY(black);
+    QCOMPARE(int(black->nbBytes), bytes);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(black->buffer), start.size()), start);
+    if (chroma == QLatin1String("I420"))
+        QCOMPARE(int(black->buffer[bytes - 1]), 128);
 }
 
 void TestWorkflow::emptyWorkflowEndsAtOnce()
