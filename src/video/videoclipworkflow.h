@@ -7,8 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-// The clip workflow for pictures: 720 x 576 RGB32 frames, at most 75 waiting before the decoder
-// is paused. Its buffers are made before decoding starts and recycled.
+// The clip workflow for pictures: 720 x 576 frames (RGB32 unless another chroma is set), at most
+// 75 waiting before the decoder is paused. Its buffers are made before decoding starts and
+// recycled.
 class VideoClipWorkflow : public ClipWorkflow
 {
     Q_OBJECT
