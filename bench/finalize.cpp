@@ -1,10 +1,12 @@
 // Times the video finalizer against ffmpeg re-encoding the same video at the same settings
 // (MPEG-4 video at 200 kbit/s, 720 x 576, 25 fps, in AVI) and prints the throughput ratio
-// (ffmpeg's time / the finalizer's time; 1.0 = as fast).
+// (ffmpeg's time / the finalizer's time; 1.0 = as fast). Each finalized file is checked frame by
+// frame: every source frame once and in order, and no decode error.
 //
 // Usage: bench_finalize [seconds of video] [rounds]
 // The video is generated with ffmpeg: 720 x 576 at 25 fps, MPEG-2 in an MPEG program stream
-// (default 60 s).
+// (default 60 s), a moving test picture with each frame's number drawn across it as ten black or
+// white boxes (bit b of the number in box b, from the left).
 
 #include "video/videofinalyzer.h"
 #include "video/vlcbackend.h"
@@ -59,6 +61,63 @@ qint64 timeFfmpeg(const QString &video, const QString &output)
     return timer.elapsed();
 }
 
+// The drawing of the frame numbers: a black band, and box b white while bit b of n is set.
+QString numberBoxes()
+{
+    QString filter = QStringLiteral("drawbox=x=0:y=272:w=720:h=32:color=black:t=fill");
+    for (int bit = 0; bit < 10; ++bit)
+        filter += QStringLiteral(",drawbox=x=%1:y=272:w=72:h=32:color=white:t=fill:enable='mod(floor(n/%2),2)'")
+                      .arg(bit * 72)
+                      .arg(1 << bit);
+    return filter;
+}
+
+// Compares the frame numbers of output with 0 .. frames - 1 and prints the result; false on any
+// difference or decode error.
+bool checkFrames(const QString &output, int frames)
+{
+    const int width = 720;
+    const int rows = 16;
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), output,
+                                            QStringLiteral("-vf"), QStringLiteral("scale=720:576,crop=720:16:0:280"),
+                                            QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"),
+                                            QStringLiteral("gray"), QStringLiteral("-")});
+    ffmpeg.waitForFinished(-1);
+    const QByteArray bytes = ffmpeg.readAllStandardOutput();
+    const QByteArray errors = ffmpeg.readAllStandardError().trimmed();
+    const int frameBytes = width * rows;
+    int count = 0;
+    int wrong = 0;
+    int firstWrong = -1;
+    for (int offset = 0; offset + frameBytes <= bytes.size(); offset += frameBytes, ++count) {
+        const auto *pixels = reinterpret_cast<const uchar *>(bytes.constData() + offset);
+        int number = 0;
+        for (int bit = 0; bit < 10 && number >= 0; ++bit) {
+            int sum = 0;
+            for (int row = 0; row < rows; ++row) {
+                for (int x = bit * 72 + 28; x < bit * 72 + 44; ++x)
+                    sum += pixels[row * width + x];
+            }
+            const int mean = sum / (rows * 16);
+            if (mean > 170)
+                number |= 1 << bit;
+            else if (mean > 85)
+                number = -1;
+        }
+        // Numbers count to 1023 and start again.
+        if (number != count % 1024) {
+            ++wrong;
+            if (firstWrong < 0)
+                firstWrong = count;
+        }
+    }
+    const int errorLines = errors.isEmpty() ? 0 : errors.count('\n') + 1;
+    std::printf("frame check: %d of %d frames, %d out of place (first at %d), %d decode error lines\n", count, frames,
+                wrong, firstWrong, errorLines);
+    return count == frames && wrong == 0 && errorLines == 0;
+}
+
 qint64 median(std::vector<qint64> values)
 {
     std::sort(values.begin(), values.end());
@@ -75,7 +134,8 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString video = dir.filePath(QStringLiteral("inspection.mpg"));
     if (!runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                    QStringLiteral("testsrc2=size=720x576:rate=25:duration=%1").arg(seconds), QStringLiteral("-c:v"),
+                    QStringLiteral("testsrc2=size=720x576:rate=25:duration=%1,%2").arg(seconds).arg(numberBoxes()),
+                    QStringLiteral("-c:v"),
                     QStringLiteral("mpeg2video"), QStringLiteral("-q:v"), QStringLiteral("4"), QStringLiteral("-f"),
                     QStringLiteral("mpeg"), video})) {
         std::fprintf(stderr, "ffmpeg could not make the video\n");
@@ -91,6 +151,8 @@ int main(int argc, char *argv[])
             return 1;
         std::printf("round %d: finalizer %lld ms, ffmpeg %lld ms\n", round + 1, static_cast<long long>(finalizer),
                     static_cast<long long>(ffmpeg));
+        if (!checkFrames(VideoFinalyzer::outputPath(video), seconds * 25))
+            return 1;
         ours.push_back(finalizer);
         baseline.push_back(ffmpeg);
     }

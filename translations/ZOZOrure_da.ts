@@ -2975,6 +2975,10 @@ Den overskrives ikke.</translation>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>Den færdige video kan ikke gemmes.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>Videofilen kunne ikke læses helt: kun til %1 af %2.</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

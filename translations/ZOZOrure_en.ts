@@ -2975,6 +2975,10 @@ It is not overwritten.</translation>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>The finished video cannot be saved.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>The video file could not be read completely: only up to %1 of %2.</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

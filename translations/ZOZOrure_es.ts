@@ -2975,6 +2975,10 @@ No se sobrescribe.</translation>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>No se puede guardar el vídeo terminado.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>El archivo de vídeo no se pudo leer por completo: solo hasta %1 de %2.</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

@@ -2975,6 +2975,10 @@ Sitä ei korvata.</translation>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>Valmista videota ei voi tallentaa.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>Videotiedostoa ei voitu lukea kokonaan: vain kohtaan %1 asti (pituus %2).</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

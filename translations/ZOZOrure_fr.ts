@@ -2975,6 +2975,10 @@ Il ne sera pas écrasé.</translation>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>Impossible d&apos;enregistrer la vidéo finalisée.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>Le fichier vidéo n&apos;a pas pu être lu entièrement : seulement jusqu&apos;à %1 sur %2.</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

@@ -2976,6 +2976,10 @@ Neće se prebrisati.</translation>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>Gotovi video ne može se spremiti.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>Videodatoteka nije mogla biti pročitana u cijelosti: samo do %1 od %2.</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

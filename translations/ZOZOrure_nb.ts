@@ -2975,6 +2975,10 @@ Den overskrives ikke.</translation>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>Den ferdige videoen kan ikke lagres.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>Videofilen kunne ikke leses helt: bare til %1 av %2.</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

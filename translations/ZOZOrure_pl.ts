@@ -2976,6 +2976,10 @@ Nie zostanie nadpisany.</translation>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>Nie można zapisać gotowego wideo.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>Nie udało się odczytać całego pliku wideo: tylko do %1 z %2.</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

@@ -2976,6 +2976,10 @@ Sie wird nicht überschrieben.</source>
         <source>Das fertige Video kann nicht gespeichert werden.</source>
         <translation>Невозможно сохранить готовое видео.</translation>
     </message>
+    <message>
+        <source>Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.</source>
+        <translation>Видеофайл не удалось прочитать полностью: только до %1 из %2.</translation>
+    </message>
 </context>
 <context>
     <name>VideoForm</name>

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -59,9 +60,17 @@ qint64 ClipWorkflow::getLengthFromHelper() const
     VLCSource *src = source();
     const double fps = sourceFps();
     const qint64 endMs = m_clipHelper->end() >= src->getNbFrames()
-                             ? src->getLength() / 1000 * 1000
+                             ? src->getLength()
                              : static_cast<qint64>(m_clipHelper->end() / fps * 1000);
-    return qMax<qint64>(0, (endMs - beginTimeMs()) * static_cast<qint64>(kOutputFps) / 1000);
+    return qMax<qint64>(0, std::llround(static_cast<double>(endMs - beginTimeMs()) * kOutputFps / 1000.0));
+}
+
+bool ClipWorkflow::isExhausted() const
+{
+    const State state = getState();
+    if (state == Error)
+        return true;
+    return state == EndReached && getNbComputedBuffers() == 0;
 }
 
 VLCSourceRenderer *ClipWorkflow::createRenderer(VLCRendererEventWatcher *watcher)
@@ -97,6 +106,7 @@ void ClipWorkflow::initialize()
     m_renderer = createRenderer(m_eventWatcher);
     preallocate();
     initVlcOutput();
+    m_deliveredFrames = 0;
     {
         QMutexLocker lock(&m_renderLock);
         m_previousPts = m_currentPts = -1;
@@ -271,6 +281,21 @@ void ClipWorkflow::mediaPlayerUnpaused()
 
 void ClipWorkflow::clipEndReached()
 {
+    // libvlc reports the end before its decoder has handed over the last picture, which comes
+    // while the player winds down: the end counts once the player has stopped, which libvlc's
+    // own thread must not ask for.
+    const int run = m_run;
+    QMetaObject::invokeMethod(this, [this, run] { completeEnd(run); }, Qt::QueuedConnection);
+}
+
+void ClipWorkflow::completeEnd(int run)
+{
+    {
+        QMutexLocker control(&m_controlLock);
+        if (run != m_run || !m_renderer)
+            return;
+        m_renderer->stop();
+    }
     setState(EndReached);
     // A frame wait ends at once: what is computed is all there will be.
     QMutexLocker lock(&m_renderLock);

@@ -34,6 +34,8 @@ public:
 
     // The rate frames are delivered at, whatever the source's.
     static constexpr double kOutputFps = 25.0;
+    // Whether a source at fps is delivered frame for frame, without a rate conversion.
+    static bool deliveredAsDecoded(double fps) { return qAbs(fps - kOutputFps) < 0.01; }
 
     explicit ClipWorkflow(ClipHelper *clipHelper);
     ~ClipWorkflow() override;
@@ -61,9 +63,18 @@ public:
     // lose frames waits longer).
     void setFrameWaitMs(int ms) { m_frameWaitMs = ms; }
 
-    // The clip's length in delivered frames: a clip to the end of its media counts the media's
-    // whole seconds.
+    // The clip's length in delivered frames, to the nearest frame: a clip to the end of its media
+    // counts the media's length as libvlc reports it.
     virtual qint64 getLengthFromHelper() const;
+    // A clip that runs to its decoder's end goes on past its length while the decoder delivers,
+    // and ends where the decoder ends: the length libvlc reports is an estimate, a few frames
+    // short or, for a file cut off, far too long.
+    void setRunsToDecoderEnd(bool toEnd) { m_runsToDecoderEnd = toEnd; }
+    bool runsToDecoderEnd() const { return m_runsToDecoderEnd; }
+    // Whether the decoder has reached its end (or failed) and every frame it computed was taken.
+    bool isExhausted() const;
+    // The frames taken (Pop) since the workflow was last initialized.
+    qint64 deliveredFrames() const { return m_deliveredFrames; }
     // The next computed frame (Pop takes it, Get leaves it); null when none comes in time, or
     // when the workflow is stopped, failed or at its end with nothing left. The frame stays
     // valid until the next call.
@@ -110,9 +121,12 @@ protected:
     QWaitCondition m_renderWaitCond;
     int m_frameWaitMs = 100;
     bool m_timeSync = false;
+    bool m_runsToDecoderEnd = false;
+    std::atomic<qint64> m_deliveredFrames{0};
 
 private:
     void applyPauseRequest(int run);
+    void completeEnd(int run);
     static qint64 nowUs();
 
     QWaitCondition m_initWaitCond;

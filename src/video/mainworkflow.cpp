@@ -26,8 +26,17 @@ void MainWorkflow::startRender(quint32 width, quint32 height, double fps)
 {
     m_width = width;
     m_height = height;
-    auto black = std::make_unique<VideoFrame>(width, height);
-    std::memset(black->buffer, 0, black->nbBytes);
+    std::unique_ptr<VideoFrame> black;
+    if (m_chroma == QLatin1String("I420")) {
+        // Black in YUV: no light, no colour (the colour planes at their middle).
+        const quint32 luma = width * height;
+        black = std::make_unique<VideoFrame>(width, height, luma + luma / 2);
+        std::memset(black->buffer, 16, luma);
+        std::memset(black->buffer + luma, 128, luma / 2);
+    } else {
+        black = std::make_unique<VideoFrame>(width, height);
+        std::memset(black->buffer, 0, black->nbBytes);
+    }
     m_blackFrame = std::move(black);
     m_renderStarted = true;
     m_trackHandler->startRender(width, height, fps);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QReadWriteLock>
+#include <QString>
 
 #include <atomic>
 #include <memory>
@@ -26,6 +27,9 @@ public:
     // Starts the tracks for frames of width x height at fps; a new black frame of that size
     // stands for nothing to show.
     void startRender(quint32 width, quint32 height, double fps);
+    // The pixel format of the frames ("RV32", the default, or "I420"), for the black frame the
+    // next startRender makes.
+    void setChroma(const QString &chroma) { m_chroma = chroma; }
     // The picture at the current frame: the black frame where no clip has one; null before
     // startRender and after stop.
     VideoFrame *getOutput(bool paused);
@@ -64,4 +68,5 @@ private:
     quint32 m_width = 0;
     quint32 m_height = 0;
     std::unique_ptr<VideoFrame> m_blackFrame;
+    QString m_chroma = QStringLiteral("RV32");
 };

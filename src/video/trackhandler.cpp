@@ -25,9 +25,11 @@ VideoFrame *TrackHandler::getOutput(qint64 currentFrame, qint64 subFrame, bool p
         TrackWorkflow *track = m_tracks.at(id);
         if (track->hasNoMoreFrameToRender(currentFrame))
             continue;
-        framesLeft = true;
         if (VideoFrame *frame = track->getOutput(currentFrame, subFrame, paused))
             return frame;
+        // A clip that runs to its decoder's end may have run out while its frame was awaited.
+        if (!track->hasNoMoreFrameToRender(currentFrame))
+            framesLeft = true;
     }
     if (!framesLeft) {
         m_endReached = true;

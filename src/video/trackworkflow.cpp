@@ -101,6 +101,8 @@ bool TrackWorkflow::hasNoMoreFrameToRender(qint64 currentFrame) const
     const ClipWorkflow *last = m_clips.last();
     if (last->getState() == ClipWorkflow::Error)
         return true;
+    if (last->runsToDecoderEnd())
+        return currentFrame > m_clips.lastKey() && last->isExhausted();
     return m_clips.lastKey() + last->getLengthFromHelper() < currentFrame;
 }
 
@@ -235,7 +237,7 @@ VideoFrame *TrackWorkflow::getOutput(qint64 currentFrame, qint64 subFrame, bool 
                 stopClip(cw);
             else if (cw->getState() == ClipWorkflow::Stopped && !m_halted)
                 cw->initialize();
-        } else if (currentFrame > start + cw->getLengthFromHelper()) {
+        } else if (currentFrame > start + cw->getLengthFromHelper() && !cw->runsToDecoderEnd()) {
             stopClip(cw);
         } else if (VideoFrame *clipFrame = renderClip(cw, currentFrame, start, needRepositioning, renderOneFrame, paused)) {
             frame = clipFrame;

@@ -33,6 +33,8 @@ public:
     qint64 getLength() const { return m_length; }
     // The start of the clip whose helper has uuid, -1 when there is none.
     qint64 getClipPosition(const QUuid &uuid) const;
+    // Past the last clip's length; for a last clip that runs to its decoder's end, once that
+    // decoder is exhausted.
     bool hasNoMoreFrameToRender(qint64 currentFrame) const;
     // The picture at currentFrame, null when no clip covers it or none delivered in time.
     VideoFrame *getOutput(qint64 currentFrame, qint64 subFrame, bool paused);

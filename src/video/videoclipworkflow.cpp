@@ -28,8 +28,12 @@ void VideoClipWorkflow::initVlcOutput()
     m_renderer->setupSmem(this, &VideoClipWorkflow::prerender, &VideoClipWorkflow::postrender, m_timeSync);
     m_renderer->setOutputWidth(m_width);
     m_renderer->setOutputHeight(m_height);
-    m_renderer->setOutputFps(static_cast<float>(kOutputFps));
-    m_renderer->setOutputVideoCodec(QStringLiteral("RV32"));
+    // A source at the delivered rate passes unconverted: libvlc's rate conversion repeats the
+    // first picture and, going by time stamps that jump where the decoder was paused, drops or
+    // repeats pictures there.
+    if (!deliveredAsDecoded(sourceFps()))
+        m_renderer->setOutputFps(static_cast<float>(kOutputFps));
+    m_renderer->setOutputVideoCodec(m_chroma);
 }
 
 void VideoClipWorkflow::preallocate()
@@ -104,6 +108,7 @@ VideoFrame *VideoClipWorkflow::getOutput(GetMode mode, qint64 currentFrame)
     if (mode == Pop) {
         m_computedBuffers.removeFirst();
         m_lastReturnedBuffer = frame;
+        ++m_deliveredFrames;
     }
     if (quint8 *filtered = applyFilters(frame, currentFrame, currentFrame * 1000 / kOutputFps))
         frame->setBuffer(filtered);

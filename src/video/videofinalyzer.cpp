@@ -18,9 +18,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <QTime>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,6 +32,32 @@ namespace {
 const int kMetadataTimeoutMs = 30000;
 // An encode never has to wait for a frame that is merely slow to decode.
 const int kFrameWaitMs = 10000;
+// How many frames fewer than libvlc's length announces the decoder may deliver: the length it
+// reads from an MPEG program stream's time stamps is a few frames off.
+const qint64 kMissingFramesTolerated = 25;
+// The frames' pixel format from decoder to encoder: MPEG decoders and the MPEG-4 encoder work in it.
+const QLatin1String kChroma("I420");
+
+// The process's file creation mask, read without changing it (umask() can only set it, and
+// another thread might create a file meanwhile).
+mode_t currentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:"))
+                return static_cast<mode_t>(line.mid(6).trimmed().toUInt(nullptr, 8));
+        }
+    }
+    return 022;
+}
+
+// frames at the delivered rate as "hh:mm:ss".
+QString timeText(qint64 frames)
+{
+    const qint64 ms = std::llround(static_cast<double>(frames) * 1000.0 / VideoClipWorkflow::kOutputFps);
+    return QTime(0, 0).addMSecs(static_cast<int>(ms)).toString(QStringLiteral("hh:mm:ss"));
+}
 
 } // namespace
 
@@ -145,9 +175,10 @@ void VideoFinalyzer::finalize()
     }
     m_clip = std::make_unique<Clip>(media, 0, -1);
     media->setBaseClip(m_clip.get());
-    // Delivered frames: the video's whole seconds at 25 frames per second.
+    // The frames expected at 25 frames per second. Every frame the decoder delivers is encoded,
+    // also past that estimate.
     m_nbFrames = VLCSource::frameCount(source->getLength(), VideoClipWorkflow::kOutputFps);
-    if (m_nbFrames < 1) {
+    if (source->getLength() < 1000) {
         fail(tr("Das Video ist kürzer als eine Sekunde."));
         return;
     }
@@ -155,9 +186,13 @@ void VideoFinalyzer::finalize()
     m_clipHelper = std::make_unique<ClipHelper>(m_clip.get(), -1, -1);
     auto *clipWorkflow = new VideoClipWorkflow(m_clipHelper.get());
     clipWorkflow->setFrameWaitMs(kFrameWaitMs);
+    clipWorkflow->setRunsToDecoderEnd(true);
+    // No effect is drawn on the frames: they pass in the decoder's own format.
+    clipWorkflow->setChroma(kChroma);
     connect(clipWorkflow, &ClipWorkflow::error, this, [this] { m_clipFailed = true; });
     m_clipWorkflow = clipWorkflow;
     m_mainWorkflow = std::make_unique<MainWorkflow>(1);
+    m_mainWorkflow->setChroma(kChroma);
     m_mainWorkflow->getTrack(0)->addClip(clipWorkflow, 0);
 
     m_renderer = std::make_unique<WorkflowFileRenderer>(VLCBackend::getInstance(), m_mainWorkflow.get());
@@ -167,7 +202,9 @@ void VideoFinalyzer::finalize()
     if (!m_blendingThread->isRunning())
         m_blendingThread->start(QThread::InheritPriority);
     // The clip workflow delivers 720 x 576 at 25 fps whatever the source's size and rate, so that
-    // is what the memory input declares.
+    // is what the memory input declares, shown in the source's shape.
+    m_renderer->setDisplayAspectRatio(source->displayAspectRatio());
+    m_renderer->setChroma(kChroma);
     m_renderer->run(m_temporaryFile, VideoClipWorkflow::kWidth, VideoClipWorkflow::kHeight,
                     VideoClipWorkflow::kOutputFps, 200, false, nullptr);
 }
@@ -192,10 +229,20 @@ void VideoFinalyzer::renderComplete()
         fail(tr("Beim Lesen des Videos ist ein Fehler aufgetreten."));
         return;
     }
+    // A file cut off (a camera card pulled out while it was written) may still announce its
+    // whole length; its decoder ends early.
+    const qint64 delivered = m_clipWorkflow->deliveredFrames();
+    if (delivered < m_nbFrames - kMissingFramesTolerated) {
+        fail(tr("Die Videodatei konnte nicht vollständig gelesen werden: nur bis %1 von %2.")
+                 .arg(timeText(delivered), timeText(m_nbFrames)));
+        return;
+    }
     if (m_renderer->hasFailed() || QFileInfo(m_temporaryFile).size() <= 0) {
         fail(tr("Beim Schreiben des Videos ist ein Fehler aufgetreten."));
         return;
     }
+    // The temporary file is the owner's alone; the finalized one is shared like any new file.
+    ::chmod(QFile::encodeName(m_temporaryFile).constData(), 0666 & ~currentUmask());
     // rename() replaces an earlier finalized file in one step.
     if (std::rename(QFile::encodeName(m_temporaryFile).constData(), QFile::encodeName(m_outputFile).constData()) != 0) {
         fail(tr("Das fertige Video kann nicht gespeichert werden."));

@@ -16,7 +16,9 @@ class MainWorkflow;
 class WorkflowFileRenderer;
 
 // Writes a finalized copy of an inspection video beside it: "<name>_finalized.avi", MPEG-4
-// video at 720 x 576, 25 frames per second, 200 kbit/s, covering the video's whole seconds.
+// video at 720 x 576, 25 frames per second, 200 kbit/s, holding every frame the video's decoder
+// delivers. A video whose decoder ends well before the length it announces (a file cut off) is
+// reported as unreadable.
 // finalize() reads the video's properties (running a local event loop meanwhile), starts the
 // encode and returns; positionChanged reports the percentage done, and finished comes exactly
 // once, always from the event loop, whether the run succeeded or not. The copy is encoded under a

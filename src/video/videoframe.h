@@ -2,8 +2,9 @@
 
 #include <QtGlobal>
 
-// One decoded picture in 32-bit RGB as the workflows pass it around: the pixels, their byte
-// count and the time since the previous picture. The buffer always holds at least nbBytes bytes.
+// One decoded picture as the workflows pass it around (32-bit RGB, or YUV 4:2:0 where a workflow
+// runs in that format): the pixels, their byte count and the time since the previous picture.
+// The buffer always holds at least nbBytes bytes.
 class VideoFrame
 {
 public:

@@ -90,3 +90,22 @@ bool VLCMedia::parse(int timeoutMs)
         libvlc_media_parse_stop(m_media);
     return libvlc_media_get_parsed_status(m_media) == libvlc_media_parsed_status_done;
 }
+
+bool VLCMedia::sampleAspectRatio(libvlc_media_t *media, unsigned *num, unsigned *den)
+{
+    libvlc_media_track_t **tracks = nullptr;
+    const unsigned count = libvlc_media_tracks_get(media, &tracks);
+    bool found = false;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        const libvlc_media_track_t *track = tracks[i];
+        if (track->i_type != libvlc_track_video || !track->video || track->video->i_sar_num == 0
+            || track->video->i_sar_den == 0)
+            continue;
+        *num = track->video->i_sar_num;
+        *den = track->video->i_sar_den;
+        found = true;
+    }
+    if (tracks)
+        libvlc_media_tracks_release(tracks, count);
+    return found;
+}

@@ -33,6 +33,10 @@ public:
     // not parse it in time.
     bool parse(int timeoutMs = 3000);
 
+    // The pixel shape (sample aspect ratio) of media's first video track as far as libvlc knows
+    // it (a player's media learns it from the decoder); false when it knows none.
+    static bool sampleAspectRatio(libvlc_media_t *media, unsigned *num, unsigned *den);
+
     libvlc_media_t *handle() const { return m_media; }
 
 private:

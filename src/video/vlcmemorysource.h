@@ -18,6 +18,9 @@ public:
     void setFps(float fps) { m_fps = fps; }
     // A ratio libvlc reads, such as "5/4".
     void setAspectRatio(const QString &ratio) { m_aspectRatio = ratio; }
+    // The pixel format of the frames, a libvlc chroma ("RV32", the default, or "I420").
+    void setChroma(const QString &chroma) { m_chroma = chroma; }
+    QString getChroma() const { return m_chroma; }
     unsigned getWidth() const { return m_width; }
     unsigned getHeight() const { return m_height; }
     float getFps() const { return m_fps; }
@@ -32,4 +35,5 @@ private:
     unsigned m_height = 0;
     float m_fps = 0.0f;
     QString m_aspectRatio;
+    QString m_chroma = QStringLiteral("RV32");
 };

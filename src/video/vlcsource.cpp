@@ -11,7 +11,11 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <vlc/vlc.h>
+
+#include <cmath>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -45,7 +49,17 @@ VLCSource::~VLCSource()
 
 qint64 VLCSource::frameCount(qint64 lengthMs, double fps)
 {
-    return static_cast<qint64>(static_cast<float>(lengthMs / 1000) * fps);
+    return std::llround(static_cast<double>(lengthMs) * fps / 1000.0);
+}
+
+QString VLCSource::displayAspectRatio() const
+{
+    if (m_width == 0 || m_height == 0)
+        return QString();
+    const quint64 num = quint64(m_width) * m_sarNum;
+    const quint64 den = quint64(m_height) * m_sarDen;
+    const quint64 divisor = std::gcd(num, den);
+    return QStringLiteral("%1/%2").arg(num / divisor).arg(den / divisor);
 }
 
 double VLCSource::usableFps(double fps)
@@ -120,6 +134,17 @@ bool VLCSource::computeSnapshot(VLCVmemRenderer *renderer)
     if (m_width == 0 || m_height == 0)
         renderer->decodedSize(&m_width, &m_height);
     qDebug() << "fps:" << fps;
+    // The pixel shape: the file's description often leaves it out (MPEG program streams do), the
+    // decoder of the playing media knows it.
+    if (libvlc_media_t *playing = libvlc_media_player_get_media(player->handle())) {
+        unsigned num = 0;
+        unsigned den = 0;
+        if (VLCMedia::sampleAspectRatio(playing, &num, &den)) {
+            m_sarNum = num;
+            m_sarDen = den;
+        }
+        libvlc_media_release(playing);
+    }
     m_nbVideoTracks = player->nbVideoTracks();
     m_fps = usableFps(fps);
     m_nbFrames = frameCount(m_length, m_fps);

@@ -33,7 +33,7 @@ public:
     // A new player for this file, reporting to watcher; the caller owns it.
     VLCSourceRenderer *createRenderer(VLCRendererEventWatcher *watcher);
 
-    // Frames of a video: its whole seconds times its rate (the fraction of a second is dropped).
+    // Frames of a video: its length times its rate, to the nearest frame.
     static qint64 frameCount(qint64 lengthMs, double fps);
     // The rate to count with: a missing or implausible one (below 0.1) counts as 25.
     static double usableFps(double fps);
@@ -42,6 +42,10 @@ public:
     qint64 getLength() const { return m_length; }
     unsigned getWidth() const { return m_width; }
     unsigned getHeight() const { return m_height; }
+    // The shape the picture is shown in, as "width/height" in lowest terms ("4/3", "16/9"):
+    // the picture size times the pixel shape (square when libvlc reports none). Empty before the
+    // size is known.
+    QString displayAspectRatio() const;
     qint64 getNbFrames() const { return m_nbFrames; }
     bool isParsed() const { return m_isParsed; }
     // The thumbnail's 320 x 180 RGB32 pixels, or null without video or thumbnail.
@@ -56,6 +60,8 @@ private:
     VLCMedia *m_media;
     unsigned m_width = 0;
     unsigned m_height = 0;
+    unsigned m_sarNum = 1;
+    unsigned m_sarDen = 1;
     double m_fps = 0.0;
     int m_nbVideoTracks = 0;
     qint64 m_length = 0;

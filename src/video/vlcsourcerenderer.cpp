@@ -50,7 +50,8 @@ VLCSourceRenderer::VLCSourceRenderer(VLCBackend *backend, VLCMemorySource *memor
 {
     m_media = new VLCMedia(backend->vlcInstance(),
                            imemLocation(memorySource->getWidth(), memorySource->getHeight(),
-                                        memorySource->getAspectRatio(), memorySource->getFps()));
+                                        memorySource->getAspectRatio(), memorySource->getFps(),
+                                        memorySource->getChroma()));
     initPlayer();
 }
 
@@ -69,13 +70,15 @@ VLCSourceRenderer::~VLCSourceRenderer()
     delete m_player;
 }
 
-QString VLCSourceRenderer::imemLocation(unsigned width, unsigned height, const QString &aspectRatio, float fps)
+QString VLCSourceRenderer::imemLocation(unsigned width, unsigned height, const QString &aspectRatio, float fps,
+                                        const QString &chroma)
 {
-    return QStringLiteral("imem://width=%1:height=%2:dar=%3:fps=%4/1:cookie=0:codec=RV32:cat=2:caching=0")
+    return QStringLiteral("imem://width=%1:height=%2:dar=%3:fps=%4/1:cookie=0:codec=%5:cat=2:caching=0")
         .arg(width)
         .arg(height)
         .arg(aspectRatio)
-        .arg(QString::number(fps, 'g'));
+        .arg(QString::number(fps, 'g'))
+        .arg(chroma);
 }
 
 void VLCSourceRenderer::addLoggedOption(const QString &option)
@@ -132,6 +135,8 @@ QString VLCSourceRenderer::soutOption() const
             option += QLatin1String(",width=") + QString::number(m_outputWidth);
         if (m_outputHeight > 0)
             option += QLatin1String(",height=") + QString::number(m_outputHeight);
+        if (!m_outputVideoEncoderOptions.isEmpty())
+            option += QLatin1String(",venc=avcodec{") + m_outputVideoEncoderOptions + QLatin1Char('}');
     }
     option += QLatin1Char('}');
     if (m_optionFlags & FileOutput)

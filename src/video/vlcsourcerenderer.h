@@ -50,8 +50,9 @@ public:
     VLCSourceRenderer(const VLCSourceRenderer &) = delete;
     VLCSourceRenderer &operator=(const VLCSourceRenderer &) = delete;
 
-    // The memory input's location for a picture size, aspect ratio ("5/4") and rate.
-    static QString imemLocation(unsigned width, unsigned height, const QString &aspectRatio, float fps);
+    // The memory input's location for a picture size, aspect ratio ("5/4"), rate and chroma.
+    static QString imemLocation(unsigned width, unsigned height, const QString &aspectRatio, float fps,
+                                const QString &chroma = QStringLiteral("RV32"));
 
     // Label of the debug lines about this renderer.
     void setName(const QString &name) { m_name = name; }
@@ -72,6 +73,8 @@ public:
     void setOutputHeight(unsigned height) { m_outputHeight = height; }
     void setOutputVideoBitrate(unsigned kbitPerSecond) { m_outputVideoBitrate = kbitPerSecond; }
     void setOutputFps(float fps) { m_outputFps = fps; }
+    // Options of libvlc's video encoder ("qmax=31,hq=simple"); empty leaves its defaults.
+    void setOutputVideoEncoderOptions(const QString &options) { m_outputVideoEncoderOptions = options; }
 
     int optionFlags() const { return m_optionFlags; }
     // The media options added so far, in order (start() adds the sout option last).
@@ -119,6 +122,7 @@ private:
     unsigned m_outputWidth = 0;
     unsigned m_outputHeight = 0;
     unsigned m_outputVideoBitrate = 0;
+    QString m_outputVideoEncoderOptions;
     float m_outputFps = 0.0f;
     QStringList m_options;
 };

@@ -6,10 +6,16 @@
 
 namespace {
 
-// Frames are decoded ahead for this long before the encoder starts pulling them.
-const int kPrebufferMs = 1000;
+// Frames are decoded ahead for this long before the encoder starts pulling them (a frame that
+// is late is waited for anyway).
+const int kPrebufferMs = 200;
 // How long libvlc may take to write what it holds once the workflow is through.
 const int kDrainMs = 15000;
+// Given a bitrate, libvlc lets the quantizer rise to 51, which MPEG-4 cannot express: pictures
+// the rate control pushes that far come out damaged, so it stops at MPEG-4's coarsest, 31. Each
+// macroblock's coding is chosen the simple way (as ffmpeg does by default), not by trying every
+// way out, which costs more than half the encoding time.
+const QLatin1String kEncoderOptions("qmax=31,hq=simple");
 
 } // namespace
 
@@ -34,9 +40,12 @@ void WorkflowFileRenderer::run(const QString &outputFile, quint32 width, quint32
     m_sourceRenderer->setOutputFile(outputFile);
     m_sourceRenderer->setOutputVideoBitrate(bitrate);
     m_sourceRenderer->setOutputVideoCodec(QStringLiteral("mp4v"));
+    m_sourceRenderer->setOutputVideoEncoderOptions(kEncoderOptions);
     m_sourceRenderer->setOutputHeight(576);
     m_sourceRenderer->setOutputWidth(720);
-    m_sourceRenderer->setOutputFps(25.0f);
+    // No rate here: the memory input declares it, and every frame it hands over is one frame of
+    // the output. A rate conversion would go by the time stamps libvlc derives from its clock and
+    // repeat the first picture.
     connect(m_mainWorkflow, &MainWorkflow::mainWorkflowEndReached, this, &WorkflowFileRenderer::workflowEnded,
             Qt::UniqueConnection);
     connect(m_mainWorkflow, &MainWorkflow::frameChanged, this, &WorkflowFileRenderer::__frameChanged, Qt::UniqueConnection);
@@ -47,6 +56,9 @@ void WorkflowFileRenderer::run(const QString &outputFile, quint32 width, quint32
     m_ended = false;
     m_failed = false;
     m_pts = 0;
+    // libvlc's AVI muxer writes a frame only once the next one has come, and drops the one it
+    // holds at the end: the closing frame is that one, so the workflow's last frame is written.
+    m_closingFrameDue = true;
     m_mainWorkflow->setFullSpeedRender(fullSpeed);
     m_mainWorkflow->startRender(width, height, fps);
     // The clips decode ahead meanwhile; the wait keeps this thread's events going, since the

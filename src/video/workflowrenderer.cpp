@@ -39,7 +39,8 @@ void WorkflowRenderer::initializeRenderer(quint32 width, quint32 height, float f
     m_memorySource->setWidth(width);
     m_memorySource->setHeight(height);
     m_memorySource->setFps(fps);
-    m_memorySource->setAspectRatio(QStringLiteral("5/4"));
+    m_memorySource->setAspectRatio(m_displayAspectRatio.isEmpty() ? QStringLiteral("5/4") : m_displayAspectRatio);
+    m_memorySource->setChroma(m_chroma);
     m_esHandler.fps = fps;
     delete m_sourceRenderer;
     m_sourceRenderer = m_memorySource->createRenderer(m_eventWatcher);
@@ -90,8 +91,8 @@ int WorkflowRenderer::lockVideo(EsHandler *handler, int64_t *pts, size_t *buffer
         return 0;
     }
     // Past the workflow's end the stream ends, rather than going on with black frames until
-    // the end has been handled elsewhere.
-    if (m_mainWorkflow->isEndReached())
+    // the end has been handled elsewhere; a closing frame, when one is due, goes first.
+    if (m_mainWorkflow->isEndReached() && !m_closingFrameDue.exchange(false))
         return 1;
     const qint64 ptsDiff = frameDuration(frame, handler->fps);
     const qint64 current = m_mainWorkflow->getCurrentFrame();

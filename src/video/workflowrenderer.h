@@ -14,7 +14,7 @@ class VLCMemorySource;
 
 // Plays the main workflow: libvlc pulls its frames through the memory input, and each pull is
 // answered with the main workflow's picture at the current frame, which then moves on. The
-// output is fixed at 720 x 576, 25 fps, aspect ratio 5/4.
+// output is fixed at 720 x 576, 25 fps, shown at 5/4 unless another display aspect ratio is set.
 class WorkflowRenderer : public GenericRenderer
 {
     Q_OBJECT
@@ -37,6 +37,12 @@ public:
 
     // Sets up the memory input for frames of width x height at fps and a new player reading it.
     void initializeRenderer(quint32 width, quint32 height, float fps);
+    // The shape the frames are shown in, as "width/height" ("4/3"); empty means square pixels
+    // (5/4 for 720 x 576). Taken by the next initializeRenderer.
+    void setDisplayAspectRatio(const QString &ratio) { m_displayAspectRatio = ratio; }
+    // The pixel format the workflow's frames come in ("RV32", the default, or "I420"); taken by
+    // the next initializeRenderer.
+    void setChroma(const QString &chroma) { m_chroma = chroma; }
 
     qint64 getLengthFrame() const override;
     qint64 getLengthMs() const override;
@@ -78,8 +84,12 @@ protected:
     VLCMemorySource *m_memorySource;
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_pausedFlag{false};
+    // Whether one more (black) frame follows the workflow's last before the stream ends.
+    std::atomic<bool> m_closingFrameDue{false};
     float m_outputFps = 0.0f;
     QString m_aspectRatio;
+    QString m_displayAspectRatio;
+    QString m_chroma = QStringLiteral("RV32");
     EsHandler m_esHandler;
     int64_t m_pts = 0;
     quint8 *m_effectsBuffer = nullptr;

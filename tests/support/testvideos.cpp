@@ -80,6 +80,62 @@ QString ntsc(const QString &folder)
     return generate(folder + QStringLiteral("/ntsc.avi"), source(QStringLiteral("352x240"), QStringLiteral("30000/1001"), 3) + mpeg4());
 }
 
+QString numbered(const QString &folder, const QString &name, double seconds, const QStringList &extraArguments)
+{
+    // Stripe b (72 pixels wide) is bit b of the frame number N.
+    const QString painter = QStringLiteral("color=c=black:size=720x576:rate=25:duration=%1,format=yuv420p,"
+                                           "geq=lum='if(mod(floor(N/pow(2,floor(X/72))),2),235,16)':cb=128:cr=128")
+                                .arg(seconds);
+    return generate(folder + QLatin1Char('/') + name,
+                    QStringList{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), painter} + programStream()
+                        + extraArguments);
+}
+
+QList<int> frameNumbers(const QString &path, QString *errors)
+{
+    // A band across the middle, as grey levels: each stripe's centre is read over its 16 rows.
+    const int width = 720;
+    const int rows = 16;
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path, QStringLiteral("-vf"),
+                  QStringLiteral("scale=720:576,crop=%1:%2:0:280").arg(width).arg(rows), QStringLiteral("-f"),
+                  QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("gray"), QStringLiteral("-")});
+    if (!ffmpeg.waitForFinished(120000))
+        QTest::qFail("ffmpeg did not finish decoding", __FILE__, __LINE__);
+    const QByteArray bytes = ffmpeg.readAllStandardOutput();
+    if (errors)
+        *errors = QString::fromLocal8Bit(ffmpeg.readAllStandardError()).trimmed();
+    const int frameBytes = width * rows;
+    QList<int> numbers;
+    for (int offset = 0; offset + frameBytes <= bytes.size(); offset += frameBytes) {
+        const auto *pixels = reinterpret_cast<const uchar *>(bytes.constData() + offset);
+        int number = 0;
+        for (int bit = 0; bit < 10 && number >= 0; ++bit) {
+            int sum = 0;
+            for (int row = 0; row < rows; ++row) {
+                for (int x = bit * 72 + 28; x < bit * 72 + 44; ++x)
+                    sum += pixels[row * width + x];
+            }
+            const int mean = sum / (rows * 16);
+            if (mean > 170)
+                number |= 1 << bit;
+            else if (mean > 85)
+                number = -1;
+        }
+        numbers << number;
+    }
+    return numbers;
+}
+
+QList<int> countingTo(int count)
+{
+    QList<int> numbers;
+    for (int i = 0; i < count; ++i)
+        numbers << i;
+    return numbers;
+}
+
 QString randomBytes(const QString &folder, const QString &name)
 {
     const QString path = folder + QLatin1Char('/') + name;

@@ -21,6 +21,19 @@ QString redTail(const QString &folder);
 QString ntsc(const QString &folder);
 // A short program stream like pal(), of the given length.
 QString shortPal(const QString &folder, const QString &name, double seconds);
+// A PAL program stream like pal() whose every frame shows its own number, counted from 0, as ten
+// stripes side by side, each full white for a set bit and black for a clear one (the lowest bit on
+// the left), so that the number survives heavy compression. extraArguments go to ffmpeg before
+// the output (for example "-aspect 16:9").
+QString numbered(const QString &folder, const QString &name, double seconds,
+                 const QStringList &extraArguments = QStringList());
+// The numbers of every frame of a numbered() video or of a copy of it, as ffmpeg decodes them;
+// -1 for a frame whose stripes are neither black nor white. errors gets what ffmpeg reported
+// (empty when the file decoded without a fault).
+QList<int> frameNumbers(const QString &path, QString *errors = nullptr);
+// 0, 1, ..., count - 1.
+QList<int> countingTo(int count);
+
 // 200,000 random bytes named like a video.
 QString randomBytes(const QString &folder, const QString &name = QStringLiteral("random.mpg"));
 

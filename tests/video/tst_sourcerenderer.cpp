@@ -150,6 +150,8 @@ void TestSourceRenderer::memoryInputLocation()
     QCOMPARE(renderer->getMedia()->mrl(), expected);
     QCOMPARE(VLCSourceRenderer::imemLocation(352, 288, QStringLiteral("4/3"), 29.97f),
              QStringLiteral("imem://width=352:height=288:dar=4/3:fps=29.97/1:cookie=0:codec=RV32:cat=2:caching=0"));
+    QCOMPARE(VLCSourceRenderer::imemLocation(720, 576, QStringLiteral("16/9"), 25.0f, QStringLiteral("I420")),
+             QStringLiteral("imem://width=720:height=576:dar=16/9:fps=25/1:cookie=0:codec=I420:cat=2:caching=0"));
 }
 
 void TestSourceRenderer::options_data()
@@ -182,7 +184,7 @@ void TestSourceRenderer::options_data()
         << int(DecodeToMemoryInTime) << QString() << noAudio << ":sout=#transcode{}:smem{time-sync" + smem;
     QTest::newRow("memory frames encoded into a file")
         << int(EncodeMemoryToFile) << "/v/run1_finalized.avi" << imem
-        << ":sout=#transcode{,vcodec=mp4v,vb=200,fps=25,width=720,height=576}:standard{access=file,mux=avi,"
+        << ":sout=#transcode{,vcodec=mp4v,vb=200,fps=25,width=720,height=576,venc=avcodec{qmax=31,hq=simple}}:standard{access=file,mux=avi,"
            "dst=\"/v/run1_finalized.avi\"}";
 }
 
@@ -220,6 +222,7 @@ void TestSourceRenderer::options()
         renderer->setupImem(kData, kGet, kRelease);
         renderer->setOutputFile(outputFile);
         setOutput(renderer.get(), QStringLiteral("mp4v"), 200);
+        renderer->setOutputVideoEncoderOptions(QStringLiteral("qmax=31,hq=simple"));
         break;
     }
     QCOMPARE(renderer->mediaOptions(), mediaOptions);

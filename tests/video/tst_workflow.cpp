@@ -117,9 +117,13 @@ private slots:
     void clipTimeFormula();
     void lengthCountsDeliveredFrames();
     void emptyWorkflowEndsAtOnce();
+    void theBlackFrameIsBlackInEitherFormat_data();
+    void theBlackFrameIsBlackInEitherFormat();
     void clipsStartAheadAndStopFarAway();
     void pausedTrackGetsAgainUntilStepped();
     void trackHandsOutTheClipsTailAndEnds();
+    void aClipRunsToItsDecodersEnd_data();
+    void aClipRunsToItsDecodersEnd();
     void decodesThePalFileThroughTheMainWorkflow();
     void stoppingDuringDecodingNeverDeadlocks();
 
@@ -141,7 +145,7 @@ void TestWorkflow::initTestCase()
     m_media = new Media(m_pal);
     QVERIFY(waitForMetadata(m_media));
     m_clip = new Clip(m_media, 0, -1);
-    QCOMPARE(m_clip->end(), qint64(100)); // 4 whole seconds at 25 fps
+    QCOMPARE(m_clip->end(), qint64(112)); // the 4.48 s libvlc reads, at 25 fps
     m_memory.reset(VLCBackend::getInstance()->createMemorySource());
 }
 
@@ -265,12 +269,16 @@ void TestWorkflow::endReachedHandsOutWhatWasComputed()
     cw->decode(7, 0);
     cw->decode(8, 40000);
     emit cw->fake()->watcher->endReached();
-    QCOMPARE(cw->getState(), ClipWorkflow::EndReached);
+    // The end counts once the player has stopped, and a picture it hands over meanwhile is kept.
+    cw->decode(9, 80000);
+    QTRY_COMPARE(cw->getState(), ClipWorkflow::EndReached);
+    QCOMPARE(cw->fake()->stops, 1);
     QCOMPARE(cw->getOutput(ClipWorkflow::Pop, 0)->buffer[0], quint8(7));
     QCOMPARE(cw->getOutput(ClipWorkflow::Pop, 1)->buffer[0], quint8(8));
+    QCOMPARE(cw->getOutput(ClipWorkflow::Pop, 2)->buffer[0], quint8(9));
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!cw->getOutput(ClipWorkflow::Pop, 2));
+    QVERIFY(!cw->getOutput(ClipWorkflow::Pop, 3));
     QVERIFY(timer.elapsed() < 90); // nothing more will come: no wait
 }
 
@@ -343,12 +351,38 @@ void TestWorkflow::clipTimeFormula()
 void TestWorkflow::lengthCountsDeliveredFrames()
 {
     std::unique_ptr<DrivenClipWorkflow> whole(drivenClip());
-    QCOMPARE(whole->getLengthFromHelper(), qint64(100));
+    QCOMPARE(whole->getLengthFromHelper(), qint64(112));
     auto *helper = new ClipHelper(m_clip, 25, 75);
     VideoClipWorkflow part(helper);
     helper->setParent(&part);
     QCOMPARE(part.beginTimeMs(), qint64(1000));
     QCOMPARE(part.getLengthFromHelper(), qint64(50));
+}
+
+void TestWorkflow::theBlackFrameIsBlackInEitherFormat_data()
+{
+    QTest::addColumn<QString>("chroma");
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("RGB") << "RV32" << QByteArray(4, 0) << 720 * 576 * 4;
+    QTest::newRow("YUV: no light, no colour") << "I420" << QByteArray(1, 16) << 720 * 576 * 3 / 2;
+}
+
+// Where no clip has a picture the workflow hands out black, in the format its frames come in.
+void TestWorkflow::theBlackFrameIsBlackInEitherFormat()
+{
+    QFETCH(QString, chroma);
+    QFETCH(QByteArray, start);
+    QFETCH(int, bytes);
+    MainWorkflow workflow(1);
+    workflow.setChroma(chroma);
+    workflow.startRender(720, 576, 25.0);
+    const VideoFrame *black = workflow.getOutput(false);
+    QVERIFY(black);
+    QCOMPARE(int(black->nbBytes), bytes);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(black->buffer), start.size()), start);
+    if (chroma == QLatin1String("I420"))
+        QCOMPARE(int(black->buffer[bytes - 1]), 128);
 }
 
 void TestWorkflow::emptyWorkflowEndsAtOnce()
@@ -367,7 +401,7 @@ void TestWorkflow::clipsStartAheadAndStopFarAway()
     MainWorkflow workflow(1);
     DrivenClipWorkflow *cw = drivenClip();
     workflow.getTrack(0)->addClip(cw, 50);
-    QCOMPARE(workflow.getLengthFrame(), qint64(150));
+    QCOMPARE(workflow.getLengthFrame(), qint64(162));
     workflow.startRender(720, 576, 25.0);
     QCOMPARE(cw->getState(), ClipWorkflow::Stopped); // starts after frame 25
     workflow.setCurrentFrame(20, Global::TimelineCursor);
@@ -423,22 +457,61 @@ void TestWorkflow::trackHandsOutTheClipsTailAndEnds()
     QTest::ignoreMessage(QtDebugMsg, "2800");
     workflow.getOutput(false); // a jump: the clip is sought
     QCOMPARE(cw->fake()->times, QList<qint64>{2800});
-    for (int i = 0; i < 30; ++i)
+    const qint64 length = cw->getLengthFromHelper();
+    for (int i = 0; i < length - 70; ++i)
         cw->decode(quint8(i + 70), i * 40000);
     emit cw->fake()->watcher->endReached();
-    for (qint64 frame = 71; frame <= 100; ++frame) {
+    for (qint64 frame = 71; frame <= length; ++frame) {
         workflow.setCurrentFrame(frame, Global::RendererAdvanced);
         VideoFrame *output = workflow.getOutput(false);
         QCOMPARE(output->buffer[0], quint8(frame - 1)); // not black
     }
     QVERIFY(!workflow.isEndReached());
-    workflow.setCurrentFrame(101, Global::RendererAdvanced);
+    workflow.setCurrentFrame(length + 1, Global::RendererAdvanced);
     workflow.getOutput(false);
     QVERIFY(workflow.isEndReached());
     QTRY_COMPARE(ended.count(), 1);
 }
 
-// Real decoding: every frame of the four whole seconds comes as a 720 x 576 picture, 40 ms after
+void TestWorkflow::aClipRunsToItsDecodersEnd_data()
+{
+    QTest::addColumn<int>("beyondLength");
+    QTest::newRow("past the length libvlc reports") << 3;
+    QTest::newRow("cut off early") << -100;
+}
+
+// A clip that runs to its decoder's end hands out every frame the decoder delivers, whatever
+// length libvlc reported, and the workflow ends right after the last.
+void TestWorkflow::aClipRunsToItsDecodersEnd()
+{
+    QFETCH(int, beyondLength);
+    MainWorkflow workflow(1);
+    QSignalSpy ended(&workflow, &MainWorkflow::mainWorkflowEndReached);
+    DrivenClipWorkflow *cw = drivenClip();
+    cw->setRunsToDecoderEnd(true);
+    workflow.getTrack(0)->addClip(cw, 0);
+    workflow.startRender(720, 576, 25.0);
+    emit cw->fake()->watcher->playing();
+    QTRY_COMPARE(cw->getState(), ClipWorkflow::Ready);
+    const int decoded = int(cw->getLengthFromHelper()) + beyondLength;
+    for (int frame = 0; frame < decoded; ++frame) {
+        cw->decode(quint8(frame), frame * 40000);
+        if (frame == decoded - 1)
+            emit cw->fake()->watcher->endReached();
+        workflow.setCurrentFrame(frame, Global::RendererAdvanced);
+        VideoFrame *output = workflow.getOutput(false);
+        QCOMPARE(output->buffer[0], quint8(frame)); // not black
+        QVERIFY(!workflow.isEndReached());
+    }
+    QCOMPARE(cw->deliveredFrames(), qint64(decoded));
+    QTRY_COMPARE(cw->getState(), ClipWorkflow::EndReached);
+    workflow.setCurrentFrame(decoded, Global::RendererAdvanced);
+    workflow.getOutput(false);
+    QVERIFY(workflow.isEndReached());
+    QTRY_COMPARE(ended.count(), 1);
+}
+
+// Real decoding: every frame of the clip's length comes as a 720 x 576 picture, 40 ms after
 // the one before.
 void TestWorkflow::decodesThePalFileThroughTheMainWorkflow()
 {
@@ -468,7 +541,8 @@ void TestWorkflow::decodesThePalFileThroughTheMainWorkflow()
     });
     QTRY_VERIFY_WITH_TIMEOUT(pulling->isFinished(), 120000);
     workflow.stop();
-    QVERIFY2(frames >= 100 && frames <= 102, qPrintable(QString::number(frames)));
+    // Frames 0 to the length, 112.
+    QVERIFY2(frames >= 112 && frames <= 114, qPrintable(QString::number(frames)));
     QCOMPARE(nonBlack.load(), frames.load());
     QCOMPARE(wrongSize.load(), 0);
     QCOMPARE(spacing.first(), qint64(0));
