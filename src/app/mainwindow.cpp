@@ -7,6 +7,7 @@
 #include "foundation/global.h"
 #include "foundation/infodialog.h"
 #include "foundation/messagedialog.h"
+#include "foundation/version.h"
 #include "plan/floorplan.h"
 #include "plan/graphicsscene.h"
 #include "view3d/camera.h"
@@ -435,7 +436,7 @@ void MainWindow::restoreSettings()
     restoreState(settings->value(QStringLiteral("windowState")).toByteArray(), 0);
     ui->mainDataWidget->setDataVisible(settings->value(QStringLiteral("mainDataVisible"), true).toBool());
 
-    windowTitleBase = tr("ZOZOrure %1").arg(QStringLiteral(ZZ_VERSION_LABEL));
+    windowTitleBase = tr("ZOZOrure %1").arg(QStringLiteral(ZZ_VERSION));
     setWindowTitle(windowTitleBase);
 }
 
