@@ -67,6 +67,7 @@ void MainWindow::init()
 {
     showMessage(tr("loading ui..."));
     ui->setupUi(this);
+    ui->graphicsView->installEventFilter(this);
     loadTranslation();
 
     ui->tabWidget->setCurrentIndex(0);
@@ -478,6 +479,8 @@ void MainWindow::loadTranslation()
     }
     ui->retranslateUi(this);
     ui->mainDataWidget->retranslate();
+    ui->videoWidget->retranslate();
+    showObservationHeaders();
     if (!windowTitleBase.isEmpty())
         updateTitle();
 }
@@ -640,6 +643,13 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (centralWidget()) // the form exists once init() ran
         paintBackground();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->graphicsView && event->type() == QEvent::Resize)
+        paintBackground();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

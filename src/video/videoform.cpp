@@ -32,6 +32,11 @@ VideoForm::~VideoForm()
     delete ui;
 }
 
+void VideoForm::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
 void VideoForm::setFile(const QString &path)
 {
     m_player->setFile(path);

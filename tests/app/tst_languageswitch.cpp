@@ -16,6 +16,7 @@
 #include "support/pagecontent.h"
 #include "support/testenv.h"
 #include "support/videotestmain.h"
+#include "video/videoform.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -97,10 +98,13 @@ private slots:
         auto *box = formChild<ToolBox>(*window, "toolBox");
         QCOMPARE(tabs->tabText(1), QStringLiteral("Rohrverlauf"));
 
+        // The video panel's form was built before the translation came.
+        auto *photo = formChild<QPushButton>(*formChild<VideoForm>(*window, "videoWidget"), "foto");
         for (int round = 0; round < 2; ++round) {
             config->setLanguage(5);
             window->loadTranslation();
             QCOMPARE(tabs->tabText(1), QStringLiteral("Tracé de la conduite"));
+            QCOMPARE(photo->text(), QStringLiteral("PHOTO"));
             QCOMPARE(reportTitle(), QStringLiteral("Rapport de tronçon :"));
             QString title;
             {
@@ -138,6 +142,7 @@ private slots:
             config->setLanguage(0);
             window->loadTranslation();
             QCOMPARE(tabs->tabText(1), QStringLiteral("Rohrverlauf"));
+            QCOMPARE(photo->text(), QStringLiteral("FOTO"));
             QCOMPARE(reportTitle(), QStringLiteral("Haltungs-Bericht:"));
             QCOMPARE(QCoreApplication::translate("MainWindow", "Projekte"), QStringLiteral("Projekte"));
             QCOMPARE(QCoreApplication::translate("InfoDialog", "über ZOZOrure"), QStringLiteral("über ZOZOrure"));
