@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Schäden im Protokoll komplett einfärben</source>
-        <translation>Colorear por completo los defectos en el informe</translation>
+        <translation>Colorear los defectos en el informe</translation>
     </message>
     <message>
         <source>Projekte mit Schäden markieren</source>

@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Schäden im Protokoll komplett einfärben</source>
-        <translation>Colorer entièrement les défauts dans le rapport</translation>
+        <translation>Colorer les défauts dans le rapport</translation>
     </message>
     <message>
         <source>Projekte mit Schäden markieren</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Anzeige: alle Maße sind ca.-Angaben</source>
-        <translation>Mention : toutes les cotes sont approximatives</translation>
+        <translation>Mention : cotes approximatives</translation>
     </message>
     <message>
         <source>Haltungsgraphik</source>

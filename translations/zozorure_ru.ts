@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Schäden im Protokoll komplett einfärben</source>
-        <translation>Полностью выделять дефекты цветом в отчёте</translation>
+        <translation>Выделять дефекты цветом в отчёте</translation>
     </message>
     <message>
         <source>Projekte mit Schäden markieren</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Anzeige: alle Maße sind ca.-Angaben</source>
-        <translation>Примечание: все размеры приблизительные</translation>
+        <translation>Примечание: размеры приблизительны</translation>
     </message>
     <message>
         <source>Haltungsgraphik</source>
@@ -282,7 +282,7 @@ Bitte stellen Sie einen gültigen Pfad ein.</source>
     </message>
     <message>
         <source>Personalisierte Firmendaten</source>
-        <translation>Персонализированные данные фирмы</translation>
+        <translation>Собственные данные фирмы</translation>
     </message>
     <message>
         <source>Firma importieren</source>

@@ -63,6 +63,7 @@ private slots:
 
 private:
     void setTransportEnabled(bool on);
+    void fitPhotoButton();
     void showTime(const QTime &pos);
     void showRate();
     void jump(qint64 ms);
