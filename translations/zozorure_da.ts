@@ -553,7 +553,7 @@ Angiv en gyldig sti.</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation>Indstillinger for visning</translation>
+        <translation>Visningsvalg</translation>
     </message>
     <message>
         <source>Änderungen am Projekt speichern?</source>

@@ -473,7 +473,7 @@ Veuillez indiquer un chemin valide.</translation>
     </message>
     <message>
         <source>Firmendaten</source>
-        <translation>Données de l&apos;entreprise</translation>
+        <translation>Données société</translation>
     </message>
     <message>
         <source>Info</source>

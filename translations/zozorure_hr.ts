@@ -481,7 +481,7 @@ Postavite valjanu putanju.</translation>
     </message>
     <message>
         <source>Debugausgabe</source>
-        <translation>Ispis za otklanjanje pogrešaka</translation>
+        <translation>Ispis grešaka</translation>
     </message>
     <message>
         <source>Ansicht</source>

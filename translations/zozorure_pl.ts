@@ -481,7 +481,7 @@ Ustaw prawidłową ścieżkę.</translation>
     </message>
     <message>
         <source>Debugausgabe</source>
-        <translation>Dziennik debugowania</translation>
+        <translation>Debugowanie</translation>
     </message>
     <message>
         <source>Ansicht</source>

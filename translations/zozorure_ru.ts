@@ -449,7 +449,7 @@ Bitte stellen Sie einen gültigen Pfad ein.</source>
     </message>
     <message>
         <source>Untersuchung starten</source>
-        <translation>Начать обследование</translation>
+        <translation>Начать осмотр</translation>
     </message>
     <message>
         <source>Neu</source>

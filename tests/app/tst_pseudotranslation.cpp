@@ -214,6 +214,8 @@ private slots:
             const QStringList found = unmarkedTexts(window);
             QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
         }
+        // The panels keep the language the program started in; each language's panels are
+        // measured where the program starts in it.
         auto *tabs = formChild<QTabWidget>(*window, "tabWidget");
         QStringList cut;
         for (int tab = 0; tab < tabs->count(); ++tab) {
