@@ -745,6 +745,18 @@ Vent et øjeblik!</translation>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Genstart programmet for at anvende ændringerne fuldt ud!</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Afstand</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Kode</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Observation</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -745,6 +745,18 @@ Bitte warten Sie einen Moment!</source>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>¡Reinicie el programa para aplicar completamente los cambios!</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Observación</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

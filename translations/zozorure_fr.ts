@@ -745,6 +745,18 @@ Veuillez patienter un instant !</translation>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Veuillez redémarrer le programme pour appliquer entièrement les modifications !</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Observation</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -745,6 +745,18 @@ Pričekajte trenutak!</translation>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Ponovno pokrenite program kako bi se promjene u potpunosti primijenile!</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Udaljenost</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Opažanje</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

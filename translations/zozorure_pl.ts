@@ -745,6 +745,18 @@ Proszę chwilę poczekać!</translation>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Uruchom program ponownie, aby w pełni zastosować zmiany!</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Odległość</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Obserwacja</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

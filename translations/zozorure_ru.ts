@@ -745,6 +745,18 @@ Bitte warten Sie einen Moment!</source>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Перезапустите программу, чтобы изменения вступили в силу полностью!</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Расстояние</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Наблюдение</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
