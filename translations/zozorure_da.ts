@@ -553,7 +553,7 @@ Angiv en gyldig sti.</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation>Indstillinger for visning</translation>
+        <translation>Visningsvalg</translation>
     </message>
     <message>
         <source>Änderungen am Projekt speichern?</source>
@@ -744,6 +744,18 @@ Vent et øjeblik!</translation>
     <message>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Genstart programmet for at anvende ændringerne fuldt ud!</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Afstand</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Kode</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Observation</translation>
     </message>
 </context>
 <context>

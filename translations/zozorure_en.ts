@@ -745,6 +745,18 @@ Please wait a moment!</translation>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Please restart the program to apply the changes completely!</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Observation</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

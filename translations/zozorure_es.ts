@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Schäden im Protokoll komplett einfärben</source>
-        <translation>Colorear por completo los defectos en el informe</translation>
+        <translation>Colorear los defectos en el informe</translation>
     </message>
     <message>
         <source>Projekte mit Schäden markieren</source>
@@ -744,6 +744,18 @@ Bitte warten Sie einen Moment!</source>
     <message>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>¡Reinicie el programa para aplicar completamente los cambios!</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Observación</translation>
     </message>
 </context>
 <context>

@@ -745,6 +745,18 @@ Odota hetki!</translation>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Käynnistä ohjelma uudelleen, jotta muutokset tulevat täysin voimaan!</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Etäisyys</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Koodi</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Havainto</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Schäden im Protokoll komplett einfärben</source>
-        <translation>Colorer entièrement les défauts dans le rapport</translation>
+        <translation>Colorer les défauts dans le rapport</translation>
     </message>
     <message>
         <source>Projekte mit Schäden markieren</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Anzeige: alle Maße sind ca.-Angaben</source>
-        <translation>Mention : toutes les cotes sont approximatives</translation>
+        <translation>Mention : cotes approximatives</translation>
     </message>
     <message>
         <source>Haltungsgraphik</source>
@@ -473,7 +473,7 @@ Veuillez indiquer un chemin valide.</translation>
     </message>
     <message>
         <source>Firmendaten</source>
-        <translation>Données de l&apos;entreprise</translation>
+        <translation>Données société</translation>
     </message>
     <message>
         <source>Info</source>
@@ -744,6 +744,18 @@ Veuillez patienter un instant !</translation>
     <message>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Veuillez redémarrer le programme pour appliquer entièrement les modifications !</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Observation</translation>
     </message>
 </context>
 <context>

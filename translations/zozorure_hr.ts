@@ -481,7 +481,7 @@ Postavite valjanu putanju.</translation>
     </message>
     <message>
         <source>Debugausgabe</source>
-        <translation>Ispis za otklanjanje pogrešaka</translation>
+        <translation>Ispis grešaka</translation>
     </message>
     <message>
         <source>Ansicht</source>
@@ -744,6 +744,18 @@ Pričekajte trenutak!</translation>
     <message>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Ponovno pokrenite program kako bi se promjene u potpunosti primijenile!</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Udaljenost</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Opažanje</translation>
     </message>
 </context>
 <context>

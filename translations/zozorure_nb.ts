@@ -745,6 +745,18 @@ Vent et øyeblikk!</translation>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Start programmet på nytt for å ta i bruk endringene fullt ut!</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Avstand</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Kode</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Observasjon</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

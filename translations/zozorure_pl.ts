@@ -481,7 +481,7 @@ Ustaw prawidłową ścieżkę.</translation>
     </message>
     <message>
         <source>Debugausgabe</source>
-        <translation>Dziennik debugowania</translation>
+        <translation>Debugowanie</translation>
     </message>
     <message>
         <source>Ansicht</source>
@@ -744,6 +744,18 @@ Proszę chwilę poczekać!</translation>
     <message>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Uruchom program ponownie, aby w pełni zastosować zmiany!</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Odległość</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Obserwacja</translation>
     </message>
 </context>
 <context>

@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Schäden im Protokoll komplett einfärben</source>
-        <translation>Полностью выделять дефекты цветом в отчёте</translation>
+        <translation>Выделять дефекты цветом в отчёте</translation>
     </message>
     <message>
         <source>Projekte mit Schäden markieren</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Anzeige: alle Maße sind ca.-Angaben</source>
-        <translation>Примечание: все размеры приблизительные</translation>
+        <translation>Примечание: размеры приблизительны</translation>
     </message>
     <message>
         <source>Haltungsgraphik</source>
@@ -282,7 +282,7 @@ Bitte stellen Sie einen gültigen Pfad ein.</source>
     </message>
     <message>
         <source>Personalisierte Firmendaten</source>
-        <translation>Персонализированные данные фирмы</translation>
+        <translation>Собственные данные фирмы</translation>
     </message>
     <message>
         <source>Firma importieren</source>
@@ -449,7 +449,7 @@ Bitte stellen Sie einen gültigen Pfad ein.</source>
     </message>
     <message>
         <source>Untersuchung starten</source>
-        <translation>Начать обследование</translation>
+        <translation>Начать осмотр</translation>
     </message>
     <message>
         <source>Neu</source>
@@ -744,6 +744,18 @@ Bitte warten Sie einen Moment!</source>
     <message>
         <source>Bitte starten Sie das Programm neu, um die Änderungen vollständig zu übernehmen!</source>
         <translation>Перезапустите программу, чтобы изменения вступили в силу полностью!</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Расстояние</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Feststellung</source>
+        <translation>Наблюдение</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "foundation/global.h"
 #include "foundation/infodialog.h"
 #include "foundation/messagedialog.h"
+#include "foundation/version.h"
 #include "plan/floorplan.h"
 #include "plan/graphicsscene.h"
 #include "view3d/camera.h"
@@ -66,6 +67,7 @@ void MainWindow::init()
 {
     showMessage(tr("loading ui..."));
     ui->setupUi(this);
+    ui->graphicsView->installEventFilter(this);
     loadTranslation();
 
     ui->tabWidget->setCurrentIndex(0);
@@ -435,7 +437,7 @@ void MainWindow::restoreSettings()
     restoreState(settings->value(QStringLiteral("windowState")).toByteArray(), 0);
     ui->mainDataWidget->setDataVisible(settings->value(QStringLiteral("mainDataVisible"), true).toBool());
 
-    windowTitleBase = tr("ZOZOrure %1").arg(QStringLiteral(ZZ_VERSION_LABEL));
+    windowTitleBase = tr("ZOZOrure %1").arg(QStringLiteral(ZZ_VERSION));
     setWindowTitle(windowTitleBase);
 }
 
@@ -477,6 +479,8 @@ void MainWindow::loadTranslation()
     }
     ui->retranslateUi(this);
     ui->mainDataWidget->retranslate();
+    ui->videoWidget->retranslate();
+    showObservationHeaders();
     if (!windowTitleBase.isEmpty())
         updateTitle();
 }
@@ -639,6 +643,13 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     QMainWindow::resizeEvent(event);
     if (centralWidget()) // the form exists once init() ran
         paintBackground();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->graphicsView && event->type() == QEvent::Resize)
+        paintBackground();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

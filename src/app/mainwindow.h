@@ -107,6 +107,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // The logo view gets its size from the layouts only once the window is shown and after
+    // every relayout: the logo is drawn anew for each size the view takes.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     int m_busy = 0;
@@ -192,6 +195,8 @@ public:
     // the open inspection.
     void adjustUi();
     void updateObservationTable();
+    // The titles of the observation table's columns, in the current language.
+    void showObservationHeaders();
     // Writes the open inspection; the changed mark is cleared only when the write succeeded.
     bool saveInspection();
     // The standards "Untersuchung starten" offers for a user-interface language.

@@ -150,6 +150,7 @@ void MainWindow::updateObservationTable()
     const QVector<ObservationRow> rows = investigation->observationRows();
     table->setRowCount(rows.size());
     table->setColumnCount(3);
+    showObservationHeaders();
     qDebug() << "Fill damages list.";
     for (int i = 0; i < rows.size(); ++i) {
         qDebug() << "-Damage" << i;
@@ -159,11 +160,19 @@ void MainWindow::updateObservationTable()
         table->setItem(i, 2, new QTableWidgetItem(row.text));
     }
     qDebug() << "Adjust column widths.";
+    // Wide enough for the usual distances and codes, and for the column's title.
     const QFontMetrics metrics(table->font());
-    table->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("  +000.00m")));
-    table->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("ABCDEFGH")));
+    const QHeaderView *header = table->horizontalHeader();
+    table->setColumnWidth(0, qMax(metrics.horizontalAdvance(QStringLiteral("  +000.00m")), header->sectionSizeHint(0)));
+    table->setColumnWidth(1, qMax(metrics.horizontalAdvance(QStringLiteral("ABCDEFGH")), header->sectionSizeHint(1)));
     table->setColumnWidth(2, 300);
     table->resizeRowsToContents();
+}
+
+void MainWindow::showObservationHeaders()
+{
+    if (ui->tableWidget->columnCount() == 3)
+        ui->tableWidget->setHorizontalHeaderLabels({tr("Station"), tr("Kürzel"), tr("Feststellung")});
 }
 
 void MainWindow::on_investList_itemDoubleClicked(QTableWidgetItem *item)

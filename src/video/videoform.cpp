@@ -24,12 +24,27 @@ VideoForm::VideoForm(QWidget *parent)
     // At the end of the video the row shows play again, which starts it anew.
     connect(m_player, &VideoPlayer::stopped, this, &VideoForm::showStopped);
     ui->pause->hide();
+    fitPhotoButton();
 }
 
 VideoForm::~VideoForm()
 {
     delete m_player;
     delete ui;
+}
+
+void VideoForm::retranslate()
+{
+    ui->retranslateUi(this);
+    fitPhotoButton();
+}
+
+void VideoForm::fitPhotoButton()
+{
+    // The style sheet's minimum width lets a narrow row squeeze the button below its text;
+    // the photo button keeps the width its word needs in the current language.
+    ui->foto->ensurePolished();
+    ui->foto->setMinimumWidth(ui->foto->sizeHint().width());
 }
 
 void VideoForm::setFile(const QString &path)

@@ -33,6 +33,9 @@ public:
     bool isPlayEnabled() const;
 
     VideoPlayer *player() const { return m_player; }
+    // The form is built before the program loads its translation: the owner translates it
+    // again whenever the language changes.
+    void retranslate();
 
 signals:
     // The user asked for the current picture as a photo.
@@ -60,6 +63,7 @@ private slots:
 
 private:
     void setTransportEnabled(bool on);
+    void fitPhotoButton();
     void showTime(const QTime &pos);
     void showRate();
     void jump(qint64 ms);

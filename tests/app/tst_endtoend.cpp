@@ -1,6 +1,7 @@
 // test-needs: x11
 // The program used as a user uses it, through its own widgets, one step after the other; the
-// window's picture is kept after each step.
+// window's picture is kept after each step, and the pictures of the main window, the observation
+// dialog, the settings and the print dialog in German and, after a restart in English, in English.
 #include "app/startup.h"
 #include "foundation/config.h"
 #include "foundation/firmstore.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractItemView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
@@ -68,6 +70,22 @@ QStringList surprises(const ModalAnswerer &answer)
     QStringList result = answer.unexpected();
     result.removeAll(QStringLiteral("ProgressDialog"));
     return result;
+}
+
+// The largest difference in brightness between two pixels of the rectangle.
+int contrast(const QImage &image, const QRect &area)
+{
+    int lightest = 0;
+    int darkest = 255;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            lightest = qMax(lightest, grey);
+            darkest = qMin(darkest, grey);
+        }
+    }
+    return lightest - darkest;
 }
 
 bool isUniform(const QImage &image)
@@ -328,11 +346,12 @@ private slots:
     {
         const QString pdf = env->root() + QStringLiteral("/K1.pdf");
         ModalAnswerer answer;
-        answer.expect("PrintDialog", [&answer](QWidget *dialog) {
+        answer.expect("PrintDialog", [this, &answer](QWidget *dialog) {
             // The file dialog opens from the print dialog's own button; the print dialog is
             // closed by hand once the file is written.
             answer.ignore(dialog);
-            QTimer::singleShot(0, dialog, [dialog] {
+            QTimer::singleShot(0, dialog, [this, dialog] {
+                keep(dialog, QStringLiteral("de-print"));
                 formChild<QCheckBox>(*dialog, "insp")->setChecked(true);
                 formChild<QCheckBox>(*dialog, "foto")->setChecked(true);
                 formChild<QPushButton>(*dialog, "create")->click();
@@ -407,6 +426,106 @@ private slots:
         shot(QStringLiteral("12-exported"));
     }
 
+    // The settings as a user sees them: the list of languages readable while choosing (the
+    // highlighted entry stands out from its row), English chosen; the program then asks for a
+    // restart.
+    void choosingEnglishInTheSettings()
+    {
+        shot(QStringLiteral("de-main"));
+        ModalAnswerer answer;
+        answer.expect("ConfigDialog", [this](QWidget *dialog) {
+            keep(dialog, QStringLiteral("de-settings"));
+            auto *languages = formChild<QComboBox>(*dialog, "langBox");
+            languages->showPopup();
+            QAbstractItemView *list = languages->view();
+            QTRY_VERIFY(list->isVisible());
+            const QModelIndex english = list->model()->index(2, 0);
+            list->setCurrentIndex(english);
+            QTest::mouseMove(list->viewport(), list->visualRect(english).center());
+            QTest::qWait(300);
+            QWidget *popup = list->window();
+            const QImage picture = XWindows::grab(popup->winId());
+            QVERIFY(!picture.isNull());
+            QVERIFY(picture.save(QCoreApplication::applicationDirPath() + QStringLiteral("/endtoend-de-language-list.png")));
+            // The row of the highlighted entry in the popup's own picture: its text must stand
+            // out from its background.
+            const QRect row = QRect(list->viewport()->mapTo(popup, list->visualRect(english).topLeft()),
+                                    list->visualRect(english).size())
+                                  .adjusted(3, 5, -3, -5);
+            QVERIFY2(contrast(picture, row) > 100, qPrintable(QString::number(contrast(picture, row))));
+            languages->hidePopup();
+            languages->setCurrentIndex(2);
+            formChild<QPushButton>(*dialog, "accept")->click();
+        });
+        answer.watchMessage();
+        click(QStringLiteral("Extras_Einstellungen"));
+        QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        QCOMPARE(Global::instance()->config()->language(), 2);
+    }
+
+    // Started again after the change, the whole program speaks English: the video panel's
+    // photo button too, whose form is built before the translation is loaded.
+    void englishAfterARestart()
+    {
+        restart();
+        const auto english = [](const char *context, const char *text) {
+            return QCoreApplication::translate(context, text);
+        };
+        QCOMPARE(formChild<QPushButton>(*video(), "foto")->text(), QStringLiteral("PHOTO"));
+        QCOMPARE(formChild<QTabWidget>(*window, "tabWidget")->tabText(1), QStringLiteral("Pipe route"));
+        const QString projects = english("MainWindow", "Projekte");
+        const QString inspection = english("MainWindow", "Untersuchung");
+        {
+            ModalAnswerer answer;
+            answer.expect("OpenProjectDialog", [](QWidget *dialog) {
+                auto *list = formChild<QListWidget>(*dialog, "listWidget");
+                const QList<QListWidgetItem *> found = list->findItems(QStringLiteral("P1"), Qt::MatchExactly);
+                QVERIFY(!found.isEmpty());
+                list->setCurrentItem(found.first());
+                formChild<QPushButton>(*dialog, "accept")->click();
+            });
+            click(projects + QLatin1Char('_') + english("MainWindow", "Öffnen"));
+            QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        }
+        auto *list = formChild<QTableWidget>(*window, "investList");
+        const QPoint at = list->visualItemRect(list->item(0, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(window->currentInspection());
+        QCOMPARE(table()->horizontalHeaderItem(0)->text(), english("MainWindow", "Station"));
+        shot(QStringLiteral("en-main"));
+
+        {
+            ModalAnswerer answer;
+            answer.expect("ENDamageDataDialog", [this](QWidget *dialog) {
+                keep(dialog, QStringLiteral("en-observation"));
+                static_cast<QDialog *>(dialog)->reject();
+            });
+            table()->setCurrentCell(0, 0);
+            formChild<QPushButton>(*window, "editInvestigation")->click();
+            QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        }
+        {
+            ModalAnswerer answer;
+            answer.expect("PrintDialog", [this](QWidget *dialog) {
+                keep(dialog, QStringLiteral("en-print"));
+                static_cast<QDialog *>(dialog)->reject();
+            });
+            click(inspection + QLatin1Char('_') + english("MainWindow", "Drucken"));
+            QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        }
+        {
+            ModalAnswerer answer;
+            answer.expect("ConfigDialog", [this](QWidget *dialog) {
+                keep(dialog, QStringLiteral("en-settings"));
+                static_cast<QDialog *>(dialog)->reject();
+            });
+            answer.watchMessage();
+            click(english("MainWindow", "Extras") + QLatin1Char('_') + english("MainWindow", "Einstellungen"));
+            QVERIFY2(answer.done(), qPrintable(answer.unexpected().join(QLatin1Char(','))));
+        }
+    }
+
     void cleanupTestCase()
     {
         if (window)
@@ -440,7 +559,7 @@ private:
     {
         const int before = window->currentInspection()->observations().size();
         ModalAnswerer answer;
-        answer.expect("ENDamageDataDialog", [&typed](QWidget *dialog) {
+        answer.expect("ENDamageDataDialog", [this, &typed](QWidget *dialog) {
             QTest::keyClicks(formChild<QLineEdit>(*dialog, "code"), typed.code);
             QCOMPARE(formChild<QLineEdit>(*dialog, "code")->text(), typed.code);
             auto *character = formChild<QComboBox>(*dialog, "character1");
@@ -452,6 +571,7 @@ private:
             QTest::keyClick(metres, Qt::Key_Tab);
             QTest::keyClicks(formChild<QPlainTextEdit>(*dialog, "commentary"), typed.remark);
             typed.text = formChild<QLabel>(*dialog, "endText")->text();
+            keep(dialog, QStringLiteral("de-observation"));
             QVERIFY(!formChild<QCheckBox>(*dialog, "foto")->isChecked());
             QPushButton *accept = formChild<QPushButton>(*dialog, "accept");
             QVERIFY(accept->isEnabled());
@@ -485,6 +605,37 @@ private:
         QVERIFY2(!isUniform(picture), qPrintable(name));
         QVERIFY(picture.save(QCoreApplication::applicationDirPath() + QStringLiteral("/endtoend-") + name
                              + QStringLiteral(".png")));
+    }
+
+    // A dialog's picture as it shows on the screen, kept beside the window's.
+    void keep(QWidget *dialog, const QString &name)
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QTest::qWait(300);
+        const QImage picture = XWindows::grab(dialog->winId());
+        QVERIFY2(!picture.isNull() && !isUniform(picture), qPrintable(name));
+        QVERIFY(picture.save(QCoreApplication::applicationDirPath() + QStringLiteral("/endtoend-") + name
+                             + QStringLiteral(".png")));
+    }
+
+    // The window ends as at the program's end; the stores are read again from their files and
+    // a new window comes up the way the program starts.
+    void restart()
+    {
+        click(QStringLiteral("Projekte_Speichern"));
+        const QPointer<MainWindow> first = window;
+        window->close();
+        QTRY_VERIFY(!window->isVisible());
+        window = nullptr;
+        started = Startup::Started();
+        QVERIFY(!first);
+        Global::instance()->settings()->sync();
+        Config *config = Global::instance()->config().data();
+        config->load();
+        started = Startup::start();
+        window = started.window.get();
+        QVERIFY(window);
+        QTRY_COMPARE(formChild<QTabWidget>(*window, "tabWidget")->currentIndex(), 0);
     }
 
     std::unique_ptr<TestEnvironment> env;

@@ -330,6 +330,11 @@ private slots:
         QCOMPARE(table()->item(0, 1)->text(), QStringLiteral("BABA"));
         QCOMPARE(table()->item(0, 2)->text(), window->currentInspection()->observationText(0, false));
         QVERIFY(!table()->item(0, 2)->text().isEmpty());
+        // The columns have titles, not numbers.
+        QStringList titles;
+        for (int column = 0; column < 3; ++column)
+            titles << table()->horizontalHeaderItem(column)->text();
+        QCOMPARE(titles, (QStringList{QStringLiteral("Station"), QStringLiteral("Kürzel"), QStringLiteral("Feststellung")}));
 
         const QByteArray before = TestFiles::readAll(k1);
         if (answer)

@@ -15,7 +15,9 @@
 #include "support/modalanswerer.h"
 #include "support/pagecontent.h"
 #include "support/testenv.h"
+#include "support/textfit.h"
 #include "support/videotestmain.h"
+#include "video/videoform.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -97,10 +99,13 @@ private slots:
         auto *box = formChild<ToolBox>(*window, "toolBox");
         QCOMPARE(tabs->tabText(1), QStringLiteral("Rohrverlauf"));
 
+        // The video panel's form was built before the translation came.
+        auto *photo = formChild<QPushButton>(*formChild<VideoForm>(*window, "videoWidget"), "foto");
         for (int round = 0; round < 2; ++round) {
             config->setLanguage(5);
             window->loadTranslation();
             QCOMPARE(tabs->tabText(1), QStringLiteral("Tracé de la conduite"));
+            QCOMPARE(photo->text(), QStringLiteral("PHOTO"));
             QCOMPARE(reportTitle(), QStringLiteral("Rapport de tronçon :"));
             QString title;
             {
@@ -138,6 +143,7 @@ private slots:
             config->setLanguage(0);
             window->loadTranslation();
             QCOMPARE(tabs->tabText(1), QStringLiteral("Rohrverlauf"));
+            QCOMPARE(photo->text(), QStringLiteral("FOTO"));
             QCOMPARE(reportTitle(), QStringLiteral("Haltungs-Bericht:"));
             QCOMPARE(QCoreApplication::translate("MainWindow", "Projekte"), QStringLiteral("Projekte"));
             QCOMPARE(QCoreApplication::translate("InfoDialog", "über ZOZOrure"), QStringLiteral("über ZOZOrure"));
@@ -266,6 +272,36 @@ private slots:
             }
         }
         QVERIFY(seen.size() > 20);
+
+        // Every command of both panels fits its button, those that wait for an open inspection
+        // or a selection included.
+        QList<QWidget *> waiting;
+        for (const ToolBox *panel : {box, box3D}) {
+            for (QPushButton *button : panel->findChildren<QPushButton *>()) {
+                if (button->isHidden())
+                    waiting << button;
+                if (button->parentWidget()->isHidden() && !waiting.contains(button->parentWidget()))
+                    waiting << button->parentWidget();
+            }
+        }
+        for (QWidget *hidden : waiting)
+            hidden->show();
+        QStringList cut;
+        for (int tab = 0; tab < 2; ++tab) {
+            formChild<QTabWidget>(*window, "tabWidget")->setCurrentIndex(tab);
+            QTest::qWait(50);
+            for (const ToolBox *panel : {box, box3D}) {
+                if (panel->isVisible()) {
+                    for (const QString &text : TextFit::clippedTexts(panel))
+                        cut << QStringLiteral("MainWindow, language %1: %2").arg(language).arg(text);
+                }
+            }
+        }
+        for (QWidget *hidden : waiting)
+            hidden->hide();
+        formChild<QTabWidget>(*window, "tabWidget")->setCurrentIndex(0);
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 
         // A command of the panel works in this language.
         const QString info = QCoreApplication::translate("MainWindow", "Extras") + QLatin1Char('_')

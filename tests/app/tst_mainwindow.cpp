@@ -685,6 +685,10 @@ private slots:
         const QImage shown = item->pixmap().toImage();
         QVERIFY(!shown.isNull());
         QVERIFY(shown.width() <= view->width() - 10 && shown.height() <= view->height() - 10);
+        // Drawn for the size the view has on the screen: as wide or as high as the room.
+        QVERIFY2(shown.width() >= view->width() - 11 || shown.height() >= view->height() - 11,
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4").arg(shown.width()).arg(shown.height())
+                                .arg(view->width()).arg(view->height())));
         const QColor pixel = shown.pixelColor(shown.width() / 2, shown.height() / 2);
         QVERIFY2(qAbs(pixel.red() - centre.red()) < 16 && qAbs(pixel.green() - centre.green()) < 16
                      && qAbs(pixel.blue() - centre.blue()) < 16,

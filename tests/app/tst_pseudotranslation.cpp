@@ -1,7 +1,8 @@
 // test-needs: x11
 // With a translation installed that gives every text as "[" + text + "]", every text the main
 // window, its panels and the dialogs show must carry the brackets: one without them never went
-// through the translation and stays German in every language.
+// through the translation and stays German in every language. In that pseudo language and in
+// each of the ten languages, every text they show must fit the room it is given.
 #include "app/configdialog.h"
 #include "app/firmdatadialog.h"
 #include "app/startup.h"
@@ -48,6 +49,7 @@
 #include "project/project.h"
 #include "support/formaccess.h"
 #include "support/testenv.h"
+#include "support/textfit.h"
 #include "support/videotestmain.h"
 
 #include <QAbstractButton>
@@ -126,6 +128,12 @@ QStringList unmarkedTexts(QWidget *root, const QStringList &fixed = {})
     return found;
 }
 
+// The pseudo language first, then the program's languages by their index.
+const QStringList kLanguages{QStringLiteral("pseudo"), QStringLiteral("de"), QStringLiteral("da"),
+                             QStringLiteral("en"),     QStringLiteral("es"), QStringLiteral("fi"),
+                             QStringLiteral("fr"),     QStringLiteral("hr"), QStringLiteral("nb"),
+                             QStringLiteral("pl"),     QStringLiteral("ru")};
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::function<QWidget *()>)
@@ -147,8 +155,9 @@ private slots:
         for (const char *set : {"ZOZOrureLibrary", "ZOZOrure", "zozorure"}) {
             auto *translator = new QTranslator(qApp);
             QVERIFY(translator->load(QStringLiteral(ZZ_PSEUDO_DIR "/%1_pseudo.qm").arg(QLatin1String(set))));
-            QVERIFY(QCoreApplication::installTranslator(translator));
+            pseudo << translator;
         }
+        useLanguage(QStringLiteral("pseudo"));
         project.reset(Project::create(QStringLiteral("Pseudo"), root));
         QVERIFY(project);
         qApp->setQuitOnLastWindowClosed(false);
@@ -180,14 +189,6 @@ private slots:
         QCOMPARE(unmarkedTexts(&form).size(), reported ? 1 : 0);
     }
 
-    void mainWindow()
-    {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        const QStringList found = unmarkedTexts(window);
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
-    }
-
     // The panels are built from translated section and item names.
     void panelKeys()
     {
@@ -196,13 +197,51 @@ private slots:
         QVERIFY(!box->button(QStringLiteral("Projekte_Öffnen")));
     }
 
+    // The main window with each of its tabs in front, as the language changes while it runs.
+    void mainWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : kLanguages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void mainWindow()
+    {
+        QFETCH(QString, language);
+        useLanguage(language);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        if (language == QLatin1String("pseudo")) {
+            const QStringList found = unmarkedTexts(window);
+            QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+        }
+        // The panels keep the language the program started in; each language's panels are
+        // measured where the program starts in it.
+        auto *tabs = formChild<QTabWidget>(*window, "tabWidget");
+        QStringList cut;
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QTest::qWait(50);
+            for (const QString &text : TextFit::clippedTexts(window))
+                cut << QStringLiteral("MainWindow, tab %1, %2: %3").arg(tab).arg(language, text);
+        }
+        tabs->setCurrentIndex(0);
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
     // Every dialog, opened on its own; the texts its form keeps fixed are named per dialog.
     void dialogs_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<std::function<QWidget *()>>("make");
         QTest::addColumn<QStringList>("fixed");
-        const auto add = [](const char *name, std::function<QWidget *()> make, const QStringList &fixed = {}) {
-            QTest::newRow(name) << make << fixed;
+        for (const QString &language : kLanguages)
+            addDialogs(language);
+    }
+    void addDialogs(const QString &language)
+    {
+        const auto add = [&language](const char *name, std::function<QWidget *()> make, const QStringList &fixed = {}) {
+            QTest::newRow(qPrintable(language + QLatin1Char(' ') + QLatin1String(name))) << language << make << fixed;
         };
         add("ConfigDialog", [] { return new ConfigDialog; });
         add("FirmDataDialog", [] {
@@ -277,12 +316,32 @@ private slots:
     }
     void dialogs()
     {
+        QFETCH(QString, language);
         QFETCH(std::function<QWidget *()>, make);
         QFETCH(QStringList, fixed);
+        useLanguage(language);
         std::unique_ptr<QWidget> dialog(make());
+        // As the program opens them: over the main window, under its style sheet.
+        if (!dialog->parentWidget())
+            dialog->setParent(window, dialog->windowFlags());
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        const QStringList found = unmarkedTexts(dialog.get(), fixed);
+        QStringList found;
+        if (language == QLatin1String("pseudo"))
+            found = unmarkedTexts(dialog.get(), fixed);
+        const QString name = QLatin1String(dialog->metaObject()->className());
+        // Every page of a tabbed dialog in front once.
+        for (QTabWidget *tabs : dialog->findChildren<QTabWidget *>()) {
+            for (int page = 0; page < tabs->count(); ++page) {
+                tabs->setCurrentIndex(page);
+                QTest::qWait(20);
+                for (const QString &text : TextFit::clippedTexts(dialog.get()))
+                    found << QStringLiteral("%1, %2: %3").arg(name, language, text);
+            }
+        }
+        for (const QString &text : TextFit::clippedTexts(dialog.get()))
+            found << QStringLiteral("%1, %2: %3").arg(name, language, text);
+        found.removeDuplicates();
         dialog.reset();
         text.reset();
         course.reset();
@@ -295,6 +354,7 @@ private slots:
 
     void cleanupTestCase()
     {
+        useLanguage(QStringLiteral("de"));
         window->close();
         started = Startup::Started();
         project.reset();
@@ -303,6 +363,28 @@ private slots:
     }
 
 private:
+    // The pseudo translation, or a language of the program as a user chooses it.
+    void useLanguage(const QString &language)
+    {
+        if (language == current)
+            return;
+        Config *config = Global::instance()->config().data();
+        if (language == QLatin1String("pseudo")) {
+            config->setLanguage(0);
+            for (QTranslator *translator : pseudo)
+                QCoreApplication::installTranslator(translator);
+        } else {
+            for (QTranslator *translator : pseudo)
+                QCoreApplication::removeTranslator(translator);
+            config->setLanguage(kLanguages.indexOf(language) - 1);
+        }
+        if (window)
+            window->loadTranslation();
+        current = language;
+    }
+
+    QList<QTranslator *> pseudo;
+    QString current;
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<ReporterCapture> capture;
     std::unique_ptr<Project> project;

@@ -1,7 +1,9 @@
 #include "foundation/infodialog.h"
+#include "foundation/version.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 #include <vlc/vlc.h>
@@ -22,6 +24,8 @@ private slots:
     void textOrder();
     void licenceLinks();
     void closes();
+    void oneDisclaimerPerLanguage_data();
+    void oneDisclaimerPerLanguage();
 };
 
 void TestInfoDialog::form()
@@ -58,7 +62,7 @@ void TestInfoDialog::textOrder()
     const QStringList parts{
         "font-size:12pt",
         "ZOZOrure",
-        "Version: 5.4.14",
+        "Version: " ZZ_VERSION,
         "ZOZOrure nutzt:",
         "Qt " + QString::fromLatin1(qVersion()) + " (" + Link + "), BE: " + QT_VERSION_STR
             + "<br/>libvlc " + QString::fromUtf8(libvlc_get_version()) + " (" + Link + ")<br/>",
@@ -102,6 +106,38 @@ void TestInfoDialog::closes()
     QTest::mouseClick(dialog.findChild<QPushButton *>("close"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(finished.count(), 1);
+}
+
+void TestInfoDialog::oneDisclaimerPerLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("disclaimers");
+    QTest::newRow("de") << QString() << QStringList{"Haftungsausschluss:", "Disclaimer:"};
+    QTest::newRow("en") << "en" << QStringList{"Disclaimer:"};
+    QTest::newRow("fr") << "fr" << QStringList{"Clause de non-responsabilité", "Disclaimer:"};
+}
+
+// The user's language first, then the English one; in English it stands once.
+void TestInfoDialog::oneDisclaimerPerLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, disclaimers);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QStringLiteral(ZZ_APP_DIR "/data/ZOZOrureLibrary_%1.qm").arg(language)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+    }
+    InfoDialog dialog;
+    const QString text = dialog.findChild<QLabel *>("text")->text();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(text.count(QStringLiteral("align=\"justify\"")), disclaimers.size());
+    int from = 0;
+    for (const QString &disclaimer : disclaimers) {
+        const int at = text.indexOf(disclaimer, from);
+        QVERIFY2(at >= 0, qPrintable(disclaimer));
+        from = at + disclaimer.size();
+    }
+    QCOMPARE(text.count(QStringLiteral("Disclaimer:")), 1);
 }
 
 QTEST_MAIN(TestInfoDialog)
