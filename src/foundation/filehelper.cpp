@@ -8,7 +8,6 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -815,20 +814,50 @@ QString FileHelper::replaceSuffix(const QString &path, const QString &newSuffix)
 
 QString FileHelper::findVideoByBaseName(const QString &basePath)
 {
-    QStringList suffixes;
-    const QStringList patterns = Global::standardVideoFilter().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (QString pattern : patterns)
-        suffixes.append(pattern.remove(QLatin1Char('*')));
+    static const QStringList suffixes = [] {
+        QStringList list;
+        const QStringList patterns = Global::standardVideoFilter().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString pattern : patterns)
+            list.append(pattern.remove(QLatin1Char('*')));
+        return list;
+    }();
 
     // One listing of the folder answers both passes: asking for each suffix in turn cost a file
-    // system call apiece, and opening a project asks for every inspection.
+    // system call apiece, and opening a project asks for every inspection. Only names that begin
+    // with the base name can answer, so the entries are compared with it as the system gives
+    // them, and only those that begin with it are made into names; the others cost no more.
     const QFileInfo base(basePath);
     const QString prefix = base.fileName();
     const QString folder = base.absolutePath();
+    const QByteArray encodedFolder = QFile::encodeName(folder);
+    const QByteArray encodedPrefix = QFile::encodeName(prefix);
+    // A name the system spells in bytes that are no UTF-8 decodes to replacement characters.
+    const bool byBytes = !prefix.contains(QChar::ReplacementCharacter);
     QSet<QString> names;
-    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); it.hasNext();) {
-        it.next();
-        names.insert(it.fileName());
+    if (DIR *dir = ::opendir(encodedFolder.constData())) {
+        while (const dirent *entry = ::readdir(dir)) {
+            const char *const entryName = entry->d_name;
+            if ((byBytes && std::strncmp(entryName, encodedPrefix.constData(), size_t(encodedPrefix.size())) != 0)
+                || std::strcmp(entryName, ".") == 0 || std::strcmp(entryName, "..") == 0)
+                continue;
+            const QString name = QFile::decodeName(entryName);
+            if (!name.startsWith(prefix))
+                continue;
+            // What a listing of all entries holds: files, folders and links to either or to any
+            // other existing entry; no sockets, devices or pipes and no broken links.
+            const QByteArray path = encodedFolder + '/' + entryName;
+            struct stat info;
+            unsigned char type = entry->d_type;
+            if (type == DT_UNKNOWN) {
+                if (::lstat(path.constData(), &info) != 0)
+                    continue;
+                type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+            }
+            if (type == DT_LNK ? ::stat(path.constData(), &info) != 0 : type != DT_REG && type != DT_DIR)
+                continue;
+            names.insert(name);
+        }
+        ::closedir(dir);
     }
     for (const QString &suffix : suffixes) {
         if (names.contains(prefix + suffix))

@@ -1053,6 +1053,20 @@ void TestFileHelper::videoLookup()
     // An inspection file without suffix in a dotted folder: the folder name is not cut.
     QCOMPARE(FileHelper::videoFileFor(folder + QStringLiteral("/h4")), folder + QStringLiteral("/h4.vob"));
     QCOMPARE(FileHelper::videoFileFor(dir.filePath(QStringLiteral("fehlt/h1.xml"))), QString());
+
+    // Links count when they lead somewhere; so does a folder of the exact name, as ever.
+    writeFile(folder + QStringLiteral("/ziel.bin"), "v");
+    makeLink(folder + QStringLiteral("/ziel.bin"), folder + QStringLiteral("/h5.mkv"));
+    makeLink(folder + QStringLiteral("/fehlt.bin"), folder + QStringLiteral("/h5.avi"));
+    QCOMPARE(FileHelper::findVideoByBaseName(folder + QStringLiteral("/h5")), QStringLiteral(".mkv"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/h6.mpg")));
+    QCOMPARE(FileHelper::findVideoByBaseName(folder + QStringLiteral("/h6")), QStringLiteral(".mpg"));
+    // Names beginning alike and hidden files of another spelling are no match.
+    writeFile(folder + QStringLiteral("/h77.avi"), "v");
+    writeFile(folder + QStringLiteral("/.h7.AVI"), "v");
+    QCOMPARE(FileHelper::findVideoByBaseName(folder + QStringLiteral("/h7")), QString());
+    writeFile(folder + QStringLiteral("/Straße 1.Mov"), "v");
+    QCOMPARE(FileHelper::videoFileFor(folder + QStringLiteral("/Straße 1.xml")), folder + QStringLiteral("/Straße 1.Mov"));
 }
 
 void TestFileHelper::compatibleFormatRule_data()
