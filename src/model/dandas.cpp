@@ -527,8 +527,8 @@ bool DanDas::load(const QString &path)
     QByteArray recoded;
     {
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.readAll();
+        if (loadingContent() || file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = loadingContent() ? *loadingContent() : file.readAll();
             if (needsWindows1252(bytes))
                 recoded = QTextCodec::codecForName("Windows-1252")->toUnicode(bytes).toUtf8();
         }

@@ -392,11 +392,9 @@ bool DWAM1492::load(const QString &path)
 {
     beginLoad();
     clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        noteLoadFailure(file.errorString());
-    } else {
-        QXmlStreamReader reader(&file);
+    const std::unique_ptr<QIODevice> file = openForLoad(path, QIODevice::ReadOnly);
+    if (file) {
+        QXmlStreamReader reader(file.get());
         ExchangeValueReader values(reader, [this](const QString &problem) { noteReadProblem(problem); });
         ReadState state;
         const bool hasRoot = reader.readNextStartElement();
@@ -421,7 +419,7 @@ bool DWAM1492::load(const QString &path)
             else
                 noteLoadFailure(xmlErrorText(reader));
         }
-        file.close();
+        file->close();
         readSideFile(path);
     }
     setPath(path);

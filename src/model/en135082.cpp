@@ -167,18 +167,16 @@ QString EN135082::fileLanguage(const QString &path)
 bool EN135082::load(const QString &path)
 {
     beginLoad();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        noteLoadFailure(file.errorString());
-    } else {
-        QXmlStreamReader reader(&file);
+    const std::unique_ptr<QIODevice> file = openForLoad(path, QIODevice::ReadOnly | QIODevice::Text);
+    if (file) {
+        QXmlStreamReader reader(file.get());
         readMainData(reader);
         // Read to the end, so that a file cut short is noticed wherever the reading stopped.
         while (!reader.atEnd())
             reader.readNext();
         if (reader.hasError())
             noteStructureProblem(xmlErrorText(reader));
-        file.close();
+        file->close();
         readSideFile(path);
     }
     setPath(path);

@@ -167,16 +167,40 @@ bool Investigation::mayWrite(const QString &path) const
     return false;
 }
 
+bool Investigation::loadContent(const QString &path, const QByteArray &content)
+{
+    m_loadingContent = &content;
+    const bool loaded = load(path);
+    m_loadingContent = nullptr;
+    return loaded;
+}
+
+std::unique_ptr<QIODevice> Investigation::openForLoad(const QString &path, QIODevice::OpenMode mode)
+{
+    if (m_loadingContent) {
+        auto buffer = std::make_unique<QBuffer>();
+        buffer->setData(*m_loadingContent);
+        // Named as the file, for the log of read errors.
+        buffer->setObjectName(path);
+        buffer->open(mode);
+        return buffer;
+    }
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(mode)) {
+        noteLoadFailure(file->errorString());
+        return nullptr;
+    }
+    return file;
+}
+
 bool Investigation::load(const QString &path)
 {
     beginLoad();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        noteLoadFailure(file.errorString());
-    } else {
+    const std::unique_ptr<QIODevice> file = openForLoad(path, QIODevice::ReadOnly | QIODevice::Text);
+    if (file) {
         // One read serves both passes.
-        const QByteArray bytes = file.readAll();
-        file.close();
+        const QByteArray bytes = file->readAll();
+        file->close();
         QXmlStreamReader header(bytes);
         readMainData(header);
         if (header.hasError())

@@ -5,12 +5,15 @@
 #include "model/records.h"
 #include "foundation/records/reportrecords.h"
 
+#include <QIODevice>
 #include <QList>
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <memory>
 
 class QCompleter;
 class QXmlStreamReader;
@@ -72,6 +75,10 @@ public:
     // call it. The default reads an XML file through readMainData, readObservations and
     // readSideFile; every standard overrides it (DanDas around the default).
     virtual bool load(const QString &path);
+    // The same for a file whose bytes the caller holds already (read without text mode): the
+    // load reads them in place of the file. Opening a project reads each file once to tell its
+    // kind.
+    bool loadContent(const QString &path, const QByteArray &content);
     // Writes the inspection to folder() + fileName() (and its side file), each replacing the old
     // file only once written whole. False, with a report, when it could not be written or when
     // the file failed to load (see allowOverwrite()). The project and the editors call it. The
@@ -243,6 +250,12 @@ protected:
     void noteStructureProblem(const QString &problem);
     // The file yields no inspection at all: the load fails.
     void noteLoadFailure(const QString &problem);
+    // The file of a load, opened for reading in mode: the bytes handed to loadContent() when
+    // there are some, else the file itself. Null, the load's failure noted, when the file cannot
+    // be opened.
+    std::unique_ptr<QIODevice> openForLoad(const QString &path, QIODevice::OpenMode mode);
+    // The bytes handed to loadContent() while its load runs; null otherwise.
+    const QByteArray *loadingContent() const { return m_loadingContent; }
     // Starts a load: forgets earlier problems.
     void beginLoad();
     // Ends a load: reports collected problems for the path; true when there were none.
@@ -289,4 +302,5 @@ private:
     // is renamed or its folder is moved.
     QString m_failedPath;
     QString m_failedIdentity;
+    const QByteArray *m_loadingContent = nullptr;
 };

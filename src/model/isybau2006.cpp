@@ -631,11 +631,9 @@ bool Isybau2006::load(const QString &path)
     m_observations.clear();
     m_photoCounter = 0;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        noteLoadFailure(file.errorString());
-    } else {
-        QXmlStreamReader reader(&file);
+    const std::unique_ptr<QIODevice> file = openForLoad(path, QIODevice::ReadOnly);
+    if (file) {
+        QXmlStreamReader reader(file.get());
         ExchangeValueReader values(reader, [this](const QString &problem) { noteReadProblem(problem); });
         ReadState state;
         if (reader.readNextStartElement()) {
@@ -657,7 +655,7 @@ bool Isybau2006::load(const QString &path)
             else
                 noteLoadFailure(xmlErrorText(reader));
         }
-        file.close();
+        file->close();
 
         if (state.haveObject) {
             m_header = state.object.header;

@@ -490,13 +490,14 @@ Investigation *loadXmlInOnePass(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
-    const ByteScan scan = scanBytes(file.readAll());
+    const QByteArray bytes = file.readAll();
     file.close();
+    const ByteScan scan = scanBytes(bytes);
     if (!scan.sure)
         return nullptr;
     std::unique_ptr<Investigation> inspection(newXmlInspection(scan.content.kind, scan.content.language));
     CaughtMessages messages;
-    inspection->load(path);
+    inspection->loadContent(path, bytes);
     if (inspection->loadResult() != Investigation::LoadResult::Loaded) {
         const XmlContent content = examineXml(path, Examine::Kind);
         if (content.kind != scan.content.kind
