@@ -128,10 +128,8 @@ bool declaresUtf8(const QByteArray &bytes)
     return at < 0 || declaration.indexOf("utf-8", at) >= 0;
 }
 
-// Which of the deciding elements the bytes may hold: a "<" followed by a tag name whose local
-// part (after a prefix) is the element's name. Each may be present whenever the bytes may not
-// spell names in ASCII (a NUL byte, an encoding other than UTF-8, Latin or a Windows code page),
-// so that an element said to be absent is certainly absent.
+// Whether the bytes spell element names in ASCII: no NUL byte (a wide encoding) and no declared
+// encoding other than UTF-8, Latin or a Windows code page.
 bool spellsNamesInAscii(const QByteArray &bytes)
 {
     // memchr: QByteArray looks at one byte after the other.
@@ -149,6 +147,9 @@ bool spellsNamesInAscii(const QByteArray &bytes)
     return true;
 }
 
+// Which of the deciding elements the bytes may hold: a "<" followed by a tag name whose local
+// part (after a prefix) is the element's name. Each may be present whenever the bytes may not
+// spell names in ASCII, so that an element said to be absent is certainly absent.
 LaterElements mayHoldElements(const QByteArray &bytes)
 {
     const LaterElements unsure;
@@ -231,8 +232,7 @@ ByteScan scanBytes(const QByteArray &bytes)
         if (!open || open + 1 >= end)
             break;
         const char *name = open + 1;
-        // Most tags are end tags or names of one to five letters: they are told by their first
-        // bytes, without calls.
+        // End tags, and names that cannot be a deciding one, are passed over by their first bytes.
         if (*name == '/') {
             at = name + 1;
             continue;
