@@ -299,9 +299,5 @@ Vælg venligst et andet navn!</translation>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>Elementerne er indlejret dybere end %1 niveauer.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (linje %2, kolonne %3)</translation>
-    </message>
 </context>
 </TS>

@@ -299,9 +299,5 @@ Please choose another name!</translation>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>The elements are nested deeper than %1 levels.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (line %2, column %3)</translation>
-    </message>
 </context>
 </TS>

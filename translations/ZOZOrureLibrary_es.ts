@@ -299,9 +299,5 @@ Bitte anderen Namen wählen!</source>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>Los elementos están anidados a más de %1 niveles.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (línea %2, columna %3)</translation>
-    </message>
 </context>
 </TS>

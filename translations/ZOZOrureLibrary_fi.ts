@@ -299,9 +299,5 @@ Valitse toinen nimi!</translation>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>Elementit on sisäkkäin syvemmällä kuin %1 tasoa.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (rivi %2, sarake %3)</translation>
-    </message>
 </context>
 </TS>

@@ -299,9 +299,5 @@ Veuillez choisir un autre nom !</translation>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>Les éléments sont imbriqués sur plus de %1 niveaux.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (ligne %2, colonne %3)</translation>
-    </message>
 </context>
 </TS>

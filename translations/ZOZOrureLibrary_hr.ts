@@ -299,9 +299,5 @@ Odaberite drugi naziv!</translation>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>Elementi su ugniježđeni dublje od %1 razina.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (redak %2, stupac %3)</translation>
-    </message>
 </context>
 </TS>

@@ -299,9 +299,5 @@ Velg et annet navn!</translation>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>Elementene er nøstet dypere enn %1 nivåer.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (linje %2, kolonne %3)</translation>
-    </message>
 </context>
 </TS>

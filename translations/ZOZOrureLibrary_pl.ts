@@ -299,9 +299,5 @@ Wybierz inną nazwę!</translation>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>Elementy są zagnieżdżone głębiej niż %1 poziomów.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (wiersz %2, kolumna %3)</translation>
-    </message>
 </context>
 </TS>

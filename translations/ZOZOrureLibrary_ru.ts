@@ -299,9 +299,5 @@ Bitte anderen Namen wählen!</source>
         <source>Die Elemente sind tiefer als %1 Ebenen verschachtelt.</source>
         <translation>Элементы вложены глубже %1 уровней.</translation>
     </message>
-    <message>
-        <source>%1 (Zeile %2, Spalte %3)</source>
-        <translation>%1 (строка %2, столбец %3)</translation>
-    </message>
 </context>
 </TS>

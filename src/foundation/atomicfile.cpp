@@ -1,5 +1,7 @@
 #include "foundation/atomicfile.h"
 
+#include "foundation/filehelper.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -106,6 +108,7 @@ bool AtomicFile::open()
         }
         m_fd = fd;
         m_temporaryPath = candidate;
+        FileHelper::noteSaveFile(candidate, true);
         if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0)
             return fail(systemError(errno));
         return true;
@@ -176,6 +179,7 @@ bool AtomicFile::commit(qint64 expectedSize)
     if (::rename(temporary.constData(), QFile::encodeName(m_targetPath).constData()) != 0)
         return fail(systemError(errno));
     m_committed = true;
+    FileHelper::noteSaveFile(m_temporaryPath, false);
     m_temporaryPath.clear();
     // The rename itself reaches the disk with the folder.
     const QByteArray folder = QFile::encodeName(QFileInfo(m_targetPath).absolutePath());
@@ -201,7 +205,8 @@ void AtomicFile::discard()
         m_fd = -1;
     }
     if (!m_temporaryPath.isEmpty()) {
-        ::unlink(QFile::encodeName(m_temporaryPath).constData());
+        if (::unlink(QFile::encodeName(m_temporaryPath).constData()) == 0)
+            FileHelper::noteSaveFile(m_temporaryPath, false);
         m_temporaryPath.clear();
     }
 }

@@ -8,11 +8,12 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QHash>
+#include <QMutex>
 #include <QProgressBar>
 #include <QSet>
 #include <QStringList>
@@ -24,6 +25,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -647,26 +649,134 @@ bool isSaveFileOf(const QString &candidate, const QString &name)
            && (parts.at(1) == QLatin1String("lock") || isRandomPart(parts.at(1)));
 }
 
+// Whether a save of some file may have left this name: it ends in "." and a random part, or in
+// such a part and ".lock". Every name isSaveFileOf accepts for any file passes.
+bool mayBeSaveFile(const QString &candidate)
+{
+    const QVector<QStringRef> parts = candidate.splitRef(QLatin1Char('.'));
+    if (parts.size() < 2)
+        return false;
+    if (isRandomPart(parts.last()))
+        return true;
+    return parts.size() >= 3 && parts.last() == QLatin1String("lock") && isRandomPart(parts.at(parts.size() - 2));
+}
+
+// The names in each folder that saves may have left, learnt from one listing of the folder per
+// session and kept up to date by the saves of this process (see FileHelper::noteSaveFile).
+// Saving hundreds of inspections into one folder would otherwise list it for each of them,
+// and the time to save them all would grow with the square of their number. What another
+// program leaves behind in a folder already listed is found in the next session.
+class SaveFileRegister
+{
+public:
+    static SaveFileRegister &instance()
+    {
+        static SaveFileRegister the;
+        return the;
+    }
+
+    // The candidates for name in folder (listed first if need be), removed from the register
+    // while the caller looks at them; the caller hands back those that stay.
+    QStringList take(const QString &folder, const QString &name)
+    {
+        struct stat info;
+        if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+            return QStringList();
+        QMutexLocker lock(&m_mutex);
+        Folder &entry = m_folders[folder];
+        // Another folder now stands under that name (moved, or removed and made anew).
+        if (!entry.listed || entry.device != info.st_dev || entry.inode != info.st_ino) {
+            entry = Folder();
+            entry.device = info.st_dev;
+            entry.inode = info.st_ino;
+            entry.listed = list(folder, &entry.names);
+        }
+        QStringList taken;
+        for (auto it = entry.names.begin(); it != entry.names.end();) {
+            if (isSaveFileOf(*it, name)) {
+                taken << *it;
+                it = entry.names.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        return taken;
+    }
+
+    void note(const QString &folder, const QString &fileName, bool exists)
+    {
+        QMutexLocker lock(&m_mutex);
+        const auto it = m_folders.find(folder);
+        // A folder not listed yet is listed whole when first asked about.
+        if (it == m_folders.end() || !it->listed)
+            return;
+        if (exists)
+            it->names.insert(fileName);
+        else
+            it->names.remove(fileName);
+    }
+
+private:
+    struct Folder
+    {
+        bool listed = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        QSet<QString> names;
+    };
+
+    static bool list(const QString &folder, QSet<QString> *names)
+    {
+        DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+        if (!dir)
+            return false;
+        while (const dirent *entry = ::readdir(dir)) {
+            const QString name = QFile::decodeName(entry->d_name);
+            if (mayBeSaveFile(name))
+                names->insert(name);
+        }
+        ::closedir(dir);
+        return true;
+    }
+
+    QMutex m_mutex;
+    QHash<QString, Folder> m_folders;
+};
+
 } // namespace
 
 int FileHelper::removeStaleSaveFiles(const QString &path)
 {
     // A running save writes to its temporary file continuously; one untouched this long is left.
-    const qint64 staleSeconds = 5 * 60;
+    const qint64 staleMilliseconds = 5 * 60 * 1000;
     const QFileInfo target(path);
     const QString name = target.fileName();
     if (name.isEmpty())
         return 0;
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-staleSeconds);
+    const QString folder = target.absolutePath();
+    const QStringList candidates = SaveFileRegister::instance().take(folder, name);
+    const qint64 before = QDateTime::currentMSecsSinceEpoch() - staleMilliseconds;
     int removed = 0;
-    const QFileInfoList entries = target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &entry : entries) {
-        if (entry.isSymLink() || !isSaveFileOf(entry.fileName(), name) || entry.lastModified().toUTC() > before)
-            continue;
-        if (QFile::remove(entry.absoluteFilePath()))
+    for (const QString &candidate : candidates) {
+        const QByteArray file = QFile::encodeName(folder + QLatin1Char('/') + candidate);
+        struct stat info;
+        if (::lstat(file.constData(), &info) != 0)
+            continue; // gone
+        const qint64 modified = qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+        // Links and folders are never taken for a save's files; a recent file may be one being
+        // written now.
+        if (S_ISLNK(info.st_mode) || S_ISDIR(info.st_mode) || modified > before || ::unlink(file.constData()) != 0)
+            SaveFileRegister::instance().note(folder, candidate, true);
+        else
             ++removed;
     }
     return removed;
+}
+
+void FileHelper::noteSaveFile(const QString &path, bool exists)
+{
+    const QFileInfo file(path);
+    SaveFileRegister::instance().note(file.absolutePath(), file.fileName(), exists);
 }
 
 namespace {
@@ -704,20 +814,50 @@ QString FileHelper::replaceSuffix(const QString &path, const QString &newSuffix)
 
 QString FileHelper::findVideoByBaseName(const QString &basePath)
 {
-    QStringList suffixes;
-    const QStringList patterns = Global::standardVideoFilter().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (QString pattern : patterns)
-        suffixes.append(pattern.remove(QLatin1Char('*')));
+    static const QStringList suffixes = [] {
+        QStringList list;
+        const QStringList patterns = Global::standardVideoFilter().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString pattern : patterns)
+            list.append(pattern.remove(QLatin1Char('*')));
+        return list;
+    }();
 
     // One listing of the folder answers both passes: asking for each suffix in turn cost a file
-    // system call apiece, and opening a project asks for every inspection.
+    // system call apiece, and opening a project asks for every inspection. Only names that begin
+    // with the base name can answer, so the entries are compared with it as the system gives
+    // them, and only those that begin with it are made into names; the others cost no more.
     const QFileInfo base(basePath);
     const QString prefix = base.fileName();
     const QString folder = base.absolutePath();
+    const QByteArray encodedFolder = QFile::encodeName(folder);
+    const QByteArray encodedPrefix = QFile::encodeName(prefix);
+    // A name the system spells in bytes that are no UTF-8 decodes to replacement characters.
+    const bool byBytes = !prefix.contains(QChar::ReplacementCharacter);
     QSet<QString> names;
-    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); it.hasNext();) {
-        it.next();
-        names.insert(it.fileName());
+    if (DIR *dir = ::opendir(encodedFolder.constData())) {
+        while (const dirent *entry = ::readdir(dir)) {
+            const char *const entryName = entry->d_name;
+            if ((byBytes && std::strncmp(entryName, encodedPrefix.constData(), size_t(encodedPrefix.size())) != 0)
+                || std::strcmp(entryName, ".") == 0 || std::strcmp(entryName, "..") == 0)
+                continue;
+            const QString name = QFile::decodeName(entryName);
+            if (!name.startsWith(prefix))
+                continue;
+            // What a listing of all entries holds: files, folders and links to either or to any
+            // other existing entry; no sockets, devices or pipes and no broken links.
+            const QByteArray path = encodedFolder + '/' + entryName;
+            struct stat info;
+            unsigned char type = entry->d_type;
+            if (type == DT_UNKNOWN) {
+                if (::lstat(path.constData(), &info) != 0)
+                    continue;
+                type = S_ISLNK(info.st_mode) ? DT_LNK : S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+            }
+            if (type == DT_LNK ? ::stat(path.constData(), &info) != 0 : type != DT_REG && type != DT_DIR)
+                continue;
+            names.insert(name);
+        }
+        ::closedir(dir);
     }
     for (const QString &suffix : suffixes) {
         if (names.contains(prefix + suffix))

@@ -90,7 +90,12 @@ public:
     // file's name followed by "." and six random letters, alone or with ".lock" or a second such
     // part. Names a person would give ("H1.xml.backup") are kept, and so are files written to in
     // the last minutes, which may belong to a save still running. Returns how many were removed.
+    // Each folder is listed once per session (what another program leaves in it later is found
+    // in the next), so saving many files into one folder costs no more than into an empty one.
     static int removeStaleSaveFiles(const QString &path);
+    // The temporary file of a save at path was made (exists) or is gone: keeps what
+    // removeStaleSaveFiles knows of an already listed folder true.
+    static void noteSaveFile(const QString &path, bool exists);
 
     // Free megabytes of the file system holding path; 0 when it cannot be determined.
     static double freeSpaceMB(const QString &path);

@@ -529,8 +529,7 @@ bool DanDas::load(const QString &path)
     {
         // A file the guard refuses is refused again, and reported, by the load below.
         QByteArray bytes;
-        QString refusal;
-        if (ReadGuard::readXml(path, ReadGuard::LargeFileLimit, ReadGuard::XmlUse::Stream, bytes, refusal)) {
+        if (readInput(path, bytes)) {
             if (needsWindows1252(bytes))
                 recoded = QTextCodec::codecForName("Windows-1252")->toUnicode(bytes).toUtf8();
         }

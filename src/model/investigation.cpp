@@ -180,11 +180,31 @@ bool Investigation::mayWrite(const QString &path) const
 bool Investigation::readInput(const QString &path, QByteArray &bytes, bool xml)
 {
     QString refusal;
-    const bool read = xml ? ReadGuard::readXml(path, ReadGuard::LargeFileLimit, ReadGuard::XmlUse::Stream, bytes, refusal)
-                          : ReadGuard::readFile(path, ReadGuard::LargeFileLimit, bytes, refusal);
+    bool read = false;
+    if (m_loadingContent) {
+        // Bytes a caller already read from path, within the same limits as a read of the file.
+        bytes = *m_loadingContent;
+        refusal = bytes.size() > ReadGuard::LargeFileLimit ? ReadGuard::sizeRefusal(path, ReadGuard::LargeFileLimit)
+                  : xml                                    ? ReadGuard::xmlRefusal(bytes, ReadGuard::XmlUse::Stream)
+                                                           : QString();
+        read = refusal.isEmpty();
+        if (!read)
+            bytes.clear();
+    } else {
+        read = xml ? ReadGuard::readXml(path, ReadGuard::LargeFileLimit, ReadGuard::XmlUse::Stream, bytes, refusal)
+                   : ReadGuard::readFile(path, ReadGuard::LargeFileLimit, bytes, refusal);
+    }
     if (!read)
         noteLoadFailure(refusal);
     return read;
+}
+
+bool Investigation::loadContent(const QString &path, const QByteArray &content)
+{
+    m_loadingContent = &content;
+    const bool loaded = load(path);
+    m_loadingContent = nullptr;
+    return loaded;
 }
 
 bool Investigation::load(const QString &path)

@@ -5,12 +5,15 @@
 #include "model/records.h"
 #include "foundation/records/reportrecords.h"
 
+#include <QIODevice>
 #include <QList>
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <memory>
 
 class QCompleter;
 class QXmlStreamReader;
@@ -72,6 +75,10 @@ public:
     // call it. The default reads an XML file through readMainData, readObservations and
     // readSideFile; every standard overrides it (DanDas around the default).
     virtual bool load(const QString &path);
+    // The same for a file whose bytes the caller holds already (read without text mode): the
+    // load reads them in place of the file. Opening a project reads each file once to tell its
+    // kind.
+    bool loadContent(const QString &path, const QByteArray &content);
     // Writes the inspection to folder() + fileName() (and its side file), each replacing the old
     // file only once written whole. False, with a report, when it could not be written or when
     // the file failed to load (see allowOverwrite()). The project and the editors call it. The
@@ -251,7 +258,8 @@ protected:
     // The file yields no inspection at all: the load fails.
     void noteLoadFailure(const QString &problem);
     // The whole file at path for a reader, within the size of inspection files and, for XML,
-    // free of entity declarations; otherwise false with the load failure noted.
+    // free of entity declarations; otherwise false with the load failure noted. While
+    // loadContent() runs, the bytes it was handed stand for the file.
     bool readInput(const QString &path, QByteArray &bytes, bool xml = true);
     // Starts a load: forgets earlier problems.
     void beginLoad();
@@ -299,4 +307,5 @@ private:
     // is renamed or its folder is moved.
     QString m_failedPath;
     QString m_failedIdentity;
+    const QByteArray *m_loadingContent = nullptr;
 };

@@ -34,7 +34,8 @@ QString readerFileName(const QXmlStreamReader &reader)
 {
     if (auto *file = qobject_cast<QFile *>(reader.device()))
         return file->fileName();
-    return QString();
+    // The content of a file read already carries the file's name.
+    return reader.device() ? reader.device()->objectName() : QString();
 }
 
 } // namespace

@@ -129,26 +129,33 @@ bool declaresUtf8(const QByteArray &bytes)
     return at < 0 || declaration.indexOf("utf-8", at) >= 0;
 }
 
-// Which of the deciding elements the bytes may hold: a "<" followed by a tag name whose local
-// part (after a prefix) is the element's name. Each may be present whenever the bytes may not
-// spell names in ASCII (a NUL byte, an encoding other than UTF-8, Latin or a Windows code page),
-// so that an element said to be absent is certainly absent.
-LaterElements mayHoldElements(const QByteArray &bytes)
+// Whether the bytes spell element names in ASCII: no NUL byte (a wide encoding) and no declared
+// encoding other than UTF-8, Latin or a Windows code page.
+bool spellsNamesInAscii(const QByteArray &bytes)
 {
-    const LaterElements unsure;
-    if (bytes.contains('\0'))
-        return unsure;
+    // memchr: QByteArray looks at one byte after the other.
+    if (std::memchr(bytes.constData(), '\0', size_t(bytes.size())))
+        return false;
     if (bytes.startsWith("<?xml")) {
         const QByteArray declaration = bytes.left(bytes.indexOf("?>")).toLower();
         const int at = declaration.indexOf("encoding");
         if (at >= 0) {
             const QByteArray rest = declaration.mid(at);
-            const bool ascii = rest.contains("utf-8") || rest.contains("iso-8859") || rest.contains("latin")
-                               || rest.contains("windows-125") || rest.contains("ascii");
-            if (!ascii)
-                return unsure;
+            return rest.contains("utf-8") || rest.contains("iso-8859") || rest.contains("latin")
+                   || rest.contains("windows-125") || rest.contains("ascii");
         }
     }
+    return true;
+}
+
+// Which of the deciding elements the bytes may hold: a "<" followed by a tag name whose local
+// part (after a prefix) is the element's name. Each may be present whenever the bytes may not
+// spell names in ASCII, so that an element said to be absent is certainly absent.
+LaterElements mayHoldElements(const QByteArray &bytes)
+{
+    const LaterElements unsure;
+    if (!spellsNamesInAscii(bytes))
+        return unsure;
     LaterElements held;
     held.za = held.fd = held.dza = false;
     const char *const begin = bytes.constData();
@@ -177,6 +184,148 @@ LaterElements mayHoldElements(const QByteArray &bytes)
         at = nameEnd;
     }
     return held;
+}
+
+// The kind and the catalogue language of a document as the stream reader would find them, told
+// from its bytes without parsing it, for a document the reader parses to its end without error.
+// In such a document every "<" outside comments, character data sections and processing
+// instructions opens a tag, so the deciding elements are found by looking at those. sure is
+// false where the bytes alone cannot tell: names not spelt in ASCII, a document type declaration
+// (its entities may expand to elements), a name of two prefixes, or a first "A2" whose text is
+// more than plain ASCII (an entity, markup, a line end the reader would change).
+struct ByteScan
+{
+    bool sure = false;
+    XmlContent content;
+};
+
+ByteScan scanBytes(const QByteArray &bytes)
+{
+    ByteScan scan;
+    if (!spellsNamesInAscii(bytes))
+        return scan;
+    const char *const end = bytes.constData() + bytes.size();
+    // The first occurrence of what in [from, end), or null.
+    const auto find = [end](const char *from, const char *what) -> const char * {
+        const size_t length = std::strlen(what);
+        for (const char *at = from; at + length <= end; ++at) {
+            at = static_cast<const char *>(std::memchr(at, what[0], size_t(end - at)));
+            if (!at || at + length > end)
+                return nullptr;
+            if (std::memcmp(at, what, length) == 0)
+                return at;
+        }
+        return nullptr;
+    };
+    const auto startsWith = [end](const char *at, const char *what) {
+        const size_t length = std::strlen(what);
+        return size_t(end - at) >= length && std::memcmp(at, what, length) == 0;
+    };
+    const auto endsName = [](char c) {
+        return c == '>' || c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    };
+    bool za = false;
+    bool fd = false;
+    bool dza = false;
+    bool a2 = false;
+    for (const char *at = bytes.constData(); at < end;) {
+        const char *open = static_cast<const char *>(std::memchr(at, '<', size_t(end - at)));
+        if (!open || open + 1 >= end)
+            break;
+        const char *name = open + 1;
+        // End tags, and names that cannot be a deciding one, are passed over by their first bytes.
+        if (*name == '/') {
+            at = name + 1;
+            continue;
+        }
+        if (*name == '!' || *name == '?') {
+            const bool comment = startsWith(name, "!--");
+            const bool data = startsWith(name, "![CDATA[");
+            if (*name == '!' && !comment && !data)
+                return scan; // a document type declaration
+            const char *close = comment ? find(name + 3, "-->") : data ? find(name + 8, "]]>") : find(name + 1, "?>");
+            if (!close)
+                return scan;
+            at = close + (*name == '?' ? 2 : 3);
+            continue;
+        }
+        const char *local = name;
+        const char *nameEnd = name;
+        int colons = 0;
+        while (nameEnd < end && !endsName(*nameEnd) && *nameEnd != '<') {
+            if (*nameEnd == ':') {
+                ++colons;
+                local = nameEnd + 1;
+            }
+            ++nameEnd;
+        }
+        if (colons > 1)
+            return scan;
+        const int length = int(nameEnd - local);
+        if (length < 2 || length > 3 || (local[0] != 'Z' && local[0] != 'F' && local[0] != 'D' && local[0] != 'A')) {
+            at = nameEnd;
+            continue;
+        }
+        const QLatin1String localName(local, int(nameEnd - local));
+        if (localName == QLatin1String("ZA")) {
+            za = true;
+        } else if (localName == QLatin1String("FD")) {
+            fd = true;
+        } else if (localName == QLatin1String("DZA")) {
+            dza = true;
+        } else if (!a2 && localName == QLatin1String("A2")) {
+            a2 = true;
+            // The end of the start tag; a quoted attribute value may hold a ">".
+            const char *tagEnd = nameEnd;
+            char quote = 0;
+            for (; tagEnd < end; ++tagEnd) {
+                if (quote) {
+                    if (*tagEnd == quote)
+                        quote = 0;
+                } else if (*tagEnd == '"' || *tagEnd == '\'') {
+                    quote = *tagEnd;
+                } else if (*tagEnd == '>') {
+                    break;
+                }
+            }
+            if (tagEnd >= end)
+                return scan;
+            if (tagEnd[-1] != '/') {
+                const char *text = tagEnd + 1;
+                const char *textEnd = static_cast<const char *>(std::memchr(text, '<', size_t(end - text)));
+                if (!textEnd || !startsWith(textEnd, "</")
+                    || !startsWith(textEnd + 2, QByteArray(name, int(nameEnd - name)).constData()))
+                    return scan;
+                const char *closeEnd = textEnd + 2 + (nameEnd - name);
+                while (closeEnd < end && (*closeEnd == ' ' || *closeEnd == '\t' || *closeEnd == '\n'))
+                    ++closeEnd;
+                if (closeEnd >= end || *closeEnd != '>')
+                    return scan;
+                for (const char *c = text; c < textEnd; ++c) {
+                    const unsigned char u = static_cast<unsigned char>(*c);
+                    if ((u < 0x20 && u != '\t' && u != '\n') || u > 0x7e || u == '&')
+                        return scan;
+                }
+                // An element without text reads as a null string.
+                if (textEnd > text)
+                    scan.content.language = QString::fromLatin1(text, int(textEnd - text));
+            }
+            nameEnd = tagEnd;
+        }
+        at = nameEnd;
+    }
+    scan.sure = true;
+    if (!a2)
+        scan.content.language = QStringLiteral("de");
+    if (za)
+        scan.content.kind = NormEN135082;
+    else if (fd)
+        scan.content.kind = NormDWAM1492;
+    else if (dza)
+        scan.content.kind = NormDanDas;
+    else
+        scan.content.kind = NormIsybau2006;
+    return scan;
 }
 
 // For the kind alone: the language matters only where a "ZA" decides, so the scan may stop at
@@ -320,10 +469,62 @@ Investigation *makeInspection(const QString &path, bool *loaded)
     return inspection;
 }
 
+// A new inspection of a kind an ".xml" file may have (not ISYBAU 2001 or free text).
+Investigation *newXmlInspection(NormKind kind, const QString &language)
+{
+    switch (kind) {
+    case NormEN135082:
+        return new EN135082(language);
+    case NormDWAM1492:
+        return new DWAM1492;
+    case NormDanDas:
+        return new DanDas;
+    default:
+        return new Isybau2006;
+    }
+}
+
+// The inspection of an ".xml" file in one parse, where its bytes tell its kind: loaded as that
+// kind with its messages held back. A load that found no fault has parsed the document to its
+// end, so the bytes told the truth; after any other the content test decides, and the load
+// stands only where it agrees. Null (nothing reported) where the bytes cannot tell or the load
+// was of the wrong kind: the caller then goes the long way.
+Investigation *loadXmlInOnePass(const QString &path)
+{
+    // Held messages never reach a handler, so they could not be held back here.
+    if (Reporter::isHeld())
+        return nullptr;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const ByteScan scan = scanBytes(bytes);
+    if (!scan.sure)
+        return nullptr;
+    std::unique_ptr<Investigation> inspection(newXmlInspection(scan.content.kind, scan.content.language));
+    CaughtMessages messages;
+    inspection->loadContent(path, bytes);
+    if (inspection->loadResult() != Investigation::LoadResult::Loaded) {
+        const XmlContent content = examineXml(path, Examine::Kind);
+        if (content.kind != scan.content.kind
+            || (content.kind == NormEN135082 && content.language != scan.content.language))
+            return nullptr;
+    }
+    messages.pass();
+    return inspection.release();
+}
+
 // Makes and loads the inspection of a file (a free-text one named after it, in folder); null for
 // an ".xml" file of unknown kind.
 Investigation *inspectionForFile(const QString &path, const QString &freeTextFolder)
 {
+    if (path.endsWith(QLatin1String(".xml"))) {
+        if (Investigation *inspection = loadXmlInOnePass(path)) {
+            inspection->setVideoFile(FileHelper::videoFileFor(path));
+            return inspection;
+        }
+    }
     bool loaded = false;
     Investigation *inspection = makeInspection(path, &loaded);
     if (!inspection)

@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -178,6 +180,9 @@ private slots:
     void freeSpace();
     void replaceSuffix_data();
     void replaceSuffix();
+    void staleSaveFiles_data();
+    void staleSaveFiles();
+    void staleSaveFilesOfFolderMadeAnew();
     void videoLookup();
 
     void compatibleFormatRule_data();
@@ -940,6 +945,91 @@ void TestFileHelper::replaceSuffix()
     QCOMPARE(FileHelper::replaceSuffix(path, QStringLiteral("dat")), expected);
 }
 
+void TestFileHelper::staleSaveFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind"); // "file", "folder" or "link" (to a file of that name plus ".ziel")
+    QTest::addColumn<bool>("old");     // last changed an hour ago, else just now
+    QTest::addColumn<bool>("removed");
+
+    // Of the target "Haltung Ä.xml", as a save cut short leaves them.
+    QTest::newRow("temporary file") << "Haltung Ä.xml.AbCdEf" << "file" << true << true;
+    QTest::newRow("its lock") << "Haltung Ä.xml.aBcDeF.lock" << "file" << true << true;
+    QTest::newRow("temporary of temporary") << "Haltung Ä.xml.AbCdEf.gHiJkL" << "file" << true << true;
+    // A save that may still be running.
+    QTest::newRow("recent") << "Haltung Ä.xml.AbCdEf" << "file" << false << false;
+    // Another file's, and names a person gives.
+    QTest::newRow("other target") << "Haltung B.xml.AbCdEf" << "file" << true << false;
+    QTest::newRow("target is a prefix") << "xHaltung Ä.xml.AbCdEf" << "file" << true << false;
+    QTest::newRow("target without dot") << "Haltung Ä.xmlAbCdEf" << "file" << true << false;
+    QTest::newRow("shorter target") << "Haltung Ä.AbCdEf" << "file" << true << false;
+    QTest::newRow("backup") << "Haltung Ä.xml.backup" << "file" << true << false;
+    QTest::newRow("upper case") << "Haltung Ä.xml.BACKUP" << "file" << true << false;
+    QTest::newRow("capitalised") << "Haltung Ä.xml.Kopien" << "file" << true << false;
+    QTest::newRow("digit") << "Haltung Ä.xml.AbCdE1" << "file" << true << false;
+    QTest::newRow("seven letters") << "Haltung Ä.xml.AbCdEfG" << "file" << true << false;
+    QTest::newRow("other second part") << "Haltung Ä.xml.AbCdEf.bak" << "file" << true << false;
+    // Entries that are no file of a save.
+    QTest::newRow("folder") << "Haltung Ä.xml.AbCdEf" << "folder" << true << false;
+    QTest::newRow("link") << "Haltung Ä.xml.AbCdEf" << "link" << true << false;
+}
+
+// Only what saves of the one file left long ago goes; every other entry stays as it was.
+void TestFileHelper::staleSaveFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, old);
+    QFETCH(bool, removed);
+
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Haltung Ä.xml"));
+    writeFile(target, "<DATA/>");
+    const QString entry = dir.filePath(name);
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(entry));
+    } else if (kind == QLatin1String("link")) {
+        writeFile(entry + QStringLiteral(".ziel"), "Ziel");
+        makeLink(entry + QStringLiteral(".ziel"), entry);
+    } else {
+        writeFile(entry, "halb");
+    }
+    if (old) {
+        const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(entry).constData(), hourAgo, AT_SYMLINK_NOFOLLOW) == 0);
+    }
+    const QStringList before = describeTree(dir.path());
+
+    QCOMPARE(FileHelper::removeStaleSaveFiles(target), removed ? 1 : 0);
+    QStringList expected = before;
+    if (removed)
+        expected.removeOne(QStringLiteral("f %1 %2").arg(name, QString::fromLatin1(QCryptographicHash::hash("halb", QCryptographicHash::Md5).toHex())));
+    QCOMPARE(describeTree(dir.path()), expected);
+    QCOMPARE(expected.size(), before.size() - (removed ? 1 : 0));
+}
+
+// Each folder is listed once; a folder that took the place of the one listed (a project removed
+// and copied back) is listed again.
+void TestFileHelper::staleSaveFilesOfFolderMadeAnew()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("Projekt"));
+    const QString target = folder + QStringLiteral("/H1.xml");
+    writeFile(target, "<DATA/>");
+    QCOMPARE(FileHelper::removeStaleSaveFiles(target), 0);
+
+    QVERIFY(QDir().rename(folder, dir.filePath(QStringLiteral("alt"))));
+    writeFile(target, "<DATA/>");
+    const QString stale = target + QStringLiteral(".AbCdEf");
+    writeFile(stale, "halb");
+    QFile file(stale);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(FileHelper::removeStaleSaveFiles(target), 1);
+    QVERIFY(!QFile::exists(stale));
+}
+
 void TestFileHelper::videoLookup()
 {
     QTemporaryDir dir;
@@ -963,6 +1053,20 @@ void TestFileHelper::videoLookup()
     // An inspection file without suffix in a dotted folder: the folder name is not cut.
     QCOMPARE(FileHelper::videoFileFor(folder + QStringLiteral("/h4")), folder + QStringLiteral("/h4.vob"));
     QCOMPARE(FileHelper::videoFileFor(dir.filePath(QStringLiteral("fehlt/h1.xml"))), QString());
+
+    // Links count when they lead somewhere; so does a folder of the exact name, as ever.
+    writeFile(folder + QStringLiteral("/ziel.bin"), "v");
+    makeLink(folder + QStringLiteral("/ziel.bin"), folder + QStringLiteral("/h5.mkv"));
+    makeLink(folder + QStringLiteral("/fehlt.bin"), folder + QStringLiteral("/h5.avi"));
+    QCOMPARE(FileHelper::findVideoByBaseName(folder + QStringLiteral("/h5")), QStringLiteral(".mkv"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/h6.mpg")));
+    QCOMPARE(FileHelper::findVideoByBaseName(folder + QStringLiteral("/h6")), QStringLiteral(".mpg"));
+    // Names beginning alike and hidden files of another spelling are no match.
+    writeFile(folder + QStringLiteral("/h77.avi"), "v");
+    writeFile(folder + QStringLiteral("/.h7.AVI"), "v");
+    QCOMPARE(FileHelper::findVideoByBaseName(folder + QStringLiteral("/h7")), QString());
+    writeFile(folder + QStringLiteral("/Straße 1.Mov"), "v");
+    QCOMPARE(FileHelper::videoFileFor(folder + QStringLiteral("/Straße 1.xml")), folder + QStringLiteral("/Straße 1.Mov"));
 }
 
 void TestFileHelper::compatibleFormatRule_data()

@@ -202,7 +202,37 @@ private slots:
         QTest::newRow("empty") << "K.xml" << QByteArray("") << int(Project::UnknownKind) << "";
         QTest::newRow("truncated after ZA") << "K.xml" << QByteArray("<Doc><A2>nl</A2><ZA><B") << int(NormEN135082) << "nl";
         QTest::newRow("unreadable") << "K.xml" << QByteArray() << int(Project::UnknownKind) << "";
+        // Opening reads a file once and tells its kind from the bytes where they suffice; these
+        // are the cases the bytes could mislead.
+        QTest::newRow("ZA only in character data")
+            << "K.xml" << QByteArray("<Doc><FD/><T><![CDATA[<ZA/> <A2>xx</A2>]]></T></Doc>") << int(NormDWAM1492) << "";
+        QTest::newRow("ZA only in an instruction") << "K.xml" << QByteArray("<Doc><?p <ZA/>?><DZA/></Doc>") << int(NormDanDas) << "";
+        QTest::newRow("ZA from an entity")
+            << "K.xml" << QByteArray("<!DOCTYPE Doc [<!ENTITY z \"<ZA/>\">]><Doc><FD/>&z;</Doc>") << int(NormEN135082) << "de";
+        QTest::newRow("ZA after the document breaks") << "K.xml" << QByteArray("<Doc><FD/><X></Y><ZA/></Doc>") << int(NormDWAM1492)
+                                                      << "";
+        QTest::newRow("A2 with an attribute holding >")
+            << "K.xml" << QByteArray("<Doc><ZA><A2 t=\"a>b\" u='>'>pl</A2></ZA></Doc>") << int(NormEN135082) << "pl";
+        QTest::newRow("A2 with an entity") << "K.xml" << QByteArray("<Doc><ZA><A2>p&#108;</A2></ZA></Doc>") << int(NormEN135082)
+                                           << "pl";
+        QTest::newRow("A2 with markup") << "K.xml" << QByteArray("<Doc><ZA><A2>p<!-- x --><B>l</B></A2></ZA></Doc>")
+                                        << int(NormEN135082) << "pl";
+        QTest::newRow("A2 holding the ZA") << "K.xml" << QByteArray("<Doc><FD/><A2>nl<ZA/></A2></Doc>") << int(NormDWAM1492) << "";
+        QTest::newRow("A2 with a line end") << "K.xml" << QByteArray("<Doc><ZA><A2>\r\nfi\r</A2></ZA></Doc>") << int(NormEN135082)
+                                            << "\nfi\n";
+        QTest::newRow("A2 in another encoding")
+            << "K.xml" << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><Doc><ZA><A2>d\xe5</A2></ZA></Doc>")
+            << int(NormEN135082) << "d\u00e5";
+        QTest::newRow("empty A2") << "K.xml" << QByteArray("<Doc><ZA><A2></A2><A2>fr</A2></ZA></Doc>") << int(NormEN135082)
+                                  << "";
+        QTest::newRow("prefixed A2 and ZA") << "K.xml" << QByteArray("<Doc xmlns:e=\"urn:e\"><e:ZA><e:A2 >es</e:A2 ></e:ZA></Doc>")
+                                            << int(NormEN135082) << "es";
+        QTest::newRow("name of two prefixes") << "K.xml" << QByteArray("<Doc xmlns:a=\"urn:a\"><FD/><a:b:ZA/></Doc>")
+                                              << int(NormDWAM1492) << "";
+        QTest::newRow("foreign XML") << "K.xml" << QByteArray("<?xml version=\"1.0\"?>\n<html><body><p>Hallo</p></body></html>\n")
+                                     << int(NormIsybau2006) << "";
     }
+
     void kindTable()
     {
         QFETCH(QString, fileName);
@@ -246,8 +276,10 @@ private slots:
             QCOMPARE(inspection->mainData().sectionName, direct->mainData().sectionName);
         }
         QCOMPARE(inspection->fileName(), fileName);
-        if (kind == NormEN135082)
+        if (kind == NormEN135082) {
             QVERIFY(qobject_cast<EN135082 *>(inspection.get()));
+            QCOMPARE(qobject_cast<EN135082 *>(inspection.get())->language(), Project::catalogLanguage(path));
+        }
         if (kind == NormFreetext) {
             QVERIFY(qobject_cast<Freetext *>(inspection.get()));
             QCOMPARE(inspection->folder(), folder + QStringLiteral("/K/"));
@@ -255,6 +287,54 @@ private slots:
         }
     }
 
+    // The files the formats write, opened as a project opens them, hold what their own load reads.
+    void kindOfWrittenFiles_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("EN 13508-2") << int(NormEN135082);
+        QTest::newRow("DWA-M 149-2") << int(NormDWAM1492);
+        QTest::newRow("DanDas") << int(NormDanDas);
+        QTest::newRow("ISYBAU 2006") << int(NormIsybau2006);
+    }
+    void kindOfWrittenFiles()
+    {
+        QFETCH(int, kind);
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/K")));
+        {
+            auto written = makeInspection(kind);
+            InspectionHeader &h = written->mutableMainData();
+            h.sectionName = QStringLiteral("H7");
+            h.street = QStringLiteral("Lange Straße");
+            const QStringList codes = written->codes();
+            for (int i = 0; i < 3 && !codes.isEmpty(); ++i) {
+                ObservationRecord o;
+                o.code = codes.at(i * 5 % codes.size());
+                o.distance = i * 2.5;
+                o.remark = QStringLiteral("Bemerkung <%1> & mehr").arg(i);
+                written->mutableObservations() << o;
+            }
+            written->setFolder(folder + QStringLiteral("/K"));
+            written->setFileName(QStringLiteral("K.xml"));
+            QVERIFY(written->save());
+        }
+        const QString path = folder + QStringLiteral("/K/K.xml");
+        capture->clear();
+        std::unique_ptr<Investigation> opened(Project::loadInspectionFile(path));
+        const QStringList errors = capture->errors();
+        auto direct = makeInspection(kind);
+        direct->load(path);
+        QVERIFY(opened);
+        QCOMPARE(opened->normKind(), NormKind(kind));
+        QCOMPARE(opened->loadResult(), direct->loadResult());
+        QCOMPARE(errors, QStringList());
+        QCOMPARE(opened->mainData().sectionName, QStringLiteral("H7"));
+        QCOMPARE(opened->mainData().street, direct->mainData().street);
+        QCOMPARE(opened->observations().size(), direct->observations().size());
+        for (int i = 0; i < opened->observations().size(); ++i) {
+            QCOMPARE(opened->observations().at(i).code, direct->observations().at(i).code);
+            QCOMPARE(opened->observations().at(i).remark, direct->observations().at(i).remark);
+        }
+    }
     // While messages are held (at start-up), a file of no known kind still gives no message, and
     // one that fails to load as ISYBAU 2006 gives its load's message once they are let go.
     void heldMessagesFollowTheKind()
