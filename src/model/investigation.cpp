@@ -315,34 +315,40 @@ bool Investigation::writeSideFile(const QString &path) const
 void Investigation::readSideFile(const QString &path)
 {
     // A missing side file simply fails to open: no separate look-up, since every inspection of a
-    // project opened asks for one.
+    // project opened asks for one. Read whole in one go and taken apart in memory, as reading it
+    // line by line in text mode asked the system for its size before every read.
     QFile file(FileHelper::replaceSuffix(path, QStringLiteral("dat")));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return;
-    QByteArray bytes = file.readLine();
+    QByteArray bytes = file.readAll();
+    file.close();
+    // Text mode drops every carriage return.
+    bytes.replace('\r', QByteArray());
     QString line;
     QStringList further;
     const auto starts = [&bytes](char c) { return !bytes.isEmpty() && bytes.at(0) == c; };
     if (starts('\xef') || starts('\xfe') || starts('\xff') || starts('\0')) {
         // A byte-order mark or a wide encoding: the text stream tells them apart.
-        file.seek(0);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return;
         QTextStream stream(&file);
         stream.setCodec("UTF-8");
         line = stream.readLine();
         while (!stream.atEnd())
             further << stream.readLine();
     } else {
-        // As the text stream reads in text mode: every carriage return dropped, the line ends at
-        // the first line feed.
-        const auto text = [](QByteArray raw) {
-            raw.replace('\r', QByteArray());
-            if (raw.endsWith('\n'))
-                raw.chop(1);
-            return QString::fromUtf8(raw.constData(), raw.size());
-        };
-        line = text(bytes);
-        while (!file.atEnd())
-            further << text(file.readLine());
+        // Lines end at line feeds; a last line without one counts, an empty end does not.
+        int from = 0;
+        do {
+            const int end = bytes.indexOf('\n', from);
+            const int size = (end < 0 ? bytes.size() : end) - from;
+            const QString text = QString::fromUtf8(bytes.constData() + from, size);
+            if (from == 0)
+                line = text;
+            else
+                further << text;
+            from = end < 0 ? bytes.size() : end + 1;
+        } while (from < bytes.size());
     }
     if (line.endsWith(QLatin1Char('\r')))
         line.chop(1);

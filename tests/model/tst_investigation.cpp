@@ -371,6 +371,8 @@ private slots:
         QTest::newRow("UTF-16 mark")
             << QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(u"K\u00fcnde\r\nB"), 18);
         QTest::newRow("NUL inside") << QByteArray("Ku\0nde\n", 7);
+        QTest::newRow("carriage return before a mark") << QByteArray("\r\xef\xbb\xbfKunde\r\n");
+        QTest::newRow("empty lines only") << QByteArray("\r\n\r\n");
     }
     void sideFileFirstLine()
     {
