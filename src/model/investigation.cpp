@@ -27,6 +27,34 @@ namespace {
 // The side file's name of the inspection length, for the files that have no field for it.
 const char kInspectionLengthKey[] = "inspectionLength";
 
+// Whether the stream reader may meet a document type declaration in bytes, the one place where
+// a file declares entities. It cannot where the bytes are read as UTF-8 (no byte-order mark, no
+// wide encoding, no other encoding declared), for then such a declaration is spelt in ASCII, and
+// none is. The guard's own parse, which costs as much as decoding the whole file again, is left
+// for the rest.
+bool mayDeclareDocumentType(const QByteArray &bytes)
+{
+    if (bytes.size() < 2 || bytes.at(0) != '<' || bytes.at(1) == '\0')
+        return true;
+    if (bytes.startsWith("<?xml")) {
+        const int end = bytes.indexOf("?>");
+        if (end < 0)
+            return true;
+        const QByteArray declaration = bytes.left(end).toLower();
+        const int at = declaration.indexOf("encoding");
+        if (at >= 0) {
+            QByteArray name = declaration.mid(at + 8).trimmed();
+            if (!name.startsWith('='))
+                return true;
+            name = name.mid(1).trimmed();
+            if (name != "\"utf-8\"" && name != "'utf-8'" && !name.startsWith("\"utf-8\" ")
+                && !name.startsWith("'utf-8' "))
+                return true;
+        }
+    }
+    return bytes.contains("<!DOCTYPE");
+}
+
 } // namespace
 
 Investigation::Investigation() = default;
@@ -185,8 +213,8 @@ bool Investigation::readInput(const QString &path, QByteArray &bytes, bool xml)
         // Bytes a caller already read from path, within the same limits as a read of the file.
         bytes = *m_loadingContent;
         refusal = bytes.size() > ReadGuard::LargeFileLimit ? ReadGuard::sizeRefusal(path, ReadGuard::LargeFileLimit)
-                  : xml                                    ? ReadGuard::xmlRefusal(bytes, ReadGuard::XmlUse::Stream)
-                                                           : QString();
+                  : xml && mayDeclareDocumentType(bytes) ? ReadGuard::xmlRefusal(bytes, ReadGuard::XmlUse::Stream)
+                                                         : QString();
         read = refusal.isEmpty();
         if (!read)
             bytes.clear();
