@@ -21,6 +21,7 @@
 #include <QtDebug>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -29,9 +30,10 @@ const char kInspectionLengthKey[] = "inspectionLength";
 
 // Whether the stream reader may meet a document type declaration in bytes, the one place where
 // a file declares entities. It cannot where the bytes are read as UTF-8 (no byte-order mark, no
-// wide encoding, no other encoding declared), for then such a declaration is spelt in ASCII, and
-// none is. The guard's own parse, which costs as much as decoding the whole file again, is left
-// for the rest.
+// wide encoding, no other encoding declared) and what comes before the first element holds
+// only processing instructions and comments, for the reader takes a declaration only there.
+// The guard's own parse, which costs as much as decoding the whole file again, is left for the
+// rest.
 bool mayDeclareDocumentType(const QByteArray &bytes)
 {
     if (bytes.size() < 2 || bytes.at(0) != '<' || bytes.at(1) == '\0')
@@ -52,7 +54,35 @@ bool mayDeclareDocumentType(const QByteArray &bytes)
                 return true;
         }
     }
-    return bytes.contains("<!DOCTYPE");
+    const char *at = bytes.constData();
+    const char *const end = at + bytes.size();
+    const auto startsWith = [&end](const char *from, const char *what) {
+        const size_t length = std::strlen(what);
+        return size_t(end - from) >= length && std::memcmp(from, what, length) == 0;
+    };
+    // The end of what starts at from and ends with what, or null.
+    const auto after = [&end](const char *from, const char *what) -> const char * {
+        const size_t length = std::strlen(what);
+        for (; from + length <= end; ++from) {
+            from = static_cast<const char *>(std::memchr(from, what[0], size_t(end - from)));
+            if (!from || from + length > end)
+                return nullptr;
+            if (std::memcmp(from, what, length) == 0)
+                return from + length;
+        }
+        return nullptr;
+    };
+    while ((at = static_cast<const char *>(std::memchr(at, '<', size_t(end - at))))) {
+        if (startsWith(at, "<?"))
+            at = after(at + 2, "?>");
+        else if (startsWith(at, "<!--"))
+            at = after(at + 4, "-->");
+        else
+            return at + 1 < end && at[1] == '!'; // a declaration, or the first element
+        if (!at)
+            return true;
+    }
+    return false;
 }
 
 } // namespace

@@ -370,6 +370,7 @@ private slots:
         QTest::newRow("no declaration") << type + body << true;
         QTest::newRow("UTF-8 declared") << utf8 + type + body << true;
         QTest::newRow("after a comment") << utf8 + "<!-- x -->" + type + body << true;
+        QTest::newRow("after an instruction") << utf8 + "\n<?x y?>\n" + type + body << true;
         QTest::newRow("Latin-1 declared")
             << QByteArray("<?xml version='1.0' encoding='ISO-8859-1'?>") + type + body << true;
         QTest::newRow("UTF-8 mark") << "\xef\xbb\xbf" + utf8 + type + body << true;
