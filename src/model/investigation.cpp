@@ -373,10 +373,10 @@ bool Investigation::writeSideFile(const QString &path) const
 void Investigation::readSideFile(const QString &path)
 {
     // A missing side file simply fails to open: no separate look-up, since every inspection of a
-    // project opened asks for one. Read whole in one go and taken apart in memory, as reading it
-    // line by line in text mode asked the system for its size before every read.
+    // project opened asks for one. Read whole in one read of its size and taken apart in memory,
+    // as reading it line by line in text mode asked the system for its size before every read.
     QFile file(FileHelper::replaceSuffix(path, QStringLiteral("dat")));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
     QByteArray bytes = file.readAll();
     file.close();
