@@ -21,11 +21,69 @@
 #include <QtDebug>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 // The side file's name of the inspection length, for the files that have no field for it.
 const char kInspectionLengthKey[] = "inspectionLength";
+
+// Whether the stream reader may meet a document type declaration in bytes, the one place where
+// a file declares entities. It cannot where the bytes are read as UTF-8 (no byte-order mark, no
+// wide encoding, no other encoding declared) and what comes before the first element holds
+// only processing instructions and comments, for the reader takes a declaration only there.
+// The guard's own parse, which costs as much as decoding the whole file again, is left for the
+// rest.
+bool mayDeclareDocumentType(const QByteArray &bytes)
+{
+    if (bytes.size() < 2 || bytes.at(0) != '<' || bytes.at(1) == '\0')
+        return true;
+    if (bytes.startsWith("<?xml")) {
+        const int end = bytes.indexOf("?>");
+        if (end < 0)
+            return true;
+        const QByteArray declaration = bytes.left(end).toLower();
+        const int at = declaration.indexOf("encoding");
+        if (at >= 0) {
+            QByteArray name = declaration.mid(at + 8).trimmed();
+            if (!name.startsWith('='))
+                return true;
+            name = name.mid(1).trimmed();
+            if (name != "\"utf-8\"" && name != "'utf-8'" && !name.startsWith("\"utf-8\" ")
+                && !name.startsWith("'utf-8' "))
+                return true;
+        }
+    }
+    const char *at = bytes.constData();
+    const char *const end = at + bytes.size();
+    const auto startsWith = [&end](const char *from, const char *what) {
+        const size_t length = std::strlen(what);
+        return size_t(end - from) >= length && std::memcmp(from, what, length) == 0;
+    };
+    // The end of what starts at from and ends with what, or null.
+    const auto after = [&end](const char *from, const char *what) -> const char * {
+        const size_t length = std::strlen(what);
+        for (; from + length <= end; ++from) {
+            from = static_cast<const char *>(std::memchr(from, what[0], size_t(end - from)));
+            if (!from || from + length > end)
+                return nullptr;
+            if (std::memcmp(from, what, length) == 0)
+                return from + length;
+        }
+        return nullptr;
+    };
+    while ((at = static_cast<const char *>(std::memchr(at, '<', size_t(end - at))))) {
+        if (startsWith(at, "<?"))
+            at = after(at + 2, "?>");
+        else if (startsWith(at, "<!--"))
+            at = after(at + 4, "-->");
+        else
+            return at + 1 < end && at[1] == '!'; // a declaration, or the first element
+        if (!at)
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -185,8 +243,8 @@ bool Investigation::readInput(const QString &path, QByteArray &bytes, bool xml)
         // Bytes a caller already read from path, within the same limits as a read of the file.
         bytes = *m_loadingContent;
         refusal = bytes.size() > ReadGuard::LargeFileLimit ? ReadGuard::sizeRefusal(path, ReadGuard::LargeFileLimit)
-                  : xml                                    ? ReadGuard::xmlRefusal(bytes, ReadGuard::XmlUse::Stream)
-                                                           : QString();
+                  : xml && mayDeclareDocumentType(bytes) ? ReadGuard::xmlRefusal(bytes, ReadGuard::XmlUse::Stream)
+                                                         : QString();
         read = refusal.isEmpty();
         if (!read)
             bytes.clear();
@@ -315,34 +373,40 @@ bool Investigation::writeSideFile(const QString &path) const
 void Investigation::readSideFile(const QString &path)
 {
     // A missing side file simply fails to open: no separate look-up, since every inspection of a
-    // project opened asks for one.
+    // project opened asks for one. Read whole in one read of its size and taken apart in memory,
+    // as reading it line by line in text mode asked the system for its size before every read.
     QFile file(FileHelper::replaceSuffix(path, QStringLiteral("dat")));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
-    QByteArray bytes = file.readLine();
+    QByteArray bytes = file.readAll();
+    file.close();
+    // Text mode drops every carriage return.
+    bytes.replace('\r', QByteArray());
     QString line;
     QStringList further;
     const auto starts = [&bytes](char c) { return !bytes.isEmpty() && bytes.at(0) == c; };
     if (starts('\xef') || starts('\xfe') || starts('\xff') || starts('\0')) {
         // A byte-order mark or a wide encoding: the text stream tells them apart.
-        file.seek(0);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return;
         QTextStream stream(&file);
         stream.setCodec("UTF-8");
         line = stream.readLine();
         while (!stream.atEnd())
             further << stream.readLine();
     } else {
-        // As the text stream reads in text mode: every carriage return dropped, the line ends at
-        // the first line feed.
-        const auto text = [](QByteArray raw) {
-            raw.replace('\r', QByteArray());
-            if (raw.endsWith('\n'))
-                raw.chop(1);
-            return QString::fromUtf8(raw.constData(), raw.size());
-        };
-        line = text(bytes);
-        while (!file.atEnd())
-            further << text(file.readLine());
+        // Lines end at line feeds; a last line without one counts, an empty end does not.
+        int from = 0;
+        do {
+            const int end = bytes.indexOf('\n', from);
+            const int size = (end < 0 ? bytes.size() : end) - from;
+            const QString text = QString::fromUtf8(bytes.constData() + from, size);
+            if (from == 0)
+                line = text;
+            else
+                further << text;
+            from = end < 0 ? bytes.size() : end + 1;
+        } while (from < bytes.size());
     }
     if (line.endsWith(QLatin1Char('\r')))
         line.chop(1);

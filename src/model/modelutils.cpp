@@ -211,18 +211,26 @@ bool readTextElement(QXmlStreamReader &reader, QString &text)
 {
     // Token by token rather than by Qt's recursive element reader, so that markup nested however
     // deep inside a value cannot exhaust the stack.
+    // Nearly every value is one piece of text: it is copied once at its size, where appending it
+    // to an empty text reserved room to grow.
     QString value;
     int depth = 1;
     while (depth > 0) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::Invalid)
             break;
-        if (token == QXmlStreamReader::Characters || token == QXmlStreamReader::EntityReference)
-            value += reader.text();
-        else if (token == QXmlStreamReader::StartElement)
+        if (token == QXmlStreamReader::Characters || token == QXmlStreamReader::EntityReference) {
+            const QStringRef piece = reader.text();
+            // A copy of its own: a text sharing the reader's buffer makes the reader copy it.
+            if (value.isNull())
+                value = QString(piece.unicode(), piece.size());
+            else
+                value += piece;
+        } else if (token == QXmlStreamReader::StartElement) {
             ++depth;
-        else if (token == QXmlStreamReader::EndElement)
+        } else if (token == QXmlStreamReader::EndElement) {
             --depth;
+        }
     }
     text = value.trimmed();
     if (!reader.hasError())

@@ -495,7 +495,8 @@ Investigation *loadXmlInOnePass(const QString &path)
     if (Reporter::isHeld())
         return nullptr;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Unbuffered: the whole file in one read of its size, not copied through a buffer.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return nullptr;
     const QByteArray bytes = file.readAll();
     file.close();

@@ -357,6 +357,42 @@ private slots:
         QVERIFY(QFile::exists(env->root() + QStringLiteral("/Projekt.2025/H2/H2.dat")));
     }
 
+    // Bytes handed over by a caller pass the same guard as a file read: a document declaring its
+    // own entities is refused however it is encoded, and a plain one loads.
+    void loadedContentIsGuardedLikeAFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("refused");
+        const QByteArray body = "<Test><Header><Street>&e;</Street></Header><Obs><Code>BAB</Code></Obs></Test>";
+        const QByteArray type = "<!DOCTYPE Test [<!ENTITY e \"Hauptstra\xc3\x9f" "e\">]>";
+        const QByteArray utf8 = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+        QTest::newRow("plain") << kValidFile << false;
+        QTest::newRow("no declaration") << type + body << true;
+        QTest::newRow("UTF-8 declared") << utf8 + type + body << true;
+        QTest::newRow("after a comment") << utf8 + "<!-- x -->" + type + body << true;
+        QTest::newRow("after an instruction") << utf8 + "\n<?x y?>\n" + type + body << true;
+        QTest::newRow("Latin-1 declared")
+            << QByteArray("<?xml version='1.0' encoding='ISO-8859-1'?>") + type + body << true;
+        QTest::newRow("UTF-8 mark") << "\xef\xbb\xbf" + utf8 + type + body << true;
+        const QString wide = QString::fromUtf8(type + body);
+        QTest::newRow("UTF-16")
+            << QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2)
+            << true;
+    }
+    void loadedContentIsGuardedLikeAFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, refused);
+        const QString path = folder + QStringLiteral("H1.xml");
+        TestInvestigation inv;
+        QCOMPARE(inv.loadContent(path, content), !refused);
+        QCOMPARE(capture->errors().size(), refused ? 1 : 0);
+        if (refused)
+            QVERIFY(capture->errors().first().contains(QStringLiteral("Entitäten")));
+        else
+            QCOMPARE(inv.mainData().street, QStringLiteral("Hauptstraße"));
+    }
+
     // The client line reads as a UTF-8 text stream in text mode reads a first line.
     void sideFileFirstLine_data()
     {
@@ -371,6 +407,8 @@ private slots:
         QTest::newRow("UTF-16 mark")
             << QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(u"K\u00fcnde\r\nB"), 18);
         QTest::newRow("NUL inside") << QByteArray("Ku\0nde\n", 7);
+        QTest::newRow("carriage return before a mark") << QByteArray("\r\xef\xbb\xbfKunde\r\n");
+        QTest::newRow("empty lines only") << QByteArray("\r\n\r\n");
     }
     void sideFileFirstLine()
     {
