@@ -14,11 +14,8 @@ const int kDrainMs = 15000;
 // Given a bitrate, libvlc lets the quantizer rise to 51, which MPEG-4 cannot express: pictures
 // the rate control pushes that far come out damaged, so it stops at MPEG-4's coarsest, 31. Each
 // macroblock's coding is chosen the simple way (as ffmpeg does by default), not by trying every
-// way out, which costs more than half the encoding time. The bitrate is an average over the
-// video, as ffmpeg keeps it by default: libvlc would also make it the least and the most of every
-// moment, and the encoder then codes each picture that overflows that budget over again, which
-// more than doubles the encoding time.
-const QLatin1String kEncoderOptions("qmax=31,hq=simple,options={maxrate=0,minrate=0,bufsize=0}");
+// way out, which costs more than half the encoding time.
+const QLatin1String kEncoderOptions("qmax=31,hq=simple");
 
 } // namespace
 
