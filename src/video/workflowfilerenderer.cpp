@@ -6,9 +6,10 @@
 
 namespace {
 
-// Frames are decoded ahead for this long before the encoder starts pulling them (a frame that
-// is late is waited for anyway).
-const int kPrebufferMs = 200;
+// The encoder starts pulling frames as soon as this thread's events have run once: it waits for
+// each frame that is not decoded yet anyway, and the decoder outruns it, so a head start only
+// adds to the time.
+const int kPrebufferMs = 0;
 // How long libvlc may take to write what it holds once the workflow is through.
 const int kDrainMs = 15000;
 // Given a bitrate, libvlc lets the quantizer rise to 51, which MPEG-4 cannot express: pictures
@@ -61,8 +62,7 @@ void WorkflowFileRenderer::run(const QString &outputFile, quint32 width, quint32
     m_closingFrameDue = true;
     m_mainWorkflow->setFullSpeedRender(fullSpeed);
     m_mainWorkflow->startRender(width, height, fps);
-    // The clips decode ahead meanwhile; the wait keeps this thread's events going, since the
-    // clips become ready there.
+    // From the event loop: the clips become ready there, which the encoder's first frame awaits.
     m_startTimer.start(kPrebufferMs);
 }
 
