@@ -15,8 +15,12 @@ const int kDrainMs = 15000;
 // Given a bitrate, libvlc lets the quantizer rise to 51, which MPEG-4 cannot express: pictures
 // the rate control pushes that far come out damaged, so it stops at MPEG-4's coarsest, 31. Each
 // macroblock's coding is chosen the simple way (as ffmpeg does by default), not by trying every
-// way out, which costs more than half the encoding time.
-const QLatin1String kEncoderOptions("qmax=31,hq=simple");
+// way out, which costs more than half the encoding time. libvlc also has the rate control
+// squish the quantizer into its range, so that it never quite reaches 31: a picture over the
+// rate's budget is then coded again and again with a slightly coarser quantizer, which almost
+// doubles the time when the video needs more than the rate allows. The quantizer is clipped to
+// its range instead, as ffmpeg does by default.
+const QLatin1String kEncoderOptions("qmax=31,hq=simple,options={qsquish=0}");
 
 } // namespace
 
