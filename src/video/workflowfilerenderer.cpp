@@ -19,8 +19,11 @@ const int kDrainMs = 15000;
 // squish the quantizer into its range, so that it never quite reaches 31: a picture over the
 // rate's budget is then coded again and again with a slightly coarser quantizer, which almost
 // doubles the time when the video needs more than the rate allows. The quantizer is clipped to
-// its range instead, as ffmpeg does by default.
-const QLatin1String kEncoderOptions("qmax=31,hq=simple,options={qsquish=0}");
+// its range instead, as ffmpeg does by default. Key pictures take the quantizer of the others
+// rather than a finer one: with the rate's budget spent, a finer key picture does not fit and is
+// coded again step by step up to the coarsest, and below the budget the rate control gives the
+// bits to the pictures either way.
+const QLatin1String kEncoderOptions("qmax=31,hq=simple,options={qsquish=0,i_qfactor=1}");
 
 } // namespace
 
