@@ -22,6 +22,8 @@
 #include <cstdio>
 #include <vector>
 
+#include <sys/resource.h>
+
 namespace {
 
 bool runFfmpeg(const QStringList &arguments)
@@ -30,6 +32,16 @@ bool runFfmpeg(const QStringList &arguments)
     ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")} + arguments);
     return ffmpeg.waitForFinished(-1) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+}
+
+// Processor time used so far, user and system, in milliseconds: by this process or by its
+// finished children.
+qint64 cpuMs(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
 }
 
 // Milliseconds of one finalize, or -1 when it failed.
@@ -145,12 +157,17 @@ int main(int argc, char *argv[])
     std::vector<qint64> ours;
     std::vector<qint64> baseline;
     for (int round = 0; round < rounds; ++round) {
+        const qint64 ownCpu = cpuMs(RUSAGE_SELF);
         const qint64 finalizer = timeFinalizer(video);
+        const qint64 finalizerCpu = cpuMs(RUSAGE_SELF) - ownCpu;
+        const qint64 childCpu = cpuMs(RUSAGE_CHILDREN);
         const qint64 ffmpeg = timeFfmpeg(video, dir.filePath(QStringLiteral("ffmpeg.avi")));
+        const qint64 ffmpegCpu = cpuMs(RUSAGE_CHILDREN) - childCpu;
         if (finalizer < 0 || ffmpeg < 0)
             return 1;
-        std::printf("round %d: finalizer %lld ms, ffmpeg %lld ms\n", round + 1, static_cast<long long>(finalizer),
-                    static_cast<long long>(ffmpeg));
+        std::printf("round %d: finalizer %lld ms (processor %lld ms), ffmpeg %lld ms (processor %lld ms)\n", round + 1,
+                    static_cast<long long>(finalizer), static_cast<long long>(finalizerCpu),
+                    static_cast<long long>(ffmpeg), static_cast<long long>(ffmpegCpu));
         if (!checkFrames(VideoFinalyzer::outputPath(video), seconds * 25))
             return 1;
         ours.push_back(finalizer);

@@ -14,6 +14,10 @@ VLCVmemRenderer::VLCVmemRenderer(VLCBackend *backend, VLCSource *source, VLCRend
     getMedia()->parse();
     // A thumbnail needs no sound; without this the file would be heard for a moment.
     getMedia()->addOption(QStringLiteral(":no-audio"));
+    // Without read-ahead the pictures are due at once: otherwise the picture output sleeps
+    // until a moment up to the caching delay ahead, and stopping the player waits for it (half
+    // a second that every caller of the video's properties would wait).
+    getMedia()->addOption(QStringLiteral(":file-caching=0"));
     setName(QStringLiteral("VmemRenderer"));
     m_image.fill(Qt::black);
     getPlayer()->setVideoCallbacks(&VLCVmemRenderer::lockCallback, &VLCVmemRenderer::unlockCallback, nullptr, this);

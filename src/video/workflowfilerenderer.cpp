@@ -6,16 +6,24 @@
 
 namespace {
 
-// Frames are decoded ahead for this long before the encoder starts pulling them (a frame that
-// is late is waited for anyway).
-const int kPrebufferMs = 200;
+// The encoder starts pulling frames as soon as this thread's events have run once: it waits for
+// each frame that is not decoded yet anyway, and the decoder outruns it, so a head start only
+// adds to the time.
+const int kPrebufferMs = 0;
 // How long libvlc may take to write what it holds once the workflow is through.
 const int kDrainMs = 15000;
 // Given a bitrate, libvlc lets the quantizer rise to 51, which MPEG-4 cannot express: pictures
 // the rate control pushes that far come out damaged, so it stops at MPEG-4's coarsest, 31. Each
 // macroblock's coding is chosen the simple way (as ffmpeg does by default), not by trying every
-// way out, which costs more than half the encoding time.
-const QLatin1String kEncoderOptions("qmax=31,hq=simple");
+// way out, which costs more than half the encoding time. libvlc also has the rate control
+// squish the quantizer into its range, so that it never quite reaches 31: a picture over the
+// rate's budget is then coded again and again with a slightly coarser quantizer, which almost
+// doubles the time when the video needs more than the rate allows. The quantizer is clipped to
+// its range instead, as ffmpeg does by default. Key pictures take the quantizer of the others
+// rather than a finer one: with the rate's budget spent, a finer key picture does not fit and is
+// coded again step by step up to the coarsest, and below the budget the rate control gives the
+// bits to the pictures either way.
+const QLatin1String kEncoderOptions("qmax=31,hq=simple,options={qsquish=0,i_qfactor=1}");
 
 } // namespace
 
@@ -61,8 +69,7 @@ void WorkflowFileRenderer::run(const QString &outputFile, quint32 width, quint32
     m_closingFrameDue = true;
     m_mainWorkflow->setFullSpeedRender(fullSpeed);
     m_mainWorkflow->startRender(width, height, fps);
-    // The clips decode ahead meanwhile; the wait keeps this thread's events going, since the
-    // clips become ready there.
+    // From the event loop: the clips become ready there, which the encoder's first frame awaits.
     m_startTimer.start(kPrebufferMs);
 }
 
