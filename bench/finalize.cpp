@@ -8,6 +8,7 @@
 // (default 60 s), a moving test picture with each frame's number drawn across it as ten black or
 // white boxes (bit b of the number in box b, from the left).
 
+#include "support/framestripes.h"
 #include "video/videofinalyzer.h"
 #include "video/vlcbackend.h"
 
@@ -104,19 +105,7 @@ bool checkFrames(const QString &output, int frames)
     int firstWrong = -1;
     for (int offset = 0; offset + frameBytes <= bytes.size(); offset += frameBytes, ++count) {
         const auto *pixels = reinterpret_cast<const uchar *>(bytes.constData() + offset);
-        int number = 0;
-        for (int bit = 0; bit < 10 && number >= 0; ++bit) {
-            int sum = 0;
-            for (int row = 0; row < rows; ++row) {
-                for (int x = bit * 72 + 28; x < bit * 72 + 44; ++x)
-                    sum += pixels[row * width + x];
-            }
-            const int mean = sum / (rows * 16);
-            if (mean > 170)
-                number |= 1 << bit;
-            else if (mean > 85)
-                number = -1;
-        }
+        const int number = TestVideos::stripeNumber(pixels, width, rows);
         // Numbers count to 1023 and start again.
         if (number != count % 1024) {
             ++wrong;

@@ -1,5 +1,7 @@
 #include "testvideos.h"
 
+#include "support/framestripes.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -110,19 +112,7 @@ QList<int> frameNumbers(const QString &path, QString *errors)
     QList<int> numbers;
     for (int offset = 0; offset + frameBytes <= bytes.size(); offset += frameBytes) {
         const auto *pixels = reinterpret_cast<const uchar *>(bytes.constData() + offset);
-        int number = 0;
-        for (int bit = 0; bit < 10 && number >= 0; ++bit) {
-            int sum = 0;
-            for (int row = 0; row < rows; ++row) {
-                for (int x = bit * 72 + 28; x < bit * 72 + 44; ++x)
-                    sum += pixels[row * width + x];
-            }
-            const int mean = sum / (rows * 16);
-            if (mean > 170)
-                number |= 1 << bit;
-            else if (mean > 85)
-                number = -1;
-        }
+        const int number = TestVideos::stripeNumber(pixels, width, rows);
         numbers << number;
     }
     return numbers;
