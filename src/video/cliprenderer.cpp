@@ -31,6 +31,9 @@ void ClipRenderer::setClip(Clip *clip)
 {
     if (!clip || !m_selectedClip || clip->getUuid() != m_selectedClip->getUuid()) {
         stop();
+        // A closed video keeps no player, nor the memory of its threads.
+        delete m_sourceRenderer;
+        m_sourceRenderer = nullptr;
         if (m_selectedClip)
             disconnect(m_selectedClip, &Clip::unloaded, this, &ClipRenderer::clipUnloaded);
         m_clipLoaded = false;

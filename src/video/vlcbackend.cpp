@@ -16,8 +16,10 @@ QStringList VLCBackend::arguments(bool headless)
 }
 
 VLCBackend::VLCBackend()
-    : m_vlcInstance(new VLCInstance(arguments(VideoPlatform::isHeadless())))
 {
+    // Before libvlc starts its first threads.
+    VideoPlatform::limitAllocatorArenas();
+    m_vlcInstance = new VLCInstance(arguments(VideoPlatform::isHeadless()));
 }
 
 VLCBackend::~VLCBackend()

@@ -1,5 +1,6 @@
 #include "video/vlcmediaplayer.h"
 
+#include "video/videoplatform.h"
 #include "video/vlcinstance.h"
 #include "video/vlcmedia.h"
 
@@ -47,6 +48,8 @@ VLCMediaPlayer::~VLCMediaPlayer()
         return;
     libvlc_media_player_stop(m_player);
     libvlc_media_player_release(m_player);
+    // Its decoder and output threads have ended; what they freed would otherwise stay resident.
+    VideoPlatform::releaseFreedMemory();
 }
 
 void VLCMediaPlayer::disableTitleDisplay()
